@@ -1,0 +1,57 @@
+#pragma once
+
+// Small integer and float helpers of the kernel's fixed-point stages.
+
+#include <cmath>
+#include <cstdint>
+
+namespace tuner {
+
+// Division by 2^shift rounding toward zero, as C division does. Used wherever a stage divides
+// rather than shifts: it lets recursive filters decay to exactly 0 instead of sticking at -1.
+inline int64_t DivPow2(int64_t value, int shift)
+{
+    return value / (int64_t(1) << shift);
+}
+
+// Arithmetic shift right (rounds toward minus infinity).
+inline int64_t ShiftRight(int64_t value, int shift)
+{
+    return value >> shift;
+}
+
+inline int64_t Saturate(int64_t value, int64_t low, int64_t high)
+{
+    return value < low ? low : (value > high ? high : value);
+}
+
+inline int32_t SaturateToInt32(int64_t value)
+{
+    return static_cast<int32_t>(Saturate(value, INT32_MIN, INT32_MAX));
+}
+
+// Truncation toward zero of a double into int32, saturating; NaN becomes 0.
+inline int32_t TruncateToInt32(double value)
+{
+    if (!(value == value)) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
+
+inline int CountLeadingZeros64(uint64_t value)
+{
+    return value == 0 ? 64 : __builtin_clzll(value);
+}
+
+inline float Clamp(float value, float low, float high)
+{
+    return value < low ? low : (value > high ? high : value);
+}
+
+inline bool IsFinite(float value)
+{
+    return std::isfinite(value);
+}
+
+} // namespace tuner
