@@ -29,7 +29,7 @@ enum TunerNoteState : uint8_t { kTunerNoteIdle = 0, kTunerNoteOn = 1, kTunerNote
 
 struct TunerSingleNoteState {
     // Pre-emphasis.
-    int32_t preEmphasisX1;
+    int64_t preEmphasisX1;
     int32_t preEmphasisY1;
 
     // Level gate.

@@ -59,17 +59,21 @@ const float kTunerStringPowerFactor[2][kTunerStringCount] = {
 
 const int kTunerStringCandidateCapacity[kTunerStringCount] = {15, 15, 13, 12, 12, 12};
 
-// 142 lags from 6 samples (4 kHz) to 900 samples (26.7 Hz): every integer lag up to 40, where one
-// sample is still less than a 3% step, then a geometric progression of 2.94% (about 50 cents)
-// per candidate, rounded to whole samples. Dense enough that the three-point refinement around the
-// deepest minimum stays within a fraction of a cent of the true period over the whole range.
+// 142 lags from 6 samples (4 kHz) to 900 samples (26.7 Hz), shortest first. The refinement fits a
+// parabola through three neighbouring candidates; the window, and so the normalisation, grows with
+// the lag up to 150 samples, which tilts the parabola and reads a period long by about
+// (h^2 - 3 p^2) / 2T for a spacing h and an offset p of the nearest lag from the period T.
+//   6 .. 54    every sample: the finest integer lags can go (above 444 Hz);
+//   54 .. 150  60 steps of 1.72% (30 cents), where the tilt acts: at most about 0.3 cent;
+//   150 .. 900 31 steps of 5.6% (94 cents) at a fixed window, where the only bias is that of a
+//              parabola through a raised cosine: about 0.2 cent.
 const int16_t kTunerCandidateLags[kTunerCandidateCount] = {
     6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
-    26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 42, 43, 44, 45, 47,
-    48, 50, 51, 53, 54, 56, 57, 59, 61, 63, 64, 66, 68, 70, 72, 74, 77, 79, 81, 84,
-    86, 89, 91, 94, 97, 99, 102, 105, 108, 112, 115, 118, 122, 125, 129, 133, 137, 141, 145, 149,
-    154, 158, 163, 167, 172, 177, 183, 188, 194, 199, 205, 211, 217, 224, 230, 237, 244, 251, 259, 266,
-    274, 282, 291, 299, 308, 317, 326, 336, 346, 356, 366, 377, 388, 400, 411, 424, 436, 449, 462, 476,
-    490, 504, 519, 534, 550, 566, 583, 600, 617, 636, 654, 673, 693, 714, 735, 756, 779, 801, 825, 849,
-    874, 900,
+    26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45,
+    46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65,
+    66, 67, 69, 70, 71, 72, 73, 75, 76, 77, 79, 80, 81, 83, 84, 86, 87, 88, 90, 92,
+    93, 95, 96, 98, 100, 101, 103, 105, 107, 109, 110, 112, 114, 116, 118, 120, 122, 124, 127, 129,
+    131, 133, 135, 138, 140, 143, 145, 147, 150, 158, 167, 177, 186, 197, 208, 219, 232, 245, 258, 273,
+    288, 304, 321, 339, 358, 378, 399, 421, 444, 469, 495, 523, 552, 583, 615, 650, 686, 724, 765, 807,
+    852, 900,
 };

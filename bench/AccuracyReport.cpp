@@ -1,0 +1,111 @@
+// Accuracy report of the tuner kernel: for sines and plucked-string tones from B0 to E6, in tune and
+// detuned, the note read, the steady-state error in cents against the true frequency, and the
+// number of frames from onset to the first right note within 5 cents.
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "KernelRunner.h"
+#include "TestSignals.h"
+
+namespace {
+
+constexpr double kRate = 24000.0;
+const char* const kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+
+struct Tone {
+    const char* name;
+    int semitones;  // above C0
+};
+const Tone kTones[] = {{"B0", 11}, {"E1", 16}, {"A1", 21}, {"E2", 28}, {"A2", 33}, {"E3", 40},
+                       {"A3", 45}, {"E4", 52}, {"A4", 57}, {"E5", 64}, {"A5", 69}, {"E6", 76}};
+const double kDetunes[] = {0.0, 20.0, -8.0, -45.0};
+
+enum class Kind { Sine, Pluck, WeakFundamental };
+const char* KindName(Kind k)
+{
+    return k == Kind::Sine ? "sine" : (k == Kind::Pluck ? "pluck" : "weak-fund");
+}
+
+struct Row {
+    int noteRead = -1;        // the note shown most often in the steady state
+    int wrongFrames = 0;      // steady-state frames showing another note or no note
+    double meanError = 0.0;   // cents, over the steady state
+    double worstError = 0.0;  // cents, largest in magnitude among the frames with the right note
+    int framesToRight = -1;   // frames after the onset frame until the right note within 5 cents
+};
+
+constexpr size_t kSteadyFrom = 12;  // frames after onset: 0.5 s
+constexpr size_t kSteadyTo = 60;    // 2.5 s
+
+Row Measure(Kind kind, const Tone& tone, double cents)
+{
+    const double frequency = signals::NoteFrequency(tone.semitones, cents);
+    std::vector<float> signal = signals::Silence(0.5, kRate);
+    const size_t onsetFrame = signal.size() / kTunerFrameLength;
+    signals::PluckShape shape;
+    shape.decaySeconds = 2.0;
+    if (kind == Kind::WeakFundamental) shape.fundamentalShare = 0.15;
+    signals::Append(signal, kind == Kind::Sine ? signals::Sine(frequency, 0.5, 3.0, kRate)
+                                               : signals::Pluck(frequency, shape, 3.0, kRate));
+
+    signals::KernelRunner runner;
+    std::vector<float> frame(kTunerFrameLength);
+    const int expectedNote = tone.semitones % 12;
+    Row row;
+    int shown[12] = {};
+    int counted = 0;
+    for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
+        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
+        const TunerResultBlock r = runner.Feed(frame).front();
+        if (f < onsetFrame) continue;
+        const double reading = TunerKernel().single.rawDeviation * 50.0;
+        const bool noteOn = TunerKernel().single.noteState == kTunerNoteOn;
+        const bool rightNote = noteOn && r.note == expectedNote;
+        if (row.framesToRight < 0 && rightNote && std::fabs(reading - cents) <= 5.0)
+            row.framesToRight = static_cast<int>(f - onsetFrame);
+        if (f < onsetFrame + kSteadyFrom || f >= onsetFrame + kSteadyTo) continue;
+        if (noteOn) ++shown[r.note];
+        if (!rightNote) {
+            ++row.wrongFrames;
+            continue;
+        }
+        const double error = reading - cents;
+        row.meanError += error;
+        if (std::fabs(error) > std::fabs(row.worstError)) row.worstError = error;
+        ++counted;
+    }
+    if (counted) row.meanError /= counted;
+    for (int n = 0; n < 12; ++n)
+        if (shown[n] > 0 && (row.noteRead < 0 || shown[n] > shown[row.noteRead])) row.noteRead = n;
+    return row;
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("Tuner kernel accuracy at 24 kHz; steady state from 0.5 s to 2.5 s after onset (%zu frames)\n",
+                kSteadyTo - kSteadyFrom);
+    std::printf("%-10s %-4s %7s  %-4s %6s %9s %9s %7s\n", "signal", "tone", "detune", "note", "wrong", "mean-err",
+                "worst-err", "frames");
+    int wrongTones = 0, wrongFrames = 0;
+    for (Kind kind : {Kind::Sine, Kind::Pluck, Kind::WeakFundamental}) {
+        for (const Tone& tone : kTones) {
+            // A weak fundamental is a low string's trouble (small speakers, some pickups).
+            if (kind == Kind::WeakFundamental && tone.semitones > 45) continue;
+            for (double cents : kDetunes) {
+                const Row row = Measure(kind, tone, cents);
+                if (row.noteRead != tone.semitones % 12) ++wrongTones;
+                wrongFrames += row.wrongFrames;
+                std::printf("%-10s %-4s %+7.1f  %-4s %6d %+9.3f %+9.3f %7d\n", KindName(kind), tone.name, cents,
+                            row.noteRead >= 0 ? kNoteNames[row.noteRead] : "-", row.wrongFrames, row.meanError,
+                            row.worstError, row.framesToRight);
+            }
+        }
+    }
+    std::printf("tones read as the wrong note: %d; steady-state frames with a wrong or missing note: %d\n",
+                wrongTones, wrongFrames);
+    return 0;
+}

@@ -1,0 +1,48 @@
+#include "KernelRunner.h"
+
+#include <cmath>
+
+namespace signals {
+
+void ResetKernel(const KernelSettings& settings)
+{
+    TunerInit();
+    TunerKernel().analysisMode = kTunerSingleNote;
+    TunerSetBass(settings.bass);
+    TunerSetDropTuning(settings.dropIndex);
+    TunerSetReferenceHz(settings.referenceHz);
+    TunerSetStream(settings.stream);
+}
+
+int ToQ24(float sample)
+{
+    const double scaled = static_cast<double>(sample) * 16777216.0;
+    if (!(scaled == scaled)) return 0;
+    if (scaled >= 2147483647.0) return 2147483647;
+    if (scaled <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int>(scaled);
+}
+
+KernelRunner::KernelRunner(const KernelSettings& settings)
+{
+    ResetKernel(settings);
+}
+
+std::vector<TunerResultBlock> KernelRunner::Feed(const std::vector<float>& signal24k)
+{
+    std::vector<TunerResultBlock> results;
+    int32_t frame0[kTunerFrameLength];
+    int32_t frame1[kTunerFrameLength];
+    for (size_t start = 0; start + kTunerFrameLength <= signal24k.size(); start += kTunerFrameLength) {
+        for (int n = 0; n < kTunerFrameLength; ++n) {
+            frame0[n] = ToQ24(signal24k[start + n]);
+            frame1[n] = 0;
+        }
+        analyser_.newResult = false;
+        TunerAnalyseFrame(analyser_, frame0, frame1);
+        results.push_back(analyser_.result);
+    }
+    return results;
+}
+
+} // namespace signals

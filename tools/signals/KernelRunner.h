@@ -1,0 +1,35 @@
+#pragma once
+
+// Drives the tuner kernel directly with a 24 kHz signal, one 1024-sample frame at a time, and
+// collects the result block of every frame.
+
+#include <vector>
+
+#include "TunerKernel.h"
+
+namespace signals {
+
+struct KernelSettings {
+    bool bass = false;
+    bool stream = false;
+    int dropIndex = 0;
+    int referenceHz = 440;
+};
+
+// Re-initialises the kernel with the settings, as a fresh tuner object would.
+void ResetKernel(const KernelSettings& settings);
+
+// Full-scale float to Q24, truncated toward zero.
+int ToQ24(float sample);
+
+class KernelRunner {
+public:
+    explicit KernelRunner(const KernelSettings& settings = {});
+    // Feeds whole frames of the signal (a trailing partial frame is dropped); returns their results.
+    std::vector<TunerResultBlock> Feed(const std::vector<float>& signal24k);
+
+private:
+    TunerAnalyser analyser_;
+};
+
+} // namespace signals
