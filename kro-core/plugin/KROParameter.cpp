@@ -9,7 +9,7 @@
 namespace
 {
 
-// Display texts are cut to this many characters, as a host's parameter text field expects.
+// The number part of a display text stays short enough for the small fields hosts show it in.
 constexpr size_t kMaxNumberTextLength = 15;
 
 // Truncation toward zero into 32 bits. NaN gives 0 and values beyond the range saturate, so no
@@ -35,10 +35,9 @@ double Linear(double normalized, double minimum, double maximum)
     return (maximum - minimum) * normalized + minimum;
 }
 
+// The caller has ruled out an empty range.
 double NormalizeLinear(double plainValue, double minimum, double maximum)
 {
-    if (maximum - minimum == 0.0)
-        return 0.0;
     const double clamped = plainValue < minimum ? minimum : (plainValue > maximum ? maximum : plainValue);
     return (clamped - minimum) / (maximum - minimum);
 }
@@ -109,6 +108,14 @@ double CKROParameter::SetNormalized(double normalized_)
     if (owner != nullptr)
         owner->MarkParametersDirty();
     return plainValue;
+}
+
+void CKROParameter::SetPlainValue(double plainValue_)
+{
+    plainValue = plainValue_;
+    normalized = Normalize(plainValue_);
+    if (owner != nullptr)
+        owner->MarkParametersDirty();
 }
 
 double CKROParameter::Normalize(double plainValue_) const

@@ -23,6 +23,9 @@ public:
 
     // Stores the normalised value and its plain value, tells the owner; returns the plain value.
     double SetNormalized(double normalized);
+    // Stores a plain value (a preset's, already clamped by the caller) with its normalised value,
+    // tells the owner.
+    void SetPlainValue(double plainValue);
     double Normalize(double plainValue) const;
     double Denormalize(double normalized) const;
 

@@ -251,6 +251,16 @@ TEST(KROParameter, SetNormalizedStoresBothValuesAndMarksTheOwner)
     EXPECT_EQ(owner.marks, 1);
 }
 
+TEST(KROParameter, SetPlainValueStoresItsNormalisationAndMarksTheOwner)
+{
+    CountingOwner owner;
+    CKROParameter parameter = MakeParameter(kTaperStepped, 0, 10, {}, 0, &owner);
+    parameter.SetPlainValue(2.6);
+    EXPECT_EQ(parameter.GetPlainValue(), 2.6);
+    EXPECT_DOUBLE_EQ(parameter.GetNormalized(), 0.3);
+    EXPECT_EQ(owner.marks, 1);
+}
+
 TEST(KROParameter, MinusInfinityTaperPinsTheMinimumToNormalisedZero)
 {
     CKROParameter parameter = MakeParameter(kTaperLinearMinusInf, -60, 0, {"dB"});
