@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "KROAudioPreset.h"
+#include "KROParameter.h"
+
+// The product's five list parameters under F ... F+4 and the factory preset "Default" that
+// their defaults come from. F is 1 in the AAX build and 0 in the VST3 build.
+class CKROVirenoParamTable
+{
+public:
+    // A non-zero leaveEmpty builds a table with no parameters and no presets.
+    explicit CKROVirenoParamTable(int32_t firstParameterIndex, int32_t leaveEmpty = 0);
+
+    KROParameterMap& GetParameterMap() { return parameters; }
+    const KROParameterMap& GetParameterMap() const { return parameters; }
+    const KROPresetMap& GetPresetMap() const { return presets; }
+
+private:
+    KROParameterMap parameters;
+    KROPresetMap presets;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+// Parameter numbering, counted from the build's first index F: the five product parameters at
+// F ... F+4, nothing at F+5, then three hidden parameters that are never host parameters.
+struct TunerParameterIndex
+{
+    static constexpr int32_t kFirstIndexAAX = 1;
+    static constexpr int32_t kFirstIndexVST3 = 0;
+
+    // Offsets from F.
+    enum Offset : int32_t
+    {
+        kSelectInstrument = 0,
+        kDisplayMode = 1,
+        kDropTuning = 2,
+        kReferenceFrequency = 3,
+        kColorSet = 4,
+        kOutputMute = 6,
+        kInputChannelCount = 7,  // read only
+        kInstanceActive = 8,     // read only
+    };
+
+    static constexpr int32_t kProductParameterCount = 5;
+};
