@@ -7,6 +7,7 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -134,7 +135,7 @@ int main(int argc, char** argv)
     const std::string command = argv[2];
 
     // JUCE's hosting expects its message manager on this thread; no window is ever opened.
-    juce::ScopedJuceInitialiser_GUI juce;
+    juce::ScopedJuceInitialiser_GUI juceRuntime;
     juce::VST3PluginFormat format;
 
     if (command == "list" && argc == 3)
