@@ -1,14 +1,13 @@
 #include "FileReplace.h"
 #include "PosixFileIo.h"
 #include "TemporaryFolder.h"
+#include "TestFiles.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -16,17 +15,8 @@ namespace
 {
 
 namespace fs = std::filesystem;
-
-std::string ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+using platform::testing::ReadWholeFile;
+using platform::testing::WriteWholeFile;
 
 std::set<std::string> NamesIn(const fs::path& folder)
 {
