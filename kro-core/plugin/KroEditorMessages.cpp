@@ -1,9 +1,8 @@
 #include "KroEditorMessages.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <limits>
+
+#include "KRONumberText.h"
 
 namespace KroEditorMessages
 {
@@ -24,14 +23,8 @@ bool FindMessageValue(const std::string& text, const char* name, std::string& va
 
 int32_t ReadMessageInteger(const std::string& value)
 {
-    const char* start = value.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long long number = std::strtoll(start, &end, 10);
-    if (end == start || errno == ERANGE || number < std::numeric_limits<int32_t>::min() ||
-        number > std::numeric_limits<int32_t>::max())
-        return 0;
-    return static_cast<int32_t>(number);
+    int32_t number = 0;
+    return ReadIntegerText(value, number) ? number : 0;
 }
 
 }  // namespace KroEditorMessages

@@ -15,6 +15,8 @@ namespace
 
 constexpr char kIndentCharacter = ' ';
 constexpr int kIndentCount = 2;
+// The writer puts no line breaks at all where the indent count is 0.
+constexpr int kCompactIndentCount = 0;
 constexpr char kEncoding[] = "utf-8";
 
 }  // namespace
@@ -23,6 +25,13 @@ std::string PtreeToXmlText(const pt::ptree& tree)
 {
     std::ostringstream text;
     pt::write_xml(text, tree, pt::xml_writer_settings<std::string>(kIndentCharacter, kIndentCount, kEncoding));
+    return text.str();
+}
+
+std::string PtreeToCompactXmlText(const pt::ptree& tree)
+{
+    std::ostringstream text;
+    pt::write_xml(text, tree, pt::xml_writer_settings<std::string>(kIndentCharacter, kCompactIndentCount, kEncoding));
     return text.str();
 }
 

@@ -11,6 +11,9 @@
 // The XML text of the tree with those settings. Throws what the property tree's writer throws.
 std::string PtreeToXmlText(const boost::property_tree::ptree& tree);
 
+// The same without any line break or indent inside the tree, as hosts store the plug-in's state.
+std::string PtreeToCompactXmlText(const boost::property_tree::ptree& tree);
+
 // Replaces the file with the tree's XML text (see platform::ReplaceFileContents). True only when
 // every byte reached the disk; a failed write leaves the old file as it was. Never throws.
 bool WritePtreeXmlFile(const boost::property_tree::ptree& tree, const boost::filesystem::path& path);
