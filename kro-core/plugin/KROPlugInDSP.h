@@ -1,0 +1,188 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <boost/property_tree/ptree.hpp>
+
+#include "IKROParamInfoInterface.h"
+#include "IKROPlugEditorMessage.h"
+#include "KROPlugInInterface.h"
+
+// The framework's effect: algorithm and preset tables, parameter setting with the modified-state
+// rule, the PluginState tree, preset selection and the editor's text messages. A product effect
+// derives from it, creates its algorithms and parameter info, then calls BuildParameterTables.
+//
+// Threads: Process and, through host automation, SetParameterNormalized run on the audio thread;
+// everything else on the user-interface thread. A parameter change on the audio thread only marks
+// the state modified; the "GUIWantsUpdate" tree that the mark owes the editor is sent by the next
+// user-interface entry (DeliverPendingStateUpdate), because building a tree allocates. Overrides
+// of user-interface entries that do not call the base first call DeliverPendingStateUpdate.
+class CKROPlugInDSP : public CKROPlugInInterface
+{
+public:
+    // The base's scratch copy of the host's inputs holds this many channels; the algorithms are
+    // told at most this many inputs, so they never read past the copy.
+    static constexpr int32_t kMaxScratchChannels = 8;
+    // A parameter change this long after the last preset or state load marks the state modified;
+    // earlier ones are the host's echo of the loaded values.
+    static constexpr int32_t kModifiedWindowMilliseconds = 500;
+
+    CKROPlugInDSP();
+    ~CKROPlugInDSP() override;
+
+    // Parameters (values normalised to 0 ... 1).
+    float GetParameterNormalized(int32_t index) override;
+    void SelectPreset(int32_t number) override;
+    void SetParameterNormalized(int32_t index, float value, int32_t* changedIndices, int32_t& changedCount) override;
+    void ApplyParameterValue(int32_t index, float value) override;
+
+    virtual void SetSampleRate(double rate);
+    // Also sizes the scratch copy of the inputs, here rather than on the audio thread.
+    virtual void SetBlockSize(int32_t frames);
+    // kind false: the effect's name; true: its kind.
+    virtual std::string GetName(bool kind) const;
+    virtual uint32_t GetEffectCode() const;
+    virtual void ResetAlgorithms();
+    virtual void SetChannelCounts(int32_t inputs, int32_t outputs);
+    virtual int32_t GetInputChannelCount() const;
+    virtual int32_t GetOutputChannelCount() const;
+    // Forwards to the current algorithm's hook.
+    virtual void Hook();
+    // Inputs and outputs may be the same buffers.
+    virtual void Process(const float* const* inputs, float* const* outputs, int32_t frames, int32_t* changedIndices,
+                         int32_t& changedCount);
+    virtual float GetParameterForHost(int32_t index);
+    virtual double GetParameterPlain(int32_t index);
+    virtual float NormalizeParameterValue(int32_t index, float plainValue);
+    virtual float DenormalizeParameterValue(int32_t index, float normalized);
+    virtual const float* GetDisplayData(int32_t channel, int32_t& count);
+    virtual int32_t SetDisplayData(int32_t channel, const float* data, int32_t count);
+    virtual void GetParameterText(std::string& text, int32_t index, bool withName, bool withUnit);
+    virtual int32_t GetParameterCount() const;
+    virtual int32_t GetFirstParameterIndex() const;
+    // Capacities of the changed lists handed to SetParameterNormalized and Process.
+    virtual int32_t GetMaxLinkedParameterChanges() const = 0;
+    virtual int32_t GetMaxProcessParameterChanges() const = 0;
+    virtual std::vector<int32_t> GetParametersToRefresh(int32_t& mode);
+    virtual void GetDefaultParameterValues(std::map<int32_t, float>& values, int32_t factoryPresetNumber);
+    virtual int32_t GetCurrentPresetNumber();
+    virtual CKRODSPAlgInterface* FindAlgorithmForFactoryPreset(int32_t number, int32_t& localNumber);
+    // Applies the values only when the map holds one per parameter.
+    virtual void SetParameterValues(const std::map<int32_t, float>& values);
+    virtual void RebuildPresetLists();
+    virtual std::string HandleGuiMessage(const std::string& text);
+    // The editor's paste: applied without the name test. The answer is always empty.
+    virtual boost::property_tree::ptree SetStateTreeFromEditor(const boost::property_tree::ptree& tree);
+    virtual uint8_t* GetBinaryChunk(int32_t& size);
+    virtual void SetBinaryChunk(const uint8_t* data, int32_t size);
+
+    // The PluginState tree.
+    virtual void BuildStateTree();
+    virtual void ApplyStateTree();
+    // The host's state: applied only when its "Name" is this effect's name, or when it has no
+    // "PluginInfo" at all.
+    virtual void SetStateTree(const boost::property_tree::ptree& tree);
+    virtual void GetStateTree(boost::property_tree::ptree& tree);
+    // Hook around the adapters' reading and writing; changes nothing here.
+    virtual bool ConvertStateTree(boost::property_tree::ptree& tree, bool loading);
+
+    // Index mapping between the global numbering and the algorithms.
+    virtual CKRODSPAlgInterface* FindAlgorithmForParameter(int32_t index, int32_t& localIndex);
+    virtual CKRODSPAlgInterface* FindAlgorithmForPreset(int32_t number, int32_t& localNumber);
+    virtual int32_t GetAlgorithmParameterOffset(const CKRODSPAlgInterface* algorithm) const;
+
+    // Sends the "GUIWantsUpdate" tree that an earlier parameter change owes the editor. Call only
+    // on the user-interface thread; the base's entries there call it themselves.
+    void DeliverPendingStateUpdate();
+
+    // Called once by the product effect when its algorithms and parameter info exist.
+    void BuildParameterTables();
+
+    // Installed by the adapter right after it creates the effect, before any other call.
+    void SetEditorLink(IKROPlugEditorMessage* link) { editorLink = link; }
+
+    bool IsPresetModified() const { return presetModified.load(std::memory_order_acquire); }
+    const std::string& GetCurrentPresetName() const { return currentPresetName; }
+    float GetZoom() const { return zoom; }
+
+    const std::vector<int32_t>& GetFirstParameterIndices() const { return firstParameterIndices; }
+    const std::vector<int32_t>& GetFirstPresetNumbers() const { return firstPresetNumbers; }
+    const std::vector<std::string>& GetAlgorithmNames() const { return algorithmNames; }
+    const std::vector<std::string>& GetFactoryPresetNames() const { return factoryPresetNames; }
+    const std::vector<std::string>& GetFactoryPresetTitles() const { return factoryPresetTitles; }
+    const std::vector<std::string>& GetFactoryPresetAlgorithmNames() const { return factoryPresetAlgorithmNames; }
+    const std::vector<std::string>& GetUserPresetNames() const { return userPresetNames; }
+    const std::vector<std::string>& GetUserPresetTitles() const { return userPresetTitles; }
+    const std::vector<std::string>& GetUserPresetAlgorithmNames() const { return userPresetAlgorithmNames; }
+
+protected:
+    void SetName(std::string name_) { name = std::move(name_); }
+    void SetParameterInfo(IKROParamInfoInterface* info) { parameterInfo = info; }
+    IKROParamInfoInterface* GetParameterInfo() const { return parameterInfo; }
+    void SetParameterIndexOffset(int32_t offset) { parameterIndexOffset = offset; }
+    IKROPlugEditorMessage* GetEditorLink() const { return editorLink; }
+
+private:
+    // Writes the tree of the current state into the given tree, replacing what it held.
+    void WriteStateTree(boost::property_tree::ptree& tree);
+    // Sends the tree to the editor with "Action" set to the given action.
+    void SendStateTreeToEditor(boost::property_tree::ptree& tree, const char* action);
+    void ApplyStateBinaryChunk();
+    void ApplyStatePreset();
+    void ApplyStateZoom();
+    void ApplyStateParameters();
+    // Applies an algorithm's records to the effect as a load does: no change in it marks the state
+    // modified.
+    void ApplyAlgorithmValues(CKRODSPAlgInterface& algorithm);
+    // Starts the window within which parameter changes do not mark the state modified.
+    void RestartModifiedWindow();
+    void AppendPresetLists(CKRODSPAlgInterface& algorithm);
+    void ResizeScratch(int32_t frames);
+    void ProcessPiece(const float* const* inputs, float* const* outputs, int32_t offset, int32_t frames);
+
+    IKROParamInfoInterface* parameterInfo = nullptr;
+    boost::property_tree::ptree stateTree;
+    // Written on the user-interface thread, read by the modified rule on either thread.
+    std::atomic<bool> stateApplied{false};
+    // Set while a preset or a state applies its own values.
+    std::atomic<bool> applyingLoadedValues{false};
+    IKROPlugEditorMessage* editorLink = nullptr;
+    std::string name;
+    std::string kind;
+    uint32_t effectCode = 0x65656530;
+    int32_t inputChannelCount = 0;
+    int32_t outputChannelCount = 0;
+    std::vector<float> inputPeaks;
+    std::vector<float> outputPeaks;
+    int32_t parameterIndexOffset = 0;
+    int32_t presetCounter = 0;
+    std::vector<int32_t> firstParameterIndices;
+    std::vector<int32_t> firstPresetNumbers;
+    std::vector<std::string> algorithmNames;
+    std::vector<std::string> factoryPresetNames;
+    std::vector<std::string> factoryPresetTitles;
+    std::vector<std::string> userPresetNames;
+    std::vector<std::string> userPresetTitles;
+    std::vector<std::string> factoryPresetAlgorithmNames;
+    std::vector<std::string> userPresetAlgorithmNames;
+    std::map<int32_t, float> defaultValues;
+    bool defaultsCaptured = false;
+    uint32_t version = 0;
+    std::array<std::vector<float>, kMaxScratchChannels> scratchInputs;
+    std::array<const float*, kMaxScratchChannels> scratchPointers{};
+    // The outputs of one piece of a block longer than the scratch copy.
+    std::vector<float*> pieceOutputs;
+    int32_t scratchCapacity = -1;
+    std::string currentPresetName;
+    std::atomic<bool> presetModified{false};
+    // A change marked the state modified and the editor has not yet been sent its tree.
+    std::atomic<bool> stateUpdatePending{false};
+    std::atomic<uint32_t> stateTimeStamp{0};
+    float zoom = 1.0f;
+};

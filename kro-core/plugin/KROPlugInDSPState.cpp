@@ -1,0 +1,174 @@
+// CKROPlugInDSP: the PluginState tree, written from the effect and applied to it.
+#include "KROPlugInDSP.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "Base64.h"
+#include "KRONumberText.h"
+#include "KroEditorMessages.h"
+
+namespace pt = boost::property_tree;
+
+namespace
+{
+
+constexpr char kPluginInfoPath[] = "PluginState.PluginInfo";
+constexpr char kParametersPath[] = "PluginState.Parameters";
+constexpr char kChunkPath[] = "PluginState.DSPChunk";
+constexpr char kStateAction[] = "PluginState";
+
+}  // namespace
+
+void CKROPlugInDSP::BuildStateTree()
+{
+    WriteStateTree(stateTree);
+}
+
+void CKROPlugInDSP::WriteStateTree(pt::ptree& tree)
+{
+    tree.clear();
+
+    pt::ptree info;
+    info.put("Version", version);
+    info.put("Name", GetName(false));
+    info.put("Zoom", zoom);
+    info.put("Action", kStateAction);
+    info.put("CurrentPreset", currentPresetName);
+    info.put("PresetModified", IsPresetModified());
+    tree.put_child(kPluginInfoPath, info);
+
+    pt::ptree parameters;
+    const int32_t first = GetFirstParameterIndex();
+    const int32_t size = parameterInfo != nullptr ? parameterInfo->GetParameterMapSize() : 0;
+    for (int32_t index = first; index < first + size; ++index)
+    {
+        const CKROParameter* record = parameterInfo->GetParameter(index);
+        if (record == nullptr)
+            continue;
+        pt::ptree parameter;
+        parameter.put("Name", record->GetName());
+        parameter.put("Value", GetParameterNormalized(index));
+        parameter.put("Index", static_cast<uint32_t>(index));
+        // Added, not put: the key is one name, and "." never occurs in it.
+        parameters.add_child("Par" + std::to_string(index), parameter);
+    }
+
+    pt::ptree chunk;
+    int32_t chunkSize = 0;
+    const uint8_t* chunkData = GetBinaryChunk(chunkSize);
+    if (chunkData != nullptr && chunkSize > 0)
+        chunk.put("Data", Base64Encode(chunkData, static_cast<size_t>(chunkSize)));
+
+    tree.put_child(kParametersPath, parameters);
+    tree.put_child(kChunkPath, chunk);
+}
+
+// Each step ends at its first missing or unreadable value; the next step still runs.
+void CKROPlugInDSP::ApplyStateTree()
+{
+    ApplyStateBinaryChunk();
+    ApplyStatePreset();
+    ApplyStateZoom();
+    ApplyStateParameters();
+    if (editorLink != nullptr)
+        SendStateTreeToEditor(stateTree, KroEditorMessages::kActionGuiWantsUpdate);
+    RestartModifiedWindow();
+}
+
+void CKROPlugInDSP::ApplyStateBinaryChunk()
+{
+    const auto text = stateTree.get_optional<std::string>(std::string(kChunkPath) + ".Data");
+    if (!text)
+        return;
+    const std::string bytes = Base64Decode(*text);
+    int32_t size = 0;
+    uint8_t* buffer = GetBinaryChunk(size);
+    if (buffer == nullptr || size < 0 || bytes.size() != static_cast<size_t>(size))
+        return;
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    SetBinaryChunk(buffer, size);
+}
+
+void CKROPlugInDSP::ApplyStatePreset()
+{
+    const auto presetName = stateTree.get_optional<std::string>(std::string(kPluginInfoPath) + ".CurrentPreset");
+    if (!presetName)
+        return;
+    currentPresetName = *presetName;
+    const auto modified = stateTree.get_optional<bool>(std::string(kPluginInfoPath) + ".PresetModified");
+    if (modified)
+        presetModified.store(*modified, std::memory_order_release);
+}
+
+void CKROPlugInDSP::ApplyStateZoom()
+{
+    const auto value = stateTree.get_optional<float>(std::string(kPluginInfoPath) + ".Zoom");
+    if (value && std::isfinite(*value))
+        zoom = *value;
+}
+
+void CKROPlugInDSP::ApplyStateParameters()
+{
+    const auto parameters = stateTree.get_child_optional(kParametersPath);
+    if (!parameters)
+        return;
+    // The tree's own values: none of them marks the state modified.
+    applyingLoadedValues.store(true, std::memory_order_release);
+    bool complete = true;
+    for (const auto& child : *parameters)
+    {
+        const auto valueText = child.second.get_optional<std::string>("Value");
+        const auto index = child.second.get_optional<int32_t>("Index");
+        float value = 0.0f;
+        if (!valueText || !ReadFloatText(*valueText, value) || !index)
+        {
+            complete = false;
+            break;
+        }
+        value = std::clamp(value, 0.0f, 1.0f);
+        ApplyParameterValue(*index, value);
+        if (editorLink != nullptr)
+            editorLink->SendParameterChange(static_cast<uint32_t>(*index), value);
+    }
+    applyingLoadedValues.store(false, std::memory_order_release);
+    if (complete && editorLink != nullptr)
+        editorLink->SendString(KroEditorMessages::kUpdateParameterValues);
+}
+
+void CKROPlugInDSP::SetStateTree(const pt::ptree& tree)
+{
+    DeliverPendingStateUpdate();
+    if (tree.get_child_optional(kPluginInfoPath))
+    {
+        const auto stateName = tree.get_optional<std::string>(std::string(kPluginInfoPath) + ".Name");
+        if (!stateName || *stateName != GetName(false))
+            return;
+    }
+    stateTree = tree;
+    ApplyStateTree();
+}
+
+pt::ptree CKROPlugInDSP::SetStateTreeFromEditor(const pt::ptree& tree)
+{
+    DeliverPendingStateUpdate();
+    if (tree.get_child_optional(kParametersPath))
+    {
+        stateTree = tree;
+        ApplyStateTree();
+    }
+    return pt::ptree();
+}
+
+void CKROPlugInDSP::GetStateTree(pt::ptree& tree)
+{
+    DeliverPendingStateUpdate();
+    BuildStateTree();
+    tree = stateTree;
+}
+
+bool CKROPlugInDSP::ConvertStateTree(pt::ptree&, bool)
+{
+    return false;
+}

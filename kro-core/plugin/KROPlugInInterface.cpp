@@ -1,0 +1,71 @@
+#include "KROPlugInInterface.h"
+
+#include <utility>
+
+namespace
+{
+
+constexpr int32_t kUserPresetFlag = 0;
+
+}  // namespace
+
+void CKROPlugInInterface::SaveUserPreset(const std::string& name, bool overwrite)
+{
+    if (currentAlgorithm == nullptr || !HasPresetFileSink())
+        return;
+    CKRODSPAlgInterface& algorithm = *currentAlgorithm;
+    std::vector<float> values = CurrentPresetValues(algorithm);
+
+    if (!overwrite)
+    {
+        auto preset = std::make_shared<CKROAudioPreset>(name, std::move(values), kUserPresetFlag);
+        algorithm.AddPreset(preset);
+        presetFileSink->SavePresetFile(preset.get(), &algorithm, false);
+        return;
+    }
+
+    // Overwriting means the preset the user is on, whatever name the caller passes.
+    const CKROAudioPreset* current = algorithm.GetCurrentPreset();
+    CKROAudioPreset* target = algorithm.FindPresetByName(current != nullptr ? current->GetName() : std::string());
+    if (target == nullptr)
+    {
+        algorithm.AddPreset(std::make_shared<CKROAudioPreset>(name, values, kUserPresetFlag));
+        target = algorithm.GetPresets().rbegin()->second.get();
+    }
+    *target = CKROAudioPreset(target->GetName(), std::move(values), target->GetFactoryFlag());
+    presetFileSink->SavePresetFile(target, &algorithm, true);
+}
+
+void CKROPlugInInterface::DeleteUserPreset(const std::string& name)
+{
+    if (currentAlgorithm == nullptr || !HasPresetFileSink())
+        return;
+    currentAlgorithm->DeletePreset(name);
+    presetFileSink->DeletePresetFile(name, currentAlgorithm);
+}
+
+void CKROPlugInInterface::SetParameterNormalized(int32_t, float, int32_t* changedIndices, int32_t& changedCount)
+{
+    if (changedIndices != nullptr)
+        changedCount = 0;
+}
+
+std::vector<float> CKROPlugInInterface::CurrentPresetValues(CKRODSPAlgInterface& algorithm)
+{
+    std::vector<float> values;
+    values.reserve(algorithm.GetParameters().size());
+    for (const auto& entry : algorithm.GetParameters())
+    {
+        const CKROParameter& parameter = entry.second;
+        const double plain = parameter.GetPlainValue();
+        values.push_back(parameter.GetTaperType() == kTaperList ? static_cast<float>(static_cast<int64_t>(plain + 0.5))
+                                                                : static_cast<float>(plain));
+    }
+    return values;
+}
+
+void CKROPlugInInterface::InstallPresetFileSink(PresetFileSink* sink, bool enabled)
+{
+    presetFileSink = sink;
+    sinkEnabled = enabled;
+}
