@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "TunerResampler.h"
+
 namespace signals {
 
 void ResetKernel(const KernelSettings& settings)
@@ -43,6 +45,16 @@ std::vector<TunerResultBlock> KernelRunner::Feed(const std::vector<float>& signa
         results.push_back(analyser_.result);
     }
     return results;
+}
+
+std::vector<float> ResampleTo24k(const std::vector<float>& signal, double rate)
+{
+    const std::unique_ptr<TunerResampler> resampler = TunerResampler::Create(rate);
+    if (!resampler) return {};
+    const int count = static_cast<int>(signal.size());
+    std::vector<float> out(static_cast<size_t>(resampler->MaxOutputCount(count)));
+    out.resize(static_cast<size_t>(resampler->Run(signal.data(), count, out.data())));
+    return out;
 }
 
 } // namespace signals

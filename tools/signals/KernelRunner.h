@@ -32,4 +32,8 @@ private:
     TunerAnalyser analyser_;
 };
 
+// Resamples a signal at a host rate to 24 kHz, as the tuner object does. Empty for a rate the
+// resampler refuses.
+std::vector<float> ResampleTo24k(const std::vector<float>& signal, double rate);
+
 } // namespace signals
