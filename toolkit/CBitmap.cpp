@@ -40,9 +40,10 @@ bool CBitmap::addBitmap(PlatformBitmapPtr platformBitmap)
     if (!bitmaps.empty())
     {
         double factor = platformBitmap->getScaleFactor();
-        // A variant must cover the same points, give or take the rounding of its pixel size.
-        if (std::fabs(platformBitmap->getWidth() / factor - getWidth()) >= 1.0 ||
-            std::fabs(platformBitmap->getHeight() / factor - getHeight()) >= 1.0)
+        // A variant must cover the same points: its pixel size is the size in points times its
+        // factor, rounded.
+        if (std::fabs(platformBitmap->getWidth() - getWidth() * factor) > 0.5 ||
+            std::fabs(platformBitmap->getHeight() - getHeight() * factor) > 0.5)
             return false;
         for (const auto& b : bitmaps)
             if (b->getScaleFactor() == factor)

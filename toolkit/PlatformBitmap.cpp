@@ -16,6 +16,12 @@ struct PngReader
     size_t position;
 };
 
+cairo_status_t appendPng(void* closure, const unsigned char* data, unsigned int length)
+{
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
 cairo_status_t readPng(void* closure, unsigned char* out, unsigned int length)
 {
     auto* reader = static_cast<PngReader*>(closure);
@@ -93,6 +99,15 @@ CColor PlatformBitmap::getPixel(int x, int y) const
 bool PlatformBitmap::writePNG(const std::string& path) const
 {
     return cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+std::string PlatformBitmap::encodePNG() const
+{
+    std::string bytes;
+    cairo_surface_flush(surface);
+    if (cairo_surface_write_to_png_stream(surface, appendPng, &bytes) != CAIRO_STATUS_SUCCESS)
+        bytes.clear();
+    return bytes;
 }
 
 } // namespace VSTGUI

@@ -37,6 +37,8 @@ public:
     // The unpremultiplied colour of one pixel; transparent outside the image.
     CColor getPixel(int x, int y) const;
     bool writePNG(const std::string& path) const;
+    // The image as PNG bytes (empty when encoding fails).
+    std::string encodePNG() const;
 
 private:
     explicit PlatformBitmap(cairo_surface_t* surface);

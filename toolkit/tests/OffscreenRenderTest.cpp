@@ -170,15 +170,7 @@ TEST(Fonts, ArialResolvesToAnInstalledSansFont)
 
 TEST(Bitmaps, PngDataWithAlphaLoadsAndBadDataDoesNot)
 {
-    auto source = solid(3, 2, CColor(0, 0, 255, 128));
-    std::string png;
-    cairo_surface_write_to_png_stream(
-        source->getSurface(),
-        [](void* out, const unsigned char* data, unsigned int length) {
-            static_cast<std::string*>(out)->append(reinterpret_cast<const char*>(data), length);
-            return CAIRO_STATUS_SUCCESS;
-        },
-        &png);
+    std::string png = solid(3, 2, CColor(0, 0, 255, 128))->encodePNG();
     auto loaded = PlatformBitmap::createFromPNG(png.data(), png.size());
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->getWidth(), 3);
