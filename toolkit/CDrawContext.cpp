@@ -192,6 +192,7 @@ void CDrawContext::drawString(const std::string& text, const CRect& rect, CHoriT
 {
     if (text.empty() || !applyFont())
         return;
+    cairo_save(cairo);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
     cairo_set_font_options(cairo, options);
@@ -209,7 +210,6 @@ void CDrawContext::drawString(const std::string& text, const CRect& rect, CHoriT
     // Centre the font's ascent and descent, not the glyphs' ink, so lines of different text align.
     CCoord baseline = rect.top + (rect.getHeight() + font.ascent - font.descent) / 2;
 
-    cairo_save(cairo);
     cairo_rectangle(cairo, rect.left, rect.top, rect.getWidth(), rect.getHeight());
     cairo_clip(cairo);
     setSource(state->current.fontColor);

@@ -149,7 +149,7 @@ void CFrame::platformDrawRect(CDrawContext* context, const CRect& pixelRect)
     context->saveGlobalState();
     context->setClipRect(pixelRect);
     context->scale(zoom);
-    drawContents(context, CRect(pixelRect).scale(1.0 / zoom));
+    drawContents(context, CRect(0, 0, getWidth() / zoom, getHeight() / zoom), CRect(pixelRect).scale(1.0 / zoom));
     context->restoreGlobalState();
     setDirty(false);
 }

@@ -7,8 +7,8 @@ namespace VSTGUI {
 
 COptionMenu::COptionMenu(const CRect& size, IControlListener* listener, int32_t tag) : CTextLabel(size)
 {
-    setListener(listener);
     setTag(tag);
+    setListener(listener);
     updateRange();
 }
 

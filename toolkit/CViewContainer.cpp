@@ -94,23 +94,22 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& updateRect)
     context->setClipRect(clip);
     context->translate(size.left, size.top);
     clip.offset(-size.left, -size.top);
-    drawContents(context, clip);
+    drawContents(context, CRect(0, 0, size.getWidth(), size.getHeight()), clip);
     context->restoreGlobalState();
     setDirty(false);
 }
 
-void CViewContainer::drawContents(CDrawContext* context, const CRect& updateRect)
+void CViewContainer::drawContents(CDrawContext* context, const CRect& bounds, const CRect& updateRect)
 {
-    CRect local(0, 0, size.getWidth(), size.getHeight());
     if (!transparent)
     {
         if (backgroundColor.alpha > 0)
         {
             context->setFillColor(backgroundColor);
-            context->drawRect(local, kDrawFilled);
+            context->drawRect(bounds, kDrawFilled);
         }
         if (getBackground())
-            getBackground()->draw(context, local);
+            getBackground()->draw(context, bounds);
     }
     for (CView* child : children)
         if (child->isVisible() && child->getViewSize().rectOverlap(updateRect))

@@ -47,8 +47,9 @@ public:
     void invalidRect(const CRect& rect) override;
 
 protected:
-    // Draws the background and the children that meet updateRect (container coordinates).
-    void drawContents(CDrawContext* context, const CRect& updateRect);
+    // Draws the background over bounds and the children that meet updateRect (both in container
+    // coordinates).
+    void drawContents(CDrawContext* context, const CRect& bounds, const CRect& updateRect);
     CView* findMouseTarget(const CPoint& local, const CButtonState& buttons) const;
 
     CView* mouseDownView = nullptr;

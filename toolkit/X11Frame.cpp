@@ -98,6 +98,7 @@ bool X11Frame::openWindow(IRunLoop* loop)
 
 X11Frame::~X11Frame()
 {
+    *alive = false;
     if (runLoop)
         runLoop->unregisterEventHandler(this);
     if (surface)
@@ -159,11 +160,14 @@ void X11Frame::present(const std::vector<CRect>& areas)
 
 void X11Frame::onEvent()
 {
+    std::shared_ptr<bool> stillAlive = alive;
     servingEvents = true;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection))
     {
         handle(event);
         free(event);
+        if (!*stillAlive)
+            return;
     }
     servingEvents = false;
     if (exposed && hasInvalidArea())

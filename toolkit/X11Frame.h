@@ -44,6 +44,8 @@ private:
     cairo_surface_t* surface = nullptr;
     IRunLoop* runLoop = nullptr;
     bool servingEvents = false;
+    // Cleared by the destructor: a view may close the frame while one of its events is served.
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
     // Nothing drawn before the first Expose would stay: the window is not on screen yet.
     bool exposed = false;
 };
