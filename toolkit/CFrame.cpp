@@ -63,10 +63,10 @@ bool CFrame::setSize(CCoord width, CCoord height)
 {
     if (width <= 0 || height <= 0)
         return false;
-    size = CRect(0, 0, width, height);
     if (platformFrame &&
         !platformFrame->setSize(static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height))))
         return false;
+    size = CRect(0, 0, width, height);
     invalid();
     return true;
 }
@@ -75,9 +75,12 @@ bool CFrame::setZoom(double newZoom)
 {
     if (!(newZoom > 0))
         return false;
-    double factor = newZoom / zoom;
+    double oldZoom = zoom;
     zoom = newZoom;
-    return setSize(getWidth() * factor, getHeight() * factor);
+    if (setSize(getWidth() * newZoom / oldZoom, getHeight() * newZoom / oldZoom))
+        return true;
+    zoom = oldZoom;
+    return false;
 }
 
 uint32_t CFrame::getTicks() const

@@ -50,7 +50,8 @@ public:
     void setClock(IClock& clock) { this->clock = &clock; }
 
     // The view goes on top of the frame and alone takes the mouse until the session ends. Like
-    // addView, the frame takes over the caller's reference. Returns 0 when refused.
+    // addView, the frame takes over the caller's reference. Returns 0 when refused (the caller then
+    // keeps its reference).
     ModalViewSessionID beginModalViewSession(CView* view);
     // Removes the session's view and releases the frame's reference to it.
     bool endModalViewSession(ModalViewSessionID session);

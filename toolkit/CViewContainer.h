@@ -15,7 +15,8 @@ public:
     explicit CViewContainer(const CRect& size);
     ~CViewContainer() override;
 
-    // Takes over the caller's reference: the caller must not forget the view afterwards.
+    // Takes over the caller's reference: the caller must not forget the view afterwards. A view that
+    // already has a parent is refused (false), and the caller keeps its reference.
     virtual bool addView(CView* view);
     // Releases the container's reference when withForget is true.
     virtual bool removeView(CView* view, bool withForget = true);
