@@ -5,7 +5,7 @@
 namespace VSTGUI {
 
 // Millisecond tick source of frames and the standalone run loop. Injectable so that tests can step
-// time; the monotonic default serves everything else. (A platform-layer clock can stand behind it.)
+// time; the default is the platform layer's tick counter.
 class IClock
 {
 public:
@@ -14,7 +14,7 @@ public:
     virtual uint32_t getTicks() const = 0;
 };
 
-// The process's monotonic clock.
+// The platform layer's tick counter (monotonic, wrapping at 32 bits).
 IClock& monotonicClock();
 
 } // namespace VSTGUI

@@ -1,26 +1,24 @@
 #include "IClock.h"
 
-#include <chrono>
+#include "IPlatform.h"
 
 namespace VSTGUI {
 
 namespace {
 
-class MonotonicClock : public IClock
+// The plug-in's tick counter: the platform layer's, so a test that installs a fake platform
+// steps the editor's time with everything else's.
+class PlatformClock : public IClock
 {
 public:
-    uint32_t getTicks() const override
-    {
-        auto now = std::chrono::steady_clock::now().time_since_epoch();
-        return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-    }
+    uint32_t getTicks() const override { return platform::CurrentPlatform().GetTickCount(); }
 };
 
 } // namespace
 
 IClock& monotonicClock()
 {
-    static MonotonicClock clock;
+    static PlatformClock clock;
     return clock;
 }
 
