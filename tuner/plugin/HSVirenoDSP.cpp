@@ -133,6 +133,7 @@ void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, flo
     TunerRateSetup& setup = rateSetups.Current();
     if (IsRateOrSizeDirty()) UpdateParameters(true);
     if (AreParametersDirty()) UpdateParameters(false);
+    if (historyClearPending.exchange(false, std::memory_order_acq_rel)) setup.ClearHistory();
 
     for (int32_t c = 0; c < channels; ++c) inputPeaks[c] = PeakOf(inputs[c], frames);
     if (analyses && setup.CanAnalyse() && channels > 0) Analyse(setup, inputs, frames, channels);
@@ -210,7 +211,9 @@ void HSVirenoDSP::ApplyKernelSettings()
 
 void HSVirenoDSP::Reset()
 {
-    rateSetups.Current().ClearHistory();
+    // The resamplers belong to the audio thread; this may be called from another one. The
+    // history is cleared before the next block resamples anything.
+    historyClearPending.store(true, std::memory_order_release);
 }
 
 void HSVirenoDSP::InstallPreset(const CKROAudioPreset* preset)

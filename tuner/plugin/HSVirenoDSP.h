@@ -64,6 +64,7 @@ private:
     int postedRate = 0;  // the rate of the newest set-up handed to the audio thread
     TunerResultHandOver results;
     std::atomic<bool> mute{false};
+    std::atomic<bool> historyClearPending{false};
     std::atomic<int32_t> analysedChannelCount{2};
     // Written where the parameter records change, read by the audio thread.
     std::atomic<float> settingValues[kSettingCount];

@@ -23,7 +23,8 @@ public:
     // Any thread but the audio thread.
     void Post(std::unique_ptr<TunerRateSetup> setup);
 
-    // Audio thread: takes the newest posted set-up when it can; returns the one to use.
+    // Audio thread, once at the start of each block: takes the newest posted set-up when it can
+    // and returns the one to use. The reference holds until the next call.
     TunerRateSetup& Current();
 
 private:

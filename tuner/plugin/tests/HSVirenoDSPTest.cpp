@@ -134,6 +134,25 @@ TEST(HSVirenoDSP, ResultsAfterNInputSamples)
     }
 }
 
+TEST(HSVirenoDSP, BlockSizeChangesAndResetsKeepTheResamplers)
+{
+    // At 24 kHz n inputs give n + 1 outputs; a rebuilt resampler would add another leading one.
+    std::unique_ptr<HSVirenoDSP> dsp = Tuner(24000.0);
+    Host host;
+    host.in.assign(2, std::vector<float>(1000, 0.1f));
+    Feed(*dsp, host, {1000});
+    dsp->SetBlockSize(64);
+    dsp->SetSampleRate(24000.0);
+    dsp->Reset();
+    Feed(*dsp, host, {64});
+    host.in.assign(2, std::vector<float>(46, 0.1f));
+    Feed(*dsp, host, {46});
+    EXPECT_EQ(dsp->GetResultCount(), 1u);  // 2047 outputs
+    host.in.assign(2, std::vector<float>(1, 0.1f));
+    Feed(*dsp, host, {1});
+    EXPECT_EQ(dsp->GetResultCount(), 2u);
+}
+
 TEST(HSVirenoDSP, AnyPartitionOfTheInputGivesTheSameAnalysis)
 {
     std::mt19937 random(7);
