@@ -26,10 +26,11 @@ public:
     {
         worker = std::thread([this] { Loop(); });
     }
+    ~AudioThread() { Stop(); }
     void Stop()
     {
         stop.store(true);
-        worker.join();
+        if (worker.joinable()) worker.join();
     }
     int Blocks() const { return blocks.load(); }
 
