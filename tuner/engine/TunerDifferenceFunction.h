@@ -17,6 +17,7 @@ struct TunerDifferenceConfig {
 
 struct TunerDifferenceState {
     int64_t previousEnergy;  // energy of the previous frame
+    int64_t energy;          // energy of the previous and the newest frame
     float framePower;        // mean square of the two frames, full scale 1
     int noSignal;            // -1: zero energy or an overflowed value
 };

@@ -19,6 +19,10 @@ constexpr double kDeeperBy = 0.15 / 8.0 * 2147483648.0;
 constexpr int kSearchFirst = 1;
 constexpr int kSearchLast = 139;
 constexpr double kPeriodicDepth = 0.3;
+// Less than one LSB squared a sample over both frames: what a steady hum leaves behind the notches
+// is a sub-LSB residue that the integer stages turn into an exactly periodic run of 0 and -1
+// samples. It is no signal, so it has no minimum and never reads as a note.
+constexpr int64_t kQuantisationFloor = 2 * kTunerFrameLength;
 constexpr float kNoMinimumHz = 1000.0f;
 
 // Voicing: the smoothed power attacks fast and releases slowly; a frame is voiced within 30 dB of it.
@@ -84,7 +88,8 @@ void FindFeatures(TunerKernelState& k)
 
     int j1 = 0, j2 = 0;
     double m1 = INFINITY, m2 = INFINITY;
-    for (int i = kSearchFirst; i <= kSearchLast; ++i) {
+    const int searchLast = s.difference.energy < kQuantisationFloor ? 0 : kSearchLast;
+    for (int i = kSearchFirst; i <= searchLast; ++i) {
         if (!(c[i] < c[i - 1] && c[i] < c[i + 1])) continue;
         if (c[i] >= m2) continue;
         if (m1 - c[i] > kDeeperBy) {

@@ -1,15 +1,235 @@
 #include "TunerSixString.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "TunerKernel.h"
+#include "TunerMath.h"
 
-void TunerSixStringStage(const int32_t*)
+namespace {
+
+// Anti-alias low-pass of the 4:1 decimator to 6000 Hz; symmetric, c_0 .. c_17 given, gain about 4
+// (the taps sum to about 0.995 * 2^31 on samples shifted down by 3, divided by 2^26).
+constexpr int64_t kDecimatorHalf[kTunerDecimatorTaps / 2] = {
+    2657259,   4910737,   7453692,   8454124,   6085417,   -1049733,  -13024116, -27818451, -41087545,
+    -46724089, -38230184, -10642007, 37545432,  103105105, 177977599, 250565739, 308193535, 340094608,
+};
+constexpr int kDecimation = 4;
+constexpr int64_t kQ30Min = -1073741824, kQ30Max = 1073741823;
+constexpr int64_t kSample24Min = -8388608, kSample24Max = 8388607;
+
+// Half-candidate interpolation kernel of the refined strings, Q31, sum about 2^31.
+constexpr int64_t kHalfStepKernel[8] = {-7757899, 62546604, -275550822, 1294497680,
+                                       1294497680, -275550822, 62546604, -7757899};
+constexpr int64_t kKernelSumLimit = (int64_t(1) << 62) - (int64_t(1) << 32);
+
+// Codes of a string pitch that has no value.
+constexpr float kNoSignal = -1.0f;
+constexpr float kRisingToTheEnd = -2.0f;    // the minimum lies at or beyond the last candidate
+constexpr float kNeverFalling = -4.0f;      // no minimum within the range
+constexpr float kTooShallow = -8.0f;        // the minimum is not deep enough
+constexpr float kInterpolationOverflow = -16.0f;
+constexpr float kPitchLimit = 1000.0f;
+
+// Presence: the string's own band must carry a share of the single-note frame power.
+constexpr float kPowerFloor = 1e-20f;
+constexpr float kMinimumFramePower = 1e-8f;
+constexpr float kEnvelopeFloor = 0.000001f;
+constexpr float kDeviationShaping = 60.0f;  // tanh(60 s^2) s: flat near 0, linear beyond 25 cents
+
+int64_t DecimatorTap(int k)
 {
+    return kDecimatorHalf[k < kTunerDecimatorTaps / 2 ? k : kTunerDecimatorTaps - 1 - k];
+}
+
+void Decimate(TunerSixStringState& d, const int32_t* frame)
+{
+    int produced = 0;
+    for (int n = 0; n < kTunerFrameLength; ++n) {
+        const int32_t x = static_cast<int32_t>(tuner::ShiftRight(frame[n], 3));
+        d.decimatorBuffer[d.decimatorWritePosition] = x;
+        d.decimatorBuffer[d.decimatorWritePosition + kTunerDecimatorTaps] = x;
+        if (d.decimatorPhase == 0 && produced < 2 * kTunerStringFrameLength) {
+            const int32_t* history = d.decimatorBuffer + d.decimatorWritePosition;  // newest first
+            int64_t acc = 0;
+            for (int k = 0; k < kTunerDecimatorTaps; ++k) acc += DecimatorTap(k) * history[k];
+            d.decimated[produced++] =
+                static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(acc, 26), kQ30Min, kQ30Max));
+        }
+        d.decimatorPhase = (d.decimatorPhase + 1) % kDecimation;
+        d.decimatorWritePosition = (d.decimatorWritePosition + kTunerDecimatorTaps - 1) % kTunerDecimatorTaps;
+    }
+}
+
+// One section: y = (b0 x + b2 x[n-2] - 2 a1 y[n-1] - a2 y[n-2]) / 2^15.
+int64_t Section(const int16_t* c, TunerFilterSectionState& s, int64_t x)
+{
+    const int64_t y = tuner::DivPow2(c[0] * x + c[1] * s.x2 - 2 * c[2] * s.y1 - c[3] * s.y2, 15);
+    s.x2 = s.x1;
+    s.x1 = x;
+    s.y2 = s.y1;
+    s.y1 = y;
+    return y;
+}
+
+int64_t Row(const int16_t* row, TunerFilterSectionState* states, int64_t x)
+{
+    for (int section = 0; section < kTunerFilterSections; ++section) x = Section(row + 4 * section, states[section], x);
+    return x;
+}
+
+void FilterHalf(const int16_t* row, bool twice, TunerStringState& string, const int32_t* in, int32_t* out)
+{
+    for (int n = 0; n < kTunerStringFrameLength; ++n) {
+        int64_t y = Row(row, string.firstPass, in[n]);
+        if (twice) {
+            y = tuner::Saturate(y, kQ30Min, kQ30Max);
+            y = Row(row, string.secondPass, y);
+        }
+        out[n] = static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(y, 7), kSample24Min, kSample24Max));
+    }
+}
+
+// Vertex offset and value of the parabola through (-1, left), (0, centre), (1, right); an offset
+// of 0 when the three points do not bend upwards, so a flat or falling run never yields inf or NaN.
+void Parabola(double left, double centre, double right, double& offset, double& minimum)
+{
+    const double g = (right - left) / 2.0;
+    const double h = (right + left) / 2.0 - centre;
+    offset = h > 0.0 ? -g / (2.0 * h) : 0.0;
+    if (offset > 1.0) offset = 1.0;
+    if (offset < -1.0) offset = -1.0;
+    minimum = h * offset * offset + g * offset + centre;
+}
+
+float EstimatePitch(const TunerStringDetector& detector, TunerStringState& string)
+{
+    const int32_t* r = string.differenceValues;
+    const int first = detector.searchFirst, last = detector.searchLast;
+    int index = first - 1;
+    for (int i = first; i < last; ++i)
+        if (r[i] < r[i - 1]) index = i;
+
+    if (string.difference.noSignal) {
+        string.difference.noSignal = 0;
+        return kNoSignal;
+    }
+    if (index == first - 1) return kNeverFalling;
+    if (index == last - 1) return kRisingToTheEnd;
+
+    constexpr double kScale = 1.0 / 2147483648.0;
+    double offset = 0.0, minimum = 0.0, lag = detector.lags[index];
+    if (!detector.refines) {
+        Parabola(r[index - 1] * kScale, r[index] * kScale, r[index + 1] * kScale, offset, minimum);
+        lag += offset;
+    } else {
+        if (index < 4 || index + 4 >= detector.candidateCount) return kRisingToTheEnd;
+        int64_t before = 0, after = 0;
+        for (int k = 0; k < 8; ++k) {
+            before += kHalfStepKernel[k] * r[index - 4 + k];
+            after += kHalfStepKernel[k] * r[index - 3 + k];
+        }
+        if (before > kKernelSumLimit || before < -kKernelSumLimit || after > kKernelSumLimit || after < -kKernelSumLimit)
+            return kInterpolationOverflow;
+        // Five values half a candidate apart: r[index-1], before, r[index], after, r[index+1].
+        const double v[5] = {r[index - 1] * kScale, before / 2147483648.0 * kScale, r[index] * kScale,
+                             after / 2147483648.0 * kScale, r[index + 1] * kScale};
+        int lowest = 2;
+        double shift = 0.0;
+        if (v[1] < v[2] && v[1] <= v[3]) {
+            lowest = 1;
+            shift = -0.5;
+        } else if (v[3] < v[2]) {
+            lowest = 3;
+            shift = 0.5;
+        }
+        Parabola(v[lowest - 1], v[lowest], v[lowest + 1], offset, minimum);
+        lag += offset / 2.0 + shift;
+    }
+    if (minimum >= detector.depthThreshold) return kTooShallow;
+    return static_cast<float>(kTunerStringSampleRate / lag);
+}
+
+void AnalyseHalf(TunerKernelState& k, const int32_t* half)
+{
+    TunerSixStringState& d = k.sixString;
+    d.halfToggle ^= 1;
+    for (int s = 0; s < kTunerStringCount; ++s) {
+        TunerStringState& string = d.strings[s];
+        const TunerStringDetector& detector = k.settings.stringDetectors[s];
+        int32_t* current = string.buffer[d.halfToggle];
+        const int32_t* previous = string.buffer[d.halfToggle ^ 1];
+        FilterHalf(k.settings.stringFilters[s], s < 3, string, half, current);
+        TunerDifferenceFunction(previous, current, detector.difference, string.difference, string.differenceValues);
+
+        const float pitch = EstimatePitch(detector, string);
+        if (!std::isfinite(pitch)) continue;
+        string.pitch = TunerMedian3(tuner::Clamp(pitch, -kPitchLimit, kPitchLimit), string.pitchHistory);
+    }
+}
+
+void UpdatePresence(const TunerKernelState& k, TunerStringState& string, const TunerStringDetector& detector)
+{
+    float power = k.single.difference.framePower;
+    if (!(power >= kPowerFloor)) power = kPowerFloor;
+    float stringPower = string.difference.framePower;
+    if (!(stringPower >= kPowerFloor)) stringPower = kPowerFloor;
+    const bool present = string.pitch > 0.0f && power >= kMinimumFramePower && stringPower > power * detector.powerFactor;
+
+    float target = 1.0f;
+    switch (string.state) {
+    case kTunerNoteIdle:
+        target = 0.0f;
+        if (present) string.state = kTunerNoteOn;
+        break;
+    case kTunerNoteOn:
+        string.counter = static_cast<uint8_t>(k.constants.releaseHold);
+        if (!present) string.state = kTunerNoteRelease;
+        break;
+    default: {
+        const bool expired = string.counter == 0;
+        if (!expired) --string.counter;
+        if (present)
+            string.state = kTunerNoteOn;
+        else if (expired)
+            string.state = kTunerNoteIdle;
+        break;
+    }
+    }
+    const float next = string.presence + (target - string.presence) * k.constants.envelope;
+    string.presence = next < kEnvelopeFloor ? kEnvelopeFloor : next;
+}
+
+void UpdateDeviation(const TunerKernelState& k, TunerStringState& string, float target)
+{
+    if (!(string.pitch > 0.0f)) return;
+    const float o = k.constants.stringSmoothing;
+    const float u = (std::log2(string.pitch) - kTunerLog2C0 - k.settings.referenceLogOffset - target) * 24.0f;
+    if (!std::isfinite(u)) return;
+    string.s1 = tuner::Clamp(string.s1 + (u - string.s1) * o, -1.0f, 1.0f);
+    string.s2 = tuner::Clamp(string.s2 + (string.s1 - string.s2) * o, -1.0f, 1.0f);
+    string.deviation = std::tanh(kDeviationShaping * string.s2 * string.s2) * string.s2;
+}
+
+} // namespace
+
+void TunerSixStringStage(const int32_t* frame)
+{
+    TunerKernelState& k = TunerKernel();
+    Decimate(k.sixString, frame);
+    // The halves in the order they were played: the filters run on in time.
+    AnalyseHalf(k, k.sixString.decimated);
+    AnalyseHalf(k, k.sixString.decimated + kTunerStringFrameLength);
 }
 
 void TunerSixStringDisplay()
 {
+    TunerKernelState& k = TunerKernel();
+    for (int s = 0; s < kTunerStringCount; ++s) {
+        TunerStringState& string = k.sixString.strings[s];
+        UpdatePresence(k, string, k.settings.stringDetectors[s]);
+        UpdateDeviation(k, string, k.settings.stringTargets[s]);
+    }
 }
 
 void TunerClearStringFilters()
@@ -23,7 +243,8 @@ void TunerClearStringFilters()
 void TunerResetStringStates()
 {
     for (TunerStringState& string : TunerKernel().sixString.strings) {
-        string.state = 0;
+        string.state = kTunerNoteIdle;
+        string.counter = 0;
         string.presence = 0.0f;
     }
 }

@@ -66,10 +66,14 @@ struct ToneCase {
     int semitones;  // above C0
 };
 
+void PrintTo(const ToneCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SineReading : public ::testing::TestWithParam<ToneCase> {};
 
-// Measured steady-state errors stay within 0.7 cent below E6 and 0.3 cent at E6; the tolerance
-// leaves room for the frame-to-frame jitter of the lowest notes.
+// Measured steady-state errors of sines stay within 0.75 cent over the whole range.
 TEST_P(SineReading, ReadsTheNoteInTune)
 {
     const ToneCase& tone = GetParam();
@@ -97,9 +101,9 @@ TEST(TunerKernel, DetunedTonesShapeTheNeedle)
         const Readings r = RunKernel(AfterSilence(signals::Sine(NoteFrequency(45, cents), 0.5, 3.0, kRate)));
         const TunerResultBlock& last = r.results.back();
         EXPECT_EQ(last.note, 9) << cents;
-        EXPECT_NEAR(MeanCents(r, kSteadyFrom, kSteadyTo), cents, 0.5) << cents;
+        EXPECT_NEAR(MeanCents(r, kSteadyFrom, kSteadyTo), cents, 1.0) << cents;
         // The needle settles on tanh(5 |d|) d of the raw deviation d.
-        EXPECT_NEAR(last.needleDeviation, Shaped(r.rawDeviation.back()), 0.002) << cents;
+        EXPECT_NEAR(last.needleDeviation, Shaped(r.rawDeviation.back()), 0.005) << cents;
         EXPECT_NEAR(last.needleDeviation, Shaped(float(cents / 50.0)), 0.01) << cents;
         // Out of the +-10 cent window the in-tune envelope stays dark.
         EXPECT_LT(last.inTune, std::fabs(cents) > 10.0 ? 0.01f : 1.0f) << cents;
@@ -142,9 +146,8 @@ TEST(TunerKernel, IdleNeedleRestsAtTheEndOfTheArc)
 
 TEST(TunerKernel, MainsHumIsRemovedOnceTheNotchesSettle)
 {
-    for (double hz : {50.0, 60.0}) {
-        std::vector<float> hum = signals::Sine(hz, 0.25, 8.0, kRate);
-        const Readings r = RunKernel(hum);
+    for (double hz : {50.0, 60.0}) for (double amplitude : {0.25, 0.03}) {
+        const Readings r = RunKernel(signals::Sine(hz, amplitude, 8.0, kRate));
         // After the transient no note is held and the presence envelopes are dark.
         for (size_t f = r.results.size() - 40; f < r.results.size(); ++f) {
             EXPECT_EQ(r.noteState[f], kTunerNoteIdle) << hz << " Hz, frame " << f;

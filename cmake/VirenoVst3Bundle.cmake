@@ -1,0 +1,42 @@
+# vireno_vst3_bundle(Name SOURCES ... [LIBS ...] [DESTINATION dir])
+#
+# Builds a VST3 module as a Linux bundle in the build tree:
+#   <dir>/<Name>.vst3/Contents/x86_64-linux/<Name>.so      (dir defaults to the top of the build tree)
+# The module exports exactly GetPluginFactory, ModuleEntry and ModuleExit; a host sees nothing else.
+# SOURCES and LIBS may hold the factory definition (GetPluginFactory) either way: the three entry
+# points are pulled in even from static libraries. The target is called <Name>_vst3 and its bundle
+# folder is in the target property VST3_BUNDLE_DIR.
+find_package(Boost REQUIRED)
+
+set(VIRENO_VST3_EXPORTS_MAP "${CMAKE_CURRENT_LIST_DIR}/vst3-exports.map")
+
+function(vireno_vst3_bundle name)
+  cmake_parse_arguments(ARG "" "DESTINATION" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_DESTINATION)
+    set(ARG_DESTINATION "${CMAKE_BINARY_DIR}")
+  endif()
+  set(target ${name}_vst3)
+  set(bundle_dir "${ARG_DESTINATION}/${name}.vst3")
+
+  add_library(${target} MODULE ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} vst3_sdk Boost::headers)
+  vireno_warnings(${target})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${name}
+    SUFFIX ".so"
+    LIBRARY_OUTPUT_DIRECTORY "${bundle_dir}/Contents/x86_64-linux"
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LINK_DEPENDS "${VIRENO_VST3_EXPORTS_MAP}"
+    VST3_BUNDLE_DIR "${bundle_dir}")
+  target_link_options(${target} PRIVATE
+    # A symbol missing at link time would otherwise surface only as a failed dlopen in a host.
+    -Wl,--no-undefined
+    # Hidden visibility alone still leaks weak template and libstdc++ symbols.
+    "-Wl,--version-script=${VIRENO_VST3_EXPORTS_MAP}"
+    # The entry points may live in static libraries that nothing else in the module refers to.
+    -Wl,--undefined=GetPluginFactory
+    -Wl,--undefined=ModuleEntry
+    -Wl,--undefined=ModuleExit)
+endfunction()

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include <boost/filesystem/path.hpp>
+#include <boost/property_tree/ptree.hpp>
+
+// Property trees as XML files, written the way the framework writes every tree it stores: an XML
+// declaration with the encoding "utf-8", one element a line, two blanks of indent a level.
+
+// The XML text of the tree with those settings. Throws what the property tree's writer throws.
+std::string PtreeToXmlText(const boost::property_tree::ptree& tree);
+
+// Replaces the file with the tree's XML text (see platform::ReplaceFileContents). True only when
+// every byte reached the disk; a failed write leaves the old file as it was. Never throws.
+bool WritePtreeXmlFile(const boost::property_tree::ptree& tree, const boost::filesystem::path& path);
+
+// Parses the file into the tree, keeping white space inside elements as it stands. False when the
+// file cannot be opened or read, or is not well-formed XML. Never throws.
+bool ReadPtreeXmlFile(boost::property_tree::ptree& tree, const boost::filesystem::path& path);

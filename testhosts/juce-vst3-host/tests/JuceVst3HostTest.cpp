@@ -1,0 +1,113 @@
+// Loads the pass-through fixture's bundle from the build tree into JUCE's VST3 host and checks
+// what a third-party host sees: the parameters with their texts, and audio passed bit-exactly.
+
+#include "WavFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace {
+
+struct CommandResult
+{
+    int status = -1;
+    std::string output;
+};
+
+CommandResult run(const std::string& arguments)
+{
+    CommandResult result;
+    const std::string command = std::string("\"") + JUCE_HOST + "\" " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof(buffer), pipe) != nullptr)
+        result.output += buffer;
+    result.status = pclose(pipe);
+    return result;
+}
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// Full-scale noise with the values a careless copy would bend: zeros, both signs of zero,
+// denormals, the extremes.
+WavAudio makeSignal(int channels, int sampleRate, long frames)
+{
+    WavAudio audio;
+    audio.channels = channels;
+    audio.sampleRate = sampleRate;
+    std::mt19937 random(static_cast<unsigned>(channels * 7919 + sampleRate));
+    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
+    for (long i = 0; i < frames * channels; ++i)
+        audio.samples.push_back(noise(random));
+    const float specials[] = {0.0f, -0.0f, 1.0e-40f, -1.0e-40f, 1.0f, -1.0f};
+    for (size_t i = 0; i < sizeof(specials) / sizeof(specials[0]); ++i)
+        audio.samples[i * 11] = specials[i];
+    return audio;
+}
+
+TEST(JuceVst3Host, ListsTheParametersWithTheirTexts)
+{
+    const CommandResult result = run(quoted(PASSTHROUGH_BUNDLE) + " list");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("plugin \"PassThrough\""), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("id=0 name=\"Tag\" label=\"\" value=\"Red\" steps=3 \"Red\" \"Green\" \"Blue\""),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("id=65537 name=\"Bypass\""), std::string::npos) << result.output;
+}
+
+TEST(JuceVst3Host, RefusesAFolderThatIsNoBundle)
+{
+    const CommandResult result = run(quoted(TEST_OUTPUT_DIR) + " list");
+    EXPECT_NE(result.status, 0) << result.output;
+}
+
+struct PassCase
+{
+    int channels;
+    int sampleRate;
+    int blockSize;
+};
+
+class JuceVst3HostPassThrough : public testing::TestWithParam<PassCase>
+{
+};
+
+TEST_P(JuceVst3HostPassThrough, PassesTheFileBitExactly)
+{
+    const PassCase c = GetParam();
+    const std::string stem = std::string(TEST_OUTPUT_DIR) + "/pass-" + std::to_string(c.channels) + "ch-" +
+                             std::to_string(c.sampleRate) + "-" + std::to_string(c.blockSize);
+    // Not a multiple of any block size, so the last block is a short one.
+    const WavAudio input = makeSignal(c.channels, c.sampleRate, c.sampleRate / 4 + 13);
+    std::string error;
+    ASSERT_TRUE(writeWav(stem + "-in.wav", input, error)) << error;
+
+    const CommandResult result = run(quoted(PASSTHROUGH_BUNDLE) + " process " + quoted(stem + "-in.wav") + " " +
+                                     quoted(stem + "-out.wav") + " " + std::to_string(c.blockSize));
+    ASSERT_EQ(result.status, 0) << result.output;
+
+    WavAudio output;
+    ASSERT_TRUE(readWav(stem + "-out.wav", output, error)) << error;
+    EXPECT_EQ(output.channels, input.channels);
+    EXPECT_EQ(output.sampleRate, input.sampleRate);
+    ASSERT_EQ(output.samples.size(), input.samples.size());
+    EXPECT_EQ(std::memcmp(output.samples.data(), input.samples.data(), input.samples.size() * sizeof(float)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(MonoAndStereo, JuceVst3HostPassThrough,
+                         testing::Values(PassCase{1, 44100, 1}, PassCase{1, 44100, 77}, PassCase{1, 44100, 512},
+                                         PassCase{2, 48000, 1}, PassCase{2, 48000, 77}, PassCase{2, 48000, 512}),
+                         [](const testing::TestParamInfo<PassCase>& info) {
+                             return std::to_string(info.param.channels) + "ch_" +
+                                    std::to_string(info.param.sampleRate) + "Hz_block" +
+                                    std::to_string(info.param.blockSize);
+                         });
+
+} // namespace
