@@ -22,7 +22,7 @@ void AnalyseFrame(benchmark::State& state, bool stream, bool bass)
     shape.decaySeconds = 30.0;  // keeps the tone steady over the whole run
     const std::vector<float> tone = signals::Pluck(signals::NoteFrequency(bass ? 16 : 40), shape, 4.0, 24000.0);
     std::vector<int32_t> q24(tone.size());
-    for (size_t n = 0; n < tone.size(); ++n) q24[n] = signals::ToQ24(tone[n]);
+    for (size_t n = 0; n < tone.size(); ++n) q24[n] = TunerToQ24(tone[n]);
 
     TunerAnalyser analyser;
     int32_t frame0[kTunerFrameLength], frame1[kTunerFrameLength];
@@ -66,7 +66,7 @@ void BM_EngineAtHostRate(benchmark::State& state)
         const int produced = resampler->Run(strum.data() + position, kBlock, resampled.data());
         position += kBlock;
         for (int n = 0; n < produced; ++n) {
-            frame0[filled++] = signals::ToQ24(resampled[static_cast<size_t>(n)]);
+            frame0[filled++] = TunerToQ24(resampled[static_cast<size_t>(n)]);
             if (filled == kTunerFrameLength) {
                 TunerAnalyseFrame(analyser, frame0, frame1);
                 filled = 0;

@@ -16,15 +16,6 @@ void ResetKernel(const KernelSettings& settings)
     TunerSetStream(settings.stream);
 }
 
-int ToQ24(float sample)
-{
-    const double scaled = static_cast<double>(sample) * 16777216.0;
-    if (!(scaled == scaled)) return 0;
-    if (scaled >= 2147483647.0) return 2147483647;
-    if (scaled <= -2147483648.0) return -2147483647 - 1;
-    return static_cast<int>(scaled);
-}
-
 KernelRunner::KernelRunner(const KernelSettings& settings)
 {
     ResetKernel(settings);
@@ -37,7 +28,7 @@ std::vector<TunerResultBlock> KernelRunner::Feed(const std::vector<float>& signa
     int32_t frame1[kTunerFrameLength];
     for (size_t start = 0; start + kTunerFrameLength <= signal24k.size(); start += kTunerFrameLength) {
         for (int n = 0; n < kTunerFrameLength; ++n) {
-            frame0[n] = ToQ24(signal24k[start + n]);
+            frame0[n] = TunerToQ24(signal24k[start + n]);
             frame1[n] = 0;
         }
         analyser_.newResult = false;

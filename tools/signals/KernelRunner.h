@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TunerKernel.h"
+#include "TunerQ24.h"
 
 namespace signals {
 
@@ -18,9 +19,6 @@ struct KernelSettings {
 
 // Re-initialises the kernel with the settings, as a fresh tuner object would.
 void ResetKernel(const KernelSettings& settings);
-
-// Full-scale float to Q24, truncated toward zero.
-int ToQ24(float sample);
 
 class KernelRunner {
 public:
