@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace platform
@@ -43,22 +44,31 @@ namespace
 constexpr int kTemporaryNameAttempts = 100;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the user's umask, as for any new file
 
-// The file that really gets replaced: the path itself, or the end of its chain of links. Empty when
-// the path cannot be replaced as a regular file.
-std::string ResolveTarget(const std::string& path)
+// The file that really gets replaced: the path itself, or the end of its chain of links, with the
+// permissions the new content keeps.
+struct Target
+{
+    std::string path;  // empty when the path cannot be replaced as a regular file
+    std::optional<mode_t> permissions;  // none for a file that does not exist yet
+};
+
+Target ResolveTarget(const std::string& path)
 {
     struct stat status{};
     if (lstat(path.c_str(), &status) != 0)
-        return errno == ENOENT ? path : std::string();
-    std::string target = path;
+        return errno == ENOENT ? Target{path, std::nullopt} : Target{};
+    Target target{path, std::nullopt};
     if (S_ISLNK(status.st_mode))
     {
         char resolved[PATH_MAX];
         if (realpath(path.c_str(), resolved) == nullptr || stat(resolved, &status) != 0)
-            return std::string();
-        target = resolved;
+            return Target{};
+        target.path = resolved;
     }
-    return S_ISREG(status.st_mode) ? target : std::string();
+    if (!S_ISREG(status.st_mode))
+        return Target{};
+    target.permissions = status.st_mode & 07777;
+    return target;
 }
 
 std::string FolderOf(const std::string& path)
@@ -105,24 +115,26 @@ void SyncFolder(const std::string& folder)
 
 bool ReplaceFileContents(const std::string& path, const std::string& contents)
 {
-    const std::string target = ResolveTarget(path);
-    if (target.empty())
+    const Target target = ResolveTarget(path);
+    if (target.path.empty())
         return false;
 
     std::string temporaryPath;
-    const int descriptor = CreateTemporaryBeside(target, temporaryPath);
+    const int descriptor = CreateTemporaryBeside(target.path, temporaryPath);
     if (descriptor < 0)
         return false;
 
-    bool written = posix::WriteAllBytes(descriptor, contents.data(), contents.size());
+    // A replaced file keeps the permissions its owner gave it.
+    bool written = !target.permissions || fchmod(descriptor, *target.permissions) == 0;
+    written = written && posix::WriteAllBytes(descriptor, contents.data(), contents.size());
     written = written && fsync(descriptor) == 0;
     written = (close(descriptor) == 0) && written;
-    if (!written || rename(temporaryPath.c_str(), target.c_str()) != 0)
+    if (!written || rename(temporaryPath.c_str(), target.path.c_str()) != 0)
     {
         unlink(temporaryPath.c_str());
         return false;
     }
-    SyncFolder(FolderOf(target));
+    SyncFolder(FolderOf(target.path));
     return true;
 }
 

@@ -14,7 +14,7 @@ for flavour in release asan; do
   bash "$top/scripts/build.sh" "$flavour"
   echo "== $flavour tests"
   # Tests that open a window get a virtual X server of their own.
-  if ! xvfb-run -a -s "-screen 0 1024x768x24" \
+  if ! xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
        ctest --test-dir "$top/build/$flavour" --output-on-failure -j "$(nproc)"; then
     status=1
   fi

@@ -42,6 +42,18 @@ TEST_F(FileReplace, CreatesAndReplacesTheWholeContent)
     EXPECT_EQ(NamesIn(temporary.Path()), std::set<std::string>{"Default.xml"});  // no leftovers
 }
 
+TEST_F(FileReplace, KeepsTheReplacedFilesPermissions)
+{
+    WriteWholeFile(file, "old");
+    for (const fs::perms permissions : {fs::perms::owner_read | fs::perms::owner_write,
+                                        fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all})
+    {
+        fs::permissions(file, permissions);
+        ASSERT_TRUE(platform::ReplaceFileContents(file.string(), "new"));
+        EXPECT_EQ(fs::status(file).permissions(), permissions);
+    }
+}
+
 TEST_F(FileReplace, ReplacesALinksTargetAndKeepsTheLink)
 {
     const fs::path shared = temporary.Path() / "shared.xml";

@@ -1,10 +1,13 @@
 // vireno-engine: runs the tuner kernel on a signal and prints its readings.
 //
-//   vireno-engine [--every N]
+//   vireno-engine [FILE] [--every N] [--bass] [--drop 0..5] [--reference 435..445] [--stream]
 //
-// Without a file it plays the built-in default: a plucked low E string 7 cents flat for two
+// FILE is any sound file libsndfile reads (WAV among them), at any sample rate: its first channel
+// is resampled to 24 kHz as the plug-in does. Without a file it plays the built-in default: a plucked low E string 7 cents flat for two
 // seconds, an A string in tune, then a strum of all six strings in standard tuning with the
 // G string 20 cents sharp.
+
+#include <sndfile.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,23 +60,69 @@ void PrintReading(double seconds, const TunerResultBlock& r, float rawDeviation)
     std::printf("\n");
 }
 
+// The first channel of a sound file at 24 kHz; false with a message when it cannot be read.
+bool ReadFirstChannel(const char* path, std::vector<float>& signal)
+{
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path, SFM_READ, &info);
+    if (!file) {
+        std::fprintf(stderr, "vireno-engine: cannot read %s: %s\n", path, sf_strerror(nullptr));
+        return false;
+    }
+    std::vector<float> interleaved(static_cast<size_t>(info.frames) * static_cast<size_t>(info.channels));
+    const sf_count_t frames = sf_readf_float(file, interleaved.data(), info.frames);
+    sf_close(file);
+    std::vector<float> first(static_cast<size_t>(frames));
+    for (sf_count_t n = 0; n < frames; ++n) first[static_cast<size_t>(n)] = interleaved[static_cast<size_t>(n * info.channels)];
+    signal = info.samplerate == kTunerSampleRate ? first : signals::ResampleTo24k(first, info.samplerate);
+    if (signal.empty() && !first.empty()) {
+        std::fprintf(stderr, "vireno-engine: %s has an unusable sample rate (%d Hz)\n", path, info.samplerate);
+        return false;
+    }
+    return true;
+}
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: vireno-engine [FILE] [--every N] [--bass] [--drop 0..5] [--reference 435..445] [--stream]\n");
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     int every = 4;
+    const char* path = nullptr;
+    signals::KernelSettings settings;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--every") == 0 && i + 1 < argc) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--every") == 0 && hasValue) {
             every = std::atoi(argv[++i]);
             if (every < 1) every = 1;
+        } else if (std::strcmp(argv[i], "--bass") == 0) {
+            settings.bass = true;
+        } else if (std::strcmp(argv[i], "--stream") == 0) {
+            settings.stream = true;
+        } else if (std::strcmp(argv[i], "--drop") == 0 && hasValue) {
+            settings.dropIndex = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--reference") == 0 && hasValue) {
+            settings.referenceHz = std::atoi(argv[++i]);
+        } else if (argv[i][0] != '-' && !path) {
+            path = argv[i];
         } else {
-            std::fprintf(stderr, "usage: vireno-engine [--every N]\n");
-            return 2;
+            return Usage();
         }
     }
 
-    signals::KernelRunner runner;
-    const std::vector<float> signal = DefaultSignal();
+    std::vector<float> signal;
+    if (!path)
+        signal = DefaultSignal();
+    else if (!ReadFirstChannel(path, signal))
+        return 1;
+
+    signals::KernelRunner runner(settings);
     std::vector<float> frame(kTunerFrameLength);
     for (size_t start = 0, f = 1; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
         frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "TunerResampler.h"
+
 namespace signals {
 
 void ResetKernel(const KernelSettings& settings)
@@ -12,15 +14,6 @@ void ResetKernel(const KernelSettings& settings)
     TunerSetDropTuning(settings.dropIndex);
     TunerSetReferenceHz(settings.referenceHz);
     TunerSetStream(settings.stream);
-}
-
-int ToQ24(float sample)
-{
-    const double scaled = static_cast<double>(sample) * 16777216.0;
-    if (!(scaled == scaled)) return 0;
-    if (scaled >= 2147483647.0) return 2147483647;
-    if (scaled <= -2147483648.0) return -2147483647 - 1;
-    return static_cast<int>(scaled);
 }
 
 KernelRunner::KernelRunner(const KernelSettings& settings)
@@ -35,7 +28,7 @@ std::vector<TunerResultBlock> KernelRunner::Feed(const std::vector<float>& signa
     int32_t frame1[kTunerFrameLength];
     for (size_t start = 0; start + kTunerFrameLength <= signal24k.size(); start += kTunerFrameLength) {
         for (int n = 0; n < kTunerFrameLength; ++n) {
-            frame0[n] = ToQ24(signal24k[start + n]);
+            frame0[n] = TunerToQ24(signal24k[start + n]);
             frame1[n] = 0;
         }
         analyser_.newResult = false;
@@ -43,6 +36,16 @@ std::vector<TunerResultBlock> KernelRunner::Feed(const std::vector<float>& signa
         results.push_back(analyser_.result);
     }
     return results;
+}
+
+std::vector<float> ResampleTo24k(const std::vector<float>& signal, double rate)
+{
+    const std::unique_ptr<TunerResampler> resampler = TunerResampler::Create(rate);
+    if (!resampler) return {};
+    const int count = static_cast<int>(signal.size());
+    std::vector<float> out(static_cast<size_t>(resampler->MaxOutputCount(count)));
+    out.resize(static_cast<size_t>(resampler->Run(signal.data(), count, out.data())));
+    return out;
 }
 
 } // namespace signals

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TunerKernel.h"
+#include "TunerQ24.h"
 
 namespace signals {
 
@@ -19,9 +20,6 @@ struct KernelSettings {
 // Re-initialises the kernel with the settings, as a fresh tuner object would.
 void ResetKernel(const KernelSettings& settings);
 
-// Full-scale float to Q24, truncated toward zero.
-int ToQ24(float sample);
-
 class KernelRunner {
 public:
     explicit KernelRunner(const KernelSettings& settings = {});
@@ -31,5 +29,9 @@ public:
 private:
     TunerAnalyser analyser_;
 };
+
+// Resamples a signal at a host rate to 24 kHz, as the tuner object does. Empty for a rate the
+// resampler refuses.
+std::vector<float> ResampleTo24k(const std::vector<float>& signal, double rate);
 
 } // namespace signals

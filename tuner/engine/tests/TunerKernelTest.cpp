@@ -169,7 +169,7 @@ TEST(TunerKernel, FrameOneNeverInfluencesTheResult)
         int32_t frame0[kTunerFrameLength], frame1[kTunerFrameLength];
         for (size_t start = 0; start + kTunerFrameLength <= tone.size(); start += kTunerFrameLength) {
             for (int n = 0; n < kTunerFrameLength; ++n) {
-                frame0[n] = signals::ToQ24(tone[start + n]);
+                frame0[n] = TunerToQ24(tone[start + n]);
                 frame1[n] = pass == 0 ? 0 : junk(random);
             }
             TunerAnalyseFrame(analyser, frame0, frame1);

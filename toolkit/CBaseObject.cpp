@@ -1,0 +1,10 @@
+#include "CBaseObject.h"
+
+namespace VSTGUI {
+
+CMessageResult CBaseObject::notify(CBaseObject*, IdStringPtr)
+{
+    return kMessageUnknown;
+}
+
+} // namespace VSTGUI

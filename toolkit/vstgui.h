@@ -1,0 +1,22 @@
+#pragma once
+
+// Everything an editor needs from the toolkit.
+#include "CBitmap.h"
+#include "CColor.h"
+#include "CDrawContext.h"
+#include "CFontDesc.h"
+#include "CFrame.h"
+#include "CKickButton.h"
+#include "CMovieBitmap.h"
+#include "COnOffButton.h"
+#include "COptionMenu.h"
+#include "CSplashScreen.h"
+#include "CTextLabel.h"
+#include "CVSTGUITimer.h"
+#include "CViewContainer.h"
+#include "IControlListener.h"
+#include "IRunLoop.h"
+#include "PlatformFrame.h"
+#include "PluginGUIEditor.h"
+#include "ResourceTable.h"
+#include "StandaloneRunLoop.h"

@@ -1,0 +1,61 @@
+// Writes every editor bitmap, the about view and previews of the editor's pages as PNG files:
+//   vireno-gallery [FOLDER]      (default: ./gallery)
+#include "CAboutView.h"
+#include "CKROVirenoGUIContainer.h"
+#include "EditorPreview.h"
+#include "vstgui.h"
+
+#include <filesystem>
+#include <iostream>
+
+using namespace VSTGUI;
+
+namespace {
+
+bool writeAboutView(const CKROVirenoGUIContainer& bitmaps, double zoom, const std::string& path)
+{
+    CBitmap* page = bitmaps.GetBitmap(202);
+    if (!page)
+        return false;
+    CRect size(0, 0, page->getWidth(), page->getHeight());
+    auto* frame = new CFrame(size, nullptr);
+    frame->setZoom(zoom);
+    bool written = false;
+    if (frame->open(nullptr, PlatformType::kOffscreen))
+    {
+        frame->beginModalViewSession(new CAboutView(size, nullptr, page, "Version 1.1.0"));
+        written = frame->writePNG(path);
+    }
+    frame->close();
+    return written;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string folder = argc > 1 ? argv[1] : "gallery";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+
+    CKROVirenoGUIContainer bitmaps;
+    bitmaps.LoadBitmaps();
+    bool ok = bitmaps.AllLoaded();
+    for (const auto& entry : bitmaps.Bitmaps())
+    {
+        std::string path = folder + "/" + CKROGUIContainerInterface::BitmapName(entry.first) + ".png";
+        ok = entry.second->getPlatformBitmap()->writePNG(path) && ok;
+    }
+    ok = writeAboutView(bitmaps, 1.0, folder + "/about-view.png") && ok;
+    ok = writeAboutView(bitmaps, 1.5, folder + "/about-view-zoom1.5.png") && ok;
+    ok = EditorPreview::writeFace(bitmaps, 0, folder + "/preview-face-red-green.png") && ok;
+    ok = EditorPreview::writeFace(bitmaps, 1, folder + "/preview-face-yellow-blue.png") && ok;
+    ok = EditorPreview::writeSettings(bitmaps, folder + "/preview-settings.png") && ok;
+    if (!ok)
+    {
+        std::cerr << "vireno-gallery: some pictures could not be made in " << folder << "\n";
+        return 1;
+    }
+    std::cout << "vireno-gallery: wrote " << bitmaps.Bitmaps().size() + 5 << " pictures to " << folder << "\n";
+    return 0;
+}

@@ -1,0 +1,236 @@
+#include "HSVirenoDSP.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "KROVirenoParamTable.h"
+#include "TunerKernel.h"
+#include "TunerNormalizedIndex.h"
+#include "TunerParameterIndex.h"
+#include "TunerQ24.h"
+
+namespace {
+
+constexpr int kMaxAnalysedChannels = 2;
+constexpr int kLowestReferenceHz = 435;
+
+float PeakOf(const float* samples, int32_t frames)
+{
+    float peak = 0.0f;
+    for (int32_t i = 0; i < frames; ++i) {
+        const float magnitude = std::fabs(samples[i]);
+        if (magnitude > peak) peak = magnitude;
+    }
+    return peak;
+}
+
+// Input and output may be the same buffer.
+void CopyChannel(const float* input, float* output, int32_t frames)
+{
+    if (input != output) std::memmove(output, input, static_cast<size_t>(frames) * sizeof(float));
+}
+
+// The single-note mode and the default settings; applied twice so that every table chosen from
+// another setting sees the final value of that setting.
+void StartKernel()
+{
+    TunerInit();
+    TunerKernel().analysisMode = kTunerSingleNote;
+    for (int pass = 0; pass < 2; ++pass) {
+        TunerSetBass(false);
+        TunerSetDropTuning(0);
+        TunerSetReferenceOffset(0);
+        TunerSetStream(false);
+    }
+}
+
+} // namespace
+
+HSVirenoDSP::HSVirenoDSP(double sampleRate, int32_t firstParameterIndex_, bool analyses_)
+    : CKRODSPAlgInterface(sampleRate),
+      analyses(analyses_),
+      firstParameterIndex(firstParameterIndex_),
+      analyser(new TunerAnalyser),
+      rateSetups(TunerRateSetup::Create(sampleRate))
+{
+    SetNames("Vireno", "Vireno");
+    SetCode(KROFourCharCode("HSVR"));
+    for (std::atomic<float>& value : settingValues) value.store(0.0f);
+
+    const CKROVirenoParamTable table(firstParameterIndex);
+    for (const auto& entry : table.GetParameterMap())
+        if (Parameters().count(entry.first) == 0)
+            Parameters().emplace(entry.first, CloneParameterForAlgorithm(this, entry.second));
+    Presets() = table.GetPresetMap();
+
+    if (analyses) StartKernel();
+    postedRate = rateSetups.Current().rate;  // no audio thread runs yet
+    SelectPreset(0);
+}
+
+HSVirenoDSP::~HSVirenoDSP() = default;
+
+int32_t HSVirenoDSP::SetChannelCounts(int32_t inputs, int32_t outputs)
+{
+    CKRODSPAlgInterface::SetChannelCounts(inputs, outputs);
+    const int32_t analysed = inputs < outputs ? inputs : outputs;
+    analysedChannelCount.store(analysed > 0 ? analysed : 0, std::memory_order_release);
+    return 0;
+}
+
+void HSVirenoDSP::SetSampleRate(double sampleRate)
+{
+    std::unique_ptr<TunerRateSetup> setup = TunerRateSetup::Create(sampleRate);
+    // An unchanged rate keeps its resamplers; the block only clears their history.
+    if (setup->rate != postedRate) {
+        postedRate = setup->rate;
+        rateSetups.Post(std::move(setup));
+    }
+    CKRODSPAlgInterface::SetSampleRate(sampleRate);
+}
+
+void HSVirenoDSP::MarkParametersDirty()
+{
+    const int32_t keys[kSettingCount] = {
+        firstParameterIndex + TunerParameterIndex::kSelectInstrument,
+        firstParameterIndex + TunerParameterIndex::kDisplayMode,
+        firstParameterIndex + TunerParameterIndex::kDropTuning,
+        firstParameterIndex + TunerParameterIndex::kReferenceFrequency,
+    };
+    for (int s = 0; s < kSettingCount; ++s) {
+        const CKROParameter* parameter = GetParameter(keys[s]);
+        if (parameter != nullptr)
+            settingValues[s].store(static_cast<float>(parameter->GetNormalized()), std::memory_order_relaxed);
+    }
+    CKRODSPAlgInterface::MarkParametersDirty();
+}
+
+void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, float* inputPeaks, float* outputPeaks,
+                          int32_t frames)
+{
+    if (inputs == nullptr || outputs == nullptr || inputPeaks == nullptr || outputPeaks == nullptr) return;
+    if (frames < 0) frames = 0;
+    int32_t channels = analysedChannelCount.load(std::memory_order_acquire);
+    // A channel the host left out is treated as absent from there on.
+    for (int32_t c = 0; c < channels; ++c) {
+        if (inputs[c] == nullptr || outputs[c] == nullptr) {
+            channels = c;
+            break;
+        }
+    }
+    for (int32_t c = 0; c < channels; ++c) inputPeaks[c] = outputPeaks[c] = 0.0f;
+
+    if (IsBypassed()) {
+        for (int32_t c = 0; c < channels; ++c) {
+            inputPeaks[c] = PeakOf(inputs[c], frames);
+            CopyChannel(inputs[c], outputs[c], frames);
+            outputPeaks[c] = inputPeaks[c];
+        }
+        RememberPeaks(inputPeaks, outputPeaks);
+        return;
+    }
+
+    TunerRateSetup& setup = rateSetups.Current();
+    if (IsRateOrSizeDirty()) UpdateParameters(true);
+    if (AreParametersDirty()) UpdateParameters(false);
+    if (historyClearPending.exchange(false, std::memory_order_acq_rel)) setup.ClearHistory();
+
+    for (int32_t c = 0; c < channels; ++c) inputPeaks[c] = PeakOf(inputs[c], frames);
+    if (analyses && setup.CanAnalyse() && channels > 0) Analyse(setup, inputs, frames, channels);
+
+    const bool muted = mute.load(std::memory_order_acquire);
+    for (int32_t c = 0; c < channels; ++c) {
+        if (muted)
+            std::memset(outputs[c], 0, static_cast<size_t>(frames) * sizeof(float));
+        else
+            CopyChannel(inputs[c], outputs[c], frames);
+        outputPeaks[c] = PeakOf(outputs[c], frames);
+    }
+    RememberPeaks(inputPeaks, outputPeaks);
+}
+
+void HSVirenoDSP::Analyse(TunerRateSetup& setup, const float* const* inputs, int32_t frames, int32_t channels)
+{
+    // Pieces keep every run within the resampled buffers whatever the block size; the phase
+    // carries over, so the pieces give what one run would. An empty block still runs once: a
+    // fresh resampler yields its first sample before any input.
+    const bool stereo = channels == kMaxAnalysedChannels;
+    const float* second = (stereo ? setup.resampled[1] : setup.resampled[0]).data();
+    int32_t start = 0;
+    do {
+        const int32_t length = frames - start < setup.pieceLength ? frames - start : setup.pieceLength;
+        int count = setup.resamplers[0]->Run(inputs[0] + start, length, setup.resampled[0].data());
+        if (stereo) count = setup.resamplers[1]->Run(inputs[1] + start, length, setup.resampled[1].data());
+        CutFrames(setup.resampled[0].data(), second, count);
+        start += length;
+    } while (start < frames);
+}
+
+void HSVirenoDSP::CutFrames(const float* channel0, const float* channel1, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        frame0[writeIndex] = TunerToQ24(channel0[i]);
+        frame1[writeIndex] = TunerToQ24(channel1[i]);
+        if (++writeIndex < kTunerFrameLength) continue;
+        writeIndex = 0;
+        TunerAnalyseFrame(*analyser, frame0, frame1);
+        if (analyser->newResult) {
+            analyser->newResult = false;
+            results.Publish(analyser->result);
+        }
+    }
+}
+
+int32_t HSVirenoDSP::UpdateParameters(bool rateChanged)
+{
+    // The marks are cleared before the values are read: a change that lands meanwhile marks them
+    // again and is applied with the next block.
+    if (rateChanged) TakeRateOrSizeDirty();
+    TakeParametersDirty();
+    if (analyses) ApplyKernelSettings();
+    if (rateChanged) Reset();
+    return 0;
+}
+
+void HSVirenoDSP::ApplyKernelSettings()
+{
+    const int wanted[kSettingCount] = {
+        settingValues[kInstrument].load(std::memory_order_relaxed) >= 0.5f ? 1 : 0,
+        settingValues[kDisplayMode].load(std::memory_order_relaxed) >= 0.5f ? 1 : 0,
+        NormalizedToDropTuningIndex(settingValues[kDropTuning].load(std::memory_order_relaxed)),
+        NormalizedToReferenceIndex(settingValues[kReference].load(std::memory_order_relaxed)),
+    };
+    // Each setter reselects the kernel's tables and restarts its analysis, so a setting is only
+    // passed on when what it selects has changed (a new colour set or tempo changes nothing here).
+    if (wanted[kInstrument] != appliedSettings[kInstrument]) TunerSetBass(wanted[kInstrument] == 1);
+    if (wanted[kReference] != appliedSettings[kReference]) TunerSetReferenceHz(kLowestReferenceHz + wanted[kReference]);
+    if (wanted[kDropTuning] != appliedSettings[kDropTuning]) TunerSetDropTuning(wanted[kDropTuning]);
+    if (wanted[kDisplayMode] != appliedSettings[kDisplayMode]) TunerSetStream(wanted[kDisplayMode] == 1);
+    for (int s = 0; s < kSettingCount; ++s) appliedSettings[s] = wanted[s];
+}
+
+void HSVirenoDSP::Reset()
+{
+    // The resamplers belong to the audio thread; this may be called from another one. The
+    // history is cleared before the next block resamples anything.
+    historyClearPending.store(true, std::memory_order_release);
+}
+
+void HSVirenoDSP::InstallPreset(const CKROAudioPreset* preset)
+{
+    if (preset == nullptr) return;
+    Presets().erase(0);
+    Presets().emplace(0, std::make_shared<CKROAudioPreset>(*preset));
+    SelectPreset(0);
+    for (auto& entry : Parameters()) {
+        CKROParameter& parameter = entry.second;
+        double plain = parameter.GetPlainValue();
+        if (parameter.GetTaperType() == kTaperList) plain = static_cast<double>(static_cast<int64_t>(plain + 0.5));
+        parameter.SetDefaultPlainValue(plain);
+    }
+}
+
+void HSVirenoDSP::SetMute(bool mute_)
+{
+    mute.store(mute_, std::memory_order_release);
+}
