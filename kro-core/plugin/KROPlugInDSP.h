@@ -124,9 +124,6 @@ public:
 protected:
     void SetName(std::string name_) { name = std::move(name_); }
     void SetParameterInfo(IKROParamInfoInterface* info) { parameterInfo = info; }
-    IKROParamInfoInterface* GetParameterInfo() const { return parameterInfo; }
-    void SetParameterIndexOffset(int32_t offset) { parameterIndexOffset = offset; }
-    IKROPlugEditorMessage* GetEditorLink() const { return editorLink; }
 
 private:
     // Writes the tree of the current state into the given tree, replacing what it held.
@@ -160,7 +157,8 @@ private:
     int32_t outputChannelCount = 0;
     std::vector<float> inputPeaks;
     std::vector<float> outputPeaks;
-    int32_t parameterIndexOffset = 0;
+    // Room between the global numbering and the algorithms' own; none in this system.
+    const int32_t parameterIndexOffset = 0;
     int32_t presetCounter = 0;
     std::vector<int32_t> firstParameterIndices;
     std::vector<int32_t> firstPresetNumbers;
