@@ -6,11 +6,11 @@
 # SOURCES and LIBS may hold the factory definition (GetPluginFactory) either way: the three entry
 # points are pulled in even from static libraries. The target is called <Name>_vst3 and its bundle
 # folder is in the target property VST3_BUNDLE_DIR.
-find_package(Boost REQUIRED)
-
-set(VIRENO_VST3_EXPORTS_MAP "${CMAKE_CURRENT_LIST_DIR}/vst3-exports.map")
-
 function(vireno_vst3_bundle name)
+  # Imported targets are seen only in the folder that found them: find boost in the caller's.
+  find_package(Boost REQUIRED)
+  # Variables of the folder that included this file do not reach other folders; the map lies here.
+  set(exports_map "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/vst3-exports.map")
   cmake_parse_arguments(ARG "" "DESTINATION" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_DESTINATION)
     set(ARG_DESTINATION "${CMAKE_BINARY_DIR}")
@@ -28,13 +28,13 @@ function(vireno_vst3_bundle name)
     LIBRARY_OUTPUT_DIRECTORY "${bundle_dir}/Contents/x86_64-linux"
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON
-    LINK_DEPENDS "${VIRENO_VST3_EXPORTS_MAP}"
+    LINK_DEPENDS "${exports_map}"
     VST3_BUNDLE_DIR "${bundle_dir}")
   target_link_options(${target} PRIVATE
     # A symbol missing at link time would otherwise surface only as a failed dlopen in a host.
     -Wl,--no-undefined
     # Hidden visibility alone still leaks weak template and libstdc++ symbols.
-    "-Wl,--version-script=${VIRENO_VST3_EXPORTS_MAP}"
+    "-Wl,--version-script=${exports_map}"
     # The entry points may live in static libraries that nothing else in the module refers to.
     -Wl,--undefined=GetPluginFactory
     -Wl,--undefined=ModuleEntry

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "AudioEffect.h"
+#include "KROVST3ChangedIndexQueue.h"
+#include "KROVST3PeerMessages.h"
+
+#include <boost/property_tree/ptree_fwd.hpp>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CKROPlugInDSP;
+
+namespace Steinberg {
+namespace Vst {
+
+class CKROVST3PlugEditorMessage;
+
+// The framework's VST3 processor: the component side of a plug-in, which owns the framework
+// effect and translates the host's audio-processor calls into effect calls. A product class
+// creates the effect and the editor link and hands both over with AttachEffect.
+//
+// Threads: process, setupProcessing, setActive and the parameter queues on the host's audio
+// thread; state and messages on the thread the host delivers them on. Nothing on the audio path
+// allocates: the change lists, the index queue and the scratch channels are sized beforehand.
+class CKROAudioPlugInVST3 : public AudioEffect, public KROVST3MessageSender
+{
+public:
+    CKROAudioPlugInVST3();
+    ~CKROAudioPlugInVST3() override;
+
+    // IPluginBase
+    tresult PLUGIN_API initialize(FUnknown* context) SMTG_OVERRIDE;
+    tresult PLUGIN_API terminate() SMTG_OVERRIDE;
+
+    // IComponent
+    tresult PLUGIN_API setActive(TBool state) SMTG_OVERRIDE;
+    tresult PLUGIN_API setIoMode(IoMode /*mode*/) SMTG_OVERRIDE { return kNotImplemented; }
+    tresult PLUGIN_API getRoutingInfo(RoutingInfo& /*in*/, RoutingInfo& /*out*/) SMTG_OVERRIDE
+    {
+        return kNotImplemented;
+    }
+    tresult PLUGIN_API getState(IBStream* state) SMTG_OVERRIDE;
+    tresult PLUGIN_API setState(IBStream* state) SMTG_OVERRIDE;
+
+    // IAudioProcessor
+    tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
+                                          int32 numOuts) SMTG_OVERRIDE;
+    tresult PLUGIN_API setupProcessing(ProcessSetup& setup) SMTG_OVERRIDE;
+    tresult PLUGIN_API setProcessing(TBool /*state*/) SMTG_OVERRIDE { return kNotImplemented; }
+    tresult PLUGIN_API process(ProcessData& data) SMTG_OVERRIDE;
+    uint32 PLUGIN_API getLatencySamples() SMTG_OVERRIDE { return 0; }
+    uint32 PLUGIN_API getTailSamples() SMTG_OVERRIDE { return 0; }
+
+    // The framework's own operations.
+    virtual void SelectPreset(int32 number);
+    virtual float GetParameterForHost(int32 index);
+    // Texts from the effect that are not meant for the editor.
+    virtual void HandleEffectMessage(const std::string& text);
+    // The effect's state tree when it is addressed to the adapter; nothing to do with it here.
+    virtual void ReceiveStateTree(const boost::property_tree::ptree& /*tree*/) {}
+    virtual tresult ProcessInputParameterChanges(ProcessData& data);
+    virtual tresult ProcessOutputParameterChanges(ProcessData& data);
+    // Called right before the effect processes a block; does nothing here.
+    virtual void BeforeProcess(ProcessData& /*data*/) {}
+    virtual void SetParameterFromController(int32 index, float value);
+    virtual void RefreshHostParameters();
+
+    bool IsMasterBypassed() const { return masterBypass != 0; }
+    CKROPlugInDSP* GetEffect() const { return effect; }
+
+    // KROVST3MessageSender: the component's own message path to its controller.
+    IMessage* AllocateMessage() override { return allocateMessage(); }
+    tresult SendMessage(IMessage* message) override { return sendMessage(message); }
+
+protected:
+    // ComponentBase's hook for "TextMessage": accepted and ignored.
+    tresult receiveText(const char8* /*text*/) SMTG_OVERRIDE { return kResultOk; }
+
+    // Takes the product's effect (the product keeps ownership) and the editor link (deleted by this
+    // class), tells the effect two channels and sizes the change lists from its capacities.
+    void AttachEffect(CKROPlugInDSP* productEffect, CKROVST3PlugEditorMessage* link);
+
+    // Replaces the buses by one input and one output bus of the given arrangements and tells the
+    // effect their channel counts.
+    void UseBuses(const TChar* inputName, SpeakerArrangement input, const TChar* outputName,
+                  SpeakerArrangement output);
+    void UseStereoBuses(SpeakerArrangement input, SpeakerArrangement output);
+
+    // Shared steps of process, each for the first input and output bus.
+    // Reads the input parameter changes first (hosts flush them with calls that carry no audio),
+    // then settles the calls without audio we can touch and the silent blocks. False when the call
+    // is done; result then holds what process returns.
+    bool PrepareBlock(ProcessData& data, tresult& result);
+    // A block counts as silent only when every input channel is flagged so; then the flags go to
+    // the output, outputs not processed in place are zeroed and pending settings still reach the
+    // algorithm. Returns whether the block was silent.
+    bool HandleSilentBlock(ProcessData& data);
+    void CopyInputToOutput(ProcessData& data);
+    // The tempo, when the host's context has a valid one, and the transport state (playing or
+    // recording) from the process context.
+    void ReadTempo(ProcessData& data);
+    void ReadTransportState(ProcessData& data);
+    // Runs the effect on the block and queues the indices it reports.
+    void RunEffect(ProcessData& data);
+
+    // A call that carries audio we can touch: one bus each way with channel lists, 32-bit samples.
+    static bool HasAudio(const ProcessData& data);
+
+    CKROPlugInDSP* effect = nullptr;
+    uint8_t masterBypass = 0;
+
+private:
+    void ReportChangedIndices(const int32_t* indices, int32_t& count);
+    tresult ReadLegacyState(const std::string& bytes);
+
+    CKROVST3PlugEditorMessage* editorLink = nullptr;
+    KROVST3ChangedIndexQueue changedIndices;
+    std::vector<int32_t> inputChanges;
+    int32_t inputChangeCount = 0;
+    std::vector<int32_t> controllerChanges;
+    int32_t controllerChangeCount = 0;
+    std::vector<int32_t> processChanges;
+    int32_t processChangeCount = 0;
+    double sampleRate = 0.0;
+    int32 maxBlockSize = 0;
+    // Stand-ins for channels the effect expects but the host's block lacks (a mono block on a
+    // stereo effect, an output list shorter than the input list): silence in, ignored out.
+    std::vector<float> scratchInput;
+    std::vector<float> scratchOutput;
+    // The channel lists handed to the effect, at most this many channels.
+    static constexpr int32 kMaxEffectChannels = 8;
+    std::array<const float*, kMaxEffectChannels> effectInputs{};
+    std::array<float*, kMaxEffectChannels> effectOutputs{};
+};
+
+} // namespace Vst
+} // namespace Steinberg

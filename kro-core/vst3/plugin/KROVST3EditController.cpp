@@ -1,0 +1,141 @@
+#include "KROVST3EditController.h"
+
+#include "IKROParamInfoInterface.h"
+#include "KROTaperType.h"
+#include "KROVST3ParamIds.h"
+
+#include "pluginterfaces/base/ibstream.h"
+
+#include <cmath>
+
+namespace Steinberg {
+namespace Vst {
+
+namespace {
+
+// Parameter texts are 8-bit; each byte becomes one UTF-16 unit, as many as a String128 holds.
+void CopyTitle(const std::string& text, String128 target)
+{
+    size_t i = 0;
+    for (; i < text.size() && i < 127; ++i)
+        target[i] = static_cast<TChar>(static_cast<unsigned char>(text[i]));
+    target[i] = 0;
+}
+
+// Whole steps of a range parameter when there are few enough to show as steps.
+int32 RangeStepCount(const CKROParameter& record)
+{
+    if (record.GetStep() == 0.0)
+        return 0;
+    const double steps = std::floor((std::fabs(record.GetMaximum()) + std::fabs(record.GetMinimum())) / record.GetStep());
+    return steps <= 20.0 ? static_cast<int32>(steps) : 0;
+}
+
+constexpr int16 kPrecision = 4;
+
+} // namespace
+
+tresult PLUGIN_API CKROVST3EditController::initialize(FUnknown* context)
+{
+    const tresult result = EditControllerEx1::initialize(context);
+    if (result != kResultOk)
+        return result;
+    if (OnInitialize() != 0)
+        return kResultFalse;
+    CreateParameters();
+    return kResultOk;
+}
+
+void CKROVST3EditController::CreateParameters()
+{
+    if (parameterInfo == nullptr)
+        return;
+    parameterMapSize = parameterInfo->GetParameterMapSize();
+    for (int32 i = 0; i < parameterMapSize; ++i)
+    {
+        const CKROParameter* record = parameterInfo->GetParameter(i);
+        ParameterInfo info{};
+        info.id = static_cast<ParamID>(i);
+        info.unitId = kRootUnitId;
+        if (record == nullptr)
+        {
+            // A gap in the table: a read-only placeholder, so the host's ids stay the table's.
+            info.stepCount = 1;
+            info.flags = ParameterInfo::kIsReadOnly;
+            auto* placeholder = new Parameter(info);
+            placeholder->setPrecision(kPrecision);
+            parameters.addParameter(placeholder);
+            continue;
+        }
+        CopyTitle(record->GetName(), info.title);
+        CopyTitle(record->GetName(), info.shortTitle);
+        info.defaultNormalizedValue = record->GetDefaultNormalized();
+        info.flags = record->GetReadOnlyFlag() != 0 ? ParameterInfo::kIsReadOnly : ParameterInfo::kCanAutomate;
+        if (IsBypassParameter(i))
+            info.flags |= ParameterInfo::kIsBypass;
+        Parameter* parameter = nullptr;
+        if (record->GetTaperType() == kTaperList)
+        {
+            info.flags |= ParameterInfo::kIsList;
+            info.stepCount = -1;
+            auto* list = new StringListParameter(info);
+            for (const std::string& label : record->GetValueLabels())
+            {
+                String128 text;
+                CopyTitle(label, text);
+                list->appendString(text);
+            }
+            parameter = list;
+        }
+        else
+        {
+            const std::vector<std::string>& labels = record->GetValueLabels();
+            CopyTitle(labels.empty() ? std::string() : labels.front(), info.units);
+            info.stepCount = RangeStepCount(*record);
+            parameter = new RangeParameter(info, record->GetMinimum(), record->GetMaximum());
+        }
+        parameter->setPrecision(kPrecision);
+        parameter->setNormalized(info.defaultNormalizedValue);
+        parameters.addParameter(parameter);
+    }
+    if (masterBypassEnabled)
+        parameters.addParameter(STR16("VST3 Master Bypass"), nullptr, 1, 0.0,
+                                ParameterInfo::kCanAutomate | ParameterInfo::kIsBypass, VST3MasterBypassParamID,
+                                kRootUnitId, STR16("M Bypass"));
+}
+
+ParamValue PLUGIN_API CKROVST3EditController::getParamNormalized(ParamID tag)
+{
+    if (!(tag == VST3MasterBypassParamID && masterBypassEnabled) && parameterInfo != nullptr)
+        if (const CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
+            return record->GetNormalized();
+    return EditControllerEx1::getParamNormalized(tag);
+}
+
+tresult PLUGIN_API CKROVST3EditController::setParamNormalized(ParamID tag, ParamValue value)
+{
+    if (!(tag == VST3MasterBypassParamID && masterBypassEnabled) && parameterInfo != nullptr)
+        if (CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
+            record->SetNormalized(value);
+    return EditControllerEx1::setParamNormalized(tag, value);
+}
+
+tresult PLUGIN_API CKROVST3EditController::setState(IBStream* state)
+{
+    if (state == nullptr)
+        return kResultFalse;
+    int8 ignored = 0;
+    return state->read(&ignored, 1, nullptr);
+}
+
+tresult PLUGIN_API CKROVST3EditController::getState(IBStream* state)
+{
+    if (state == nullptr)
+        return kResultFalse;
+    int8 zero = 0;
+    int32 written = 0;
+    return state->write(&zero, 1, &written) == kResultOk && written == 1 ? kResultOk : kResultFalse;
+}
+
+} // namespace Vst
+} // namespace Steinberg

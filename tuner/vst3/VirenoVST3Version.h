@@ -1,0 +1,19 @@
+#pragma once
+
+// What Vireno.vst3's factory tells a host about the maker and the version.
+
+namespace Vireno {
+
+constexpr const char* kVendor = "Halvard Sonics";
+constexpr const char* kVendorUrl = "https://www.halvardsonics.com";
+constexpr const char* kVendorEmail = "mailto:support@halvardsonics.com";
+
+constexpr const char* kProcessorName = "Vireno";
+constexpr const char* kControllerName = "VirenoController";
+constexpr const char* kSubCategories = "Fx|Analyzer";
+
+constexpr const char* kVersion = "1.1.0.6";
+// The SDK version the plug-in was made for, as hosts are told it.
+constexpr const char* kSdkVersion = "VST 3.7.0";
+
+} // namespace Vireno
