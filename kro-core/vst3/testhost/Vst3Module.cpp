@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
+#include <sstream>
+
 namespace {
 
 std::string bundleStem(std::string path)
@@ -21,6 +24,27 @@ std::string bundleStem(std::string path)
 std::string Vst3Module::libraryPath(const std::string& bundlePath)
 {
     return bundlePath + "/Contents/x86_64-linux/" + bundleStem(bundlePath) + ".so";
+}
+
+std::set<std::string> Vst3Module::exportedSymbols(const std::string& libraryPath)
+{
+    std::set<std::string> names;
+    const std::string command = "nm -D --defined-only --format=posix \"" + libraryPath + "\"";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return names;
+    char line[1024];
+    while (std::fgets(line, sizeof(line), pipe) != nullptr)
+    {
+        std::istringstream fields(line);
+        std::string name;
+        if (fields >> name)
+            names.insert(name);
+    }
+    // A library nm cannot read has no symbols to offer.
+    if (pclose(pipe) != 0)
+        names.clear();
+    return names;
 }
 
 std::unique_ptr<Vst3Module> Vst3Module::load(const std::string& bundlePath, std::string& error)

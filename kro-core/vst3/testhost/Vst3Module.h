@@ -7,6 +7,7 @@
 #include "pluginterfaces/base/ipluginbase.h"
 
 #include <memory>
+#include <set>
 #include <string>
 
 class Vst3Module
@@ -17,6 +18,9 @@ public:
 
     // The library inside a bundle folder: <bundle>/Contents/x86_64-linux/<bundle name without .vst3>.so
     static std::string libraryPath(const std::string& bundlePath);
+
+    // The names a library defines in its dynamic symbol table, which is all a host's dlsym can reach.
+    static std::set<std::string> exportedSymbols(const std::string& libraryPath);
 
     ~Vst3Module();
     Vst3Module(const Vst3Module&) = delete;

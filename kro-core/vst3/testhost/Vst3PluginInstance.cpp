@@ -23,6 +23,17 @@ bool Vst3PluginInstance::findClass(IPluginFactory* factory, const char* category
     return false;
 }
 
+std::unique_ptr<Vst3PluginInstance> Vst3PluginInstance::createAudioEffect(IPluginFactory* factory, std::string& error)
+{
+    TUID processorClass;
+    if (!findClass(factory, kVstAudioEffectClass, processorClass))
+    {
+        error = "the factory offers no audio effect";
+        return nullptr;
+    }
+    return create(factory, processorClass, error);
+}
+
 std::unique_ptr<Vst3PluginInstance> Vst3PluginInstance::create(IPluginFactory* factory, const TUID processorClass,
                                                                std::string& error)
 {

@@ -25,6 +25,10 @@ public:
     static std::unique_ptr<Vst3PluginInstance> create(Steinberg::IPluginFactory* factory,
                                                       const Steinberg::TUID processorClass, std::string& error);
 
+    // The factory's first "Audio Module Class", created as create does.
+    static std::unique_ptr<Vst3PluginInstance> createAudioEffect(Steinberg::IPluginFactory* factory,
+                                                                 std::string& error);
+
     // The first class of the given category, as hosts find the processor ("Audio Module Class").
     static bool findClass(Steinberg::IPluginFactory* factory, const char* category, Steinberg::TUID classId);
 

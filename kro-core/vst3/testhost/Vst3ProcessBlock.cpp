@@ -38,3 +38,25 @@ ProcessData& Vst3ProcessBlock::prepare(int32 numSamples)
     data.outputParameterChanges = outputParameterChanges;
     return data;
 }
+
+const std::vector<Vst3ProcessBlock::CallWithoutAudio>& Vst3ProcessBlock::callsWithoutAudio()
+{
+    static const std::vector<CallWithoutAudio> calls = {
+        {"no buses, no buffers",
+         [](ProcessData& d) {
+             d.numInputs = d.numOutputs = 0;
+             d.inputs = d.outputs = nullptr;
+         }},
+        {"no input bus", [](ProcessData& d) { d.numInputs = 0; }},
+        {"no output bus", [](ProcessData& d) { d.numOutputs = 0; }},
+        {"no samples", [](ProcessData& d) { d.numSamples = 0; }},
+        {"no channels",
+         [](ProcessData& d) {
+             d.inputs[0].numChannels = d.outputs[0].numChannels = 0;
+             d.inputs[0].channelBuffers32 = d.outputs[0].channelBuffers32 = nullptr;
+         }},
+        {"null input channel list", [](ProcessData& d) { d.inputs[0].channelBuffers32 = nullptr; }},
+        {"null output channel list", [](ProcessData& d) { d.outputs[0].channelBuffers32 = nullptr; }},
+    };
+    return calls;
+}

@@ -8,6 +8,7 @@
 
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 
+#include <functional>
 #include <vector>
 
 class Vst3ProcessBlock
@@ -25,6 +26,15 @@ public:
     // A fresh ProcessData for numSamples frames; the output changes are emptied, the input
     // changes are passed as they stand.
     Steinberg::Vst::ProcessData& prepare(Steinberg::int32 numSamples);
+
+    // The calls hosts make to flush parameters: each changes a prepared ProcessData so that it
+    // carries no audio a plug-in may touch.
+    struct CallWithoutAudio
+    {
+        const char* what;
+        std::function<void(Steinberg::Vst::ProcessData&)> change;
+    };
+    static const std::vector<CallWithoutAudio>& callsWithoutAudio();
 
 private:
     std::vector<std::vector<float>> inputs;

@@ -2,6 +2,7 @@
 // flags, one shared factory object, and a processor that names its controller.
 
 #include "PassThroughIds.h"
+#include "Vst3HostChecks.h"
 
 #include "pluginterfaces/base/ipluginbase.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
@@ -14,16 +15,9 @@ using namespace Steinberg;
 
 namespace {
 
-struct FactoryReference
-{
-    FactoryReference() : factory(GetPluginFactory()) {}
-    ~FactoryReference() { factory->release(); }
-    IPluginFactory* factory;
-};
-
 TEST(PassThroughFactory, DescribesTheProcessorThenTheController)
 {
-    FactoryReference reference;
+    LinkedFactory reference;
     FUnknownPtr<IPluginFactory2> factory(reference.factory);
     ASSERT_TRUE(factory);
 
@@ -64,34 +58,13 @@ TEST(PassThroughFactory, DescribesTheProcessorThenTheController)
 
 TEST(PassThroughFactory, IsOneObjectForEveryCaller)
 {
-    FactoryReference first;
-    FactoryReference second;
-    EXPECT_EQ(first.factory, second.factory);
-    EXPECT_EQ(second.factory->countClasses(), 2);
+    ExpectOneFactoryForEveryCaller();
 }
 
 TEST(PassThroughFactory, CreatesAProcessorThatNamesItsController)
 {
-    FactoryReference reference;
-    TUID cid;
-    PassThrough::kProcessorUid.toTUID(cid);
-    Vst::IComponent* component = nullptr;
-    ASSERT_EQ(reference.factory->createInstance(cid, Vst::IComponent::iid, reinterpret_cast<void**>(&component)),
-              kResultOk);
-    ASSERT_NE(component, nullptr);
-    EXPECT_TRUE(FUnknownPtr<Vst::IAudioProcessor>(component));
-    EXPECT_TRUE(FUnknownPtr<Vst::IProcessContextRequirements>(component));
-    TUID controllerClass;
-    ASSERT_EQ(component->getControllerClassId(controllerClass), kResultOk);
-    EXPECT_EQ(FUID::fromTUID(controllerClass), PassThrough::kControllerUid);
-    component->release();
-
-    PassThrough::kControllerUid.toTUID(cid);
-    Vst::IEditController* controller = nullptr;
-    ASSERT_EQ(reference.factory->createInstance(cid, Vst::IEditController::iid, reinterpret_cast<void**>(&controller)),
-              kResultOk);
-    ASSERT_NE(controller, nullptr);
-    controller->release();
+    LinkedFactory reference;
+    ExpectProcessorNamesItsController(*reference.factory, PassThrough::kProcessorUid, PassThrough::kControllerUid);
 }
 
 } // namespace

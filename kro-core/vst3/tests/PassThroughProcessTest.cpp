@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <random>
 
@@ -203,31 +202,16 @@ TEST_F(PassThroughProcess, ProcessesInPlaceAndCopiesTheSilenceFlags)
 // return success and touch no buffer.
 TEST_F(PassThroughProcess, ReadsTheParametersOfCallsWithoutAudio)
 {
-    const std::pair<const char*, std::function<void(ProcessData&)>> calls[] = {
-        {"no buses, no buffers",
-         [](ProcessData& d) {
-             d.numInputs = d.numOutputs = 0;
-             d.inputs = d.outputs = nullptr;
-         }},
-        {"no input bus", [](ProcessData& d) { d.numInputs = 0; }},
-        {"no samples", [](ProcessData& d) { d.numSamples = 0; }},
-        {"no channels",
-         [](ProcessData& d) {
-             d.inputs[0].numChannels = d.outputs[0].numChannels = 0;
-             d.inputs[0].channelBuffers32 = d.outputs[0].channelBuffers32 = nullptr;
-         }},
-        {"null channel list", [](ProcessData& d) { d.inputs[0].channelBuffers32 = nullptr; }},
-    };
     start(2);
     Vst3ProcessBlock block(2, kMaxBlock);
     ParamValue bypass = 1.0;
-    for (const auto& call : calls)
+    for (const auto& call : Vst3ProcessBlock::callsWithoutAudio())
     {
-        SCOPED_TRACE(call.first);
+        SCOPED_TRACE(call.what);
         fill(block, 2, 64, 3);
         queueBypass(block, bypass);
         ProcessData& data = block.prepare(64);
-        call.second(data);
+        call.change(data);
         ASSERT_EQ(processor->process(data), kResultOk);
         EXPECT_EQ(savedBypass(), bypass > 0.5);
         EXPECT_EQ(block.output(0)[0], kSentinel);

@@ -1,5 +1,6 @@
-// Loads the pass-through fixture's bundle from the build tree into JUCE's VST3 host and checks
-// what a third-party host sees: the parameters with their texts, and audio passed bit-exactly.
+// Loads bundles from the build tree (the pass-through fixture and Vireno) into JUCE's VST3 host
+// and checks what a third-party host sees: the parameters with their texts, and audio passed
+// bit-exactly.
 
 #include "WavFile.h"
 
@@ -21,7 +22,9 @@ struct CommandResult
 CommandResult run(const std::string& arguments)
 {
     CommandResult result;
-    const std::string command = std::string("\"") + JUCE_HOST + "\" " + arguments + " 2>&1";
+    // Vireno keeps its Default.xml under the configuration folder: one of the test's own.
+    const std::string command = std::string("XDG_CONFIG_HOME=\"") + TEST_OUTPUT_DIR + "/config\" \"" + JUCE_HOST +
+                                "\" " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return result;
@@ -62,6 +65,24 @@ TEST(JuceVst3Host, ListsTheParametersWithTheirTexts)
     EXPECT_NE(result.output.find("id=65537 name=\"Bypass\""), std::string::npos) << result.output;
 }
 
+TEST(JuceVst3Host, ListsVirenosParametersWithTheirTextsAndTheBypass)
+{
+    const CommandResult result = run(quoted(VIRENO_BUNDLE) + " list");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const char* expected[] = {
+        "plugin \"Vireno\"",
+        "id=0 name=\"Select Instrument\" label=\"\" value=\"Guitar\" steps=2 \"Guitar\" \"Bass\"",
+        "id=1 name=\"Display Mode\" label=\"\" value=\"Needle\" steps=2 \"Needle\" \"Stream\"",
+        "id=2 name=\"Drop Tuning\" label=\"\" value=\"E\" steps=6 \"E\" \"Eb\" \"D\" \"Db\" \"C\" \"B\"",
+        "id=3 name=\"Reference Frequency\" label=\"\" value=\"440\" steps=11 \"435\" \"436\" \"437\" \"438\" "
+        "\"439\" \"440\" \"441\" \"442\" \"443\" \"444\" \"445\"",
+        "id=4 name=\"Color Set\" label=\"\" value=\"Red & Green\" steps=2 \"Red & Green\" \"Yellow & Blue\"",
+        "id=65537 name=\"VST3 Master Bypass\"",
+    };
+    for (const char* line : expected)
+        EXPECT_NE(result.output.find(line), std::string::npos) << line << "\n" << result.output;
+}
+
 TEST(JuceVst3Host, RefusesAFolderThatIsNoBundle)
 {
     const CommandResult result = run(quoted(TEST_OUTPUT_DIR) + " list");
@@ -70,6 +91,8 @@ TEST(JuceVst3Host, RefusesAFolderThatIsNoBundle)
 
 struct PassCase
 {
+    const char* name;
+    const char* bundle;
     int channels;
     int sampleRate;
     int blockSize;
@@ -82,14 +105,14 @@ class JuceVst3HostPassThrough : public testing::TestWithParam<PassCase>
 TEST_P(JuceVst3HostPassThrough, PassesTheFileBitExactly)
 {
     const PassCase c = GetParam();
-    const std::string stem = std::string(TEST_OUTPUT_DIR) + "/pass-" + std::to_string(c.channels) + "ch-" +
+    const std::string stem = std::string(TEST_OUTPUT_DIR) + "/" + c.name + "-" + std::to_string(c.channels) + "ch-" +
                              std::to_string(c.sampleRate) + "-" + std::to_string(c.blockSize);
     // Not a multiple of any block size, so the last block is a short one.
     const WavAudio input = makeSignal(c.channels, c.sampleRate, c.sampleRate / 4 + 13);
     std::string error;
     ASSERT_TRUE(writeWav(stem + "-in.wav", input, error)) << error;
 
-    const CommandResult result = run(quoted(PASSTHROUGH_BUNDLE) + " process " + quoted(stem + "-in.wav") + " " +
+    const CommandResult result = run(quoted(c.bundle) + " process " + quoted(stem + "-in.wav") + " " +
                                      quoted(stem + "-out.wav") + " " + std::to_string(c.blockSize));
     ASSERT_EQ(result.status, 0) << result.output;
 
@@ -101,13 +124,21 @@ TEST_P(JuceVst3HostPassThrough, PassesTheFileBitExactly)
     EXPECT_EQ(std::memcmp(output.samples.data(), input.samples.data(), input.samples.size() * sizeof(float)), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(MonoAndStereo, JuceVst3HostPassThrough,
-                         testing::Values(PassCase{1, 44100, 1}, PassCase{1, 44100, 77}, PassCase{1, 44100, 512},
-                                         PassCase{2, 48000, 1}, PassCase{2, 48000, 77}, PassCase{2, 48000, 512}),
-                         [](const testing::TestParamInfo<PassCase>& info) {
-                             return std::to_string(info.param.channels) + "ch_" +
-                                    std::to_string(info.param.sampleRate) + "Hz_block" +
-                                    std::to_string(info.param.blockSize);
-                         });
+// Vireno passes audio unchanged while it analyses; mono at 44.1 kHz and stereo at 48 kHz.
+INSTANTIATE_TEST_SUITE_P(
+    MonoAndStereo, JuceVst3HostPassThrough,
+    testing::Values(PassCase{"PassThrough", PASSTHROUGH_BUNDLE, 1, 44100, 1},
+                    PassCase{"PassThrough", PASSTHROUGH_BUNDLE, 1, 44100, 77},
+                    PassCase{"PassThrough", PASSTHROUGH_BUNDLE, 1, 44100, 512},
+                    PassCase{"PassThrough", PASSTHROUGH_BUNDLE, 2, 48000, 1},
+                    PassCase{"PassThrough", PASSTHROUGH_BUNDLE, 2, 48000, 77},
+                    PassCase{"PassThrough", PASSTHROUGH_BUNDLE, 2, 48000, 512},
+                    PassCase{"Vireno", VIRENO_BUNDLE, 1, 44100, 1}, PassCase{"Vireno", VIRENO_BUNDLE, 1, 44100, 77},
+                    PassCase{"Vireno", VIRENO_BUNDLE, 1, 44100, 512}, PassCase{"Vireno", VIRENO_BUNDLE, 2, 48000, 1},
+                    PassCase{"Vireno", VIRENO_BUNDLE, 2, 48000, 77}, PassCase{"Vireno", VIRENO_BUNDLE, 2, 48000, 512}),
+    [](const testing::TestParamInfo<PassCase>& info) {
+        return std::string(info.param.name) + "_" + std::to_string(info.param.channels) + "ch_" +
+               std::to_string(info.param.sampleRate) + "Hz_block" + std::to_string(info.param.blockSize);
+    });
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace vireno_test {
 
@@ -67,12 +68,26 @@ public:
         BuildParameterTables();
     }
 
-    int32_t GetMaxLinkedParameterChanges() const override { return 10; }
-    int32_t GetMaxProcessParameterChanges() const override { return 10; }
+    int32_t GetMaxLinkedParameterChanges() const override { return kMaxChanges; }
+    int32_t GetMaxProcessParameterChanges() const override { return kMaxChanges; }
+
+    // Reports the indices of reportNext as changed by the next block.
+    void Process(const float* const* inputs, float* const* outputs, int32_t frames, int32_t* changedIndices,
+                 int32_t& changedCount) override
+    {
+        CKROPlugInDSP::Process(inputs, outputs, frames, changedIndices, changedCount);
+        for (size_t i = 0; i < reportNext.size() && changedCount < kMaxChanges; ++i)
+            changedIndices[changedCount++] = reportNext[i];
+        reportNext.clear();
+    }
 
     CountingAlgorithm& Algorithm() { return *counting; }
 
+    std::vector<int32_t> reportNext;
+
 private:
+    static constexpr int32_t kMaxChanges = 10;
+
     CKROVirenoParamInfo info;
     CountingAlgorithm* counting = nullptr;
 };

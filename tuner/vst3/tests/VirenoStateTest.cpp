@@ -1,0 +1,218 @@
+// Vireno's component state through the in-process host: the XML text round trip with the bypass,
+// the older 21-byte layout on processor and controller, and streams that must change nothing.
+
+#include "VirenoTestHost.h"
+
+#include "KROVST3ParamIds.h"
+
+#include <cstring>
+#include <limits>
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+namespace {
+
+std::string LegacyState(const std::vector<float>& values, int8 bypass)
+{
+    std::string bytes;
+    for (float value : values)
+    {
+        char raw[4];
+        std::memcpy(raw, &value, 4);  // little-endian, like the layout
+        bytes.append(raw, 4);
+    }
+    bytes.push_back(static_cast<char>(bypass));
+    return bytes;
+}
+
+class VirenoState : public VirenoTest
+{
+protected:
+    void SetUp() override
+    {
+        instance = CreateVireno();
+        ASSERT_NE(instance, nullptr);
+    }
+
+    // Sets the parameters and the bypass as a host's automation does.
+    void Automate(Vst3PluginInstance& target, const std::vector<double>& values, double bypass)
+    {
+        ProcessSetup setup{kRealtime, kSample32, 64, 48000.0};
+        ASSERT_EQ(target.processor()->setupProcessing(setup), kResultOk);
+        Vst3ProcessBlock block(2, 64);
+        for (size_t i = 0; i < values.size(); ++i)
+            QueueChange(block, static_cast<ParamID>(i), values[i]);
+        QueueChange(block, VST3MasterBypassParamID, bypass);
+        ProcessData& data = block.prepare(0);
+        ASSERT_EQ(target.processor()->process(data), kResultOk);
+    }
+
+    std::vector<float> ProcessorValues(Vst3PluginInstance& target)
+    {
+        std::vector<float> values;
+        for (int32_t i = 0; i < 5; ++i)
+            values.push_back(Processor(target).GetEffect()->GetParameterNormalized(i));
+        return values;
+    }
+
+    std::vector<float> ControllerValues(Vst3PluginInstance& target)
+    {
+        std::vector<float> values;
+        for (ParamID i = 0; i < 5; ++i)
+            values.push_back(static_cast<float>(target.controller()->getParamNormalized(i)));
+        return values;
+    }
+
+    std::unique_ptr<Vst3PluginInstance> instance;
+};
+
+TEST_F(VirenoState, SavesTheTreeAsCompactXmlAndReadsItBackExactly)
+{
+    for (double bypass : {1.0, 0.0})
+    {
+        SCOPED_TRACE(bypass);
+        Automate(*instance, {1.0, 0.0, 0.4, 0.7, 1.0}, bypass);
+        const std::string saved = SavedState(*instance->component());
+        EXPECT_EQ(saved.rfind("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<PluginState><PluginInfo>", 0), 0u) << saved;
+        EXPECT_EQ(saved.find('\n', 40), std::string::npos) << "no line breaks inside the tree";
+        EXPECT_NE(saved.find("<Name>Vireno</Name>"), std::string::npos);
+        EXPECT_NE(saved.find("<Par0><Name>Select Instrument</Name><Value>1</Value><Index>0</Index></Par0>"),
+                  std::string::npos)
+            << saved;
+        const std::string bypassText = bypass > 0.5 ? "true" : "false";
+        EXPECT_NE(saved.find("<DSPChunk/><VST3Specific><VST3MasterBypass>" + bypassText +
+                             "</VST3MasterBypass></VST3Specific></PluginState>"),
+                  std::string::npos)
+            << saved;
+        EXPECT_NE(saved.back(), '\0') << "the text goes without a terminating zero";
+
+        auto other = CreateVireno();
+        ASSERT_NE(other, nullptr);
+        ASSERT_EQ(LoadState(*other->component(), saved), kResultOk);
+        EXPECT_EQ(SavedState(*other->component()), saved);
+        EXPECT_EQ(Processor(*other).IsMasterBypassed(), bypass > 0.5);
+        ASSERT_EQ(MirrorState(*other->controller(), saved), kResultOk);
+        EXPECT_EQ(ControllerValues(*other), ProcessorValues(*instance));
+        EXPECT_EQ(other->controller()->getParamNormalized(VST3MasterBypassParamID), bypass > 0.5 ? 1.0 : 0.0);
+    }
+}
+
+TEST_F(VirenoState, ReadsTheOlder21ByteLayoutOnBothSides)
+{
+    const std::vector<float> values{1.0f, 1.0f, 0.4f, 0.6f, 0.0f};
+    const std::string legacy = LegacyState(values, 1);
+    ASSERT_EQ(legacy.size(), 21u);
+    ASSERT_EQ(LoadState(*instance->component(), legacy), kResultOk);
+    EXPECT_EQ(ProcessorValues(*instance), values);
+    EXPECT_TRUE(Processor(*instance).IsMasterBypassed());
+    ASSERT_EQ(MirrorState(*instance->controller(), legacy), kResultOk);
+    EXPECT_EQ(ControllerValues(*instance), values);
+    EXPECT_EQ(instance->controller()->getParamNormalized(VST3MasterBypassParamID), 1.0);
+
+    // What the older layout is read into is then saved as XML.
+    EXPECT_NE(SavedState(*instance->component()).find("<VST3MasterBypass>true</VST3MasterBypass>"),
+              std::string::npos);
+
+    const std::string outOfRange = LegacyState({7.0f, -1.0f, 0.5f, 0.5f, 0.5f}, 0);
+    ASSERT_EQ(LoadState(*instance->component(), outOfRange), kResultOk);
+    EXPECT_EQ(ProcessorValues(*instance), (std::vector<float>{1.0f, 0.0f, 0.5f, 0.5f, 0.5f}));
+    EXPECT_FALSE(Processor(*instance).IsMasterBypassed());
+}
+
+TEST_F(VirenoState, RefusesTruncatedForeignAndBrokenStreamsAndChangesNothing)
+{
+    Automate(*instance, {1.0, 1.0, 0.2, 0.3, 1.0}, 1.0);
+    const std::string saved = SavedState(*instance->component());
+    ASSERT_EQ(MirrorState(*instance->controller(), saved), kResultOk);
+    const std::vector<float> controllerBefore = ControllerValues(*instance);
+
+    std::string foreign = saved;
+    foreign.replace(foreign.find("<Name>Vireno</Name>"), 19, "<Name>Other</Name>");
+    std::string withoutParameters = saved;
+    withoutParameters.erase(withoutParameters.find("<Parameters>"),
+                            withoutParameters.find("</Parameters>") + 13 - withoutParameters.find("<Parameters>"));
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case
+    {
+        const char* what;
+        std::string bytes;
+        bool controllerRefuses;  // the controller mirrors what it can read of a tree without parameters
+    };
+    const Case cases[] = {
+        {"empty stream", "", true},
+        {"XML cut short", saved.substr(0, saved.size() - 30), true},
+        {"XML cut to its declaration", saved.substr(0, 40), true},
+        {"older layout without the bypass byte", LegacyState({0, 0, 0, 0, 0}, 0).substr(0, 20), true},
+        {"older layout cut inside a value", LegacyState({0, 0, 0, 0, 0}, 0).substr(0, 9), true},
+        {"older layout with a value that is no number", LegacyState({0, nan, 0, 0, 0}, 0), true},
+        {"another product's state", foreign, true},
+        {"a tree without parameters", withoutParameters, false},
+        {"short text", "hello", true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(LoadState(*instance->component(), c.bytes), kResultFalse);
+        EXPECT_EQ(SavedState(*instance->component()), saved);
+        if (c.controllerRefuses)
+        {
+            EXPECT_EQ(MirrorState(*instance->controller(), c.bytes), kResultFalse);
+        }
+        EXPECT_EQ(ControllerValues(*instance), controllerBefore);
+        EXPECT_EQ(instance->controller()->getParamNormalized(VST3MasterBypassParamID), 1.0);
+    }
+    EXPECT_EQ(instance->component()->setState(nullptr), kResultFalse);
+    EXPECT_EQ(instance->component()->getState(nullptr), kResultFalse);
+    EXPECT_EQ(instance->controller()->setComponentState(nullptr), kResultOk);
+}
+
+TEST_F(VirenoState, KeepsTheBypassWhenTheTreeDoesNotSayAndStopsAtAnUnreadableEntry)
+{
+    Automate(*instance, {0.0, 0.0, 0.0, 0.0, 0.0}, 1.0);
+    std::string tree = SavedState(*instance->component());
+    const size_t branch = tree.find("<VST3Specific>");
+    const std::string withoutBypass = tree.substr(0, branch) + "</PluginState>";
+    std::string changed = withoutBypass;
+    changed.replace(changed.find("<Value>0</Value><Index>1</Index>"), 16, "<Value>1</Value>");
+    ASSERT_EQ(LoadState(*instance->component(), changed), kResultOk);
+    EXPECT_EQ(ProcessorValues(*instance)[1], 1.0f);
+    EXPECT_TRUE(Processor(*instance).IsMasterBypassed());
+
+    std::string unreadable = tree;
+    unreadable.replace(unreadable.find("<VST3MasterBypass>true"), 22, "<VST3MasterBypass>maybe");
+    unreadable.replace(unreadable.find("<Index>3</Index>"), 16, "<Index>three</Index>");
+    unreadable.replace(unreadable.find("<Value>0</Value><Index>2</Index>"), 16, "<Value>1</Value>");
+    unreadable.replace(unreadable.find("<Value>0</Value><Index>4</Index>"), 16, "<Value>1</Value>");
+    ASSERT_EQ(LoadState(*instance->component(), unreadable), kResultOk);
+    EXPECT_TRUE(Processor(*instance).IsMasterBypassed());
+    ASSERT_EQ(MirrorState(*instance->controller(), unreadable), kResultOk);
+    EXPECT_EQ(instance->controller()->getParamNormalized(2), 1.0) << "entries before the unreadable one apply";
+    EXPECT_EQ(instance->controller()->getParamNormalized(4), 0.0) << "entries after it do not";
+}
+
+// A host stream whose writes fail.
+class FullStream : public MemoryStream
+{
+public:
+    tresult PLUGIN_API write(void*, int32, int32* numBytesWritten) SMTG_OVERRIDE
+    {
+        if (numBytesWritten != nullptr)
+            *numBytesWritten = 0;
+        return kResultFalse;
+    }
+};
+
+TEST_F(VirenoState, ReportsAFailedSave)
+{
+    FullStream full;
+    EXPECT_EQ(instance->component()->getState(&full), kResultFalse);
+    EXPECT_EQ(instance->controller()->getState(&full), kResultFalse);
+    MemoryStream own;
+    ASSERT_EQ(instance->controller()->getState(&own), kResultOk);
+    EXPECT_EQ(own.getSize(), 1);
+    own.seek(0, IBStream::kIBSeekSet, nullptr);
+    EXPECT_EQ(instance->controller()->setState(&own), kResultOk);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#pragma once
+
+// Vireno set up the way a host sets it up, for the in-process tests: created from the factory
+// compiled into the test, or as a bare processor on the stand-in effect. Every fixture points the
+// platform layer at a fresh folder first, since the product effect writes its Default.xml there.
+
+#include "FakePlatform.h"
+#include "KROVirenoVST3.h"
+#include "TemporaryFolder.h"
+#include "VirenoTestEffect.h"
+#include "Vst3HostChecks.h"
+
+#include "public.sdk/source/common/memorystream.h"
+#include "public.sdk/source/vst/hosting/hostclasses.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+class VirenoTest : public testing::Test
+{
+protected:
+    VirenoTest() { fakePlatform.SetAppDataFolder(folder.Path().string()); }
+
+    // Processor and controller from the factory, initialised and connected.
+    std::unique_ptr<Vst3PluginInstance> CreateVireno() { return CreateLinkedAudioEffect(); }
+
+    static Steinberg::Vst::CKROVirenoVST3& Processor(Vst3PluginInstance& instance)
+    {
+        return *static_cast<Steinberg::Vst::CKROVirenoVST3*>(instance.component());
+    }
+
+    static std::string SavedState(Steinberg::Vst::IComponent& component)
+    {
+        Steinberg::MemoryStream stream;
+        EXPECT_EQ(component.getState(&stream), Steinberg::kResultOk);
+        return std::string(stream.getData(), static_cast<size_t>(stream.getSize()));
+    }
+
+    static Steinberg::tresult LoadState(Steinberg::Vst::IComponent& component, const std::string& bytes)
+    {
+        Steinberg::MemoryStream stream(const_cast<char*>(bytes.data()), static_cast<Steinberg::TSize>(bytes.size()));
+        return component.setState(&stream);
+    }
+
+    static Steinberg::tresult MirrorState(Steinberg::Vst::IEditController& controller, const std::string& bytes)
+    {
+        Steinberg::MemoryStream stream(const_cast<char*>(bytes.data()), static_cast<Steinberg::TSize>(bytes.size()));
+        return controller.setComponentState(&stream);
+    }
+
+    static void QueueChange(Vst3ProcessBlock& block, Steinberg::Vst::ParamID id, double value)
+    {
+        Steinberg::int32 index = 0;
+        block.inputChanges().addParameterData(id, index)->addPoint(0, value, index);
+    }
+
+    platform::testing::TemporaryFolder folder;
+    platform::FakePlatform fakePlatform;
+    platform::ScopedPlatform scopedPlatform{fakePlatform};
+};
+
+// The product processor on the stand-in effect, initialised with a host context and no controller.
+class StandInProcessor
+{
+public:
+    StandInProcessor()
+    {
+        auto owned = std::make_unique<vireno_test::VirenoTestEffect>();
+        effect = owned.get();
+        processor = Steinberg::owned(new Steinberg::Vst::CKROVirenoVST3(std::move(owned)));
+        EXPECT_EQ(processor->initialize(&host), Steinberg::kResultOk);
+    }
+    ~StandInProcessor() { processor->terminate(); }
+
+    Steinberg::Vst::HostApplication host;
+    vireno_test::VirenoTestEffect* effect = nullptr;
+    Steinberg::IPtr<Steinberg::Vst::CKROVirenoVST3> processor;
+};
