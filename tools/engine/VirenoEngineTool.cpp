@@ -7,45 +7,19 @@
 // seconds, an A string in tune, then a strum of all six strings in standard tuning with the
 // G string 20 cents sharp.
 
-#include <sndfile.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "DemoSignal.h"
 #include "KernelRunner.h"
-#include "TestSignals.h"
+#include "WavFile.h"
 
 namespace {
 
 const char* const kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 constexpr double kRate = 24000.0;
-// Open guitar strings in semitones above C0, lowest first: E2 A2 D3 G3 B3 E4.
-constexpr int kGuitarStrings[6] = {28, 33, 38, 43, 47, 52};
-constexpr int kSharpString = 3;
-constexpr double kSharpCents = 20.0;
-
-std::vector<float> DefaultSignal()
-{
-    signals::PluckShape shape;
-    std::vector<float> signal = signals::Silence(0.25, kRate);
-    signals::Append(signal, signals::Pluck(signals::NoteFrequency(kGuitarStrings[0], -7.0), shape, 2.0, kRate));
-    signals::Append(signal, signals::Pluck(signals::NoteFrequency(kGuitarStrings[1]), shape, 2.0, kRate));
-    signals::Append(signal, signals::Silence(0.5, kRate));
-
-    // The strum: lowest string first, 10 ms apart.
-    shape.amplitude = 0.15;
-    std::vector<float> strum;
-    for (int s = 0; s < 6; ++s) {
-        const double cents = s == kSharpString ? kSharpCents : 0.0;
-        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(kGuitarStrings[s], cents), shape, 3.0, kRate),
-                         s * 240);
-    }
-    signals::Append(signal, strum);
-    return signal;
-}
-
 void PrintReading(double seconds, const TunerResultBlock& r, float rawDeviation)
 {
     const int note = r.note >= 0 && r.note < 12 ? r.note : 0;
@@ -63,20 +37,17 @@ void PrintReading(double seconds, const TunerResultBlock& r, float rawDeviation)
 // The first channel of a sound file at 24 kHz; false with a message when it cannot be read.
 bool ReadFirstChannel(const char* path, std::vector<float>& signal)
 {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path, SFM_READ, &info);
-    if (!file) {
-        std::fprintf(stderr, "vireno-engine: cannot read %s: %s\n", path, sf_strerror(nullptr));
+    WavAudio audio;
+    std::string error;
+    if (!readWav(path, audio, error)) {
+        std::fprintf(stderr, "vireno-engine: %s\n", error.c_str());
         return false;
     }
-    std::vector<float> interleaved(static_cast<size_t>(info.frames) * static_cast<size_t>(info.channels));
-    const sf_count_t frames = sf_readf_float(file, interleaved.data(), info.frames);
-    sf_close(file);
-    std::vector<float> first(static_cast<size_t>(frames));
-    for (sf_count_t n = 0; n < frames; ++n) first[static_cast<size_t>(n)] = interleaved[static_cast<size_t>(n * info.channels)];
-    signal = info.samplerate == kTunerSampleRate ? first : signals::ResampleTo24k(first, info.samplerate);
+    std::vector<float> first(static_cast<size_t>(audio.frames()));
+    for (size_t n = 0; n < first.size(); ++n) first[n] = audio.samples[n * static_cast<size_t>(audio.channels)];
+    signal = audio.sampleRate == kTunerSampleRate ? first : signals::ResampleTo24k(first, audio.sampleRate);
     if (signal.empty() && !first.empty()) {
-        std::fprintf(stderr, "vireno-engine: %s has an unusable sample rate (%d Hz)\n", path, info.samplerate);
+        std::fprintf(stderr, "vireno-engine: %s has an unusable sample rate (%d Hz)\n", path, audio.sampleRate);
         return false;
     }
     return true;
@@ -118,7 +89,7 @@ int main(int argc, char** argv)
 
     std::vector<float> signal;
     if (!path)
-        signal = DefaultSignal();
+        signal = signals::DemoSignal(kRate);
     else if (!ReadFirstChannel(path, signal))
         return 1;
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sndfile.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "TestSignals.h"
+#include "WavFile.h"
 
 #ifndef VIRENO_ENGINE_TOOL
 #error "VIRENO_ENGINE_TOOL must name the tool under test"
@@ -54,16 +53,13 @@ const Line* At(const std::vector<Line>& lines, double seconds)
 std::string WriteWav(const std::vector<float>& mono, int rate, int channels)
 {
     const std::string path = ::testing::TempDir() + "vireno-engine-" + std::to_string(rate) + ".wav";
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    std::vector<float> interleaved;
+    WavAudio audio;
+    audio.channels = channels;
+    audio.sampleRate = rate;
     for (float s : mono)
-        for (int c = 0; c < channels; ++c) interleaved.push_back(c == 0 ? s : 0.0f);
-    sf_writef_float(file, interleaved.data(), static_cast<sf_count_t>(mono.size()));
-    sf_close(file);
+        for (int c = 0; c < channels; ++c) audio.samples.push_back(c == 0 ? s : 0.0f);
+    std::string error;
+    EXPECT_TRUE(writeWav(path, audio, error)) << error;
     return path;
 }
 
