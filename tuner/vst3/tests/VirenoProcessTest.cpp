@@ -5,6 +5,7 @@
 #include "VirenoTestHost.h"
 
 #include "KROVST3ParamIds.h"
+#include "KROVST3PlugEditorMessage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -352,6 +353,45 @@ TEST_F(VirenoProcessStandIn, ReportsChangedParametersAndRetriesWhatTheHostHadNoR
     EXPECT_EQ(reported, (std::vector<ParamID>{3, 4}));
     ASSERT_EQ(block.outputChanges().getParameterData(0)->getPoint(0, offset, value), kResultOk);
     EXPECT_FLOAT_EQ(static_cast<float>(value), 0.3f);
+}
+
+// The framework's own processor, which products without Vireno's needs use: it copies its input
+// while the host bypasses and then leaves the effect alone.
+class FrameworkProcessor : public CKROAudioPlugInVST3
+{
+public:
+    FrameworkProcessor() : effect(std::make_unique<vireno_test::VirenoTestEffect>())
+    {
+        AttachEffect(effect.get(), new CKROVST3PlugEditorMessage(*this));
+    }
+    ~FrameworkProcessor() override { effect.reset(); }
+
+    void BeforeProcess(ProcessData&) override { ++beforeProcessCalls; }
+
+    std::unique_ptr<vireno_test::VirenoTestEffect> effect;
+    int beforeProcessCalls = 0;
+};
+
+TEST_F(VirenoTest, TheFrameworkProcessorCopiesWhileBypassedWithoutRunningTheEffect)
+{
+    HostApplication host;
+    IPtr<FrameworkProcessor> framework = owned(new FrameworkProcessor);
+    ASSERT_EQ(framework->initialize(&host), kResultOk);
+    Start(*framework, *framework, 2);
+    Vst3ProcessBlock block(2, kMaxBlock);
+    Fill(block, 2, 100, 8);
+    ASSERT_EQ(framework->process(block.prepare(100)), kResultOk);
+    EXPECT_EQ(framework->effect->Algorithm().blocks, 1);
+    EXPECT_EQ(framework->beforeProcessCalls, 1);
+
+    QueueChange(block, VST3MasterBypassParamID, 1.0);
+    Fill(block, 2, 100, 9);
+    ASSERT_EQ(framework->process(block.prepare(100)), kResultOk);
+    EXPECT_TRUE(Passed(block, 2, 100));
+    EXPECT_EQ(framework->effect->Algorithm().blocks, 1);
+    EXPECT_EQ(framework->beforeProcessCalls, 1);
+    framework->setActive(false);
+    framework->terminate();
 }
 
 } // namespace
