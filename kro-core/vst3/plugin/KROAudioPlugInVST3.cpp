@@ -262,14 +262,14 @@ void CKROAudioPlugInVST3::RunEffect(ProcessData& data)
     processChangeCount = 0;
     effect->Process(effectInputs.data(), effectOutputs.data(), data.numSamples, processChanges.data(),
                     processChangeCount);
-    ReportChangedIndices(processChanges.data(), processChangeCount);
+    QueueReportedIndices(processChanges, processChangeCount);
 }
 
-void CKROAudioPlugInVST3::ReportChangedIndices(const int32_t* indices, int32_t& count)
+void CKROAudioPlugInVST3::QueueReportedIndices(const std::vector<int32_t>& list, int32_t& count)
 {
-    const int32_t reported = std::min<int32_t>(count, static_cast<int32_t>(processChanges.size()));
+    const int32_t reported = std::min<int32_t>(count, static_cast<int32_t>(list.size()));
     for (int32_t i = 0; i < reported; ++i)
-        changedIndices.Push(indices[i]);
+        changedIndices.Push(list[static_cast<size_t>(i)]);
     count = 0;
 }
 
@@ -301,10 +301,7 @@ tresult CKROAudioPlugInVST3::ProcessInputParameterChanges(ProcessData& data)
         inputChangeCount = 0;
         effect->SetParameterNormalized(static_cast<int32_t>(id), static_cast<float>(value), inputChanges.data(),
                                        inputChangeCount);
-        inputChangeCount = std::min<int32_t>(inputChangeCount, static_cast<int32_t>(inputChanges.size()));
-        for (int32_t i = 0; i < inputChangeCount; ++i)
-            changedIndices.Push(inputChanges[static_cast<size_t>(i)]);
-        inputChangeCount = 0;
+        QueueReportedIndices(inputChanges, inputChangeCount);
     }
     return kResultOk;
 }

@@ -113,7 +113,9 @@ protected:
     uint8_t masterBypass = 0;
 
 private:
-    void ReportChangedIndices(const int32_t* indices, int32_t& count);
+    // Queues the indices the effect reported in a change list (at most the list's capacity) for
+    // the host and empties the list.
+    void QueueReportedIndices(const std::vector<int32_t>& list, int32_t& count);
     tresult ReadLegacyState(const std::string& bytes);
 
     CKROVST3PlugEditorMessage* editorLink = nullptr;
