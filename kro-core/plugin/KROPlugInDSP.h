@@ -133,6 +133,10 @@ public:
 protected:
     void SetName(std::string name_) { name = std::move(name_); }
     void SetParameterInfo(IKROParamInfoInterface* info) { parameterInfo = info; }
+    // One value per channel for the algorithms to meter into. Only SetChannelCounts reallocates
+    // them, so a product's own Process may hand them on from the audio thread.
+    float* InputPeaks() { return inputPeaks.data(); }
+    float* OutputPeaks() { return outputPeaks.data(); }
 
 private:
     // Writes the tree of the current state into the given tree, replacing what it held.
