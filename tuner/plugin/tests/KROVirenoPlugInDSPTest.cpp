@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,6 +116,26 @@ TEST_P(VirenoEffect, AStoredDefaultPresetBecomesTheDefaultsAndTheStartingValues)
     for (int32_t k = 0; k < 5; ++k)
         EXPECT_FLOAT_EQ(defaults.at(F + k), kBassStreamNormalized[static_cast<size_t>(k)]);
     EXPECT_EQ(ReadWholeFile(presetFile), DefaultPresetFile(kBassStreamLabels));
+}
+
+TEST_P(VirenoEffect, StartsOnTheTableDefaultsWhereNoPresetCanBeKept)
+{
+    const std::filesystem::path maker = appData / "Halvard Sonics";
+    std::filesystem::create_directories(appData);
+    WriteWholeFile(maker, "a file where the maker's folder belongs");
+    {
+        std::unique_ptr<CKROVirenoPlugInDSP> effect;
+        ASSERT_NO_THROW(effect = std::make_unique<CKROVirenoPlugInDSP>(F));
+        EXPECT_EQ(Values(*effect), (std::vector<float>{0, 0, 0, 0.5f, 0}));
+        EXPECT_NO_THROW(effect->HandleGuiMessage("SaveVRDefPreset"));
+    }
+
+    // A folder name that is not UTF-8 (Latin-1 "café") is used as it stands.
+    const std::filesystem::path latin1 = temporary.Path() / "caf\xe9";
+    fake.SetAppDataFolder(latin1.string());
+    std::unique_ptr<CKROVirenoPlugInDSP> effect;
+    ASSERT_NO_THROW(effect = std::make_unique<CKROVirenoPlugInDSP>(F));
+    EXPECT_TRUE(std::filesystem::is_regular_file(latin1 / "Halvard Sonics" / "Vireno" / "Default.xml"));
 }
 
 TEST_P(VirenoEffect, HiddenParametersSitBehindTheProductParameters)
