@@ -1,6 +1,5 @@
 #include "KROVirenoPlugInDSP.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "KroEditorMessages.h"
@@ -134,8 +133,7 @@ const float* CKROVirenoPlugInDSP::GetDisplayData(int32_t channel, int32_t& count
 
 std::vector<int32_t> CKROVirenoPlugInDSP::GetParametersToRefresh(int32_t& mode)
 {
-    mode = pendingRefreshMode;
-    pendingRefreshMode = kRefreshNothing;
+    mode = kRefreshNothing;
     return {};
 }
 

@@ -69,7 +69,6 @@ private:
     std::unique_ptr<CKROVirenoParamInfo> parameterInfo;
     HSVirenoDSP* tuner = nullptr;  // owned by the algorithm map
     std::atomic<int32_t> transportState{0};
-    int32_t pendingRefreshMode = 0;
     // The reading handed to the editor; the note travels as its 32-bit pattern.
     float displayValues[kReadingValueCount] = {};
 };

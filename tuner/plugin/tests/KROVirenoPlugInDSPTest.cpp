@@ -66,7 +66,7 @@ class VirenoEffect : public effecttest::VirenoEffectTest, public ::testing::With
 protected:
     const int32_t F = GetParam();
 
-    void SetLabels(CKROVirenoPlugInDSP& effect, const std::vector<float>& normalized)
+    void SetValues(CKROVirenoPlugInDSP& effect, const std::vector<float>& normalized)
     {
         for (size_t k = 0; k < normalized.size(); ++k)
             effect.ApplyParameterValue(F + static_cast<int32_t>(k), normalized[k]);
@@ -109,7 +109,7 @@ TEST_P(VirenoEffect, AStoredDefaultPresetBecomesTheDefaultsAndTheStartingValues)
                         kBassStreamNormalized[static_cast<size_t>(entry.first - F)]);
 
     // The defaults a host is given, after the user moved everything away from them.
-    SetLabels(effect, {0, 0, 1, 0, 0});
+    SetValues(effect, {0, 0, 1, 0, 0});
     std::map<int32_t, float> defaults;
     effect.GetDefaultParameterValues(defaults, 0);
     ASSERT_EQ(defaults.size(), 5u);
@@ -214,7 +214,7 @@ TEST_P(VirenoEffect, OnlyTheExactSaveTextWritesTheDefaultPreset)
     CKROVirenoPlugInDSP effect(F);
     RecordingLink link;
     effect.SetEditorLink(&link);
-    SetLabels(effect, kBassStreamNormalized);
+    SetValues(effect, kBassStreamNormalized);
     const std::string tableFile = DefaultPresetFile(kTableDefaultLabels);
 
     // The framework's own messages mean nothing to the tuner either.
@@ -239,10 +239,10 @@ TEST_P(VirenoEffect, OnlyTheExactSaveTextWritesTheDefaultPreset)
 TEST_P(VirenoEffect, ValuesBetweenLabelsAreSavedAsTheLabelTheyShow)
 {
     CKROVirenoPlugInDSP effect(F);
-    SetLabels(effect, {0.49f, 0.5f, 1.0f, 0.5f, 0.3f});
+    SetValues(effect, {0.49f, 0.5f, 1.0f, 0.5f, 0.3f});
     effect.HandleGuiMessage("SaveVRDefPreset");
     EXPECT_EQ(ReadWholeFile(presetFile), DefaultPresetFile({0, 1, 5, 5, 0}));
-    SetLabels(effect, {0, 0, 0.35f, 0.05f, 0});
+    SetValues(effect, {0, 0, 0.35f, 0.05f, 0});
     effect.HandleGuiMessage("SaveVRDefPreset");
     EXPECT_EQ(ReadWholeFile(presetFile), DefaultPresetFile({0, 0, 2, 0, 0}));
 }
