@@ -218,9 +218,10 @@ TEST_P(VirenoEffect, OnlyTheExactSaveTextWritesTheDefaultPreset)
     const std::string tableFile = DefaultPresetFile(kTableDefaultLabels);
 
     // The framework's own messages mean nothing to the tuner either.
-    for (const char* text : {"SaveVRDefPreset ", " SaveVRDefPreset", "xSaveVRDefPresetx", "SaveVRDefPresetSaveVRDefPreset",
-                             "saveVRDefPreset", "SaveVRDefPrese", "", "GtPlginState2GUIClipboard", "setZoomFactrMSg1.5",
-                             "CKROSetSelectedPresetNumber0", "CKROSetPresetAsSaveAsNew"})
+    for (const char* text :
+         {"SaveVRDefPreset ", " SaveVRDefPreset", "xSaveVRDefPresetx", "SaveVRDefPresetSaveVRDefPreset",
+          "saveVRDefPreset", "SaveVRDefPrese", "", "GtPlginState2GUIClipboard", "setZoomFactrMSg1.5",
+          "CKROSetSelectedPresetNumber0", "CKROSetPresetAsSaveAsNew"})
     {
         EXPECT_EQ(effect.HandleGuiMessage(text), "") << text;
         EXPECT_EQ(ReadWholeFile(presetFile), tableFile) << text;
