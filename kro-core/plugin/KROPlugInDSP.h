@@ -13,6 +13,7 @@
 #include "IKROParamInfoInterface.h"
 #include "IKROPlugEditorMessage.h"
 #include "KROPlugInInterface.h"
+#include "TrackInfoRecord.h"
 
 // The framework's effect: algorithm and preset tables, parameter setting with the modified-state
 // rule, the PluginState tree, preset selection and the editor's text messages. A product effect
@@ -70,6 +71,8 @@ public:
     virtual int32_t GetMaxLinkedParameterChanges() const = 0;
     virtual int32_t GetMaxProcessParameterChanges() const = 0;
     virtual std::vector<int32_t> GetParametersToRefresh(int32_t& mode);
+    // Audio thread, every block with the host's tempo: only a change reaches the algorithms.
+    virtual void SetTempo(double beatsPerMinute);
     virtual void GetDefaultParameterValues(std::map<int32_t, float>& values, int32_t factoryPresetNumber);
     virtual int32_t GetCurrentPresetNumber();
     virtual CKRODSPAlgInterface* FindAlgorithmForFactoryPreset(int32_t number, int32_t& localNumber);
@@ -81,6 +84,10 @@ public:
     virtual boost::property_tree::ptree SetStateTreeFromEditor(const boost::property_tree::ptree& tree);
     virtual uint8_t* GetBinaryChunk(int32_t& size);
     virtual void SetBinaryChunk(const uint8_t* data, int32_t size);
+    virtual void SetTrackInfo(const TrackInfoRecord& record);
+    // Audio thread. Returns whether the state differs from the one stored before.
+    virtual bool SetTransportPlaying(bool playing);
+    virtual bool IsTransportPlaying() const;
 
     // The PluginState tree.
     virtual void BuildStateTree();
@@ -110,6 +117,8 @@ public:
     bool IsPresetModified() const { return presetModified.load(std::memory_order_acquire); }
     const std::string& GetCurrentPresetName() const { return currentPresetName; }
     float GetZoom() const { return zoom; }
+    // What the host last reported; nothing in the effect depends on it.
+    const TrackInfoRecord& GetTrackInfo() const { return trackInfo; }
 
     const std::vector<int32_t>& GetFirstParameterIndices() const { return firstParameterIndices; }
     const std::vector<int32_t>& GetFirstPresetNumbers() const { return firstPresetNumbers; }
@@ -124,6 +133,10 @@ public:
 protected:
     void SetName(std::string name_) { name = std::move(name_); }
     void SetParameterInfo(IKROParamInfoInterface* info) { parameterInfo = info; }
+    // One value per channel for the algorithms to meter into. Only SetChannelCounts reallocates
+    // them, so a product's own Process may hand them on from the audio thread.
+    float* InputPeaks() { return inputPeaks.data(); }
+    float* OutputPeaks() { return outputPeaks.data(); }
 
 private:
     // Writes the tree of the current state into the given tree, replacing what it held.
@@ -171,6 +184,8 @@ private:
     std::vector<std::string> userPresetAlgorithmNames;
     std::map<int32_t, float> defaultValues;
     bool defaultsCaptured = false;
+    std::atomic<bool> transportPlaying{false};
+    TrackInfoRecord trackInfo{};
     uint32_t version = 0;
     std::array<std::vector<float>, kMaxScratchChannels> scratchInputs;
     std::array<const float*, kMaxScratchChannels> scratchPointers{};

@@ -37,6 +37,7 @@ public:
     // Installs the stored default preset as preset 0 and makes its values the defaults.
     void InstallPreset(const CKROAudioPreset* preset);
     void SetMute(bool mute);
+    bool IsMuted() const { return mute.load(std::memory_order_acquire); }
 
     // Parameter records changed on this thread: take their values for the next block.
     void MarkParametersDirty() override;

@@ -46,7 +46,17 @@ public:
             AddPreset(std::make_shared<CKROAudioPreset>(preset.name, preset.values, preset.factoryFlag));
     }
 
-    int32_t UpdateParameters(bool) override { return 0; }
+    // Takes the settings, as an algorithm's next block does.
+    int32_t UpdateParameters(bool) override
+    {
+        TakeParametersDirty();
+        return 0;
+    }
+    void SetTempo(double tempo) override
+    {
+        ++tempoChanges;
+        CKRODSPAlgInterface::SetTempo(tempo);
+    }
     void Reset() override { ++resets; }
     std::string GetInfoText() const override { return {}; }
     int32_t SetChannelCounts(int32_t inputs, int32_t outputs) override
@@ -69,6 +79,7 @@ public:
 
     int32_t toldInputs = 2;
     int32_t resets = 0;
+    int32_t tempoChanges = 0;
     std::vector<int32_t> blocks;
 };
 
