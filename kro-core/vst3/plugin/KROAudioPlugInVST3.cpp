@@ -68,7 +68,7 @@ tresult PLUGIN_API CKROAudioPlugInVST3::terminate()
 tresult PLUGIN_API CKROAudioPlugInVST3::setActive(TBool state)
 {
     if (effect != nullptr)
-        (void)state; // PENDING-TRANSPORT effect->SetTransportPlaying(state != 0);
+        effect->SetTransportPlaying(state != 0);
     return kResultOk;
 }
 
@@ -216,13 +216,13 @@ void CKROAudioPlugInVST3::ReadTempo(ProcessData& data)
 {
     if (effect != nullptr && data.processContext != nullptr &&
         (data.processContext->state & ProcessContext::kTempoValid) != 0)
-        (void)0; // PENDING-TRANSPORT effect->SetTempo(data.processContext->tempo);
+        effect->SetTempo(data.processContext->tempo);
 }
 
 void CKROAudioPlugInVST3::ReadTransportState(ProcessData& data)
 {
     if (effect != nullptr && data.processContext != nullptr)
-        (void)0; // PENDING-TRANSPORT effect->SetTransportPlaying((data.processContext->state & kPlayingOrRecording) != 0);
+        effect->SetTransportPlaying((data.processContext->state & kPlayingOrRecording) != 0);
 }
 
 void CKROAudioPlugInVST3::RunEffect(ProcessData& data)

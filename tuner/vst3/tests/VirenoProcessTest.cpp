@@ -7,7 +7,10 @@
 #include "KROVST3ParamIds.h"
 #include "KROVST3PlugEditorMessage.h"
 
+#include "pluginterfaces/vst/ivstprocesscontext.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -282,6 +285,101 @@ TEST_F(VirenoProcess, ToleratesNullChannelsAndBlocksWithFewerChannelsThanTheBuse
     EXPECT_TRUE(Passed(block, 1, 32));
     EXPECT_EQ(block.output(1)[0], kSentinel);
     EXPECT_EQ(effect->GetInputChannelCount(), 2) << "the buses decide the effect's channels";
+}
+
+// Blocks of a 440 Hz tone until the tuner has had two of its frames; each passes unchanged.
+void PlayTone(IAudioProcessor& processor, Vst3ProcessBlock& block, int32 channels)
+{
+    int64 sample = 0;
+    for (int32 n = 0; n < 10; ++n)
+    {
+        for (int32 c = 0; c < channels; ++c)
+            for (int32 i = 0; i < kMaxBlock; ++i)
+                block.input(c)[i] = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(sample + i) / 48000.0f);
+        sample += kMaxBlock;
+        ASSERT_EQ(processor.process(block.prepare(kMaxBlock)), kResultOk);
+        ASSERT_TRUE(Passed(block, channels, kMaxBlock)) << "block " << n;
+        block.inputChanges().clearQueue();
+    }
+}
+
+int32 DisplayCount(CKROPlugInDSP& effect)
+{
+    int32_t count = 0;
+    effect.GetDisplayData(0, count);
+    return count;
+}
+
+TEST_F(VirenoProcess, TheTunerAnalysesWhileTheHostBypasses)
+{
+    Start(*processor, *instance->component(), 2);
+    EXPECT_EQ(effect->GetParameterNormalized(8), 1.0f) << "the first instance analyses";
+    Vst3ProcessBlock block(2, kMaxBlock);
+    QueueChange(block, VST3MasterBypassParamID, 1.0);
+    PlayTone(*processor, block, 2);
+    EXPECT_TRUE(Processor(*instance).IsMasterBypassed());
+    EXPECT_EQ(DisplayCount(*effect), 19) << "a new reading while bypassed";
+    EXPECT_EQ(DisplayCount(*effect), 1);
+    EXPECT_NE(SavedState(*instance->component()).find("<VST3MasterBypass>true</VST3MasterBypass>"), std::string::npos);
+}
+
+TEST_F(VirenoProcess, MutesThroughTheHiddenParameter)
+{
+    Start(*processor, *instance->component(), 1);
+    Vst3ProcessBlock block(1, kMaxBlock);
+    Processor(*instance).SetParameterFromController(6, 1.0f);
+    Fill(block, 1, 200, 2);
+    ASSERT_EQ(processor->process(block.prepare(200)), kResultOk);
+    EXPECT_TRUE(std::all_of(block.output(0), block.output(0) + 200, [](float s) { return s == 0.0f; }));
+    Processor(*instance).SetParameterFromController(6, 0.0f);
+    Fill(block, 1, 200, 3);
+    ASSERT_EQ(processor->process(block.prepare(200)), kResultOk);
+    EXPECT_TRUE(Passed(block, 1, 200));
+}
+
+TEST_F(VirenoProcess, ASecondInstancePassesAudioWithoutAnalysing)
+{
+    auto second = CreateVireno();
+    ASSERT_NE(second, nullptr);
+    CKROPlugInDSP& secondEffect = *Processor(*second).GetEffect();
+    EXPECT_EQ(secondEffect.GetParameterNormalized(8), 0.0f);
+    Start(*second->processor(), *second->component(), 1);
+    Vst3ProcessBlock block(1, kMaxBlock);
+    PlayTone(*second->processor(), block, 1);
+    EXPECT_EQ(DisplayCount(secondEffect), 1);
+    second->component()->setActive(false);
+}
+
+TEST_F(VirenoProcess, FollowsTheTransportOnlyWhenTheContextSaysSomething)
+{
+    Start(*processor, *instance->component(), 2);
+    EXPECT_TRUE(effect->IsTransportPlaying()) << "active means playing until the host says otherwise";
+    Vst3ProcessBlock block(2, kMaxBlock);
+    struct Case
+    {
+        uint32 state;
+        bool playing;
+    };
+    const Case cases[] = {
+        {ProcessContext::kCycleActive | ProcessContext::kTempoValid, false},
+        {0, false},
+        {ProcessContext::kRecording, true},
+        {0, true},
+        {ProcessContext::kPlaying | ProcessContext::kTempoValid, true},
+    };
+    for (const Case& c : cases)
+    {
+        ProcessContext context{};
+        context.state = c.state;
+        context.tempo = 90.0;
+        ProcessData& data = block.prepare(64);
+        data.processContext = &context;
+        ASSERT_EQ(processor->process(data), kResultOk);
+        EXPECT_EQ(effect->IsTransportPlaying(), c.playing) << c.state;
+    }
+    EXPECT_EQ(Algorithm(*effect).GetTempo(), 90.0);
+    instance->component()->setActive(false);
+    EXPECT_FALSE(effect->IsTransportPlaying());
 }
 
 // On the stand-in effect, which shows what reached it and reports the changes it is told to.
