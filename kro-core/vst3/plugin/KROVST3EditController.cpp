@@ -42,7 +42,14 @@ tresult PLUGIN_API CKROVST3EditController::initialize(FUnknown* context)
         return result;
     if (OnInitialize() != 0)
         return kResultFalse;
-    CreateParameters();
+    try
+    {
+        CreateParameters();
+    }
+    catch (...)
+    {
+        return kResultFalse;  // no exception reaches the host
+    }
     return kResultOk;
 }
 
