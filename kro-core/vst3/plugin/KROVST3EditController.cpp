@@ -28,7 +28,7 @@ int32 RangeStepCount(const CKROParameter& record)
     if (record.GetStep() == 0.0)
         return 0;
     const double steps = std::floor((std::fabs(record.GetMaximum()) + std::fabs(record.GetMinimum())) / record.GetStep());
-    return steps <= 20.0 ? static_cast<int32>(steps) : 0;
+    return steps >= 0.0 && steps <= 20.0 ? static_cast<int32>(steps) : 0;
 }
 
 constexpr int16 kPrecision = 4;
