@@ -50,6 +50,7 @@ tresult PLUGIN_API CKROVirenoVST3::setBusArrangements(SpeakerArrangement* inputs
 
 tresult PLUGIN_API CKROVirenoVST3::process(ProcessData& data)
 {
+    const ProcessScope scope;
     // A context state of 0 says nothing about the transport; the last known state stays.
     if (data.processContext != nullptr && data.processContext->state != 0)
         ReadTransportState(data);

@@ -24,6 +24,9 @@ int32 SpeakerCount(SpeakerArrangement arrangement)
     return static_cast<int32>(std::bitset<64>(arrangement).count());
 }
 
+// Set while this thread runs a processor's process call.
+thread_local bool insideProcess = false;
+
 // Room for as many indices as the effect may report in a block of each kind and a host's
 // worth of parameters besides; the queue never grows on the audio thread.
 constexpr int32 kChangedIndexCapacity = 256;
@@ -33,6 +36,20 @@ constexpr int32 kChangedIndexCapacity = 256;
 CKROAudioPlugInVST3::CKROAudioPlugInVST3() : changedIndices(kChangedIndexCapacity) {}
 
 CKROAudioPlugInVST3::~CKROAudioPlugInVST3() { delete editorLink; }
+
+CKROAudioPlugInVST3::ProcessScope::ProcessScope() { insideProcess = true; }
+
+CKROAudioPlugInVST3::ProcessScope::~ProcessScope() { insideProcess = false; }
+
+IMessage* CKROAudioPlugInVST3::AllocateMessage()
+{
+    return insideProcess ? nullptr : allocateMessage();
+}
+
+tresult CKROAudioPlugInVST3::SendMessage(IMessage* message)
+{
+    return insideProcess ? kResultFalse : sendMessage(message);
+}
 
 void CKROAudioPlugInVST3::AttachEffect(CKROPlugInDSP* productEffect, CKROVST3PlugEditorMessage* link)
 {
@@ -153,6 +170,7 @@ bool CKROAudioPlugInVST3::PrepareBlock(ProcessData& data, tresult& result)
 
 tresult PLUGIN_API CKROAudioPlugInVST3::process(ProcessData& data)
 {
+    const ProcessScope scope;
     tresult result = kResultOk;
     if (!PrepareBlock(data, result))
         return result;

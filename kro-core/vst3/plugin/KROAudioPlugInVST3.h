@@ -45,6 +45,9 @@ public:
     tresult PLUGIN_API getState(IBStream* state) SMTG_OVERRIDE;
     tresult PLUGIN_API setState(IBStream* state) SMTG_OVERRIDE;
 
+    // IConnectionPoint: the controller's messages, on the host's user-interface thread.
+    tresult PLUGIN_API notify(IMessage* message) SMTG_OVERRIDE;
+
     // IAudioProcessor
     tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
                                           int32 numOuts) SMTG_OVERRIDE;
@@ -71,9 +74,12 @@ public:
     bool IsMasterBypassed() const { return masterBypass != 0; }
     CKROPlugInDSP* GetEffect() const { return effect; }
 
-    // KROVST3MessageSender: the component's own message path to its controller.
-    IMessage* AllocateMessage() override { return allocateMessage(); }
-    tresult SendMessage(IMessage* message) override { return sendMessage(message); }
+    // KROVST3MessageSender: the component's own message path to its controller. Nothing is sent
+    // from inside process: the controller's handlers allocate and reach the editors, which the
+    // audio thread must not wait for. What the effect owes the editor then goes out with the next
+    // user-interface call.
+    IMessage* AllocateMessage() override;
+    tresult SendMessage(IMessage* message) override;
 
 protected:
     // ComponentBase's hook for "TextMessage": accepted and ignored.
@@ -109,6 +115,16 @@ protected:
     // A call that carries audio we can touch: one bus each way with channel lists, 32-bit samples.
     static bool HasAudio(const ProcessData& data);
 
+    // Marks the calling thread as inside process for the scope's length.
+    class ProcessScope
+    {
+    public:
+        ProcessScope();
+        ~ProcessScope();
+        ProcessScope(const ProcessScope&) = delete;
+        ProcessScope& operator=(const ProcessScope&) = delete;
+    };
+
     CKROPlugInDSP* effect = nullptr;
     uint8_t masterBypass = 0;
 
@@ -117,6 +133,23 @@ private:
     // the host and empties the list.
     void QueueReportedIndices(const std::vector<int32_t>& list, int32_t& count);
     tresult ReadLegacyState(const std::string& bytes);
+
+    // The message handlers; each returns what notify returns.
+    tresult HandleMessage(IMessage& message);
+    tresult HandleValueRequest(IMessage& message);
+    tresult HandleParameterValue(IMessage& message);
+    tresult HandlePresetValues(IMessage& message);
+    tresult HandlePresetCommand(IMessage& message);
+    tresult HandleDisplayDataRequest(IMessage& message);
+    tresult HandleCustomData(IMessage& message);
+    tresult HandleEditorText(IMessage& message);
+    tresult HandleEditorTree(IMessage& message);
+    tresult HandleTrackInfo(IMessage& message);
+    // The effect's answer to an editor text goes back as "DSP4UI".
+    void RunTextStep(const std::string& text);
+    // "CKROSetFactoryPresetsMessage" and "CKROSetUserPresetsMessage" answers.
+    void SendPresetList(const char* answerName, const std::vector<std::string>& names,
+                        const std::vector<std::string>& infos);
 
     CKROVST3PlugEditorMessage* editorLink = nullptr;
     KROVST3ChangedIndexQueue changedIndices;

@@ -1,12 +1,16 @@
 #include "KROVST3EditController.h"
 
+#include "IKROAttachedEditor.h"
 #include "IKROParamInfoInterface.h"
 #include "KROTaperType.h"
+#include "KROVST3HostText.h"
 #include "KROVST3ParamIds.h"
 
 #include "pluginterfaces/base/ibstream.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace Steinberg {
 namespace Vst {
@@ -34,6 +38,12 @@ int32 RangeStepCount(const CKROParameter& record)
 constexpr int16 kPrecision = 4;
 
 } // namespace
+
+CKROVST3EditController::CKROVST3EditController()
+{
+    // Our editors' knobs follow the mouse along a line.
+    hostKnobMode = kLinearMode;
+}
 
 tresult PLUGIN_API CKROVST3EditController::initialize(FUnknown* context)
 {
@@ -111,20 +121,105 @@ void CKROVST3EditController::CreateParameters()
                                 kRootUnitId, STR16("M Bypass"));
 }
 
+tresult PLUGIN_API CKROVST3EditController::terminate()
+{
+    attachedEditors.clear();
+    return EditControllerEx1::terminate();
+}
+
 ParamValue PLUGIN_API CKROVST3EditController::getParamNormalized(ParamID tag)
 {
-    if (!(tag == VST3MasterBypassParamID && masterBypassEnabled) && parameterInfo != nullptr)
+    if (tag == VST3MasterBypassParamID && masterBypassEnabled)
+        return EditControllerEx1::getParamNormalized(tag);
+    if (parameterInfo != nullptr)
         if (const CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
             return record->GetNormalized();
+    float value = 0.0f;
+    if (RequestProcessorValue(tag, value))
+        return value;
     return EditControllerEx1::getParamNormalized(tag);
 }
 
 tresult PLUGIN_API CKROVST3EditController::setParamNormalized(ParamID tag, ParamValue value)
 {
-    if (!(tag == VST3MasterBypassParamID && masterBypassEnabled) && parameterInfo != nullptr)
+    // The host's bypass is the host's: the editors show nothing of it.
+    if (tag == VST3MasterBypassParamID && masterBypassEnabled)
+        return EditControllerEx1::setParamNormalized(tag, value);
+    if (parameterInfo != nullptr)
         if (CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
             record->SetNormalized(value);
-    return EditControllerEx1::setParamNormalized(tag, value);
+    const tresult result = EditControllerEx1::setParamNormalized(tag, value);
+    for (IKROAttachedEditor* editor : attachedEditors)
+        editor->MarkParameterChanged(static_cast<int32_t>(tag), value);
+    return result;
+}
+
+tresult PLUGIN_API CKROVST3EditController::getParamStringByValue(ParamID tag, ParamValue valueNormalized,
+                                                                 String128 string)
+{
+    // The SDK's list parameter indexes its texts with a checked lookup, which throws past the end.
+    const ParamValue value = std::isnan(valueNormalized) ? 0.0 : std::clamp(valueNormalized, 0.0, 1.0);
+    try
+    {
+        if (parameterInfo == nullptr || !parameterInfo->HasCustomText(static_cast<int32>(tag)))
+            return EditControllerEx1::getParamStringByValue(tag, value, string);
+        CopyTitle(parameterInfo->GetCustomText(static_cast<int32>(tag), static_cast<float>(value)), string);
+        return kResultOk;
+    }
+    catch (...)
+    {
+        string[0] = 0;
+        return kResultFalse;
+    }
+}
+
+tresult PLUGIN_API CKROVST3EditController::getParamValueByString(ParamID tag, TChar* string,
+                                                                 ParamValue& valueNormalized)
+{
+    if (string == nullptr)
+        return kResultFalse;
+    try
+    {
+        if (parameterInfo == nullptr || !parameterInfo->HasCustomText(static_cast<int32>(tag)))
+            return EditControllerEx1::getParamValueByString(tag, string, valueNormalized);
+        float value = 0.0f;
+        if (!parameterInfo->ParseCustomText(static_cast<int32>(tag), HostTextToUtf8(string), value))
+            return kResultFalse;
+        valueNormalized = value;
+        return kResultOk;
+    }
+    catch (...)
+    {
+        return kResultFalse;
+    }
+}
+
+void CKROVST3EditController::editorAttached(EditorView* view)
+{
+    if (auto* editor = dynamic_cast<IKROAttachedEditor*>(view))
+    {
+        attachedEditors.push_back(editor);
+        editor->OnControllerConnected();
+    }
+}
+
+void CKROVST3EditController::editorRemoved(EditorView* view)
+{
+    auto* editor = dynamic_cast<IKROAttachedEditor*>(view);
+    const auto found = std::find(attachedEditors.begin(), attachedEditors.end(), editor);
+    if (editor != nullptr && found != attachedEditors.end())
+        attachedEditors.erase(found);
+}
+
+tresult PLUGIN_API CKROVST3EditController::openHelp(TBool onlyCheck)
+{
+    return !attachedEditors.empty() && attachedEditors.front()->OpenHelp(onlyCheck != 0) ? kResultOk : kResultFalse;
+}
+
+tresult PLUGIN_API CKROVST3EditController::openAboutBox(TBool onlyCheck)
+{
+    return !attachedEditors.empty() && attachedEditors.front()->OpenAboutBox(onlyCheck != 0) ? kResultOk
+                                                                                              : kResultFalse;
 }
 
 tresult PLUGIN_API CKROVST3EditController::setState(IBStream* state)

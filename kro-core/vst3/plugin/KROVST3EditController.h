@@ -1,26 +1,40 @@
 #pragma once
 
+#include "KROVST3PeerMessages.h"
+#include "KROVST3PlugInCustomInterface.h"
+
+#include "pluginterfaces/vst/ivstchannelcontextinfo.h"
 #include "public.sdk/source/vst/vsteditcontroller.h"
 
 #include <boost/property_tree/ptree_fwd.hpp>
 
+#include <array>
 #include <string>
+#include <vector>
 
 class IKROParamInfoInterface;
 
 namespace Steinberg {
 namespace Vst {
 
+class IKROAttachedEditor;
+
 // The framework's edit controller: the host's view of the parameters, built from the product's
-// parameter table, and the component state mirrored into them. A product class installs its
-// parameter information before initialize.
-class CKROVST3EditController : public EditControllerEx1
+// parameter table, the component state mirrored into them, the processor's messages relayed to
+// the open editors, the display data fetched from the processor for them, and the host's channel
+// data passed on to the processor. A product class installs its parameter information before
+// initialize. Every operation runs on the host's user-interface thread.
+class CKROVST3EditController : public EditControllerEx1,
+                               public CKROVST3PlugInCustomInterface,
+                               public ChannelContext::IInfoListener,
+                               public KROVST3MessageSender
 {
 public:
-    CKROVST3EditController() = default;
+    CKROVST3EditController();
 
     // IPluginBase
     tresult PLUGIN_API initialize(FUnknown* context) SMTG_OVERRIDE;
+    tresult PLUGIN_API terminate() SMTG_OVERRIDE;
 
     // IEditController
     tresult PLUGIN_API setComponentState(IBStream* state) SMTG_OVERRIDE;
@@ -29,6 +43,22 @@ public:
     tresult PLUGIN_API getState(IBStream* state) SMTG_OVERRIDE;
     ParamValue PLUGIN_API getParamNormalized(ParamID tag) SMTG_OVERRIDE;
     tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) SMTG_OVERRIDE;
+    tresult PLUGIN_API getParamStringByValue(ParamID tag, ParamValue valueNormalized, String128 string) SMTG_OVERRIDE;
+    tresult PLUGIN_API getParamValueByString(ParamID tag, TChar* string, ParamValue& valueNormalized) SMTG_OVERRIDE;
+
+    // IEditController2
+    tresult PLUGIN_API openHelp(TBool onlyCheck) SMTG_OVERRIDE;
+    tresult PLUGIN_API openAboutBox(TBool onlyCheck) SMTG_OVERRIDE;
+
+    // IConnectionPoint: the processor's messages.
+    tresult PLUGIN_API notify(IMessage* message) SMTG_OVERRIDE;
+
+    // ChannelContext::IInfoListener: the host's data about the track, sent on as "STrInfo".
+    tresult PLUGIN_API setChannelContextInfos(IAttributeList* list) SMTG_OVERRIDE;
+
+    // CKROVST3PlugInCustomInterface
+    int32 PLUGIN_API GetCustomData(int32 channel, float** buffer, int32* capacity, int32 count) SMTG_OVERRIDE;
+    int32 PLUGIN_API SetCustomData(int32 tag, float* data, int32 count) SMTG_OVERRIDE;
 
     // The framework's own operations.
     virtual void CreateParameters();
@@ -38,19 +68,70 @@ public:
     // Hook after a component state was parsed; changes nothing here.
     virtual bool ConvertComponentState(boost::property_tree::ptree& /*tree*/) { return false; }
 
+    // KROVST3MessageSender: the controller's message path to its processor.
+    IMessage* AllocateMessage() override { return allocateMessage(); }
+    tresult SendMessage(IMessage* message) override { return sendMessage(message); }
+
+    OBJ_METHODS(CKROVST3EditController, EditControllerEx1)
+    DEFINE_INTERFACES
+        DEF_INTERFACE(CKROVST3PlugInCustomInterface)
+        DEF_INTERFACE(ChannelContext::IInfoListener)
+    END_DEFINE_INTERFACES(EditControllerEx1)
+    REFCOUNT_METHODS(EditControllerEx1)
+
 protected:
     void SetParameterInfo(IKROParamInfoInterface* info) { parameterInfo = info; }
     // The effect name a component state must carry to be mirrored; empty accepts any.
     void SetEffectName(std::string name) { effectName = std::move(name); }
 
+    // Views that are editors of ours join the relay while attached to a window.
+    void editorAttached(EditorView* view) SMTG_OVERRIDE;
+    void editorRemoved(EditorView* view) SMTG_OVERRIDE;
+
 private:
     tresult MirrorStateTree(const boost::property_tree::ptree& tree);
     tresult MirrorLegacyState(const std::string& bytes);
+    // The processor's value of a parameter the controller has no record of, when it answers.
+    bool RequestProcessorValue(ParamID tag, float& value);
+
+    tresult HandleMessage(IMessage& message);
+    tresult HandleValueReply(IMessage& message);
+    tresult HandleParameterValue(IMessage& message);
+    tresult HandleParameterValues(IMessage& message);
+    tresult HandleEditorText(IMessage& message, const char* attribute);
+    tresult HandlePresetAnswer(IMessage& message);
+    tresult HandleDisplayDataReply(IMessage& message);
+    tresult HandleEditorBinary(IMessage& message);
+    tresult HandleEditorTree(IMessage& message);
 
     IKROParamInfoInterface* parameterInfo = nullptr;
     int32 parameterMapSize = 0;
     std::string effectName;
     bool masterBypassEnabled = true;
+    // Open editors in the order they were attached; not owned.
+    std::vector<IKROAttachedEditor*> attachedEditors;
+
+    // The reply to a "GePaVa" request.
+    struct ValueReply
+    {
+        static constexpr size_t kMaxWords = 32;
+        std::array<float, kMaxWords> words{};
+        int32 count = 0;
+        bool arrived = false;
+    } valueReply;
+
+    // One "GeCuFD" request, kept only while GetCustomData waits for the reply: a reply outside
+    // that wait finds no buffer to write to.
+    struct DisplayDataRequest
+    {
+        bool pending = false;
+        float** buffer = nullptr;
+        int32 capacityPassed = 0;
+        int32 capacityHandedBack = 0;
+        int32 count = 0;
+        int32 resultCount = 0;
+        bool arrived = false;
+    } displayRequest;
 };
 
 } // namespace Vst

@@ -1,0 +1,260 @@
+// CKROVST3EditController: the messages with the processor. Requests go out with a direct call of
+// the processor's notify, which replies from inside its handler, so a reply has arrived (or never
+// will) when the send returns.
+
+#include "KROVST3EditController.h"
+
+#include "IKROAttachedEditor.h"
+#include "KRODisplayDataBuffer.h"
+#include "KROVST3HostText.h"
+#include "KroEditorMessages.h"
+#include "TrackInfoRecord.h"
+
+#include "pluginterfaces/vst/ivstmessage.h"
+
+#include <boost/property_tree/ptree.hpp>
+#include <boost/property_tree/xml_parser.hpp>
+
+#include <cmath>
+#include <cstring>
+#include <sstream>
+
+namespace Steinberg {
+namespace Vst {
+
+namespace msg = KroEditorMessages;
+
+namespace {
+
+// A channel text of the host, when the list holds one.
+bool ChannelText(IAttributeList& list, const char* key, std::string& text)
+{
+    String128 wide{};
+    if (list.getString(key, wide, sizeof wide) != kResultOk)
+        return false;
+    wide[127] = 0;
+    text = HostTextToUtf8(wide);
+    return true;
+}
+
+} // namespace
+
+tresult PLUGIN_API CKROVST3EditController::notify(IMessage* message)
+{
+    if (message == nullptr)
+        return kInvalidArgument;
+    try
+    {
+        return HandleMessage(*message);
+    }
+    catch (...)
+    {
+        return kResultFalse;  // no exception reaches the host
+    }
+}
+
+tresult CKROVST3EditController::HandleMessage(IMessage& message)
+{
+    if (IsMessage(message, kMsgBinary))
+        return HandleValueReply(message);
+    if (IsMessage(message, kMsgSetParameter))
+        return HandleParameterValue(message);
+    if (IsMessage(message, kMsgSyncParameters))
+        return HandleParameterValues(message);
+    if (IsMessage(message, kMsgPresetCommand))
+        return HandlePresetAnswer(message);
+    if (IsMessage(message, kMsgEffectAnswer))
+        return HandleEditorText(message, kMsgEffectAnswer);
+    if (IsMessage(message, kMsgDisplayData))
+        return HandleDisplayDataReply(message);
+    if (IsMessage(message, kMsgEditorString))
+        return HandleEditorText(message, kMsgEditorString);
+    if (IsMessage(message, kMsgEditorBinary))
+        return HandleEditorBinary(message);
+    if (IsMessage(message, kMsgEditorTree))
+        return HandleEditorTree(message);
+    return kResultFalse;
+}
+
+bool CKROVST3EditController::RequestProcessorValue(ParamID tag, float& value)
+{
+    // A reply that came outside a request must not pass for this one's.
+    valueReply.arrived = false;
+    const int32_t index = static_cast<int32_t>(tag);
+    SendData(*this, kMsgBinary, kAttrGetValue, &index, sizeof index);
+    if (!valueReply.arrived)
+        return false;
+    valueReply.arrived = false;
+    value = valueReply.count > 0 ? valueReply.words[0] : 0.0f;
+    return true;
+}
+
+tresult CKROVST3EditController::HandleValueReply(IMessage& message)
+{
+    const void* data = nullptr;
+    uint32_t size = 0;
+    if (!GetData(message, kAttrValueReply, data, size))
+        return kResultFalse;
+    valueReply.count = static_cast<int32>(std::min<size_t>(size / sizeof(float), ValueReply::kMaxWords));
+    if (valueReply.count > 0)
+        std::memcpy(valueReply.words.data(), data, static_cast<size_t>(valueReply.count) * sizeof(float));
+    valueReply.arrived = true;
+    return kResultOk;
+}
+
+tresult CKROVST3EditController::HandleParameterValue(IMessage& message)
+{
+    int32_t index = 0;
+    double value = 0.0;
+    if (!GetInt32(message, kAttrParameterIndex, index) ||
+        message.getAttributes()->getFloat(kAttrParameterValue, value) != kResultOk || index < 0)
+        return kResultFalse;
+    setParamNormalized(static_cast<ParamID>(index), value);
+    return kResultOk;
+}
+
+tresult CKROVST3EditController::HandleParameterValues(IMessage& message)
+{
+    int32_t first = 0;
+    std::vector<float> values;
+    if (!GetInt32(message, kAttrFirstIndex, first) || !GetFloats(message, kAttrValues, values) || first < 0)
+        return kResultFalse;
+    for (size_t k = 0; k < values.size(); ++k)
+        setParamNormalized(static_cast<ParamID>(first) + static_cast<ParamID>(k), values[k]);
+    return kResultOk;
+}
+
+tresult CKROVST3EditController::HandleEditorText(IMessage& message, const char* attribute)
+{
+    std::string text;
+    if (!GetText(message, attribute, text))
+        return kResultFalse;
+    for (IKROAttachedEditor* editor : attachedEditors)
+        editor->ReceiveDSPMessage(text);
+    return kResultOk;
+}
+
+tresult CKROVST3EditController::HandlePresetAnswer(IMessage& message)
+{
+    for (const char* answer : {msg::kSetFactoryPresets, msg::kSetUserPresets, msg::kSetSelectedPresetNumber})
+    {
+        std::string text;
+        if (GetText(message, answer, text))
+        {
+            for (IKROAttachedEditor* editor : attachedEditors)
+                editor->ReceiveDSPMessage(text);
+            return kResultOk;
+        }
+    }
+    return kResultFalse;
+}
+
+tresult CKROVST3EditController::HandleEditorBinary(IMessage& message)
+{
+    std::vector<float> values;
+    if (!GetFloats(message, kMsgEditorBinary, values))
+        return kResultFalse;
+    // The editor reads a count of floats, not of bytes.
+    for (IKROAttachedEditor* editor : attachedEditors)
+        editor->ReceiveDSPBinary(values.data(), static_cast<int32_t>(values.size()));
+    return kResultOk;
+}
+
+tresult CKROVST3EditController::HandleEditorTree(IMessage& message)
+{
+    std::string text;
+    if (!GetText(message, kMsgEditorTree, text))
+        return kResultFalse;
+    boost::property_tree::ptree tree;
+    try
+    {
+        std::istringstream in(text);
+        boost::property_tree::read_xml(in, tree, boost::property_tree::xml_parser::trim_whitespace);
+    }
+    catch (const boost::property_tree::ptree_error&)
+    {
+        return kResultFalse;
+    }
+    for (IKROAttachedEditor* editor : attachedEditors)
+        editor->ReceiveStateTree(tree);
+    return kResultOk;
+}
+
+int32 PLUGIN_API CKROVST3EditController::GetCustomData(int32 channel, float** buffer, int32* capacity, int32 count)
+{
+    if (buffer == nullptr || capacity == nullptr)
+        return 0;
+    IPtr<IMessage> message = owned(allocateMessage());
+    if (!message)
+        return 0;
+    displayRequest = DisplayDataRequest{};
+    displayRequest.pending = true;
+    displayRequest.buffer = buffer;
+    displayRequest.capacityPassed = *capacity;
+    displayRequest.capacityHandedBack = *capacity;
+    displayRequest.count = count;
+    message->setMessageID(kMsgDisplayData);
+    const int32_t request[2] = {channel, count};
+    message->getAttributes()->setBinary(kMsgDisplayData, request, sizeof request);
+    sendMessage(message);
+
+    // The slot forgets the caller's buffer: a later reply has nowhere to write.
+    const DisplayDataRequest answered = displayRequest;
+    displayRequest = DisplayDataRequest{};
+    if (!answered.arrived)
+        return 0;
+    *capacity = answered.capacityHandedBack;
+    return answered.resultCount;
+}
+
+tresult CKROVST3EditController::HandleDisplayDataReply(IMessage& message)
+{
+    if (!displayRequest.pending)
+        return kResultFalse;  // nobody asked
+    std::vector<float> values;
+    if (GetFloats(message, kMsgDisplayData, values))
+    {
+        // A reply longer than the caller's buffer grows it through the buffer's one allocator.
+        const int32 n = static_cast<int32>(values.size());
+        int32_t handedBack = displayRequest.capacityHandedBack;
+        displayRequest.resultCount = n > 0 ? CopyDisplayData(values.data(), n, displayRequest.buffer, &handedBack) : 0;
+        displayRequest.capacityHandedBack = handedBack;
+        displayRequest.arrived = true;
+    }
+    else if (!displayRequest.arrived)
+    {
+        displayRequest.resultCount = 0;
+        displayRequest.arrived = true;
+    }
+    return kResultFalse;
+}
+
+int32 PLUGIN_API CKROVST3EditController::SetCustomData(int32 tag, float* data, int32 count)
+{
+    return data != nullptr && SendCustomData(*this, tag, data, count) ? 0 : 1;
+}
+
+tresult PLUGIN_API CKROVST3EditController::setChannelContextInfos(IAttributeList* list)
+{
+    if (list == nullptr)
+        return kResultOk;
+    TrackInfoRecord record;
+    InitTrackInfoRecord(record);
+    std::string text;
+    if (ChannelText(*list, ChannelContext::kChannelNameKey, text))
+        SetTrackName(record, text);
+    int64 number = 0;
+    if (list->getInt(ChannelContext::kChannelIndexKey, number) == kResultOk)
+        SetTrackIndex(record, static_cast<int32_t>(number));
+    if (list->getInt(ChannelContext::kChannelColorKey, number) == kResultOk)
+        SetTrackColour(record, static_cast<uint32_t>(number));
+    if (ChannelText(*list, ChannelContext::kChannelIndexNamespaceKey, text))
+        SetTrackIndexNamespace(record, text);
+    if (list->getInt(ChannelContext::kChannelPluginLocationKey, number) == kResultOk)
+        SetTrackPlugInLocation(record, number >= 0 && number <= 2 ? static_cast<int32_t>(number) : -1);
+    SendData(*this, kMsgTrackInfo, &record, sizeof record);
+    return kResultOk;
+}
+
+} // namespace Vst
+} // namespace Steinberg

@@ -1,0 +1,20 @@
+#include "KROVST3HostText.h"
+
+#include "utf8util.h"
+
+namespace Steinberg {
+namespace Vst {
+
+std::string HostTextToUtf8(const char16* text)
+{
+    constexpr size_t kMaxUnits = 128;
+    constexpr size_t kMaxBytes = 127;
+    std::u16string wide;
+    for (size_t i = 0; text != nullptr && i < kMaxUnits && text[i] != 0; ++i)
+        wide.push_back(static_cast<char16_t>(text[i]));
+    const std::string converted = utf8util::Utf16ToUtf8(wide);
+    return converted.size() <= kMaxBytes ? converted : std::string();
+}
+
+} // namespace Vst
+} // namespace Steinberg

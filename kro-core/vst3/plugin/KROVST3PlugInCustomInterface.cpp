@@ -1,0 +1,9 @@
+#include "KROVST3PlugInCustomInterface.h"
+
+namespace Steinberg {
+namespace Vst {
+
+DEF_CLASS_IID(CKROVST3PlugInCustomInterface)
+
+} // namespace Vst
+} // namespace Steinberg
