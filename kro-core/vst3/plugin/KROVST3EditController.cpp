@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace Steinberg {
 namespace Vst {
@@ -149,8 +148,8 @@ tresult PLUGIN_API CKROVST3EditController::setParamNormalized(ParamID tag, Param
         if (CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
             record->SetNormalized(value);
     const tresult result = EditControllerEx1::setParamNormalized(tag, value);
-    for (IKROAttachedEditor* editor : attachedEditors)
-        editor->MarkParameterChanged(static_cast<int32_t>(tag), value);
+    for (const AttachedEditor& attached : attachedEditors)
+        attached.editor->MarkParameterChanged(static_cast<int32_t>(tag), value);
     return result;
 }
 
@@ -198,28 +197,35 @@ void CKROVST3EditController::editorAttached(EditorView* view)
 {
     if (auto* editor = dynamic_cast<IKROAttachedEditor*>(view))
     {
-        attachedEditors.push_back(editor);
+        attachedEditors.push_back({view, editor});
         editor->OnControllerConnected();
     }
 }
 
 void CKROVST3EditController::editorRemoved(EditorView* view)
 {
-    auto* editor = dynamic_cast<IKROAttachedEditor*>(view);
-    const auto found = std::find(attachedEditors.begin(), attachedEditors.end(), editor);
-    if (editor != nullptr && found != attachedEditors.end())
+    const auto found = std::find_if(attachedEditors.begin(), attachedEditors.end(),
+                                    [view](const AttachedEditor& attached) { return attached.view == view; });
+    if (found != attachedEditors.end())
         attachedEditors.erase(found);
+}
+
+// A view destroyed while still attached must not stay in the relay.
+void CKROVST3EditController::editorDestroyed(EditorView* view)
+{
+    editorRemoved(view);
 }
 
 tresult PLUGIN_API CKROVST3EditController::openHelp(TBool onlyCheck)
 {
-    return !attachedEditors.empty() && attachedEditors.front()->OpenHelp(onlyCheck != 0) ? kResultOk : kResultFalse;
+    return !attachedEditors.empty() && attachedEditors.front().editor->OpenHelp(onlyCheck != 0) ? kResultOk
+                                                                                                 : kResultFalse;
 }
 
 tresult PLUGIN_API CKROVST3EditController::openAboutBox(TBool onlyCheck)
 {
-    return !attachedEditors.empty() && attachedEditors.front()->OpenAboutBox(onlyCheck != 0) ? kResultOk
-                                                                                              : kResultFalse;
+    return !attachedEditors.empty() && attachedEditors.front().editor->OpenAboutBox(onlyCheck != 0) ? kResultOk
+                                                                                                     : kResultFalse;
 }
 
 tresult PLUGIN_API CKROVST3EditController::setState(IBStream* state)

@@ -87,6 +87,7 @@ protected:
     // Views that are editors of ours join the relay while attached to a window.
     void editorAttached(EditorView* view) SMTG_OVERRIDE;
     void editorRemoved(EditorView* view) SMTG_OVERRIDE;
+    void editorDestroyed(EditorView* view) SMTG_OVERRIDE;
 
 private:
     tresult MirrorStateTree(const boost::property_tree::ptree& tree);
@@ -99,6 +100,8 @@ private:
     tresult HandleParameterValue(IMessage& message);
     tresult HandleParameterValues(IMessage& message);
     tresult HandleEditorText(IMessage& message, const char* attribute);
+    // A text of the effect to every open editor.
+    void RelayText(const std::string& text);
     tresult HandlePresetAnswer(IMessage& message);
     tresult HandleDisplayDataReply(IMessage& message);
     tresult HandleEditorBinary(IMessage& message);
@@ -108,8 +111,14 @@ private:
     int32 parameterMapSize = 0;
     std::string effectName;
     bool masterBypassEnabled = true;
-    // Open editors in the order they were attached; not owned.
-    std::vector<IKROAttachedEditor*> attachedEditors;
+    // Open editors in the order they were attached; not owned. The view is kept beside its editor
+    // interface because a view being destroyed no longer casts to it.
+    struct AttachedEditor
+    {
+        EditorView* view;
+        IKROAttachedEditor* editor;
+    };
+    std::vector<AttachedEditor> attachedEditors;
 
     // The reply to a "GePaVa" request.
     struct ValueReply

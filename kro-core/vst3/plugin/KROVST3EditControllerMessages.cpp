@@ -129,9 +129,14 @@ tresult CKROVST3EditController::HandleEditorText(IMessage& message, const char* 
     std::string text;
     if (!GetText(message, attribute, text))
         return kResultFalse;
-    for (IKROAttachedEditor* editor : attachedEditors)
-        editor->ReceiveDSPMessage(text);
+    RelayText(text);
     return kResultOk;
+}
+
+void CKROVST3EditController::RelayText(const std::string& text)
+{
+    for (const AttachedEditor& attached : attachedEditors)
+        attached.editor->ReceiveDSPMessage(text);
 }
 
 tresult CKROVST3EditController::HandlePresetAnswer(IMessage& message)
@@ -141,8 +146,7 @@ tresult CKROVST3EditController::HandlePresetAnswer(IMessage& message)
         std::string text;
         if (GetText(message, answer, text))
         {
-            for (IKROAttachedEditor* editor : attachedEditors)
-                editor->ReceiveDSPMessage(text);
+            RelayText(text);
             return kResultOk;
         }
     }
@@ -155,8 +159,8 @@ tresult CKROVST3EditController::HandleEditorBinary(IMessage& message)
     if (!GetFloats(message, kMsgEditorBinary, values))
         return kResultFalse;
     // The editor reads a count of floats, not of bytes.
-    for (IKROAttachedEditor* editor : attachedEditors)
-        editor->ReceiveDSPBinary(values.data(), static_cast<int32_t>(values.size()));
+    for (const AttachedEditor& attached : attachedEditors)
+        attached.editor->ReceiveDSPBinary(values.data(), static_cast<int32_t>(values.size()));
     return kResultOk;
 }
 
@@ -175,8 +179,8 @@ tresult CKROVST3EditController::HandleEditorTree(IMessage& message)
     {
         return kResultFalse;
     }
-    for (IKROAttachedEditor* editor : attachedEditors)
-        editor->ReceiveStateTree(tree);
+    for (const AttachedEditor& attached : attachedEditors)
+        attached.editor->ReceiveStateTree(tree);
     return kResultOk;
 }
 

@@ -173,6 +173,13 @@ TEST_F(VirenoController, HelpAndAboutGoToTheFirstOpenEditor)
     EXPECT_EQ(controller->openHelp(false), kResultOk);
     editor->helpAnswer = false;
     EXPECT_EQ(controller->openAboutBox(false), kResultFalse);
+
+    // A view destroyed while still attached leaves the relay with it.
+    editor = nullptr;
+    EXPECT_EQ(controller->openHelp(false), kResultFalse);
+    IPtr<IMessage> text = NewMessage("DSP4UI");
+    SetData(*text, "DSP4UI", "to nobody");
+    EXPECT_EQ(controller->notify(text), kResultOk);
 }
 
 struct MessageCase

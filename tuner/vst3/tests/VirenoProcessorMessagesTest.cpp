@@ -7,6 +7,7 @@
 
 #include "KROPlugInDSP.h"
 #include "KROVST3PeerMessages.h"
+#include "KROVST3PlugEditorMessage.h"
 
 #include <filesystem>
 #include <fstream>
@@ -253,6 +254,44 @@ TEST_F(VirenoProcessorMessages, TakesTrackDataOfExactly396Bytes)
     ASSERT_EQ(SendData("STrInfo", "STrInfo", bytes), kResultOk);
     EXPECT_STREQ(Effect().GetTrackInfo().name, "Guitar DI");
     EXPECT_STREQ(Effect().GetTrackInfo().plugInLocation, "PostVolFader");
+}
+
+// What the effect sends through its editor link becomes the processor's messages to the controller.
+TEST_F(VirenoProcessorMessages, TheEditorLinkSendsTheEffectsMessages)
+{
+    CKROVST3PlugEditorMessage link(*processor);
+    boost::property_tree::ptree tree;
+    tree.put("PluginState.PluginInfo.Name", "Vireno");
+    const float data[2] = {1.0f, 2.0f};
+    struct Case
+    {
+        const char* what;
+        std::function<void()> send;
+        std::vector<std::string> sent;
+    };
+    const Case cases[] = {
+        {"a text for the editor", [&] { link.SendString("DSP2GUIString hello"); }, {"DSP2GUIString"}},
+        {"the effect's request to push every value", [&] { link.SendString("UpdateParameterValues"); },
+         std::vector<std::string>(5, "WA_SP")},
+        {"another text for the plug-in object", [&] { link.SendString("Something"); }, {}},
+        {"a parameter mark", [&] { link.SendParameterChange(3, 0.5f); }, {"WA_SP"}},
+        {"data", [&] { link.SendBinary(data, 2); }, {"DSP2GUIBinary"}},
+        {"no data", [&] { link.SendBinary(nullptr, 2); }, {}},
+        {"a tree for the editor", [&] { link.SendStateTree(tree, false); }, {"DSP2GUIPTree"}},
+        {"a tree for the plug-in object", [&] { link.SendStateTree(tree, true); }, {}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        peer->received.clear();
+        c.send();
+        EXPECT_EQ(peer->Ids(), c.sent);
+    }
+    link.SendBinary(data, 2);
+    EXPECT_EQ(FloatsOf(*peer->received.back(), "DSP2GUIBinary"), (std::vector<float>{1, 2}));
+    link.SendStateTree(tree, false);
+    EXPECT_NE(DataOf(*peer->received.back(), "DSP2GUIPTree").find("\n  <PluginInfo>"), std::string::npos)
+        << "indented by two blanks";
 }
 
 // Host automation on the audio thread marks the state modified; the tree it owes the editor goes
