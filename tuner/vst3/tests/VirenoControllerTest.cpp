@@ -267,15 +267,22 @@ TEST_F(VirenoController, ReadsParametersWithoutARecordFromTheProcessor)
     EXPECT_EQ(controller->getParamNormalized(40), 0.0);
 
     Connect();
-    peer->respond = [this](IMessage& request) {
+    std::string replyBytes;
+    peer->respond = [&](IMessage& request) {
         const std::string index = DataOf(request, "GePaVa");
         if (index != Bytes<int32_t>({40}))
             return;
         IPtr<IMessage> reply = NewMessage("Binary");
-        SetData(*reply, "SePaVa", Bytes<float>({0.25f}));
+        SetData(*reply, "SePaVa", replyBytes);
         controller->notify(reply);
     };
+    replyBytes = Bytes<float>({0.25f});
     EXPECT_EQ(controller->getParamNormalized(40), 0.25);
+    // A reply longer than the slot's 32 words is cut; one shorter than a word holds no value.
+    replyBytes = Bytes(std::vector<float>(50, 0.5f));
+    EXPECT_EQ(controller->getParamNormalized(40), 0.5);
+    replyBytes = "ab";
+    EXPECT_EQ(controller->getParamNormalized(40), 0.0);
 
     // A processor that does not answer: the stale reply of an earlier request does not pass for one.
     IPtr<IMessage> stray = NewMessage("Binary");
