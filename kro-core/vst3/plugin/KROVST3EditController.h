@@ -135,9 +135,8 @@ private:
     {
         bool pending = false;
         float** buffer = nullptr;
-        int32 capacityPassed = 0;
+        // The caller's capacity, grown by a reply longer than it.
         int32 capacityHandedBack = 0;
-        int32 count = 0;
         int32 resultCount = 0;
         bool arrived = false;
     } displayRequest;

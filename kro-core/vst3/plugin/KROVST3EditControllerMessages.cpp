@@ -188,19 +188,13 @@ int32 PLUGIN_API CKROVST3EditController::GetCustomData(int32 channel, float** bu
 {
     if (buffer == nullptr || capacity == nullptr)
         return 0;
-    IPtr<IMessage> message = owned(allocateMessage());
-    if (!message)
-        return 0;
     displayRequest = DisplayDataRequest{};
     displayRequest.pending = true;
     displayRequest.buffer = buffer;
-    displayRequest.capacityPassed = *capacity;
     displayRequest.capacityHandedBack = *capacity;
-    displayRequest.count = count;
-    message->setMessageID(kMsgDisplayData);
+    // Without a message, a processor or its answer nothing arrives, and the caller keeps its buffer.
     const int32_t request[2] = {channel, count};
-    message->getAttributes()->setBinary(kMsgDisplayData, request, sizeof request);
-    sendMessage(message);
+    SendData(*this, kMsgDisplayData, request, sizeof request);
 
     // The slot forgets the caller's buffer: a later reply has nowhere to write.
     const DisplayDataRequest answered = displayRequest;
