@@ -2,7 +2,6 @@
 
 // Small integer and float helpers of the kernel's fixed-point stages.
 
-#include <cmath>
 #include <cstdint>
 
 namespace tuner {
@@ -25,9 +24,13 @@ inline int64_t Saturate(int64_t value, int64_t low, int64_t high)
     return value < low ? low : (value > high ? high : value);
 }
 
-inline int32_t SaturateToInt32(int64_t value)
+// The range of a 24-bit sample, where the filtered stages hand their output back to the kernel.
+constexpr int64_t kSample24Min = -8388608;
+constexpr int64_t kSample24Max = 8388607;
+
+inline int32_t SaturateToSample24(int64_t value)
 {
-    return static_cast<int32_t>(Saturate(value, INT32_MIN, INT32_MAX));
+    return static_cast<int32_t>(Saturate(value, kSample24Min, kSample24Max));
 }
 
 // Truncation toward zero of a double into int32, saturating; NaN becomes 0.
@@ -47,11 +50,6 @@ inline int CountLeadingZeros64(uint64_t value)
 inline float Clamp(float value, float low, float high)
 {
     return value < low ? low : (value > high ? high : value);
-}
-
-inline bool IsFinite(float value)
-{
-    return std::isfinite(value);
 }
 
 } // namespace tuner

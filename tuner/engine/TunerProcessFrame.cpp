@@ -10,8 +10,6 @@ namespace {
 // First-order pre-emphasis high-pass: 0.9203721 (x - x1) + 0.8407442 y1, in Q31.
 constexpr int64_t kPreEmphasisGain = 1976484040;
 constexpr int64_t kPreEmphasisPole = 1805484433;
-constexpr int kSample24Min = -8388608;
-constexpr int kSample24Max = 8388607;
 
 // A later minimum replaces the deepest only when it is deeper by this much (0.15 in depth units),
 // which prefers the shortest period among equally deep multiples.
@@ -53,7 +51,7 @@ void PreEmphasise(int32_t* frame, TunerSingleNoteState& s)
                                                  : static_cast<int32_t>(quotient);
         s.preEmphasisX1 = x;
         s.preEmphasisY1 = y;
-        frame[n] = static_cast<int32_t>(tuner::Saturate(tuner::ShiftRight(y, 7), kSample24Min, kSample24Max));
+        frame[n] = tuner::SaturateToSample24(tuner::ShiftRight(y, 7));
     }
 }
 

@@ -16,7 +16,6 @@ constexpr int64_t kDecimatorHalf[kTunerDecimatorTaps / 2] = {
 };
 constexpr int kDecimation = 4;
 constexpr int64_t kQ30Min = -1073741824, kQ30Max = 1073741823;
-constexpr int64_t kSample24Min = -8388608, kSample24Max = 8388607;
 
 // Half-candidate interpolation kernel of the refined strings, Q31, sum about 2^31.
 constexpr int64_t kHalfStepKernel[8] = {-7757899, 62546604, -275550822, 1294497680,
@@ -86,7 +85,7 @@ void FilterHalf(const int16_t* row, bool twice, TunerStringState& string, const 
             y = tuner::Saturate(y, kQ30Min, kQ30Max);
             y = Row(row, string.secondPass, y);
         }
-        out[n] = static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(y, 7), kSample24Min, kSample24Max));
+        out[n] = tuner::SaturateToSample24(tuner::DivPow2(y, 7));
     }
 }
 
