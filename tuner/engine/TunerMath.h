@@ -52,4 +52,21 @@ inline float Clamp(float value, float low, float high)
     return value < low ? low : (value > high ? high : value);
 }
 
+// A frame power held off zero (NaN too), so that the ratios taken of it stay finite.
+constexpr float kPowerFloor = 1e-20f;
+
+inline float FloorPower(float power)
+{
+    return power >= kPowerFloor ? power : kPowerFloor;
+}
+
+// One step of a presence envelope toward target; it never decays below a small floor.
+constexpr float kEnvelopeFloor = 0.000001f;
+
+inline float FollowEnvelope(float envelope, float target, float coefficient)
+{
+    const float next = envelope + (target - envelope) * coefficient;
+    return next < kEnvelopeFloor ? kEnvelopeFloor : next;
+}
+
 } // namespace tuner

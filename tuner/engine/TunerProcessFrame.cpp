@@ -24,7 +24,6 @@ constexpr int64_t kQuantisationFloor = 2 * kTunerFrameLength;
 constexpr float kNoMinimumHz = 1000.0f;
 
 // Voicing: the smoothed power attacks fast and releases slowly; a frame is voiced within 30 dB of it.
-constexpr float kPowerFloor = 1e-20f;
 constexpr float kPowerAttack = 0.05193606f;
 constexpr float kPowerRelease = 0.0028404028f;
 constexpr float kVoicedShare = 0.001f;
@@ -141,8 +140,7 @@ void FindFeatures(TunerKernelState& k)
 
 void UpdateVoicing(TunerSingleNoteState& s)
 {
-    float power = s.difference.framePower;
-    if (!(power >= kPowerFloor)) power = kPowerFloor;
+    const float power = tuner::FloorPower(s.difference.framePower);
     const float coefficient = power > s.smoothedPower ? kPowerAttack : kPowerRelease;
     s.smoothedPower += (power - s.smoothedPower) * coefficient;
     s.powerRatio = s.smoothedPower == 0.0f ? 0.0f : power / (kVoicedShare * s.smoothedPower);

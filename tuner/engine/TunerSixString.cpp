@@ -31,9 +31,7 @@ constexpr float kInterpolationOverflow = -16.0f;
 constexpr float kPitchLimit = 1000.0f;
 
 // Presence: the string's own band must carry a share of the single-note frame power.
-constexpr float kPowerFloor = 1e-20f;
 constexpr float kMinimumFramePower = 1e-8f;
-constexpr float kEnvelopeFloor = 0.000001f;
 constexpr float kDeviationShaping = 60.0f;  // tanh(60 s^2) s: flat near 0, linear beyond 25 cents
 
 int64_t DecimatorTap(int k)
@@ -169,10 +167,8 @@ void AnalyseHalf(TunerKernelState& k, const int32_t* half)
 
 void UpdatePresence(const TunerKernelState& k, TunerStringState& string, const TunerStringDetector& detector)
 {
-    float power = k.single.difference.framePower;
-    if (!(power >= kPowerFloor)) power = kPowerFloor;
-    float stringPower = string.difference.framePower;
-    if (!(stringPower >= kPowerFloor)) stringPower = kPowerFloor;
+    const float power = tuner::FloorPower(k.single.difference.framePower);
+    const float stringPower = tuner::FloorPower(string.difference.framePower);
     const bool present = string.pitch > 0.0f && power >= kMinimumFramePower && stringPower > power * detector.powerFactor;
 
     float target = 1.0f;
@@ -195,8 +191,7 @@ void UpdatePresence(const TunerKernelState& k, TunerStringState& string, const T
         break;
     }
     }
-    const float next = string.presence + (target - string.presence) * k.constants.envelope;
-    string.presence = next < kEnvelopeFloor ? kEnvelopeFloor : next;
+    string.presence = tuner::FollowEnvelope(string.presence, target, k.constants.envelope);
 }
 
 void UpdateDeviation(const TunerKernelState& k, TunerStringState& string, float target)
