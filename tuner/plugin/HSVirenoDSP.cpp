@@ -195,8 +195,8 @@ int32_t HSVirenoDSP::UpdateParameters(bool rateChanged)
 void HSVirenoDSP::ApplyKernelSettings()
 {
     const int wanted[kSettingCount] = {
-        settingValues[kInstrument].load(std::memory_order_relaxed) >= 0.5f ? 1 : 0,
-        settingValues[kDisplayMode].load(std::memory_order_relaxed) >= 0.5f ? 1 : 0,
+        NormalizedToSwitchIndex(settingValues[kInstrument].load(std::memory_order_relaxed)),
+        NormalizedToSwitchIndex(settingValues[kDisplayMode].load(std::memory_order_relaxed)),
         NormalizedToDropTuningIndex(settingValues[kDropTuning].load(std::memory_order_relaxed)),
         NormalizedToReferenceIndex(settingValues[kReference].load(std::memory_order_relaxed)),
     };

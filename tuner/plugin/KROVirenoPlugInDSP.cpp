@@ -14,11 +14,6 @@ constexpr int32_t kTunerKey = 0;
 constexpr int32_t kDefaultPresetNumber = 0;
 constexpr int32_t kRefreshNothing = 0;
 
-float SwitchLabel(float normalized)
-{
-    return normalized >= 0.5f ? 1.0f : 0.0f;
-}
-
 }  // namespace
 
 CKROVirenoPlugInDSP::CKROVirenoPlugInDSP(int32_t firstParameterIndex) : firstIndex(firstParameterIndex)
@@ -141,11 +136,11 @@ std::vector<float> CKROVirenoPlugInDSP::CurrentLabelNumbers()
 {
     const auto normalized = [this](int32_t offset) { return GetParameterNormalized(firstIndex + offset); };
     return {
-        SwitchLabel(normalized(TunerParameterIndex::kSelectInstrument)),
-        SwitchLabel(normalized(TunerParameterIndex::kDisplayMode)),
+        static_cast<float>(NormalizedToSwitchIndex(normalized(TunerParameterIndex::kSelectInstrument))),
+        static_cast<float>(NormalizedToSwitchIndex(normalized(TunerParameterIndex::kDisplayMode))),
         static_cast<float>(NormalizedToDropTuningIndex(normalized(TunerParameterIndex::kDropTuning))),
         static_cast<float>(NormalizedToReferenceIndex(normalized(TunerParameterIndex::kReferenceFrequency))),
-        SwitchLabel(normalized(TunerParameterIndex::kColorSet)),
+        static_cast<float>(NormalizedToSwitchIndex(normalized(TunerParameterIndex::kColorSet))),
     };
 }
 
