@@ -55,12 +55,7 @@ std::vector<float> CKROPlugInInterface::CurrentPresetValues(CKRODSPAlgInterface&
     std::vector<float> values;
     values.reserve(algorithm.GetParameters().size());
     for (const auto& entry : algorithm.GetParameters())
-    {
-        const CKROParameter& parameter = entry.second;
-        const double plain = parameter.GetPlainValue();
-        values.push_back(parameter.GetTaperType() == kTaperList ? static_cast<float>(static_cast<int64_t>(plain + 0.5))
-                                                                : static_cast<float>(plain));
-    }
+        values.push_back(static_cast<float>(entry.second.GetPresetValue()));
     return values;
 }
 

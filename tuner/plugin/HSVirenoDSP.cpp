@@ -222,12 +222,7 @@ void HSVirenoDSP::InstallPreset(const CKROAudioPreset* preset)
     Presets().erase(0);
     Presets().emplace(0, std::make_shared<CKROAudioPreset>(*preset));
     SelectPreset(0);
-    for (auto& entry : Parameters()) {
-        CKROParameter& parameter = entry.second;
-        double plain = parameter.GetPlainValue();
-        if (parameter.GetTaperType() == kTaperList) plain = static_cast<double>(static_cast<int64_t>(plain + 0.5));
-        parameter.SetDefaultPlainValue(plain);
-    }
+    for (auto& entry : Parameters()) entry.second.SetDefaultPlainValue(entry.second.GetPresetValue());
 }
 
 void HSVirenoDSP::SetMute(bool mute_)
