@@ -54,14 +54,12 @@ Row Measure(Kind kind, const Tone& tone, double cents, double rate)
     if (rate != kRate) signal = signals::ResampleTo24k(signal, rate);
 
     signals::KernelRunner runner;
-    std::vector<float> frame(kTunerFrameLength);
     const int expectedNote = tone.semitones % 12;
     Row row;
     int shown[12] = {};
     int counted = 0;
     for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        const TunerResultBlock r = runner.Feed(frame).front();
+        const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
         if (f < onsetFrame) continue;
         const double reading = TunerKernel().single.rawDeviation * 50.0;
         const bool noteOn = TunerKernel().single.noteState == kTunerNoteOn;
@@ -119,13 +117,11 @@ void MeasureStrum(const StrumCase& c)
     settings.bass = c.bass;
     settings.dropIndex = c.dropIndex;
     signals::KernelRunner runner(settings);
-    std::vector<float> frame(kTunerFrameLength);
     int framesToPolyphonic = -1;
     double error[6] = {};
     int counted = 0;
     for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        runner.Feed(frame);
+        runner.FeedFrame(signal.data() + start);
         if (f < onsetFrame) continue;
         if (framesToPolyphonic < 0 && TunerKernel().analysisMode == kTunerPolyphonic) framesToPolyphonic = int(f - onsetFrame);
         // The string smoothing (two stages of 5.15 frames) takes about 1.3 s to settle from 0.

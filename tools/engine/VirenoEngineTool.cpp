@@ -94,10 +94,8 @@ int main(int argc, char** argv)
         return 1;
 
     signals::KernelRunner runner(settings);
-    std::vector<float> frame(kTunerFrameLength);
     for (size_t start = 0, f = 1; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        const TunerResultBlock r = runner.Feed(frame).front();
+        const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
         // The deviation in cents is the kernel's raw reading; the needle is its shaped, smoothed image.
         if (f % every == 0) PrintReading(f * kTunerFrameLength / kRate, r, TunerKernel().single.rawDeviation);
     }

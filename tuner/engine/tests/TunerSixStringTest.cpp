@@ -50,15 +50,8 @@ TEST_P(StrumReading, ReadsEveryString)
     signals::KernelSettings settings;
     settings.bass = c.bass;
     settings.dropIndex = c.dropIndex;
-    signals::KernelRunner runner(settings);
     const std::vector<float> signal = Strum(c.bass ? kBassStrings : kGuitarStrings, c.dropIndex, c.bass, c.cents);
-
-    std::vector<float> frame(kTunerFrameLength);
-    std::vector<TunerResultBlock> results;
-    for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        results.push_back(runner.Feed(frame).front());
-    }
+    const std::vector<TunerResultBlock> results = RunKernel(signal, settings).results;
     const size_t onset = 12000 / kTunerFrameLength;
     // Polyphonic within a few frames of the strum, and then held.
     for (size_t f = onset + 6; f < results.size(); ++f) {
