@@ -92,9 +92,7 @@ struct StrumCase {
 };
 const StrumCase kStrums[] = {{"guitar E", false, 0, 3}, {"guitar D", false, 2, 0}, {"bass E", true, 0, 2},
                              {"bass Db", true, 3, 5}};
-constexpr int kGuitarStrings[6] = {28, 33, 38, 43, 47, 52};
 constexpr size_t kStringsSteadyFrom = 30;
-constexpr int kBassStrings[6] = {11, 16, 21, 26, 31, 36};
 
 void MeasureStrum(const StrumCase& c)
 {
@@ -103,15 +101,9 @@ void MeasureStrum(const StrumCase& c)
     shape.decaySeconds = 2.0;
     double cents[6] = {};
     cents[c.sharpString] = 20.0;
-    std::vector<float> strum;
-    for (int s = 0; s < 6; ++s) {
-        const int open = (c.bass ? kBassStrings : kGuitarStrings)[s];
-        const int note = open - (c.bass && s == 0 ? 0 : c.dropIndex);
-        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(note, cents[s]), shape, 3.0, kRate), s * 240);
-    }
     std::vector<float> signal = signals::Silence(0.5, kRate);
     const size_t onsetFrame = signal.size() / kTunerFrameLength;
-    signals::Append(signal, strum);
+    signals::Append(signal, signals::Strum(c.bass, c.dropIndex, cents, shape, kRate));
 
     signals::KernelSettings settings;
     settings.bass = c.bass;
