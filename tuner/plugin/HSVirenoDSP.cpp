@@ -65,7 +65,7 @@ HSVirenoDSP::HSVirenoDSP(double sampleRate, int32_t firstParameterIndex_, bool a
 
     if (analyses) StartKernel();
     postedRate = rateSetups.Current().rate;  // no audio thread runs yet
-    SelectPreset(0);
+    SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
 }
 
 HSVirenoDSP::~HSVirenoDSP() = default;
@@ -219,9 +219,9 @@ void HSVirenoDSP::Reset()
 void HSVirenoDSP::InstallPreset(const CKROAudioPreset* preset)
 {
     if (preset == nullptr) return;
-    Presets().erase(0);
-    Presets().emplace(0, std::make_shared<CKROAudioPreset>(*preset));
-    SelectPreset(0);
+    Presets().erase(CKROVirenoParamTable::kDefaultPresetNumber);
+    Presets().emplace(CKROVirenoParamTable::kDefaultPresetNumber, std::make_shared<CKROAudioPreset>(*preset));
+    SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
     for (auto& entry : Parameters()) entry.second.SetDefaultPlainValue(entry.second.GetPresetValue());
 }
 

@@ -11,7 +11,6 @@ namespace
 {
 
 constexpr int32_t kTunerKey = 0;
-constexpr int32_t kDefaultPresetNumber = 0;
 constexpr int32_t kRefreshNothing = 0;
 
 }  // namespace
@@ -31,7 +30,7 @@ CKROVirenoPlugInDSP::CKROVirenoPlugInDSP(int32_t firstParameterIndex) : firstInd
 
     presetStore = std::make_unique<CKROPresetStore>();
     ApplyStoredDefaultPreset();
-    tuner->SelectPreset(kDefaultPresetNumber);
+    tuner->SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
 
     BuildParameterTables();
 }
@@ -43,7 +42,7 @@ CKROVirenoPlugInDSP::~CKROVirenoPlugInDSP() = default;
 void CKROVirenoPlugInDSP::ApplyStoredDefaultPreset()
 {
     const KROStoredPresetMap& stored = presetStore->GetPresets();
-    const auto found = stored.find(kDefaultPresetNumber);
+    const auto found = stored.find(CKROVirenoParamTable::kDefaultPresetNumber);
     if (found == stored.end())
         return;
     tuner->InstallPreset(&found->second);
