@@ -3,9 +3,7 @@
 //   vireno-engine [FILE] [--every N] [--bass] [--drop 0..5] [--reference 435..445] [--stream]
 //
 // FILE is any sound file libsndfile reads (WAV among them), at any sample rate: its first channel
-// is resampled to 24 kHz as the plug-in does. Without a file it plays the built-in default: a plucked low E string 7 cents flat for two
-// seconds, an A string in tune, then a strum of all six strings in standard tuning with the
-// G string 20 cents sharp.
+// is resampled to 24 kHz as the plug-in does. Without a file it plays the demo signal (DemoSignal.h).
 
 #include <cstdio>
 #include <cstdlib>
