@@ -54,14 +54,12 @@ Row Measure(Kind kind, const Tone& tone, double cents, double rate)
     if (rate != kRate) signal = signals::ResampleTo24k(signal, rate);
 
     signals::KernelRunner runner;
-    std::vector<float> frame(kTunerFrameLength);
     const int expectedNote = tone.semitones % 12;
     Row row;
     int shown[12] = {};
     int counted = 0;
     for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        const TunerResultBlock r = runner.Feed(frame).front();
+        const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
         if (f < onsetFrame) continue;
         const double reading = TunerKernel().single.rawDeviation * 50.0;
         const bool noteOn = TunerKernel().single.noteState == kTunerNoteOn;
@@ -94,9 +92,7 @@ struct StrumCase {
 };
 const StrumCase kStrums[] = {{"guitar E", false, 0, 3}, {"guitar D", false, 2, 0}, {"bass E", true, 0, 2},
                              {"bass Db", true, 3, 5}};
-constexpr int kGuitarStrings[6] = {28, 33, 38, 43, 47, 52};
 constexpr size_t kStringsSteadyFrom = 30;
-constexpr int kBassStrings[6] = {11, 16, 21, 26, 31, 36};
 
 void MeasureStrum(const StrumCase& c)
 {
@@ -105,27 +101,19 @@ void MeasureStrum(const StrumCase& c)
     shape.decaySeconds = 2.0;
     double cents[6] = {};
     cents[c.sharpString] = 20.0;
-    std::vector<float> strum;
-    for (int s = 0; s < 6; ++s) {
-        const int open = (c.bass ? kBassStrings : kGuitarStrings)[s];
-        const int note = open - (c.bass && s == 0 ? 0 : c.dropIndex);
-        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(note, cents[s]), shape, 3.0, kRate), s * 240);
-    }
     std::vector<float> signal = signals::Silence(0.5, kRate);
     const size_t onsetFrame = signal.size() / kTunerFrameLength;
-    signals::Append(signal, strum);
+    signals::Append(signal, signals::Strum(c.bass, c.dropIndex, cents, shape, kRate));
 
     signals::KernelSettings settings;
     settings.bass = c.bass;
     settings.dropIndex = c.dropIndex;
     signals::KernelRunner runner(settings);
-    std::vector<float> frame(kTunerFrameLength);
     int framesToPolyphonic = -1;
     double error[6] = {};
     int counted = 0;
     for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        runner.Feed(frame);
+        runner.FeedFrame(signal.data() + start);
         if (f < onsetFrame) continue;
         if (framesToPolyphonic < 0 && TunerKernel().analysisMode == kTunerPolyphonic) framesToPolyphonic = int(f - onsetFrame);
         // The string smoothing (two stages of 5.15 frames) takes about 1.3 s to settle from 0.

@@ -50,10 +50,10 @@ void BM_EngineAtHostRate(benchmark::State& state)
     signals::PluckShape shape;
     shape.amplitude = 0.15;
     shape.decaySeconds = 30.0;
-    const int strings[6] = {28, 33, 38, 43, 47, 52};
     std::vector<float> strum;
     for (int s = 0; s < 6; ++s)
-        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(strings[s]), shape, 4.0, rate), s * 480);
+        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(signals::kGuitarOpenStrings[s]), shape, 4.0, rate),
+                         s * 480);
 
     auto resampler = TunerResampler::Create(rate);
     std::vector<float> resampled(static_cast<size_t>(resampler->MaxOutputCount(kBlock)));

@@ -121,12 +121,7 @@ CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons
     // While a session runs, nothing below the modal view hears the mouse.
     if (!modal->isVisible() || !modal->getMouseEnabled() || !modal->hitTest(where, buttons))
         return kMouseEventHandled;
-    modal->remember();
-    CMouseEventResult result = modal->onMouseDown(where, buttons);
-    if (result == kMouseEventHandled && isChild(modal))
-        mouseDownView = modal;
-    modal->forget();
-    return result;
+    return pressChild(modal, where, buttons);
 }
 
 int32_t CFrame::onKeyDown(VstKeyCode& key)

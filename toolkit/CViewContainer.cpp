@@ -128,12 +128,15 @@ CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState&
 {
     CPoint local(where.x - size.left, where.y - size.top);
     CView* target = findMouseTarget(local, buttons);
-    if (!target)
-        return kMouseEventNotHandled;
-    KeepAlive keep(target);
-    CMouseEventResult result = target->onMouseDown(local, buttons);
-    if (result == kMouseEventHandled && isChild(target))
-        mouseDownView = target;
+    return target ? pressChild(target, local, buttons) : kMouseEventNotHandled;
+}
+
+CMouseEventResult CViewContainer::pressChild(CView* child, CPoint& local, const CButtonState& buttons)
+{
+    KeepAlive keep(child);
+    CMouseEventResult result = child->onMouseDown(local, buttons);
+    if (result == kMouseEventHandled && isChild(child))
+        mouseDownView = child;
     return result;
 }
 

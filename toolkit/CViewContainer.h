@@ -52,6 +52,9 @@ protected:
     // coordinates).
     void drawContents(CDrawContext* context, const CRect& bounds, const CRect& updateRect);
     CView* findMouseTarget(const CPoint& local, const CButtonState& buttons) const;
+    // Presses the child, kept alive across the call; a child that wants the rest of the gesture and
+    // is still a child afterwards gets the moves and the release.
+    CMouseEventResult pressChild(CView* child, CPoint& local, const CButtonState& buttons);
 
     CView* mouseDownView = nullptr;
 

@@ -1,5 +1,7 @@
 #include "StandaloneRunLoop.h"
 
+#include "IPlatform.h"
+
 #include <algorithm>
 #include <poll.h>
 
@@ -10,7 +12,7 @@ namespace {
 // Ticks wrap at 32 bits, so "due" compares the signed distance.
 bool isDue(uint32_t now, uint32_t due)
 {
-    return static_cast<int32_t>(now - due) >= 0;
+    return platform::TickDifference(now, due) >= 0;
 }
 
 } // namespace

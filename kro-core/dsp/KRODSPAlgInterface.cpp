@@ -91,9 +91,8 @@ int32_t CKRODSPAlgInterface::GetFactoryPresetCount() const
 
 void CKRODSPAlgInterface::SetParameterNormalized(int32_t index, double value)
 {
-    const auto found = parameters.find(index);
-    if (found != parameters.end())
-        found->second.SetNormalized(value);
+    if (CKROParameter* parameter = GetParameter(index))
+        parameter->SetNormalized(value);
     MarkParametersDirty();
 }
 

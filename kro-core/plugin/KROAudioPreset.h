@@ -7,10 +7,14 @@
 #include <vector>
 
 // One preset: a name and one plain value per parameter, in parameter-index order (list parameters
-// hold their label number). The factory flag is 1 for a factory preset, 0 for a user preset.
+// hold their label number). The factory flag is kFactoryFlag (1) for a factory preset, kUserFlag (0)
+// for a user preset.
 class CKROAudioPreset
 {
 public:
+    static constexpr int32_t kFactoryFlag = 1;
+    static constexpr int32_t kUserFlag = 0;
+
     CKROAudioPreset(std::string name, std::vector<float> values, int32_t factoryFlag);
     CKROAudioPreset(const CKROAudioPreset&) = default;
     CKROAudioPreset& operator=(const CKROAudioPreset&) = default;

@@ -155,6 +155,12 @@ double CKROParameter::GetPlainValue() const
     return plainValue;
 }
 
+double CKROParameter::GetPresetValue() const
+{
+    const double plain = GetPlainValue();
+    return taperType == kTaperList ? static_cast<double>(static_cast<int64_t>(plain + 0.5)) : plain;
+}
+
 double CKROParameter::SetDefaultPlainValue(double plainValue_)
 {
     defaultPlainValue = plainValue_;

@@ -38,6 +38,8 @@ public:
     std::string GetName() const { return name; }
     double GetNormalized() const { return normalized; }
     double GetPlainValue() const;
+    // The value as a preset stores it: a list parameter's label number, any other its plain value.
+    double GetPresetValue() const;
     double GetDefaultPlainValue() const { return defaultPlainValue; }
     double GetDefaultNormalized() const { return defaultNormalized; }
     double GetMinimum() const { return minimum; }

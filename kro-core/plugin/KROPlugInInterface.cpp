@@ -2,13 +2,6 @@
 
 #include <utility>
 
-namespace
-{
-
-constexpr int32_t kUserPresetFlag = 0;
-
-}  // namespace
-
 void CKROPlugInInterface::SaveUserPreset(const std::string& name, bool overwrite)
 {
     if (currentAlgorithm == nullptr || !HasPresetFileSink())
@@ -18,7 +11,7 @@ void CKROPlugInInterface::SaveUserPreset(const std::string& name, bool overwrite
 
     if (!overwrite)
     {
-        auto preset = std::make_shared<CKROAudioPreset>(name, std::move(values), kUserPresetFlag);
+        auto preset = std::make_shared<CKROAudioPreset>(name, std::move(values), CKROAudioPreset::kUserFlag);
         algorithm.AddPreset(preset);
         presetFileSink->SavePresetFile(preset.get(), &algorithm, false);
         return;
@@ -29,7 +22,7 @@ void CKROPlugInInterface::SaveUserPreset(const std::string& name, bool overwrite
     CKROAudioPreset* target = algorithm.FindPresetByName(current != nullptr ? current->GetName() : std::string());
     if (target == nullptr)
     {
-        algorithm.AddPreset(std::make_shared<CKROAudioPreset>(name, values, kUserPresetFlag));
+        algorithm.AddPreset(std::make_shared<CKROAudioPreset>(name, values, CKROAudioPreset::kUserFlag));
         target = algorithm.GetPresets().rbegin()->second.get();
     }
     *target = CKROAudioPreset(target->GetName(), std::move(values), target->GetFactoryFlag());
@@ -55,12 +48,7 @@ std::vector<float> CKROPlugInInterface::CurrentPresetValues(CKRODSPAlgInterface&
     std::vector<float> values;
     values.reserve(algorithm.GetParameters().size());
     for (const auto& entry : algorithm.GetParameters())
-    {
-        const CKROParameter& parameter = entry.second;
-        const double plain = parameter.GetPlainValue();
-        values.push_back(parameter.GetTaperType() == kTaperList ? static_cast<float>(static_cast<int64_t>(plain + 0.5))
-                                                                : static_cast<float>(plain));
-    }
+        values.push_back(static_cast<float>(entry.second.GetPresetValue()));
     return values;
 }
 

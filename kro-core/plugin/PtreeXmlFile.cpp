@@ -19,20 +19,23 @@ constexpr int kIndentCount = 2;
 constexpr int kCompactIndentCount = 0;
 constexpr char kEncoding[] = "utf-8";
 
+std::string XmlText(const pt::ptree& tree, int indentCount)
+{
+    std::ostringstream text;
+    pt::write_xml(text, tree, pt::xml_writer_settings<std::string>(kIndentCharacter, indentCount, kEncoding));
+    return text.str();
+}
+
 }  // namespace
 
 std::string PtreeToXmlText(const pt::ptree& tree)
 {
-    std::ostringstream text;
-    pt::write_xml(text, tree, pt::xml_writer_settings<std::string>(kIndentCharacter, kIndentCount, kEncoding));
-    return text.str();
+    return XmlText(tree, kIndentCount);
 }
 
 std::string PtreeToCompactXmlText(const pt::ptree& tree)
 {
-    std::ostringstream text;
-    pt::write_xml(text, tree, pt::xml_writer_settings<std::string>(kIndentCharacter, kCompactIndentCount, kEncoding));
-    return text.str();
+    return XmlText(tree, kCompactIndentCount);
 }
 
 bool WritePtreeXmlFile(const pt::ptree& tree, const boost::filesystem::path& path)

@@ -3,9 +3,7 @@
 //   vireno-engine [FILE] [--every N] [--bass] [--drop 0..5] [--reference 435..445] [--stream]
 //
 // FILE is any sound file libsndfile reads (WAV among them), at any sample rate: its first channel
-// is resampled to 24 kHz as the plug-in does. Without a file it plays the built-in default: a plucked low E string 7 cents flat for two
-// seconds, an A string in tune, then a strum of all six strings in standard tuning with the
-// G string 20 cents sharp.
+// is resampled to 24 kHz as the plug-in does. Without a file it plays the demo signal (DemoSignal.h).
 
 #include <cstdio>
 #include <cstdlib>
@@ -94,10 +92,8 @@ int main(int argc, char** argv)
         return 1;
 
     signals::KernelRunner runner(settings);
-    std::vector<float> frame(kTunerFrameLength);
     for (size_t start = 0, f = 1; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        const TunerResultBlock r = runner.Feed(frame).front();
+        const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
         // The deviation in cents is the kernel's raw reading; the needle is its shaped, smoothed image.
         if (f % every == 0) PrintReading(f * kTunerFrameLength / kRate, r, TunerKernel().single.rawDeviation);
     }

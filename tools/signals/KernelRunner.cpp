@@ -21,21 +21,17 @@ KernelRunner::KernelRunner(const KernelSettings& settings)
     ResetKernel(settings);
 }
 
-std::vector<TunerResultBlock> KernelRunner::Feed(const std::vector<float>& signal24k)
+TunerResultBlock KernelRunner::FeedFrame(const float* frame24k)
 {
-    std::vector<TunerResultBlock> results;
     int32_t frame0[kTunerFrameLength];
     int32_t frame1[kTunerFrameLength];
-    for (size_t start = 0; start + kTunerFrameLength <= signal24k.size(); start += kTunerFrameLength) {
-        for (int n = 0; n < kTunerFrameLength; ++n) {
-            frame0[n] = TunerToQ24(signal24k[start + n]);
-            frame1[n] = 0;
-        }
-        analyser_.newResult = false;
-        TunerAnalyseFrame(analyser_, frame0, frame1);
-        results.push_back(analyser_.result);
+    for (int n = 0; n < kTunerFrameLength; ++n) {
+        frame0[n] = TunerToQ24(frame24k[n]);
+        frame1[n] = 0;
     }
-    return results;
+    analyser_.newResult = false;
+    TunerAnalyseFrame(analyser_, frame0, frame1);
+    return analyser_.result;
 }
 
 std::vector<float> ResampleTo24k(const std::vector<float>& signal, double rate)

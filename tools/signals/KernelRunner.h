@@ -1,7 +1,6 @@
 #pragma once
 
-// Drives the tuner kernel directly with a 24 kHz signal, one 1024-sample frame at a time, and
-// collects the result block of every frame.
+// Drives the tuner kernel directly with a 24 kHz signal, one 1024-sample frame at a time.
 
 #include <vector>
 
@@ -23,8 +22,9 @@ void ResetKernel(const KernelSettings& settings);
 class KernelRunner {
 public:
     explicit KernelRunner(const KernelSettings& settings = {});
-    // Feeds whole frames of the signal (a trailing partial frame is dropped); returns their results.
-    std::vector<TunerResultBlock> Feed(const std::vector<float>& signal24k);
+    // Analyses one frame of kTunerFrameLength samples at 24 kHz and returns its result; the
+    // kernel's own state then holds what the frame left in it.
+    TunerResultBlock FeedFrame(const float* frame24k);
 
 private:
     TunerAnalyser analyser_;

@@ -7,6 +7,7 @@ namespace signals {
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
 constexpr int kA4SemitonesAboveC0 = 57;
+constexpr double kStrumSpacingSeconds = 0.01;
 } // namespace
 
 double NoteFrequency(int semitonesAboveC0, double cents, double referenceA4)
@@ -43,6 +44,18 @@ std::vector<float> Pluck(double frequency, const PluckShape& shape, double secon
         }
     }
     return out;
+}
+
+std::vector<float> Strum(bool bass, int dropIndex, const double (&cents)[6], const PluckShape& shape, double rate)
+{
+    const int(&open)[6] = bass ? kBassOpenStrings : kGuitarOpenStrings;
+    std::vector<float> strum;
+    for (int s = 0; s < 6; ++s) {
+        const int note = open[s] - (bass && s == 0 ? 0 : dropIndex);
+        MixInto(strum, Pluck(NoteFrequency(note, cents[s]), shape, 3.0, rate),
+                static_cast<size_t>(s * kStrumSpacingSeconds * rate));
+    }
+    return strum;
 }
 
 std::vector<float> Silence(double seconds, double rate)

@@ -24,6 +24,14 @@ struct PluckShape {
 };
 std::vector<float> Pluck(double frequency, const PluckShape& shape, double seconds, double rate);
 
+// Open strings in semitones above C0, lowest first.
+inline constexpr int kGuitarOpenStrings[6] = {28, 33, 38, 43, 47, 52};  // E2 A2 D3 G3 B3 E4
+inline constexpr int kBassOpenStrings[6] = {11, 16, 21, 26, 31, 36};    // B0 E1 A1 D2 G2 C3
+
+// The six open strings of a guitar or bass plucked 10 ms apart, lowest first, each ringing for
+// three seconds `cents` off its note. A drop tuning lowers every string but the bass's low B.
+std::vector<float> Strum(bool bass, int dropIndex, const double (&cents)[6], const PluckShape& shape, double rate);
+
 std::vector<float> Silence(double seconds, double rate);
 
 // Appends b to a.

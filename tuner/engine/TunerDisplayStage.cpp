@@ -9,7 +9,6 @@ namespace {
 
 // Where an idle needle rests: -44.4 cents, the last column of the arc.
 constexpr float kIdleDeviation = -0.8888889f;
-constexpr float kEnvelopeFloor = 0.000001f;
 constexpr float kInTuneDeviation = 0.2f;   // +-10 cents
 constexpr float kShaping = 5.0f;
 // The needle smoother speeds up with the distance between the reading and the needle.
@@ -42,12 +41,6 @@ void UpdateNoteState(TunerKernelState& k, float& target)
         if (periodic) s.noteState = kTunerNoteOn;
         break;
     }
-}
-
-float Follow(float envelope, float target, float coefficient)
-{
-    const float next = envelope + (target - envelope) * coefficient;
-    return next < kEnvelopeFloor ? kEnvelopeFloor : next;
 }
 
 void UpdateNote(TunerKernelState& k)
@@ -86,8 +79,8 @@ void TunerDisplaySingleNote()
 
     float target = 0.0f;
     UpdateNoteState(k, target);
-    s.notePresentA = Follow(s.notePresentA, target, k.constants.envelope);
-    s.notePresentB = Follow(s.notePresentB, target, k.constants.envelope);
+    s.notePresentA = tuner::FollowEnvelope(s.notePresentA, target, k.constants.envelope);
+    s.notePresentB = tuner::FollowEnvelope(s.notePresentB, target, k.constants.envelope);
 
     if (s.noteState == kTunerNoteOn) UpdateNote(k);
 

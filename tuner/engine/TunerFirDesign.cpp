@@ -1,6 +1,7 @@
 #include "TunerFirDesign.h"
 
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -11,14 +12,7 @@ constexpr double kPi = 3.14159265358979323846;
 int GreatestCommonDivisor(int a, int b)
 {
     if (a <= 0 || b <= 0) return 1;  // outside the domain; 1 keeps any later division defined
-    int low = a < b ? a : b;
-    int remainder = (a < b ? b : a) % low;
-    while (remainder != 0) {
-        const int next = low % remainder;
-        low = remainder;
-        remainder = next;
-    }
-    return low;
+    return std::gcd(a, b);
 }
 
 std::vector<double> DesignLowPassFir(int length, double cutoff)

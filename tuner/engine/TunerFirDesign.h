@@ -4,7 +4,7 @@
 
 // Filter design for the resampler to 24 kHz. Runs at set-up only, never per block.
 
-// Euclid's algorithm on two positive integers.
+// The greatest common divisor of two positive integers; 1 for any other pair.
 int GreatestCommonDivisor(int a, int b);
 
 // Least-squares linear-phase low-pass FIR of `length` taps with cutoff `cutoff` (cycles per

@@ -2,7 +2,6 @@
 
 // Small integer and float helpers of the kernel's fixed-point stages.
 
-#include <cmath>
 #include <cstdint>
 
 namespace tuner {
@@ -25,9 +24,13 @@ inline int64_t Saturate(int64_t value, int64_t low, int64_t high)
     return value < low ? low : (value > high ? high : value);
 }
 
-inline int32_t SaturateToInt32(int64_t value)
+// The range of a 24-bit sample, where the filtered stages hand their output back to the kernel.
+constexpr int64_t kSample24Min = -8388608;
+constexpr int64_t kSample24Max = 8388607;
+
+inline int32_t SaturateToSample24(int64_t value)
 {
-    return static_cast<int32_t>(Saturate(value, INT32_MIN, INT32_MAX));
+    return static_cast<int32_t>(Saturate(value, kSample24Min, kSample24Max));
 }
 
 // Truncation toward zero of a double into int32, saturating; NaN becomes 0.
@@ -49,9 +52,21 @@ inline float Clamp(float value, float low, float high)
     return value < low ? low : (value > high ? high : value);
 }
 
-inline bool IsFinite(float value)
+// A frame power held off zero (NaN too), so that the ratios taken of it stay finite.
+constexpr float kPowerFloor = 1e-20f;
+
+inline float FloorPower(float power)
 {
-    return std::isfinite(value);
+    return power >= kPowerFloor ? power : kPowerFloor;
+}
+
+// One step of a presence envelope toward target; it never decays below a small floor.
+constexpr float kEnvelopeFloor = 0.000001f;
+
+inline float FollowEnvelope(float envelope, float target, float coefficient)
+{
+    const float next = envelope + (target - envelope) * coefficient;
+    return next < kEnvelopeFloor ? kEnvelopeFloor : next;
 }
 
 } // namespace tuner

@@ -10,8 +10,6 @@ namespace {
 // First-order pre-emphasis high-pass: 0.9203721 (x - x1) + 0.8407442 y1, in Q31.
 constexpr int64_t kPreEmphasisGain = 1976484040;
 constexpr int64_t kPreEmphasisPole = 1805484433;
-constexpr int kSample24Min = -8388608;
-constexpr int kSample24Max = 8388607;
 
 // A later minimum replaces the deepest only when it is deeper by this much (0.15 in depth units),
 // which prefers the shortest period among equally deep multiples.
@@ -26,7 +24,6 @@ constexpr int64_t kQuantisationFloor = 2 * kTunerFrameLength;
 constexpr float kNoMinimumHz = 1000.0f;
 
 // Voicing: the smoothed power attacks fast and releases slowly; a frame is voiced within 30 dB of it.
-constexpr float kPowerFloor = 1e-20f;
 constexpr float kPowerAttack = 0.05193606f;
 constexpr float kPowerRelease = 0.0028404028f;
 constexpr float kVoicedShare = 0.001f;
@@ -53,7 +50,7 @@ void PreEmphasise(int32_t* frame, TunerSingleNoteState& s)
                                                  : static_cast<int32_t>(quotient);
         s.preEmphasisX1 = x;
         s.preEmphasisY1 = y;
-        frame[n] = static_cast<int32_t>(tuner::Saturate(tuner::ShiftRight(y, 7), kSample24Min, kSample24Max));
+        frame[n] = tuner::SaturateToSample24(tuner::ShiftRight(y, 7));
     }
 }
 
@@ -143,8 +140,7 @@ void FindFeatures(TunerKernelState& k)
 
 void UpdateVoicing(TunerSingleNoteState& s)
 {
-    float power = s.difference.framePower;
-    if (!(power >= kPowerFloor)) power = kPowerFloor;
+    const float power = tuner::FloorPower(s.difference.framePower);
     const float coefficient = power > s.smoothedPower ? kPowerAttack : kPowerRelease;
     s.smoothedPower += (power - s.smoothedPower) * coefficient;
     s.powerRatio = s.smoothedPower == 0.0f ? 0.0f : power / (kVoicedShare * s.smoothedPower);

@@ -16,7 +16,6 @@ constexpr int64_t kDecimatorHalf[kTunerDecimatorTaps / 2] = {
 };
 constexpr int kDecimation = 4;
 constexpr int64_t kQ30Min = -1073741824, kQ30Max = 1073741823;
-constexpr int64_t kSample24Min = -8388608, kSample24Max = 8388607;
 
 // Half-candidate interpolation kernel of the refined strings, Q31, sum about 2^31.
 constexpr int64_t kHalfStepKernel[8] = {-7757899, 62546604, -275550822, 1294497680,
@@ -32,9 +31,7 @@ constexpr float kInterpolationOverflow = -16.0f;
 constexpr float kPitchLimit = 1000.0f;
 
 // Presence: the string's own band must carry a share of the single-note frame power.
-constexpr float kPowerFloor = 1e-20f;
 constexpr float kMinimumFramePower = 1e-8f;
-constexpr float kEnvelopeFloor = 0.000001f;
 constexpr float kDeviationShaping = 60.0f;  // tanh(60 s^2) s: flat near 0, linear beyond 25 cents
 
 int64_t DecimatorTap(int k)
@@ -86,7 +83,7 @@ void FilterHalf(const int16_t* row, bool twice, TunerStringState& string, const 
             y = tuner::Saturate(y, kQ30Min, kQ30Max);
             y = Row(row, string.secondPass, y);
         }
-        out[n] = static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(y, 7), kSample24Min, kSample24Max));
+        out[n] = tuner::SaturateToSample24(tuner::DivPow2(y, 7));
     }
 }
 
@@ -170,10 +167,8 @@ void AnalyseHalf(TunerKernelState& k, const int32_t* half)
 
 void UpdatePresence(const TunerKernelState& k, TunerStringState& string, const TunerStringDetector& detector)
 {
-    float power = k.single.difference.framePower;
-    if (!(power >= kPowerFloor)) power = kPowerFloor;
-    float stringPower = string.difference.framePower;
-    if (!(stringPower >= kPowerFloor)) stringPower = kPowerFloor;
+    const float power = tuner::FloorPower(k.single.difference.framePower);
+    const float stringPower = tuner::FloorPower(string.difference.framePower);
     const bool present = string.pitch > 0.0f && power >= kMinimumFramePower && stringPower > power * detector.powerFactor;
 
     float target = 1.0f;
@@ -196,8 +191,7 @@ void UpdatePresence(const TunerKernelState& k, TunerStringState& string, const T
         break;
     }
     }
-    const float next = string.presence + (target - string.presence) * k.constants.envelope;
-    string.presence = next < kEnvelopeFloor ? kEnvelopeFloor : next;
+    string.presence = tuner::FollowEnvelope(string.presence, target, k.constants.envelope);
 }
 
 void UpdateDeviation(const TunerKernelState& k, TunerStringState& string, float target)

@@ -57,8 +57,6 @@ const float kTunerStringPowerFactor[2][kTunerStringCount] = {
     {0.1f, 0.0001f, 0.0001f, 0.0001f, 0.00031623f, 0.031623f},
 };
 
-const int kTunerStringCandidateCapacity[kTunerStringCount] = {15, 15, 13, 12, 12, 12};
-
 // 142 lags from 6 samples (4 kHz) to 900 samples (26.7 Hz), shortest first. The refinement fits a
 // parabola through three neighbouring candidates, and its bias grows with their spacing: where the
 // window, and with it the normalisation, grows with the lag (up to 150 samples) the parabola is

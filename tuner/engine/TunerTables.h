@@ -59,8 +59,6 @@ constexpr bool TunerStringRefines(TunerInstrument instrument, int string)
 {
     return instrument == kTunerGuitar && string >= 3;
 }
-// Capacity of each string's difference values.
-extern const int kTunerStringCandidateCapacity[kTunerStringCount];
 
 // Lags of the single-note detector in samples at 24 kHz, shortest first.
 extern const int16_t kTunerCandidateLags[kTunerCandidateCount];

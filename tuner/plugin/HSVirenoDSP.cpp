@@ -65,7 +65,7 @@ HSVirenoDSP::HSVirenoDSP(double sampleRate, int32_t firstParameterIndex_, bool a
 
     if (analyses) StartKernel();
     postedRate = rateSetups.Current().rate;  // no audio thread runs yet
-    SelectPreset(0);
+    SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
 }
 
 HSVirenoDSP::~HSVirenoDSP() = default;
@@ -195,8 +195,8 @@ int32_t HSVirenoDSP::UpdateParameters(bool rateChanged)
 void HSVirenoDSP::ApplyKernelSettings()
 {
     const int wanted[kSettingCount] = {
-        settingValues[kInstrument].load(std::memory_order_relaxed) >= 0.5f ? 1 : 0,
-        settingValues[kDisplayMode].load(std::memory_order_relaxed) >= 0.5f ? 1 : 0,
+        NormalizedToSwitchIndex(settingValues[kInstrument].load(std::memory_order_relaxed)),
+        NormalizedToSwitchIndex(settingValues[kDisplayMode].load(std::memory_order_relaxed)),
         NormalizedToDropTuningIndex(settingValues[kDropTuning].load(std::memory_order_relaxed)),
         NormalizedToReferenceIndex(settingValues[kReference].load(std::memory_order_relaxed)),
     };
@@ -219,15 +219,10 @@ void HSVirenoDSP::Reset()
 void HSVirenoDSP::InstallPreset(const CKROAudioPreset* preset)
 {
     if (preset == nullptr) return;
-    Presets().erase(0);
-    Presets().emplace(0, std::make_shared<CKROAudioPreset>(*preset));
-    SelectPreset(0);
-    for (auto& entry : Parameters()) {
-        CKROParameter& parameter = entry.second;
-        double plain = parameter.GetPlainValue();
-        if (parameter.GetTaperType() == kTaperList) plain = static_cast<double>(static_cast<int64_t>(plain + 0.5));
-        parameter.SetDefaultPlainValue(plain);
-    }
+    Presets().erase(CKROVirenoParamTable::kDefaultPresetNumber);
+    Presets().emplace(CKROVirenoParamTable::kDefaultPresetNumber, std::make_shared<CKROAudioPreset>(*preset));
+    SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
+    for (auto& entry : Parameters()) entry.second.SetDefaultPlainValue(entry.second.GetPresetValue());
 }
 
 void HSVirenoDSP::SetMute(bool mute_)

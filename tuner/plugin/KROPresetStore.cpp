@@ -28,8 +28,6 @@ constexpr char kPresetType[] = "Vireno Default Preset";
 constexpr char kPlugName[] = "Vireno";
 constexpr int kPlugVersion = 110;
 constexpr char kPresetName[] = "Default";
-constexpr int32_t kDefaultPresetNumber = 0;
-constexpr int32_t kFactoryPreset = 1;
 
 constexpr char kTypeKey[] = "KroPreset.Type";
 constexpr char kPlugNameKey[] = "KroPreset.PlugName";
@@ -134,7 +132,7 @@ bool CKROPresetStore::WriteDefaultPreset(const std::vector<float>& values)
 void CKROPresetStore::WriteTableDefaultPreset()
 {
     const KROPresetMap& tablePresets = parameterTable->GetPresetMap();
-    const auto found = tablePresets.find(kDefaultPresetNumber);
+    const auto found = tablePresets.find(CKROVirenoParamTable::kDefaultPresetNumber);
     if (found != tablePresets.end())
         WriteDefaultPreset(found->second->GetValues());
 }
@@ -203,6 +201,7 @@ bool CKROPresetStore::ReadDefaultPresetFile()
     const std::string name = preset->get<std::string>(kPresetNameKey, "");
     if (name.empty())
         return false;
-    presets.emplace(kDefaultPresetNumber, CKROAudioPreset(name, std::move(values), kFactoryPreset));
+    presets.emplace(CKROVirenoParamTable::kDefaultPresetNumber,
+                    CKROAudioPreset(name, std::move(values), CKROAudioPreset::kFactoryFlag));
     return true;
 }

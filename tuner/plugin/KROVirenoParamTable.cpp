@@ -27,8 +27,6 @@ std::vector<ProductParameter> ProductParameters()
     };
 }
 
-constexpr int32_t kDefaultPresetNumber = 0;
-constexpr int32_t kFactoryPreset = 1;
 constexpr double kListStep = 1.0;
 
 }  // namespace
@@ -40,7 +38,7 @@ CKROVirenoParamTable::CKROVirenoParamTable(int32_t firstParameterIndex, int32_t 
 
     // 440 Hz (label 5) for the reference; the first label for everything else.
     presets[kDefaultPresetNumber] =
-        std::make_shared<CKROAudioPreset>("Default", std::vector<float>{0, 0, 0, 5, 0}, kFactoryPreset);
+        std::make_shared<CKROAudioPreset>("Default", std::vector<float>{0, 0, 0, 5, 0}, CKROAudioPreset::kFactoryFlag);
 
     const std::vector<float> defaults = presets[kDefaultPresetNumber]->GetValues();
     const std::vector<ProductParameter> rows = ProductParameters();

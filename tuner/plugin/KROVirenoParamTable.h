@@ -10,6 +10,10 @@
 class CKROVirenoParamTable
 {
 public:
+    // The number of "Default", the one preset of the table and the one the stored default preset
+    // stands in for.
+    static constexpr int32_t kDefaultPresetNumber = 0;
+
     // A non-zero leaveEmpty builds a table with no parameters and no presets.
     explicit CKROVirenoParamTable(int32_t firstParameterIndex, int32_t leaveEmpty = 0);
 

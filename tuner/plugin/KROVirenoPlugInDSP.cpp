@@ -11,13 +11,7 @@ namespace
 {
 
 constexpr int32_t kTunerKey = 0;
-constexpr int32_t kDefaultPresetNumber = 0;
 constexpr int32_t kRefreshNothing = 0;
-
-float SwitchLabel(float normalized)
-{
-    return normalized >= 0.5f ? 1.0f : 0.0f;
-}
 
 }  // namespace
 
@@ -36,8 +30,7 @@ CKROVirenoPlugInDSP::CKROVirenoPlugInDSP(int32_t firstParameterIndex) : firstInd
 
     presetStore = std::make_unique<CKROPresetStore>();
     ApplyStoredDefaultPreset();
-    tuner->SelectPreset(kDefaultPresetNumber);
-
+    // Selects preset 0, the stored default preset where there is one, on the tuner.
     BuildParameterTables();
 }
 
@@ -48,7 +41,7 @@ CKROVirenoPlugInDSP::~CKROVirenoPlugInDSP() = default;
 void CKROVirenoPlugInDSP::ApplyStoredDefaultPreset()
 {
     const KROStoredPresetMap& stored = presetStore->GetPresets();
-    const auto found = stored.find(kDefaultPresetNumber);
+    const auto found = stored.find(CKROVirenoParamTable::kDefaultPresetNumber);
     if (found == stored.end())
         return;
     tuner->InstallPreset(&found->second);
@@ -141,11 +134,11 @@ std::vector<float> CKROVirenoPlugInDSP::CurrentLabelNumbers()
 {
     const auto normalized = [this](int32_t offset) { return GetParameterNormalized(firstIndex + offset); };
     return {
-        SwitchLabel(normalized(TunerParameterIndex::kSelectInstrument)),
-        SwitchLabel(normalized(TunerParameterIndex::kDisplayMode)),
+        static_cast<float>(NormalizedToSwitchIndex(normalized(TunerParameterIndex::kSelectInstrument))),
+        static_cast<float>(NormalizedToSwitchIndex(normalized(TunerParameterIndex::kDisplayMode))),
         static_cast<float>(NormalizedToDropTuningIndex(normalized(TunerParameterIndex::kDropTuning))),
         static_cast<float>(NormalizedToReferenceIndex(normalized(TunerParameterIndex::kReferenceFrequency))),
-        SwitchLabel(normalized(TunerParameterIndex::kColorSet)),
+        static_cast<float>(NormalizedToSwitchIndex(normalized(TunerParameterIndex::kColorSet))),
     };
 }
 

@@ -16,6 +16,11 @@ int FirstBelow(float value, const float (&thresholds)[Count])
 
 } // namespace
 
+int NormalizedToSwitchIndex(float value)
+{
+    return value >= 0.5f ? 1 : 0;  // NaN gives the first position
+}
+
 int NormalizedToDropTuningIndex(float value)
 {
     return FirstBelow(value, kDropTuningThresholds);

@@ -1,7 +1,11 @@
 #pragma once
 
-// List positions of the two many-valued tuner parameters from their normalised values, on the
-// same single-precision thresholds the editor uses.
+// List positions of the tuner parameters from their normalised values.
+
+// The two-valued ones ("Guitar"/"Bass", "Needle"/"Stream", the colour sets): 1 from 0.5 on.
+int NormalizedToSwitchIndex(float value);
+
+// The two many-valued ones, on the same single-precision thresholds the editor uses.
 
 // "E", "Eb", "D", "Db", "C", "B": thresholds k/6.
 int NormalizedToDropTuningIndex(float value);

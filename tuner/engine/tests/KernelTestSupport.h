@@ -21,10 +21,8 @@ inline Readings RunKernel(const std::vector<float>& signal, const signals::Kerne
 {
     signals::KernelRunner runner(settings);
     Readings out;
-    std::vector<float> frame(kTunerFrameLength);
     for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        out.results.push_back(runner.Feed(frame).front());
+        out.results.push_back(runner.FeedFrame(signal.data() + start));
         out.rawDeviation.push_back(TunerKernel().single.rawDeviation);
         out.noteState.push_back(TunerKernel().single.noteState);
     }

@@ -207,12 +207,10 @@ TEST(TunerKernel, PluckAfterSilenceClosesTheLevelGateAndStaysSingleNote)
     signals::PluckShape shape;
     const std::vector<float> signal = AfterSilence(signals::Pluck(NoteFrequency(40), shape, 2.0, kRate));
     signals::KernelRunner runner;
-    std::vector<float> frame(kTunerFrameLength);
     const size_t onsetFrame = 12000 / kTunerFrameLength;
     bool gateClosedAtOnset = false;
     for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        const TunerResultBlock r = runner.Feed(frame).front();
+        const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
         if (f == onsetFrame) {
             gateClosedAtOnset = TunerKernel().single.levelGate == 0.0f;
             EXPECT_EQ(TunerKernel().single.onsetCounter, 0);

@@ -8,23 +8,13 @@ using namespace kerneltest;
 
 namespace {
 
-// Open strings in semitones above C0, lowest first.
-constexpr int kGuitarStrings[6] = {28, 33, 38, 43, 47, 52};  // E2 A2 D3 G3 B3 E4
-constexpr int kBassStrings[6] = {11, 16, 21, 26, 31, 36};    // B0 E1 A1 D2 G2 C3
-
 // Six plucked strings struck 10 ms apart, lowest first, after half a second of silence.
-std::vector<float> Strum(const int (&strings)[6], int dropIndex, bool bass, const double (&cents)[6])
+std::vector<float> Strum(bool bass, int dropIndex, const double (&cents)[6])
 {
     signals::PluckShape shape;
     shape.amplitude = 0.15;
     shape.decaySeconds = 2.0;
-    std::vector<float> strum;
-    for (int s = 0; s < 6; ++s) {
-        // The bass's low B string stays; every other string drops with the tuning.
-        const int note = strings[s] - (bass && s == 0 ? 0 : dropIndex);
-        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(note, cents[s]), shape, 3.0, kRate), s * 240);
-    }
-    return AfterSilence(strum);
+    return AfterSilence(signals::Strum(bass, dropIndex, cents, shape, kRate));
 }
 
 } // namespace
@@ -50,15 +40,8 @@ TEST_P(StrumReading, ReadsEveryString)
     signals::KernelSettings settings;
     settings.bass = c.bass;
     settings.dropIndex = c.dropIndex;
-    signals::KernelRunner runner(settings);
-    const std::vector<float> signal = Strum(c.bass ? kBassStrings : kGuitarStrings, c.dropIndex, c.bass, c.cents);
-
-    std::vector<float> frame(kTunerFrameLength);
-    std::vector<TunerResultBlock> results;
-    for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength) {
-        frame.assign(signal.begin() + start, signal.begin() + start + kTunerFrameLength);
-        results.push_back(runner.Feed(frame).front());
-    }
+    const std::vector<float> signal = Strum(c.bass, c.dropIndex, c.cents);
+    const std::vector<TunerResultBlock> results = RunKernel(signal, settings).results;
     const size_t onset = 12000 / kTunerFrameLength;
     // Polyphonic within a few frames of the strum, and then held.
     for (size_t f = onset + 6; f < results.size(); ++f) {
@@ -89,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TunerSixString, SinglePluckAfterAStrumReturnsToSingleNote)
 {
     const double inTune[6] = {};
-    std::vector<float> signal = Strum(kGuitarStrings, 0, false, inTune);
+    std::vector<float> signal = Strum(false, 0, inTune);
     signals::PluckShape shape;
     shape.amplitude = 0.5;
     signals::Append(signal, signals::Pluck(signals::NoteFrequency(45), shape, 2.0, kRate));
@@ -116,7 +99,7 @@ TEST(TunerSixString, FilterRowsPeakAtTheirTargets)
     // Feed each string's band-pass a sine at its target and at two semitones above it.
     for (int s = 0; s < 6; ++s) {
         const int16_t* row = TunerKernel().settings.stringFilters[s];
-        const double target = signals::NoteFrequency(kGuitarStrings[s] + 12);
+        const double target = signals::NoteFrequency(signals::kGuitarOpenStrings[s] + 12);
         auto gain = [&](double hz) {
             int64_t xs[3][2] = {}, y[3][2] = {};
             double peak = 0.0;
