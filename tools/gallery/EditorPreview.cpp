@@ -1,5 +1,6 @@
 #include "EditorPreview.h"
 
+#include "CKROVirenoDisplay.h"
 #include "LedMatrixLayout.h"
 #include "vstgui.h"
 
@@ -8,46 +9,6 @@ using namespace VSTGUI;
 namespace EditorPreview {
 
 namespace {
-
-// Lit LEDs of a sample reading; the real display view computes these from the tuner's results.
-class SampleReading : public CView
-{
-public:
-    SampleReading(CBitmap* outer, CBitmap* centre) : CView(CRect(0, 0, 452, 266)), outer(outer), centre(centre)
-    {
-        setMouseEnabled(false);
-    }
-
-    void draw(CDrawContext* context) override
-    {
-        auto led = [&](CBitmap* bitmap, const LedMatrixLayout::LedPosition& p, float alpha) {
-            CRect r(p.x, p.y, p.x + bitmap->getWidth(), p.y + bitmap->getHeight());
-            bitmap->draw(context, r, CPoint(0, 0), alpha);
-        };
-        int w = static_cast<int>(outer->getWidth());
-        int h = static_cast<int>(outer->getHeight());
-        for (int row = 1; row <= LedMatrixLayout::kArcRows; ++row)
-        {
-            led(centre, LedMatrixLayout::arcLed(row, 9, w, h), 0.6f);
-            led(row == 3 ? centre : outer, LedMatrixLayout::arcLed(row, 10, w, h), 0.9f);
-        }
-        const float marks[] = {1, 1, 0.75f, 0.5f, 0.25f};
-        for (int i = 0; i < 5; ++i)
-        {
-            led(centre, LedMatrixLayout::arcLed(3, 1 + i, w, h), marks[i]);
-            led(centre, LedMatrixLayout::arcLed(3, 17 - i, w, h), marks[i]);
-        }
-        const char* aSharp = "011111101100111111110000";
-        for (int dot = 0; dot < LedMatrixLayout::kNoteDots; ++dot)
-            if (aSharp[dot] == '1')
-                led(outer, LedMatrixLayout::noteDot(dot), 1.f);
-        setDirty(false);
-    }
-
-private:
-    CBitmap* outer;
-    CBitmap* centre;
-};
 
 CRect placed(CBitmap* bitmap, CCoord x, CCoord y, CCoord imageHeight)
 {
@@ -69,9 +30,42 @@ bool render(CFrame* frame, const std::string& path)
     return written;
 }
 
+TunerResultBlock needle(float deviation, float inTune, int32_t note)
+{
+    TunerResultBlock reading;
+    reading.needleDeviation = deviation;
+    reading.notePresentArc = 1.f;
+    reading.notePresentName = 1.f;
+    reading.inTune = inTune;
+    reading.note = note;
+    return reading;
+}
+
 } // namespace
 
-bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const std::string& path)
+std::vector<DisplaySample> displaySamples()
+{
+    // The display's needle deviation is the tuner's negated: sharp readings are negative here.
+    TunerResultBlock strobe = needle(0.f, 0.f, 7);
+    strobe.strobeSpeed = 0.2f;
+    TunerResultBlock strum;
+    strum.polyphonicFlag = 1.f;
+    const float deviations[6] = {0.f, 0.3f, -0.5f, 0.1f, 0.8f, -0.2f};
+    const float levels[6] = {1.f, 0.9f, 0.8f, 1.f, 0.6f, 0.9f};
+    for (int s = 0; s < 6; ++s)
+    {
+        strum.stringDeviation[s] = deviations[s];
+        strum.stringPresence[s] = levels[s];
+    }
+    return {{"just-sharp", CKROVirenoDisplay::kNeedleMode, needle(-0.03f, 1.f, 10)},
+            {"needle-in-tune", CKROVirenoDisplay::kNeedleMode, needle(0.f, 1.f, 4)},
+            {"needle-20-cents-sharp", CKROVirenoDisplay::kNeedleMode, needle(-0.4f, 0.f, 9)},
+            {"strobe", CKROVirenoDisplay::kStrobeMode, strobe},
+            {"polyphonic-strum", CKROVirenoDisplay::kNeedleMode, strum}};
+}
+
+bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const DisplaySample& sample,
+               const std::string& path)
 {
     CBitmap* face = bitmaps.GetBitmap(200);
     CBitmap* mute = bitmaps.GetBitmap(100);
@@ -79,9 +73,10 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const st
     CBitmap* instrument = bitmaps.GetBitmap(150);
     CBitmap* drop = bitmaps.GetBitmap(151);
     CBitmap* reference = bitmaps.GetBitmap(152);
-    CBitmap* outer = bitmaps.GetBitmap(colourSet ? 163 : 161);
-    CBitmap* centre = bitmaps.GetBitmap(colourSet ? 164 : 162);
-    if (!face || !mute || !settings || !instrument || !drop || !reference || !outer || !centre)
+    CKROVirenoDisplay::LedBitmaps leds = {bitmaps.GetBitmap(161), bitmaps.GetBitmap(162), bitmaps.GetBitmap(163),
+                                          bitmaps.GetBitmap(164)};
+    if (!face || !mute || !settings || !instrument || !drop || !reference || !leds[colourSet ? 2 : 0] ||
+        !leds[colourSet ? 3 : 1])
         return false;
 
     auto* frame = new CFrame(CRect(0, 0, face->getWidth(), face->getHeight()), nullptr);
@@ -100,7 +95,13 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const st
     referenceIndicator->setMax(10);
     referenceIndicator->setValue(5);
     frame->addView(referenceIndicator);
-    frame->addView(new SampleReading(outer, centre));
+    auto* display = new CKROVirenoDisplay(
+        CRect(LedMatrixLayout::kDisplayLeft, LedMatrixLayout::kDisplayTop, 312, 197), leds);
+    display->setMouseEnabled(false);
+    display->setColourSet(colourSet);
+    display->setDisplayMode(sample.displayMode);
+    display->setReading(sample.reading);
+    frame->addView(display);
     return render(frame, path);
 }
 

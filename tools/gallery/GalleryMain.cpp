@@ -1,4 +1,5 @@
-// Writes every editor bitmap, the about view and previews of the editor's pages as PNG files:
+// Writes every editor bitmap, the about view and previews of the editor's pages and of the
+// display's pictures as PNG files:
 //   vireno-gallery [FOLDER]      (default: ./gallery)
 #include "CAboutView.h"
 #include "CKROVirenoGUIContainer.h"
@@ -48,14 +49,20 @@ int main(int argc, char** argv)
     }
     ok = writeAboutView(bitmaps, 1.0, folder + "/about-view.png") && ok;
     ok = writeAboutView(bitmaps, 1.5, folder + "/about-view-zoom1.5.png") && ok;
-    ok = EditorPreview::writeFace(bitmaps, 0, folder + "/preview-face-red-green.png") && ok;
-    ok = EditorPreview::writeFace(bitmaps, 1, folder + "/preview-face-yellow-blue.png") && ok;
+    const std::vector<EditorPreview::DisplaySample> samples = EditorPreview::displaySamples();
+    ok = EditorPreview::writeFace(bitmaps, 0, samples.front(), folder + "/preview-face-red-green.png") && ok;
+    ok = EditorPreview::writeFace(bitmaps, 1, samples.front(), folder + "/preview-face-yellow-blue.png") && ok;
+    for (size_t i = 1; i < samples.size(); ++i)
+    {
+        std::string path = folder + "/preview-display-" + samples[i].name + ".png";
+        ok = EditorPreview::writeFace(bitmaps, 0, samples[i], path) && ok;
+    }
     ok = EditorPreview::writeSettings(bitmaps, folder + "/preview-settings.png") && ok;
     if (!ok)
     {
         std::cerr << "vireno-gallery: some pictures could not be made in " << folder << "\n";
         return 1;
     }
-    std::cout << "vireno-gallery: wrote " << bitmaps.Bitmaps().size() + 5 << " pictures to " << folder << "\n";
+    std::cout << "vireno-gallery: wrote " << bitmaps.Bitmaps().size() + samples.size() + 4 << " pictures to " << folder << "\n";
     return 0;
 }

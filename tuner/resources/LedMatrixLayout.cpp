@@ -29,19 +29,30 @@ double columnAngle(int column)
     return kFirstAngle + (column - 1) * kAngleStep;
 }
 
-LedPosition arcLed(int row, int column, int ledWidth, int ledHeight)
+LedPosition arcLedFromOrigin(int row, int column, int ledWidth, int ledHeight)
 {
     double radius = kOuterRadius - kRowStep * (row - 1);
     double angle = columnAngle(column);
     int halfWidth = static_cast<int>(ledWidth * 0.5);
     int halfHeight = static_cast<int>(ledHeight * 0.5);
-    return {std::sin(angle) * radius + kCentreX - halfWidth + kDisplayOriginX + kDisplayLeft,
-            kCentreY - std::cos(angle) * radius - halfHeight + kDisplayOriginY + kDisplayTop};
+    return {std::sin(angle) * radius + kCentreX - halfWidth, kCentreY - std::cos(angle) * radius - halfHeight};
+}
+
+LedPosition noteDotFromOrigin(int dot)
+{
+    return {kDotX[dot] + kNoteX, kNoteY - kDotY[dot]};
+}
+
+LedPosition arcLed(int row, int column, int ledWidth, int ledHeight)
+{
+    LedPosition p = arcLedFromOrigin(row, column, ledWidth, ledHeight);
+    return {p.x + kDisplayOriginX + kDisplayLeft, p.y + kDisplayOriginY + kDisplayTop};
 }
 
 LedPosition noteDot(int dot)
 {
-    return {kDotX[dot] + kNoteX + kDisplayOriginX + kDisplayLeft, kDisplayTop + (kNoteY - kDotY[dot]) + kDisplayOriginY};
+    LedPosition p = noteDotFromOrigin(dot);
+    return {p.x + kDisplayOriginX + kDisplayLeft, p.y + kDisplayOriginY + kDisplayTop};
 }
 
 } // namespace LedMatrixLayout

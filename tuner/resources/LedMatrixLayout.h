@@ -27,6 +27,9 @@ constexpr double kDisplayOriginY = 6;
 LedPosition arcLed(int row, int column, int ledWidth, int ledHeight);
 // Dot 0..23 of the note-name block.
 LedPosition noteDot(int dot);
+// The same places relative to the display's LED origin, as the display view lays them out.
+LedPosition arcLedFromOrigin(int row, int column, int ledWidth, int ledHeight);
+LedPosition noteDotFromOrigin(int dot);
 // The arc's angle of a column, 0 at column 9, in radians.
 double columnAngle(int column);
 
