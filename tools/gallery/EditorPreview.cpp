@@ -4,6 +4,8 @@
 #include "LedMatrixLayout.h"
 #include "vstgui.h"
 
+#include <algorithm>
+
 using namespace VSTGUI;
 
 namespace EditorPreview {
@@ -75,8 +77,8 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const Di
     CBitmap* reference = bitmaps.GetBitmap(152);
     CKROVirenoDisplay::LedBitmaps leds = {bitmaps.GetBitmap(161), bitmaps.GetBitmap(162), bitmaps.GetBitmap(163),
                                           bitmaps.GetBitmap(164)};
-    if (!face || !mute || !settings || !instrument || !drop || !reference || !leds[colourSet ? 2 : 0] ||
-        !leds[colourSet ? 3 : 1])
+    if (!face || !mute || !settings || !instrument || !drop || !reference ||
+        std::find(leds.begin(), leds.end(), nullptr) != leds.end())
         return false;
 
     auto* frame = new CFrame(CRect(0, 0, face->getWidth(), face->getHeight()), nullptr);

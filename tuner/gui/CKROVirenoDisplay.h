@@ -31,7 +31,6 @@ public:
     void setReading(const TunerResultBlock& values) { reading = values; }
     // kNeedleMode or kStrobeMode; any value but kStrobeMode shows the needle.
     void setDisplayMode(int mode);
-    int getDisplayMode() const { return displayMode; }
     // 1 draws with bitmaps 163 and 164, any other value with 161 and 162.
     void setColourSet(int colourSet);
     // In [0, 10); each draw moves it by twice the strobe speed backwards.

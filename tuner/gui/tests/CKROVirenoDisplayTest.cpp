@@ -2,6 +2,7 @@
 #include "CKROVirenoGUIContainer.h"
 #include "vstgui.h"
 
+#include <algorithm>
 #include <cairo.h>
 #include <climits>
 #include <cmath>
@@ -86,9 +87,7 @@ protected:
           context(cairo, 1.0), outer0(log), centre0(log), outer1(log), centre1(log),
           display(new CKROVirenoDisplay(kDisplayOnFace, {&outer0, &centre0, &outer1, &centre1}))
     {
-        // The LEDs stay on the stack: the view holds no reference of its own.
-        for (CBitmap* led : {&outer0, &centre0, &outer1, &centre1})
-            led->remember();
+        // The LEDs live on the stack: a view that let go of a reference to one would delete it.
     }
     ~Display() override
     {
@@ -447,6 +446,23 @@ TEST_F(Display, ABackgroundIsDrawnFirstOverTheWholeView)
     EXPECT_EQ(log[0].rect, kDisplayOnFace);
     EXPECT_EQ(log[0].alpha, 1.f);
     display->setBackground(nullptr);
+}
+
+TEST_F(Display, MissingLedBitmapsDrawNothing)
+{
+    TunerResultBlock reading = needleAt(0.f, 1.f, 1.f);
+    reading.notePresentName = 1.f;
+    auto* bare = new CKROVirenoDisplay(kDisplayOnFace, {nullptr, nullptr, nullptr, nullptr});
+    bare->setReading(reading);
+    bare->draw(&context);
+    bare->setColourSet(1);
+    bare->setDisplayMode(CKROVirenoDisplay::kStrobeMode);
+    bare->draw(&context);
+    bare->forget();
+    cairo_surface_flush(surface);
+    const unsigned char* pixels = cairo_image_surface_get_data(surface);
+    const int bytes = cairo_image_surface_get_stride(surface) * cairo_image_surface_get_height(surface);
+    EXPECT_EQ(std::count(pixels, pixels + bytes, 0), bytes);
 }
 
 // The real LEDs over the real face, rendered offscreen at zoom 1.
