@@ -80,3 +80,16 @@ TEST(LinuxPlatform, TickCountNeverRunsBackwards)
 }
 
 }  // namespace
+
+TEST(LinuxPlatformClipboard, HoldsTheLastTextWithinTheProcess)
+{
+    platform::LinuxPlatform services;
+    std::string text = "untouched";
+    EXPECT_FALSE(services.GetClipboardText(text));
+    EXPECT_EQ(text, "untouched");
+
+    EXPECT_TRUE(services.SetClipboardText("<PluginState/>"));
+    EXPECT_TRUE(services.SetClipboardText(""));
+    ASSERT_TRUE(services.GetClipboardText(text));
+    EXPECT_EQ(text, "");
+}

@@ -1,3 +1,4 @@
+#include "IPlatform.h"
 #include "TestViews.h"
 
 #include <gtest/gtest.h>
@@ -134,3 +135,56 @@ TEST(FrameZoom, ScalesTheFramesPixelSize)
 }
 
 } // namespace
+
+namespace {
+
+int windowTimerCalls = 0;
+platform::TimerId lastWindowTimer = 0;
+void countWindowTimer(platform::TimerId timer)
+{
+    ++windowTimerCalls;
+    lastWindowTimer = timer;
+}
+
+void killItself(platform::TimerId timer)
+{
+    ++windowTimerCalls;
+    platform::SystemPlatform().KillTimer(timer);
+}
+
+} // namespace
+
+TEST_F(Timers, WindowTimersOfThePlatformTickOnTheCurrentRunLoopUntilKilled)
+{
+    windowTimerCalls = 0;
+    platform::IPlatform& system = platform::SystemPlatform();
+    platform::TimerId timer = system.SetTimer(20, countWindowTimer);
+    ASSERT_NE(timer, 0u);
+    advance(20);
+    advance(20);
+    EXPECT_EQ(windowTimerCalls, 2);
+    EXPECT_EQ(lastWindowTimer, timer);
+
+    EXPECT_TRUE(system.KillTimer(timer));
+    EXPECT_FALSE(system.KillTimer(timer));
+    advance(40);
+    EXPECT_EQ(windowTimerCalls, 2);
+
+    platform::TimerId selfKilling = system.SetTimer(10, killItself);
+    advance(10);
+    advance(10);
+    EXPECT_EQ(windowTimerCalls, 3);
+    EXPECT_FALSE(system.KillTimer(selfKilling));
+}
+
+TEST(WindowTimers, CannotBeMadeWithoutARunLoopOrInterval)
+{
+    RunLoop::setCurrent(nullptr);
+    EXPECT_EQ(platform::SystemPlatform().SetTimer(20, countWindowTimer), 0u);
+    ManualClock clock;
+    StandaloneRunLoop loop(clock);
+    RunLoop::setCurrent(&loop);
+    EXPECT_EQ(platform::SystemPlatform().SetTimer(0, countWindowTimer), 0u);
+    EXPECT_EQ(platform::SystemPlatform().SetTimer(20, nullptr), 0u);
+    RunLoop::setCurrent(nullptr);
+}
