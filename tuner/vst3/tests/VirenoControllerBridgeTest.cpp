@@ -4,6 +4,7 @@
 
 #include "VirenoLoneController.h"
 
+#include "FakeVST3Host.h"
 #include "KRODisplayDataBuffer.h"
 #include "KROPlugInDSP.h"
 #include "KROVST3Controller.h"
@@ -25,36 +26,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // The host's side of edits: every gesture and value as it arrives.
-class RecordingHandler : public FObject, public IComponentHandler
-{
-public:
-    tresult PLUGIN_API beginEdit(ParamID id) SMTG_OVERRIDE
-    {
-        calls.push_back("begin " + std::to_string(id));
-        return kResultOk;
-    }
-    tresult PLUGIN_API performEdit(ParamID id, ParamValue value) SMTG_OVERRIDE
-    {
-        calls.push_back("perform " + std::to_string(id));
-        values.push_back(value);
-        return kResultOk;
-    }
-    tresult PLUGIN_API endEdit(ParamID id) SMTG_OVERRIDE
-    {
-        calls.push_back("end " + std::to_string(id));
-        return kResultOk;
-    }
-    tresult PLUGIN_API restartComponent(int32) SMTG_OVERRIDE { return kResultOk; }
-
-    std::vector<std::string> calls;
-    std::vector<double> values;
-
-    OBJ_METHODS(RecordingHandler, FObject)
-    DEFINE_INTERFACES
-        DEF_INTERFACE(IComponentHandler)
-    END_DEFINE_INTERFACES(FObject)
-    REFCOUNT_METHODS(FObject)
-};
+using RecordingHandler = RecordingComponentHandler;
 
 // Vireno's processor and controller from the factory, connected, with a host handler and one open
 // editor on the controller; the bridge as the editor holds it.

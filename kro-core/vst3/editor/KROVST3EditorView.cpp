@@ -1,0 +1,173 @@
+#include "KROVST3EditorView.h"
+
+#include "KROVST3EditController.h"
+
+#include "CFrame.h"
+#include "CVSTGUITimer.h"
+
+#include <cstring>
+
+namespace Steinberg {
+namespace Vst {
+
+namespace {
+
+// Brings one extent into [minimum, minimum + extra], moving only the far edge.
+void clampExtent(int32& nearEdge, int32& farEdge, int32 minimum)
+{
+    const int64 extent = static_cast<int64>(farEdge) - nearEdge;
+    if (extent < minimum)
+        farEdge = nearEdge + minimum;
+    else if (extent > minimum + CKROVST3EditorView::kMaximumExtraSize)
+        farEdge = nearEdge + minimum + CKROVST3EditorView::kMaximumExtraSize;
+}
+
+} // namespace
+
+ViewRect ToViewRect(const VSTGUI::ERect& rect)
+{
+    return ViewRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+CKROVST3EditorView::CKROVST3EditorView(CKROVST3EditController* controller, int32 flagCount)
+    : EditorView(controller), flagCount(flagCount), idleTimer(new VSTGUI::CVSTGUITimer(this, kDefaultIdleRateMs))
+{
+}
+
+CKROVST3EditorView::~CKROVST3EditorView()
+{
+    idleTimer->stop();
+    idleTimer->forget();
+}
+
+tresult PLUGIN_API CKROVST3EditorView::isPlatformTypeSupported(FIDString type)
+{
+    return type && std::strcmp(type, kPlatformTypeX11EmbedWindowID) == 0 ? kResultTrue : kResultFalse;
+}
+
+tresult PLUGIN_API CKROVST3EditorView::attached(void* parent, FIDString type)
+{
+    if (!parent || isPlatformTypeSupported(type) != kResultTrue)
+        return kInvalidArgument;
+    // A second attach without a removal in between would open a second frame over the first.
+    if (isAttached())
+        return kResultFalse;
+    // The frame's events and the timers need the host's loop; without one the editor cannot run.
+    runLoop = CKROVST3RunLoop::FromPlugFrame(plugFrame);
+    if (!runLoop)
+        return kResultFalse;
+    // Timers and windows made from now on find the host's loop.
+    VSTGUI::RunLoop::setCurrent(runLoop.get());
+
+    const VSTGUI::ERect size = EditorRect();
+    auto* frame = new VSTGUI::CFrame(VSTGUI::CRect(0, 0, size.right - size.left, size.bottom - size.top),
+                                     &FrameEditor());
+    if (!OpenFrame(*frame, parent, *runLoop))
+    {
+        frame->forget();
+        ReleaseRunLoop();
+        return kResultFalse;
+    }
+    if (!OpenEditor(*frame))
+    {
+        frame->close();
+        ReleaseRunLoop();
+        return kResultFalse;
+    }
+    EditorOpened();
+    const VSTGUI::ERect opened = EditorRect();
+    RequestHostSize(opened.right - opened.left, opened.bottom - opened.top);
+    idleTimer->start();
+    // Joins the controller's relay last: the controller then asks the editor for its data, and
+    // the answers find it registered.
+    return EditorView::attached(parent, type);
+}
+
+tresult PLUGIN_API CKROVST3EditorView::removed()
+{
+    if (!isAttached())
+        return kResultFalse;
+    StopAndCloseEditor();
+    return EditorView::removed();
+}
+
+void CKROVST3EditorView::DetachBeforeDestruction()
+{
+    if (isAttached())
+        removed();
+}
+
+void CKROVST3EditorView::StopAndCloseEditor()
+{
+    idleTimer->stop();
+    CloseEditor();
+    ReleaseRunLoop();
+}
+
+void CKROVST3EditorView::ReleaseRunLoop()
+{
+    // Another open view may have made its own loop the current one since.
+    if (VSTGUI::RunLoop::current() == runLoop.get())
+        VSTGUI::RunLoop::setCurrent(nullptr);
+    runLoop.reset();
+}
+
+tresult PLUGIN_API CKROVST3EditorView::onSize(ViewRect* newSize)
+{
+    if (!newSize)
+        return kInvalidArgument;
+    if (VSTGUI::CFrame* frame = EditorFrame())
+        frame->setSize(newSize->getWidth(), newSize->getHeight());
+    rect = *newSize;
+    return kResultTrue;
+}
+
+tresult PLUGIN_API CKROVST3EditorView::checkSizeConstraint(ViewRect* wanted)
+{
+    if (!wanted)
+        return kInvalidArgument;
+    const VSTGUI::ERect editor = EditorRect();
+    clampExtent(wanted->left, wanted->right, editor.right);
+    clampExtent(wanted->top, wanted->bottom, editor.bottom);
+    return kResultTrue;
+}
+
+VSTGUI::CMessageResult CKROVST3EditorView::notify(VSTGUI::CBaseObject* sender, VSTGUI::IdStringPtr message)
+{
+    if (sender != idleTimer || !message || std::strcmp(message, VSTGUI::CVSTGUITimer::kMsgTimer) != 0)
+        return VSTGUI::kMessageUnknown;
+    IdleEditor();
+    return VSTGUI::kMessageNotified;
+}
+
+bool CKROVST3EditorView::SetIdleRate(uint32_t milliseconds)
+{
+    return idleTimer->setFireTime(milliseconds);
+}
+
+uint32_t CKROVST3EditorView::GetIdleRate() const
+{
+    return idleTimer->getFireTime();
+}
+
+bool CKROVST3EditorView::IsIdleTimerRunning() const
+{
+    return idleTimer->isRunning();
+}
+
+bool CKROVST3EditorView::OpenFrame(VSTGUI::CFrame& frame, void* parent, VSTGUI::IRunLoop& loop)
+{
+    return frame.open(parent, VSTGUI::PlatformType::kX11EmbedWindowID, &loop);
+}
+
+void CKROVST3EditorView::RequestHostSize(VSTGUI::CCoord width, VSTGUI::CCoord height)
+{
+    rect = ViewRect(0, 0, static_cast<int32>(width), static_cast<int32>(height));
+    // The host answers with onSize, or not at all; either way the editor keeps its new size.
+    ViewRect wanted = rect;
+    if (plugFrame)
+        plugFrame->resizeView(this, &wanted);
+}
+
+} // namespace Vst
+} // namespace Steinberg

@@ -1,0 +1,72 @@
+#include "KROVST3RunLoop.h"
+
+#include "FakeVST3Host.h"
+
+#include <gtest/gtest.h>
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+namespace {
+
+struct CountingHandlers final : VSTGUI::IRunLoop::ITimerHandler, VSTGUI::IRunLoop::IEventHandler
+{
+    void onTimer() override { ++timers; }
+    void onEvent() override { ++events; }
+    int timers = 0;
+    int events = 0;
+};
+
+TEST(VST3RunLoop, TimersAndEventsReachTheToolkitHandlerUntilUnregistered)
+{
+    FakeHostRunLoop host;
+    CountingHandlers handlers;
+    CKROVST3RunLoop loop(&host);
+    ASSERT_TRUE(loop.registerTimer(&handlers, 20));
+    EXPECT_FALSE(loop.registerTimer(nullptr, 20));
+    EXPECT_FALSE(loop.registerTimer(&handlers, 0));
+    ASSERT_TRUE(loop.registerEventHandler(&handlers, 7));
+    ASSERT_EQ(host.timers.size(), 1u);
+    EXPECT_EQ(host.timers.begin()->second, 20u);
+    EXPECT_EQ(host.events.begin()->second, 7);
+
+    host.FireTimers();
+    host.events.begin()->first->onFDIsSet(7);
+    EXPECT_EQ(handlers.timers, 1);
+    EXPECT_EQ(handlers.events, 1);
+
+    // A host that still holds a wrapper after the unregistration reaches nobody through it.
+    Linux::ITimerHandler* heldTimer = host.timers.begin()->first;
+    heldTimer->addRef();
+    ASSERT_TRUE(loop.unregisterTimer(&handlers));
+    EXPECT_FALSE(loop.unregisterTimer(&handlers));
+    EXPECT_TRUE(host.timers.empty());
+    heldTimer->onTimer();
+    heldTimer->release();
+    EXPECT_EQ(handlers.timers, 1);
+}
+
+TEST(VST3RunLoop, ALoopGoneTakesItsHandlersOffTheHost)
+{
+    FakeHostRunLoop host;
+    CountingHandlers handlers;
+    {
+        CKROVST3RunLoop loop(&host);
+        loop.registerTimer(&handlers, 20);
+        loop.registerEventHandler(&handlers, 3);
+    }
+    EXPECT_TRUE(host.timers.empty());
+    EXPECT_TRUE(host.events.empty());
+}
+
+TEST(VST3RunLoop, OnlyAPlugFrameWithALoopGivesOne)
+{
+    FakeHostRunLoop host;
+    FakePlugFrame withLoop(&host);
+    FakePlugFrame withoutLoop(nullptr);
+    EXPECT_NE(CKROVST3RunLoop::FromPlugFrame(&withLoop), nullptr);
+    EXPECT_EQ(CKROVST3RunLoop::FromPlugFrame(&withoutLoop), nullptr);
+    EXPECT_EQ(CKROVST3RunLoop::FromPlugFrame(nullptr), nullptr);
+}
+
+} // namespace
