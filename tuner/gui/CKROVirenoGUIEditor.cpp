@@ -172,8 +172,8 @@ void CKROVirenoGUIEditor::valueChanged(CControl* control)
             CloseAboutBox();
         return;
     default:
-        if (Mevarik::IKROSDKController* controller = GetController())
-            controller->SetParameterNormalized(static_cast<uint32_t>(tag), value);
+        // The framework's own: the clipboard's copy and paste tags, every other tag a parameter.
+        CKROGuiEditor::valueChanged(control);
     }
 }
 

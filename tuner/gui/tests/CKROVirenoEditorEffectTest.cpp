@@ -3,6 +3,7 @@
 #include "CKROVirenoDisplay.h"
 #include "IKROSDKController.h"
 #include "KRODisplayDataBuffer.h"
+#include "KROStateTreeXml.h"
 #include "KROVirenoPlugInDSP.h"
 #include "TunerNormalizedIndex.h"
 
@@ -134,6 +135,31 @@ TEST_F(EditorOnTheEffect, ClosingTheSettingsPageStoresTheChosenSettingsAsTheDefa
     EXPECT_EQ(next.GetParameterNormalized(P + 0), 1.f);
     EXPECT_EQ(NormalizedToDropTuningIndex(next.GetParameterNormalized(P + 2)), 3);
     EXPECT_TRUE(std::filesystem::exists(defaultPreset()));
+}
+
+TEST_F(EditorOnTheEffect, AStateOnTheClipboardIsPastedIntoTheEffect)
+{
+    std::unique_ptr<CKROVirenoPlugInDSP> effect(prepared(new CKROVirenoPlugInDSP(P)));
+    int32_t changed[CKROVirenoPlugInDSP::kMaxParameterChanges] = {};
+    int32_t count = 0;
+    effect->SetParameterNormalized(P + 1, 1.f, changed, count);  // "Stream"
+    boost::property_tree::ptree state;
+    effect->GetStateTree(state);
+    std::string text;
+    ASSERT_TRUE(WriteStateTreeXml(state, KROStateTreeLayout::kIndented, text));
+    effect->SetParameterNormalized(P + 1, 0.f, changed, count);
+
+    Open(std::make_unique<DirectController>(*effect));
+    services.SetClipboard(text);
+    CKickButton paste(CRect(0, 0, 10, 10), editor.get(), CKROGuiEditor::kPasteStateTag);
+    paste.setValue(1.f);
+    paste.valueChanged();
+    EXPECT_EQ(effect->GetParameterNormalized(P + 1), 1.f);
+
+    services.SetClipboard(std::nullopt);
+    state.put("PluginState.PluginInfo.Action", "Clipboard");
+    editor->ReceiveStateTree(state);
+    EXPECT_FALSE(services.Clipboard()) << "the tuner's editor copies nothing";
 }
 
 } // namespace
