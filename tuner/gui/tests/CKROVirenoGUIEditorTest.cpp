@@ -140,6 +140,42 @@ TEST_F(TunerEditor, ReadsThePresetListsAndTheSelectedNumberAndIgnoresOtherTexts)
     }
 }
 
+// The tuner's face has no preset menu; a layout that adds one gets the lists and the choice.
+TEST_F(TunerEditor, APresetMenuListsThePresetsAndSendsTheChosenNumber)
+{
+    OpenWithRecorder();
+    auto* menu = new COptionMenu(CRect(0, 0, 100, 20), editor.get(), CKROVirenoGUIEditor::kPresetMenuTag);
+    controls().AddControl(CKROVirenoGUIEditor::kPresetMenuTag, menu);
+    controls().GetMainView()->addView(menu);
+    editor->ReceiveDSPMessage("CKROSetFactoryPresetsMessage<CKROPRESET>Default<CKROPRESET>Drop D");
+    editor->ReceiveDSPMessage("CKROSetUserPresetsMessage<CKROPRESET>Mine<CKROPRESET>Gig");
+    editor->ReceiveDSPMessage("CKROSetSelectedPresetNumber3");
+    recorder->messages.clear();
+
+    editor->FillPresetMenu();
+    EXPECT_EQ(recorder->messages,
+              (std::vector<std::string>{"CKROGetUserPresetsMessage", "CKROGetSelectedPresetNumber"}));
+    ASSERT_EQ(menu->getNbEntries(), 5);
+    EXPECT_TRUE(menu->getEntry(2)->isSeparator());
+    // User presets are numbered in list order (Mine 2, Gig 3) and listed by name.
+    EXPECT_EQ(menu->getCurrentEntry()->getTitle(), "Gig");
+
+    const struct
+    {
+        int32_t entry;
+        const char* sent;
+    } cases[] = {{1, "CKROSetSelectedPresetNumber1"}, {3, "CKROSetSelectedPresetNumber3"},
+                 {4, "CKROSetSelectedPresetNumber2"}};
+    for (const auto& c : cases)
+    {
+        menu->setCurrent(c.entry);
+        menu->valueChanged();
+        EXPECT_EQ(recorder->messages.back(), c.sent) << c.entry;
+    }
+    EXPECT_EQ(editor->SelectedPresetNumber(), 2);
+    EXPECT_TRUE(recorder->sets.empty()) << "the menu is no parameter";
+}
+
 TEST_F(TunerEditor, TheAboutAreaOpensTheAboutBoxThatAPlainLeftClickCloses)
 {
     OpenWithRecorder();
