@@ -157,11 +157,11 @@ tresult CKROAudioPlugInVST3::HandlePresetCommand(IMessage& message)
         return kResultOk;
     }
 
-    // The name or number follows the command's name; a text too short to hold the name is no command.
-    const size_t nameLength = std::strlen(command);
-    if (text.size() < nameLength)
+    // The name or number follows the command's name wherever the editor's text has it; a text
+    // without the name is no command.
+    std::string value;
+    if (!msg::FindMessageValue(text, command, value))
         return kResultFalse;
-    const std::string value = text.substr(nameLength);
     if (command == msg::kSetPresetAsSaveAs)
     {
         effect->SaveUserPreset(value, false);

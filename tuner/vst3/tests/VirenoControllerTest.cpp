@@ -2,8 +2,7 @@
 // processor's messages relayed to open editors, the two requests it answers synchronously
 // (parameter values and display data), and the host's channel data passed on as "STrInfo".
 
-#include "VirenoMessageTools.h"
-#include "VirenoTestHost.h"
+#include "VirenoLoneController.h"
 
 #include "KRODisplayDataBuffer.h"
 #include "KROVST3ParamIds.h"
@@ -20,27 +19,13 @@ using namespace vireno_test;
 
 namespace {
 
-class VirenoController : public VirenoTest
+class VirenoController : public VirenoLoneController
 {
 protected:
     void SetUp() override
     {
-        controller = owned(new CKROVirenoEditController);
-        ASSERT_EQ(controller->initialize(&host), kResultOk);
-        peer = owned(new RecordingPeer);
+        VirenoLoneController::SetUp();
         editor = owned(new RecordingEditor(controller));
-    }
-    void TearDown() override
-    {
-        if (connected)
-            controller->disconnect(peer);
-        controller->terminate();
-    }
-
-    void Connect()
-    {
-        ASSERT_EQ(controller->connect(peer), kResultOk);
-        connected = true;
     }
 
     std::u16string Text(ParamID id, ParamValue value)
@@ -63,11 +48,7 @@ protected:
         };
     }
 
-    HostApplication host;
-    IPtr<CKROVirenoEditController> controller;
-    IPtr<RecordingPeer> peer;
     IPtr<RecordingEditor> editor;
-    bool connected = false;
 };
 
 TEST_F(VirenoController, DescribesEveryParameterAsTheTableDoes)

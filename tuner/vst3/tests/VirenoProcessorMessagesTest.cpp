@@ -206,7 +206,9 @@ TEST_F(VirenoProcessorMessages, SelectingAPresetSendsEveryValueBack)
 
     // Refused numbers change nothing.
     ASSERT_EQ(SendData("SeV3Pr", "SeV3Pr", Bytes<float>({1})), kResultOk);
-    for (const char* text : {"CKROSetSelectedPresetNumber1", "CKROSetSelectedPresetNumber99999999999"})
+    // The number is the one behind the command, also when the command is not at the text's start.
+    for (const char* text : {"CKROSetSelectedPresetNumber1", "CKROSetSelectedPresetNumber99999999999",
+                             "menu: CKROSetSelectedPresetNumber1"})
     {
         EXPECT_EQ(SendData("PrsHnd", "CKROSetSelectedPresetNumber", text), kResultFalse);
         EXPECT_EQ(Value(0), 1.0f) << text;
