@@ -79,9 +79,7 @@ public:
     // The editor owns the controller it is given and deletes the one it had.
     virtual void SetController(std::unique_ptr<Mevarik::IKROSDKController> newController);
     Mevarik::IKROSDKController* GetController() const { return controller.get(); }
-    IKROParamInfoInterface* GetParameterInfo() const { return parameterInfo.get(); }
     bool IsOpen() const { return isOpen; }
-    float GetMaximumZoomFactor() const { return maximumZoom; }
     const CKROGuiTimer& Timer() const { return *timer; }
 
 protected:

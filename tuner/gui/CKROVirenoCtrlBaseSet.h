@@ -38,7 +38,6 @@ public:
     virtual void OnParameterChanged(int32_t, float) {}
     // True when the control set handled the change itself.
     virtual bool OnControlChanged(VSTGUI::CControl*) { return false; }
-    virtual void Reserved() {}
     // Every control whose tag names a parameter gets the parameter's default as its default.
     virtual void SetControlDefaults();
 

@@ -38,7 +38,6 @@ public:
     bool OnControlChanged(VSTGUI::CControl* control) override;
 
     CKROVirenoDisplay* GetDisplay() const { return display; }
-    int32_t FirstParameterIndex() const { return firstIndex; }
 
 private:
     struct RadioRow;

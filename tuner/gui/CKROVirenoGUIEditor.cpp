@@ -71,7 +71,6 @@ void CKROVirenoGUIEditor::CreateControlSets(int32_t flag)
     // A second call would leave the first control set without an owner, and pointing at the
     // parameter info replaced below.
     DestroyControlSets();
-    presetTableFlag = flag;
     parameterInfo = std::make_unique<CKROVirenoParamInfo>(std::make_unique<CKROVirenoParamTable>(firstParameterIndex, flag));
     controlSet = new CKROVirenoCtrlSet(*sharedContainer, this, GetController(), parameterInfo.get());
     controlSets.emplace(0, controlSet);
@@ -160,7 +159,7 @@ void CKROVirenoGUIEditor::valueChanged(CControl* control)
     switch (tag)
     {
     case kPresetMenuTag:
-        if (auto* menu = dynamic_cast<COptionMenu*>(controlSet ? controlSet->FindControl(kPresetMenuTag) : nullptr))
+        if (COptionMenu* menu = PresetMenu())
             ChoosePreset(*menu);
         return;
     case CKROVirenoCtrlSet::kAboutAreaTag:
@@ -177,6 +176,11 @@ void CKROVirenoGUIEditor::valueChanged(CControl* control)
     }
 }
 
+COptionMenu* CKROVirenoGUIEditor::PresetMenu() const
+{
+    return dynamic_cast<COptionMenu*>(controlSet ? controlSet->FindControl(kPresetMenuTag) : nullptr);
+}
+
 void CKROVirenoGUIEditor::ChoosePreset(COptionMenu& menu)
 {
     const CMenuItem* entry = menu.getCurrentEntry();
@@ -189,7 +193,6 @@ void CKROVirenoGUIEditor::ChoosePreset(COptionMenu& menu)
         number = user == userPresets.end() ? 0 : user->second;
     }
     selectedPresetNumber = number;
-    selectedPresetName = entry->getTitle();
     if (Mevarik::IKROSDKController* controller = GetController())
         controller->SendMessage(KroEditorMessages::kSetSelectedPresetNumber + std::to_string(number));
 }
@@ -203,7 +206,7 @@ void CKROVirenoGUIEditor::OnControllerConnected()
 
 void CKROVirenoGUIEditor::FillPresetMenu()
 {
-    auto* menu = dynamic_cast<COptionMenu*>(controlSet ? controlSet->FindControl(kPresetMenuTag) : nullptr);
+    COptionMenu* menu = PresetMenu();
     if (!menu)
         return;
     if (Mevarik::IKROSDKController* controller = GetController())
@@ -220,24 +223,15 @@ void CKROVirenoGUIEditor::FillPresetMenu()
         for (const auto& user : userPresets)
             menu->addEntry(user.first);
     }
-    if (selectedPresetNumber >= 0 && selectedPresetNumber < static_cast<int32_t>(factoryPresetNames.size()))
-    {
+    const auto factoryCount = static_cast<int32_t>(factoryPresetNames.size());
+    if (selectedPresetNumber >= 0 && selectedPresetNumber < factoryCount)
         menu->setCurrent(selectedPresetNumber);
-        selectedPresetName = factoryPresetNames[static_cast<size_t>(selectedPresetNumber)];
-    }
-    else
-    {
-        for (const auto& user : userPresets)
-        {
-            if (user.second != selectedPresetNumber)
-                continue;
-            selectedPresetName = user.first;
-            for (int32_t i = 0; i < menu->getNbEntries(); ++i)
+    // A user preset's entry is found by its name: separators take places in the menu.
+    for (const auto& user : userPresets)
+        if (user.second == selectedPresetNumber)
+            for (int32_t i = factoryCount; i < menu->getNbEntries(); ++i)
                 if (!menu->getEntry(i)->isSeparator() && menu->getEntry(i)->getTitle() == user.first)
                     menu->setCurrent(i);
-            break;
-        }
-    }
     menu->invalid();
 }
 

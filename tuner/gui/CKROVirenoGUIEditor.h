@@ -50,8 +50,8 @@ public:
     void SetController(std::unique_ptr<Mevarik::IKROSDKController> newController) override;
 
     void UpdateSizeFromBackground() override;
-    // Makes the editor's parameter info (the product table built with the flag) and its control
-    // set; control sets made before are destroyed first.
+    // Makes the editor's parameter info (the product table built with the flag; 0 for the full
+    // table) and its control set; control sets made before are destroyed first.
     virtual void CreateControlSets(int32_t presetTableFlag);
     virtual void DestroyControlSets();
 
@@ -71,16 +71,16 @@ public:
     static int32_t EditorCount();
 
 private:
+    // Null in the tuner's own layout, which has no preset menu.
+    VSTGUI::COptionMenu* PresetMenu() const;
     void ChoosePreset(VSTGUI::COptionMenu& menu);
     void CloseAboutBox();
 
     const int32_t firstParameterIndex;
-    int32_t presetTableFlag = -1;
     CKROVirenoCtrlSet* controlSet = nullptr;  // owned
     std::vector<std::string> factoryPresetNames;
     std::map<std::string, int32_t> userPresets;
     int32_t selectedPresetNumber = 0;
-    std::string selectedPresetName;
     VSTGUI::CSplashScreen* aboutBox = nullptr;  // owned
     CAboutView* aboutView = nullptr;            // the frame's while shown
     VSTGUI::ModalViewSessionID aboutSession = 0;
