@@ -206,3 +206,40 @@ TEST_F(TunerEditor, ClosingWithTheAboutBoxShownEndsIt)
 }
 
 } // namespace
+
+namespace {
+
+class HandMovedClock : public IClock
+{
+public:
+    uint32_t getTicks() const override { return now; }
+    uint32_t now = 0;
+};
+
+// The whole chain a host runs: the system's window timers on the toolkit's run loop tick the
+// editor, which shows what its controller reports.
+TEST(TunerEditorOnARunLoop, TicksOnTheSystemsWindowTimers)
+{
+    HandMovedClock clock;
+    StandaloneRunLoop loop(clock);
+    RunLoop::setCurrent(&loop);
+    {
+        CKROVirenoGUIEditor editor(nullptr, 0);
+        auto controller = std::make_unique<RecordingController>();
+        controller->values = {{0, 1.0}, {8, 1.0}};
+        editor.SetController(std::move(controller));
+        editor.CreateControlSets(0);
+        auto* frame = new CFrame(CRect(0, 0, 452, 266), &editor);
+        frame->open(nullptr, PlatformType::kOffscreen);
+        ASSERT_TRUE(editor.open(frame));
+        CControl* bass = editor.GetControlSet()->FindControl(16);
+        EXPECT_EQ(bass->getValue(), 0.f);
+        clock.now += CKROVirenoGUIEditor::kTimerIntervalMs;
+        loop.runOnce(0);
+        EXPECT_EQ(bass->getValue(), 1.f);
+        editor.close();
+    }
+    RunLoop::setCurrent(nullptr);
+}
+
+} // namespace
