@@ -77,11 +77,9 @@ public:
     bool ResizeEditor(const VSTGUI::CRect& rect);
 
     // The editor owns the controller it is given and deletes the one it had.
-    void SetController(std::unique_ptr<Mevarik::IKROSDKController> newController);
+    virtual void SetController(std::unique_ptr<Mevarik::IKROSDKController> newController);
     Mevarik::IKROSDKController* GetController() const { return controller.get(); }
-    IKROParamInfoInterface* GetParameterInfo() const { return parameterInfo.get(); }
     bool IsOpen() const { return isOpen; }
-    float GetMaximumZoomFactor() const { return maximumZoom; }
     const CKROGuiTimer& Timer() const { return *timer; }
 
 protected:

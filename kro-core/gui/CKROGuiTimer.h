@@ -24,7 +24,6 @@ public:
     // A running timer goes on at the new interval; a stopped one stays stopped.
     void SetInterval(int32_t intervalMs);
 
-    int32_t Interval() const { return interval; }
     bool IsRunning() const { return timerId != 0; }
     platform::TimerId TimerId() const { return timerId; }
     CKROGuiEditor& Editor() const { return editor; }

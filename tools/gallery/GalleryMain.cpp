@@ -1,9 +1,10 @@
-// Writes every editor bitmap, the about view and previews of the editor's pages and of the
-// display's pictures as PNG files:
+// Writes every editor bitmap, the about view, previews of the editor's pages and of the display's
+// pictures, and the whole editor as a host shows it, as PNG files:
 //   vireno-gallery [FOLDER]      (default: ./gallery)
 #include "CAboutView.h"
 #include "CKROVirenoGUIContainer.h"
 #include "EditorPreview.h"
+#include "WholeEditorPreview.h"
 #include "vstgui.h"
 
 #include <filesystem>
@@ -58,11 +59,12 @@ int main(int argc, char** argv)
         ok = EditorPreview::writeFace(bitmaps, 0, samples[i], path) && ok;
     }
     ok = EditorPreview::writeSettings(bitmaps, folder + "/preview-settings.png") && ok;
+    ok = WholeEditorPreview::writeAll(folder) && ok;
     if (!ok)
     {
         std::cerr << "vireno-gallery: some pictures could not be made in " << folder << "\n";
         return 1;
     }
-    std::cout << "vireno-gallery: wrote " << bitmaps.Bitmaps().size() + samples.size() + 4 << " pictures to " << folder << "\n";
+    std::cout << "vireno-gallery: wrote " << bitmaps.Bitmaps().size() + samples.size() + 4 + WholeEditorPreview::kPictureCount << " pictures to " << folder << "\n";
     return 0;
 }

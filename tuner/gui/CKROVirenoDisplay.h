@@ -29,6 +29,7 @@ public:
     // The reading as the editor stores it: the needle deviation negated, so that a sharp note
     // lights the right half of the arc. Drawn at the next redraw.
     void setReading(const TunerResultBlock& values) { reading = values; }
+    const TunerResultBlock& getReading() const { return reading; }
     // kNeedleMode or kStrobeMode; any value but kStrobeMode shows the needle.
     void setDisplayMode(int mode);
     // 1 draws with bitmaps 163 and 164, any other value with 161 and 162.
