@@ -1,8 +1,11 @@
 #include "KROVirenoEditController.h"
 
+#include "KROVirenoGUIEditorVST3.h"
 #include "KROVirenoParamInfo.h"
 #include "KROVirenoParamTable.h"
 #include "TunerParameterIndex.h"
+
+#include <cstring>
 
 namespace Steinberg {
 namespace Vst {
@@ -21,6 +24,20 @@ CKROVirenoEditController::CKROVirenoEditController()
 }
 
 CKROVirenoEditController::~CKROVirenoEditController() = default;
+
+IPlugView* PLUGIN_API CKROVirenoEditController::createView(FIDString name)
+{
+    if (!name || std::strcmp(name, ViewType::kEditor) != 0)
+        return nullptr;
+    try
+    {
+        return new CKROVirenoGUIEditorVST3(this);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
+}
 
 FUnknown* CKROVirenoEditController::createInstance(void* /*context*/)
 {

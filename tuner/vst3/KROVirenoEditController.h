@@ -16,6 +16,9 @@ public:
     CKROVirenoEditController();
     ~CKROVirenoEditController() override;
 
+    // "editor": Vireno's editor, with a reference for the caller; any other view: none.
+    IPlugView* PLUGIN_API createView(FIDString name) SMTG_OVERRIDE;
+
     // The factory's create function: the controller as its IEditController, null when it cannot be made.
     static FUnknown* createInstance(void* context);
 

@@ -116,8 +116,12 @@ tresult PLUGIN_API CKROVST3EditorView::onSize(ViewRect* newSize)
 {
     if (!newSize)
         return kInvalidArgument;
+    // A host that ignores the size limits must not make the frame allocate a buffer of any size it
+    // likes: the frame takes the nearest size the limits allow.
+    ViewRect frameSize = *newSize;
+    checkSizeConstraint(&frameSize);
     if (VSTGUI::CFrame* frame = EditorFrame())
-        frame->setSize(newSize->getWidth(), newSize->getHeight());
+        frame->setSize(frameSize.getWidth(), frameSize.getHeight());
     rect = *newSize;
     return kResultTrue;
 }

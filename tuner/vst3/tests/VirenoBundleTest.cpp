@@ -1,8 +1,13 @@
-// The built Vireno.vst3 as a Linux host meets it: only the three entry points are visible, and
-// the factory it hands out creates a processor that passes audio and a controller.
+// The built Vireno.vst3 as a Linux host meets it: only the three entry points are visible, the
+// factory it hands out creates a processor that passes audio and a controller, and the controller's
+// editor opens in the host's window.
 
+#include "FakeVST3Host.h"
 #include "TemporaryFolder.h"
 #include "Vst3HostChecks.h"
+#include "X11HostWindow.h"
+
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +22,42 @@ TEST(VirenoBundle, ExportsTheEntryPointsLoadsFromTheBuildTreeAndPassesAudio)
     platform::testing::TemporaryFolder folder;
     ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1), 0);
     ExpectBundleLoadsAndPassesAudio(VIRENO_BUNDLE);
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(VirenoBundle, TheControllersEditorOpensInAnX11WindowTicksAndIsRemoved)
+{
+    using namespace Steinberg;
+    if (!X11HostWindow::HaveDisplay())
+        GTEST_SKIP() << "no X server (DISPLAY is unset)";
+    platform::testing::TemporaryFolder folder;
+    ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1), 0);
+    X11HostWindow window;
+    ASSERT_TRUE(window.IsOpen());
+    std::string error;
+    auto module = Vst3Module::load(VIRENO_BUNDLE, error);
+    ASSERT_NE(module, nullptr) << error;
+    auto instance = Vst3PluginInstance::createAudioEffect(module->factory(), error);
+    ASSERT_NE(instance, nullptr) << error;
+
+    FakeHostRunLoop hostLoop;
+    FakePlugFrame plugFrame(&hostLoop);
+    IPlugView* view = instance->controller()->createView(Vst::ViewType::kEditor);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(FUnknownPtr<IPlugViewContentScaleSupport>(view));
+    view->setFrame(&plugFrame);
+    EXPECT_EQ(view->attached(window.Parent(), kPlatformTypeX11EmbedWindowID), kResultOk);
+    EXPECT_EQ(window.ChildCount(), 1);
+    ASSERT_EQ(hostLoop.timers.size(), 1u);
+    EXPECT_EQ(hostLoop.timers.begin()->second, 20u);
+    hostLoop.ServeEvents(100);
+    hostLoop.FireTimers();
+    EXPECT_EQ(view->removed(), kResultOk);
+    EXPECT_EQ(window.ChildCount(), 0);
+    EXPECT_TRUE(hostLoop.timers.empty());
+    EXPECT_TRUE(hostLoop.events.empty());
+    view->release();
+    instance.reset();
     unsetenv("XDG_CONFIG_HOME");
 }
 

@@ -239,7 +239,7 @@ TEST_F(EditorViewVST3, TheHostMaySizeTheViewUpTo50PixelsLargerThanTheEditorNever
     EXPECT_EQ(view->onFocus(true), kResultFalse);
 }
 
-TEST_F(EditorViewVST3, TheFrameTakesTheSizeTheHostGives)
+TEST_F(EditorViewVST3, TheFrameTakesTheSizeTheHostGivesWithinTheLimits)
 {
     ASSERT_EQ(attach(), kResultOk);
     ViewRect larger(0, 0, 130, 60);
@@ -249,6 +249,11 @@ TEST_F(EditorViewVST3, TheFrameTakesTheSizeTheHostGives)
     ViewRect kept;
     view->getSize(&kept);
     EXPECT_EQ(kept.right, 130);
+
+    ViewRect huge(0, 0, 100000, 100000);
+    EXPECT_EQ(view->onSize(&huge), kResultTrue);
+    EXPECT_EQ(view->getFrame()->getWidth(), 150);
+    EXPECT_EQ(view->getFrame()->getHeight(), 100);
 }
 
 TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
