@@ -68,9 +68,16 @@ protected:
         opening = false;
         // The view's timer drives the tick in this build.
         this->timer->Stop();
+        // A new frame starts unzoomed; the editor's size still has the zoom it was closed with.
+        if (opened && zoomWhenClosed > 0.f)
+            this->SetZoomFactor(zoomWhenClosed);
         return opened;
     }
-    void CloseEditor() override { this->close(); }
+    void CloseEditor() override
+    {
+        zoomWhenClosed = this->GetZoomFactor();
+        this->close();
+    }
     void IdleEditor() override { this->idle(); }
     VSTGUI::ERect EditorRect() override
     {
@@ -88,6 +95,7 @@ protected:
 
 private:
     bool opening = false;
+    float zoomWhenClosed = 0.f;
 };
 
 } // namespace Vst

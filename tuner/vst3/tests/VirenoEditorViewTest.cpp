@@ -145,6 +145,12 @@ TEST_F(VirenoEditorView, AttachedToAnX11WindowItEmbedsTicksAndLeavesWhenRemoved)
     view = controller->createView(ViewType::kEditor);
     ASSERT_NE(view, nullptr);
     view->setFrame(&plugFrame);
+    // A window the server does not know opens nothing and leaves nothing behind.
+    void* noSuchWindow = reinterpret_cast<void*>(uintptr_t{0x7ffffff});
+    EXPECT_EQ(view->attached(noSuchWindow, kPlatformTypeX11EmbedWindowID), kResultFalse);
+    EXPECT_TRUE(hostLoop.timers.empty());
+    EXPECT_TRUE(hostLoop.events.empty());
+
     ASSERT_EQ(view->attached(window.Parent(), kPlatformTypeX11EmbedWindowID), kResultOk);
     EXPECT_EQ(window.ChildCount(), 1);
     EXPECT_FALSE(hostLoop.events.empty());

@@ -279,6 +279,14 @@ TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
     view->SetMaximumZoomFactor(1.25f);
     EXPECT_EQ(view->GetZoomFactor(), 1.25f);
     EXPECT_EQ(plugFrame.resizes.back().getWidth(), 125);
+
+    // Attached again, the new frame has the zoom the editor was closed with.
+    ASSERT_EQ(view->removed(), kResultOk);
+    ASSERT_EQ(attach(), kResultOk);
+    EXPECT_EQ(view->GetZoomFactor(), 1.25f);
+    EXPECT_EQ(view->getFrame()->getWidth(), 125);
+    EXPECT_EQ(plugFrame.resizes.back().getWidth(), 125);
+    EXPECT_EQ(plugFrame.resizes.back().getHeight(), 62);
 }
 
 TEST_F(EditorViewVST3, OnlyIndicesBelowTheFlagCountAreMarked)
