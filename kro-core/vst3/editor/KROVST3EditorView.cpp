@@ -154,11 +154,6 @@ uint32_t CKROVST3EditorView::GetIdleRate() const
     return idleTimer->getFireTime();
 }
 
-bool CKROVST3EditorView::IsIdleTimerRunning() const
-{
-    return idleTimer->isRunning();
-}
-
 bool CKROVST3EditorView::OpenFrame(VSTGUI::CFrame& frame, void* parent, VSTGUI::IRunLoop& loop)
 {
     return frame.open(parent, VSTGUI::PlatformType::kX11EmbedWindowID, &loop);

@@ -54,8 +54,6 @@ public:
     // A running timer goes on at the new rate; 0 is refused.
     bool SetIdleRate(uint32_t milliseconds);
     uint32_t GetIdleRate() const;
-    bool IsIdleTimerRunning() const;
-    int32 GetFlagCount() const { return flagCount; }
 
 protected:
     // The editor half. OpenEditor gets an open frame made for the editor and takes it over when it
