@@ -16,8 +16,9 @@ constexpr double kClassReferenceHz[kTunerReferenceClassCount] = {436.5, 440.0, 4
 // Every section of a row is the same second-order band-pass with unity gain at its peak. The
 // bandwidths are shares of the centre frequency. The nearest foreign partial a string filter must
 // reject is the lower neighbour's third harmonic, two semitones (12%) above the target:
-//  table B (strings 3-6, three sections, string 3 passed twice): 5% a section, 37 dB down there;
-//  table A (strings 1 and 2, passed twice, six sections in all): 7% a section, 66 dB down there;
+//  table B (strings 3-6, three sections): 5% a section, about 41 dB down there after one pass and
+//    82 dB after the two that string 3 takes;
+//  table A (strings 1 and 2, passed twice, six sections in all): 7% a section, about 65 dB down there;
 //  the bass's low B row for drop tunings, where string 2 may sit a semitone above: 3%.
 constexpr double kBandwidthA = 0.07;
 constexpr double kBandwidthB = 0.05;
