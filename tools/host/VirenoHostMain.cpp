@@ -90,6 +90,20 @@ bool WriteFile(const std::string& path, const char* data, size_t size, std::stri
     return true;
 }
 
+// Whether a file can be written at path, checked before the run so that a long run is not lost.
+bool CanWriteAt(const std::string& option, const std::string& path, std::string& error)
+{
+    std::error_code ignored;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (std::filesystem::is_directory(path, ignored))
+        error = option + ": " + path + " is a directory";
+    else if (!folder.empty() && !std::filesystem::is_directory(folder, ignored))
+        error = option + ": the folder " + folder.string() + " does not exist";
+    else
+        return true;
+    return false;
+}
+
 ParamID ProductParameter(TunerParameterIndex::Offset offset)
 {
     return static_cast<ParamID>(TunerParameterIndex::kFirstIndexVST3 + offset);
@@ -129,6 +143,9 @@ int main(int argc, char** argv)
         if (!SplitParameterSetting(setting, name, value, error)) return Fail(error, 2);
         parameters.emplace_back(name, value);
     }
+
+    for (const auto& [option, path] : {std::pair{"--out", options.output}, std::pair{"--state", options.saveState}})
+        if (!path.empty() && !CanWriteAt(option, path, error)) return Fail(error);
 
     WavAudio audio;
     if (options.input.empty()) {

@@ -121,6 +121,8 @@ TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
         {host, "--load-state .", 1, "--load-state: . is not a regular file"},
         {host, "--load-state empty.state", 1, "--load-state: empty.state is empty"},
         {host, "--load-state missing.state", 1, "--load-state: missing.state: no such file"},
+        {host, "--state .", 1, "--state: . is a directory"},
+        {host, "--out missing/out.wav", 1, "--out: the folder missing does not exist"},
     };
     for (const Case& c : cases) {
         const std::string name = c.tool.substr(c.tool.rfind('/') + 1) + " " + c.arguments;
