@@ -37,6 +37,13 @@ public:
         ++results_;
     }
 
+    // Samples, counted.
+    void AddSamples(const float* samples, int count)
+    {
+        Bytes(samples, sizeof(float) * static_cast<size_t>(count));
+        results_ += count;
+    }
+
     uint64_t Hash() const { return hash_; }
     int Results() const { return results_; }
 
@@ -45,7 +52,7 @@ private:
     int results_ = 0;
 };
 
-// A recorded run: its name, digest and the number of result blocks it published.
+// A recorded run: its name, digest and the number of result blocks or samples it gave.
 struct Recorded {
     const char* name;
     uint64_t hash;

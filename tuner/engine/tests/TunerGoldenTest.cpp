@@ -11,6 +11,7 @@
 
 #include "GoldenDigest.h"
 #include "KernelTestSupport.h"
+#include "TunerResampler.h"
 
 using namespace kerneltest;
 
@@ -164,7 +165,44 @@ const golden::Recorded kRecorded[] = {
     {"hum and overdrive", 0x5b47c4a75c087275ull, 93},
 };
 
+// Every output sample of the resampler, at host rates from below to far above 24 kHz, fed noise
+// and a loud tone in blocks of odd sizes.
+golden::Digest Resample(int rate)
+{
+    std::vector<float> signal = signals::Sine(997.0, 1.5, 0.5, rate);
+    signals::MixInto(signal, Noise(0.5, 0.5 * rate / kRate, static_cast<uint32_t>(rate)));
+    std::unique_ptr<TunerResampler> resampler = TunerResampler::Create(rate);
+    std::vector<float> out(static_cast<size_t>(resampler->MaxOutputCount(1000)));
+    golden::Digest digest;
+    const int blocks[] = {1, 0, 1000, 3, 517};
+    for (size_t position = 0, b = 0; position < signal.size(); ++b) {
+        const int n = std::min(blocks[b % std::size(blocks)], static_cast<int>(signal.size() - position));
+        const int produced = resampler->Run(signal.data() + position, n, out.data());
+        digest.AddSamples(out.data(), produced);
+        position += static_cast<size_t>(n);
+    }
+    return digest;
+}
+
+const int kResamplerRates[] = {8000, 22050, 44100, 48000, 88200, 96000, 192000};
+const golden::Recorded kResamplerRecorded[] = {
+    {"8000", 0xe77cf3fbb90a8f6eull, 12003},
+    {"22050", 0xb0d21fd4871f0179ull, 12002},
+    {"44100", 0x4bb54f503bdf008dull, 12001},
+    {"48000", 0x3da91b81d310cd7dull, 12001},
+    {"88200", 0x758fb30b585008b6ull, 12001},
+    {"96000", 0x5ad4be36087c14cdull, 12001},
+    {"192000", 0xc8be1b572b0fdee1ull, 12001},
+};
+
 } // namespace
+
+TEST(TunerGolden, EveryResampledSampleIsTheRecordedOne)
+{
+    for (size_t i = 0; i < std::size(kResamplerRates); ++i)
+        golden::ExpectRecorded(kResamplerRecorded, i, std::to_string(kResamplerRates[i]).c_str(),
+                               Resample(kResamplerRates[i]));
+}
 
 TEST(TunerGolden, EveryReadingIsTheRecordedOne)
 {
