@@ -13,6 +13,7 @@
 #include <string>
 
 #include "TunerResultBlock.h"
+#include "TunerVectorLoops.h"
 
 namespace golden {
 
@@ -75,6 +76,21 @@ void ExpectRecorded(const Recorded (&table)[N], size_t i, const char* name, cons
     const bool same = i < N && std::strcmp(table[i].name, name) == 0 && digest.Hash() == table[i].hash &&
                       digest.Results() == table[i].results;
     EXPECT_TRUE(same) << "now " << RowOf(name, digest);
+}
+
+// Runs check once with each build of the kernel's vectorised loops that this processor has, then
+// returns to the widest.
+template <typename Check>
+void ForEachInstructionSet(Check check)
+{
+    for (TunerInstructionSet set : {TunerInstructionSet::kBaseline, TunerInstructionSet::kAvx2}) {
+        SCOPED_TRACE(set == TunerInstructionSet::kAvx2 ? "AVX2 loops" : "baseline loops");
+        if (TunerUseInstructionSet(set))
+            check();
+        else
+            std::printf("This processor lacks the instruction set of one build: it is not checked.\n");
+    }
+    TunerUseInstructionSet(TunerInstructionSet::kAvx2) || TunerUseInstructionSet(TunerInstructionSet::kBaseline);
 }
 
 } // namespace golden
