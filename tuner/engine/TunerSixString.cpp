@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -67,10 +68,18 @@ void Decimate(TunerSixStringState& d, const int32_t* frame)
     d.decimatorPhase = (d.decimatorPhase + kTunerFrameLength) % kTunerDecimation;
 }
 
-// One section: y = (b0 x + b2 x[n-2] - 2 a1 y[n-1] - a2 y[n-2]) / 2^15.
-int64_t Section(const int16_t* c, TunerFilterSectionState& s, int64_t x)
+// A section's coefficients, widened once per half rather than once per sample. Every row is a
+// band-pass (1 - z^-2) b0 / (...), so b2 = -b0.
+struct SectionCoefficients {
+    int64_t b0, a1Twice, a2;
+};
+
+// One section: y = (b0 x + b2 x[n-2] - 2 a1 y[n-1] - a2 y[n-2]) / 2^15, with b0 x + b2 x[n-2]
+// taken as b0 (x - x[n-2]): the same integer with one multiplication less, which is what the
+// filters' time is spent on.
+inline int64_t Section(const SectionCoefficients& c, TunerFilterSectionState& s, int64_t x)
 {
-    const int64_t y = tuner::DivPow2(c[0] * x + c[1] * s.x2 - 2 * c[2] * s.y1 - c[3] * s.y2, 15);
+    const int64_t y = tuner::DivPow2(c.b0 * (x - s.x2) - c.a1Twice * s.y1 - c.a2 * s.y2, 15);
     s.x2 = s.x1;
     s.x1 = x;
     s.y2 = s.y1;
@@ -78,22 +87,49 @@ int64_t Section(const int16_t* c, TunerFilterSectionState& s, int64_t x)
     return y;
 }
 
-int64_t Row(const int16_t* row, TunerFilterSectionState* states, int64_t x)
+// The row's three sections in cascade, written out.
+struct RowFilter {
+    SectionCoefficients c[kTunerFilterSections];
+    TunerFilterSectionState s[kTunerFilterSections];
+
+    int64_t Run(int64_t x)
+    {
+        static_assert(kTunerFilterSections == 3, "three sections a row");
+        return Section(c[2], s[2], Section(c[1], s[1], Section(c[0], s[0], x)));
+    }
+};
+
+RowFilter LoadRow(const int16_t* row, const TunerFilterSectionState* states)
 {
-    for (int section = 0; section < kTunerFilterSections; ++section) x = Section(row + 4 * section, states[section], x);
-    return x;
+    RowFilter f;
+    for (int section = 0; section < kTunerFilterSections; ++section) {
+        const int16_t* c = row + 4 * section;
+        assert(c[1] == -c[0]);
+        f.c[section] = {c[0], 2 * int64_t(c[2]), c[3]};
+        f.s[section] = states[section];
+    }
+    return f;
 }
 
-void FilterHalf(const int16_t* row, bool twice, TunerStringState& string, const int32_t* in, int32_t* out)
+void StoreRow(const RowFilter& f, TunerFilterSectionState* states)
 {
+    for (int section = 0; section < kTunerFilterSections; ++section) states[section] = f.s[section];
+}
+
+// The filter states stay in registers for the whole half: each sample's recursions then wait
+// only on the arithmetic, and the second pass of a string runs interleaved with its first.
+template <bool Twice>
+void FilterHalf(const int16_t* row, TunerStringState& string, const int32_t* in, int32_t* out)
+{
+    RowFilter first = LoadRow(row, string.firstPass);
+    RowFilter second = LoadRow(row, string.secondPass);
     for (int n = 0; n < kTunerStringFrameLength; ++n) {
-        int64_t y = Row(row, string.firstPass, in[n]);
-        if (twice) {
-            y = tuner::Saturate(y, kQ30Min, kQ30Max);
-            y = Row(row, string.secondPass, y);
-        }
+        int64_t y = first.Run(in[n]);
+        if (Twice) y = second.Run(tuner::Saturate(y, kQ30Min, kQ30Max));
         out[n] = tuner::SaturateToSample24(tuner::DivPow2(y, 7));
     }
+    StoreRow(first, string.firstPass);
+    if (Twice) StoreRow(second, string.secondPass);
 }
 
 // Vertex offset and value of the parabola through (-1, left), (0, centre), (1, right); an offset
@@ -165,7 +201,10 @@ void AnalyseHalf(TunerKernelState& k, const int32_t* half)
         const TunerStringDetector& detector = k.settings.stringDetectors[s];
         int32_t* current = string.buffer[d.halfToggle];
         const int32_t* previous = string.buffer[d.halfToggle ^ 1];
-        FilterHalf(k.settings.stringFilters[s], s < 3, string, half, current);
+        if (s < 3)
+            FilterHalf<true>(k.settings.stringFilters[s], string, half, current);
+        else
+            FilterHalf<false>(k.settings.stringFilters[s], string, half, current);
         TunerDifferenceFunction(previous, current, detector.difference, string.difference, string.differenceValues);
 
         const float pitch = EstimatePitch(detector, string);
