@@ -1,5 +1,7 @@
 #include "TunerDifferenceFunction.h"
 
+#include <algorithm>
+
 #include "TunerMath.h"
 #include "TunerVectorLoops.h"
 
@@ -66,16 +68,18 @@ void TunerDifferenceFunction(const int32_t* previous, const int32_t* newest, con
     state.framePower = static_cast<float>(static_cast<double>(energy) / (2.0 * length) / 70368744177664.0);
     if (energy == 0) state.noSignal = -1;
 
+    // The two frames side by side, so every candidate's sum is one run over its window: the lagged
+    // samples before the newest frame are then read from the previous one without a split.
+    int32_t joined[2 * kTunerMaxDifferenceFrameLength];
+    std::copy(previous, previous + length, joined);
+    std::copy(newest, newest + length, joined + length);
+    const int32_t* current = joined + length;
+
     const Reciprocal reciprocal = EnergyReciprocal(energy);
     const auto squaredDifferences = TunerLoops().squaredDifferences;
     for (int i = 0; i < config.candidateCount; ++i) {
         const int lag = config.lags[i];
-        const int window = config.windows[i];
-        // Positions whose lagged sample lies in the previous frame come first.
-        const int split = lag < window ? lag : window;
-        const int64_t difference = static_cast<int64_t>(
-            squaredDifferences(newest, previous + length - lag, split) +
-            squaredDifferences(newest + split, newest + split - lag, window - split));
+        const int64_t difference = static_cast<int64_t>(squaredDifferences(current, current - lag, config.windows[i]));
         bool overflow = false;
         values[i] = Normalise(difference, reciprocal, config.shifts[i], config.normalisers[i], overflow);
         if (overflow) state.noSignal = -1;
