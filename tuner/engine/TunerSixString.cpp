@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -66,70 +65,6 @@ void Decimate(TunerSixStringState& d, const int32_t* frame)
     for (int i = 0; i < count; ++i)
         d.decimated[i] = static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(sums[i], 26), kQ30Min, kQ30Max));
     d.decimatorPhase = (d.decimatorPhase + kTunerFrameLength) % kTunerDecimation;
-}
-
-// A section's coefficients, widened once per half rather than once per sample. Every row is a
-// band-pass (1 - z^-2) b0 / (...), so b2 = -b0.
-struct SectionCoefficients {
-    int64_t b0, a1Twice, a2;
-};
-
-// One section: y = (b0 x + b2 x[n-2] - 2 a1 y[n-1] - a2 y[n-2]) / 2^15, with b0 x + b2 x[n-2]
-// taken as b0 (x - x[n-2]): the same integer with one multiplication less, which is what the
-// filters' time is spent on.
-inline int64_t Section(const SectionCoefficients& c, TunerFilterSectionState& s, int64_t x)
-{
-    const int64_t y = tuner::DivPow2(c.b0 * (x - s.x2) - c.a1Twice * s.y1 - c.a2 * s.y2, 15);
-    s.x2 = s.x1;
-    s.x1 = x;
-    s.y2 = s.y1;
-    s.y1 = y;
-    return y;
-}
-
-// The row's three sections in cascade, written out.
-struct RowFilter {
-    SectionCoefficients c[kTunerFilterSections];
-    TunerFilterSectionState s[kTunerFilterSections];
-
-    int64_t Run(int64_t x)
-    {
-        static_assert(kTunerFilterSections == 3, "three sections a row");
-        return Section(c[2], s[2], Section(c[1], s[1], Section(c[0], s[0], x)));
-    }
-};
-
-RowFilter LoadRow(const int16_t* row, const TunerFilterSectionState* states)
-{
-    RowFilter f;
-    for (int section = 0; section < kTunerFilterSections; ++section) {
-        const int16_t* c = row + 4 * section;
-        assert(c[1] == -c[0]);
-        f.c[section] = {c[0], 2 * int64_t(c[2]), c[3]};
-        f.s[section] = states[section];
-    }
-    return f;
-}
-
-void StoreRow(const RowFilter& f, TunerFilterSectionState* states)
-{
-    for (int section = 0; section < kTunerFilterSections; ++section) states[section] = f.s[section];
-}
-
-// The filter states stay in registers for the whole half: each sample's recursions then wait
-// only on the arithmetic, and the second pass of a string runs interleaved with its first.
-template <bool Twice>
-void FilterHalf(const int16_t* row, TunerStringState& string, const int32_t* in, int32_t* out)
-{
-    RowFilter first = LoadRow(row, string.firstPass);
-    RowFilter second = LoadRow(row, string.secondPass);
-    for (int n = 0; n < kTunerStringFrameLength; ++n) {
-        int64_t y = first.Run(in[n]);
-        if (Twice) y = second.Run(tuner::Saturate(y, kQ30Min, kQ30Max));
-        out[n] = tuner::SaturateToSample24(tuner::DivPow2(y, 7));
-    }
-    StoreRow(first, string.firstPass);
-    if (Twice) StoreRow(second, string.secondPass);
 }
 
 // Vertex offset and value of the parabola through (-1, left), (0, centre), (1, right); an offset
@@ -196,15 +131,18 @@ void AnalyseHalf(TunerKernelState& k, const int32_t* half)
 {
     TunerSixStringState& d = k.sixString;
     d.halfToggle ^= 1;
+    TunerStringFilterJob filters{{}, d.strings, half, {}};
+    for (int s = 0; s < kTunerStringCount; ++s) {
+        filters.rows[s] = k.settings.stringFilters[s];
+        filters.out[s] = d.strings[s].buffer[d.halfToggle];
+    }
+    TunerLoops().filterStrings(filters);
+
     for (int s = 0; s < kTunerStringCount; ++s) {
         TunerStringState& string = d.strings[s];
         const TunerStringDetector& detector = k.settings.stringDetectors[s];
-        int32_t* current = string.buffer[d.halfToggle];
+        const int32_t* current = string.buffer[d.halfToggle];
         const int32_t* previous = string.buffer[d.halfToggle ^ 1];
-        if (s < 3)
-            FilterHalf<true>(k.settings.stringFilters[s], string, half, current);
-        else
-            FilterHalf<false>(k.settings.stringFilters[s], string, half, current);
         TunerDifferenceFunction(previous, current, detector.difference, string.difference, string.differenceValues);
 
         const float pitch = EstimatePitch(detector, string);

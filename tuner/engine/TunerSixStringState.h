@@ -8,6 +8,7 @@
 constexpr int kTunerDecimatorTaps = 36;
 constexpr int kTunerDecimation = 4;  // 24000 Hz to 6000 Hz
 constexpr int kTunerFilterSections = 3;
+constexpr int kTunerStringsFilteredTwice = 3;  // strings 1 to 3 take their row twice
 
 // One string's active detector, copied from its configuration record when the tables change.
 struct TunerStringDetector {

@@ -1,5 +1,7 @@
 #include "TunerVectorLoops.h"
 
+#include <initializer_list>
+
 #include "TunerSixStringState.h"
 
 namespace {
@@ -52,12 +54,21 @@ __attribute__((target("avx2"))) void DecimatorSumsAvx2(const int32_t* x, const i
     DecimatorSumsBody(x, taps, sums, count);
 }
 
-const TunerVectorLoops kBaseline = {SquaredDifferencesBaseline, DecimatorSumsBaseline};
-const TunerVectorLoops kAvx2 = {SquaredDifferencesAvx2, DecimatorSumsAvx2};
+// The sums gain nothing further from AVX-512 (their widening shuffles stay the limit).
+const TunerVectorLoops kBaseline = {SquaredDifferencesBaseline, DecimatorSumsBaseline, TunerFilterStringsScalar};
+const TunerVectorLoops kAvx2 = {SquaredDifferencesAvx2, DecimatorSumsAvx2, TunerFilterStringsScalar};
+const TunerVectorLoops kAvx512 = {SquaredDifferencesAvx2, DecimatorSumsAvx2, TunerFilterStringsAvx512};
+
+const TunerVectorLoops& LoopsFor(TunerInstructionSet set)
+{
+    return set == TunerInstructionSet::kAvx512 ? kAvx512 : (set == TunerInstructionSet::kAvx2 ? kAvx2 : kBaseline);
+}
 
 const TunerVectorLoops* Widest()
 {
-    return TunerSupports(TunerInstructionSet::kAvx2) ? &kAvx2 : &kBaseline;
+    for (TunerInstructionSet set : {TunerInstructionSet::kAvx512, TunerInstructionSet::kAvx2})
+        if (TunerSupports(set)) return &LoopsFor(set);
+    return &kBaseline;
 }
 
 // Chosen once at load; only tests change it afterwards.
@@ -72,12 +83,25 @@ const TunerVectorLoops& TunerLoops()
 
 bool TunerSupports(TunerInstructionSet set)
 {
-    return set == TunerInstructionSet::kBaseline || __builtin_cpu_supports("avx2");
+    switch (set) {
+    case TunerInstructionSet::kAvx512:
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+               __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx2");
+    case TunerInstructionSet::kAvx2:
+        return __builtin_cpu_supports("avx2");
+    default:
+        return true;
+    }
 }
 
 bool TunerUseInstructionSet(TunerInstructionSet set)
 {
     if (!TunerSupports(set)) return false;
-    gLoops = set == TunerInstructionSet::kAvx2 ? &kAvx2 : &kBaseline;
+    gLoops = &LoopsFor(set);
     return true;
+}
+
+void TunerUseWidestInstructionSet()
+{
+    gLoops = Widest();
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "TunerResultBlock.h"
@@ -83,14 +84,17 @@ void ExpectRecorded(const Recorded (&table)[N], size_t i, const char* name, cons
 template <typename Check>
 void ForEachInstructionSet(Check check)
 {
-    for (TunerInstructionSet set : {TunerInstructionSet::kBaseline, TunerInstructionSet::kAvx2}) {
-        SCOPED_TRACE(set == TunerInstructionSet::kAvx2 ? "AVX2 loops" : "baseline loops");
+    for (TunerInstructionSet set :
+         {TunerInstructionSet::kBaseline, TunerInstructionSet::kAvx2, TunerInstructionSet::kAvx512}) {
+        SCOPED_TRACE(set == TunerInstructionSet::kAvx512 ? "AVX-512 loops"
+                     : set == TunerInstructionSet::kAvx2 ? "AVX2 loops"
+                                                         : "baseline loops");
         if (TunerUseInstructionSet(set))
             check();
         else
             std::printf("This processor lacks the instruction set of one build: it is not checked.\n");
     }
-    TunerUseInstructionSet(TunerInstructionSet::kAvx2) || TunerUseInstructionSet(TunerInstructionSet::kBaseline);
+    TunerUseWidestInstructionSet();
 }
 
 } // namespace golden
