@@ -60,17 +60,22 @@ int TunerResampler::Run(const float* input, int count, float* output)
         const int length = remaining < kChunk ? remaining : kChunk;
         std::copy(input, input + length, window + kTapsPerPhase);
         const float* newest = window + kTapsPerPhase - 1;  // the newest input consumed so far
-        int consumed = 0;
-        do {
-            while (p >= up && consumed < length) {
-                ++consumed;
-                p -= up;
-            }
-            while (p < up) {
-                output[produced++] = Tap(newest + consumed, &phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase)]);
-                p += down;
-            }
-        } while (consumed < length);
+        if (up == 1) {
+            produced += RunWholeRatio(newest, length, p, output + produced);
+        } else {
+            int consumed = 0;
+            do {
+                while (p >= up && consumed < length) {
+                    ++consumed;
+                    p -= up;
+                }
+                while (p < up) {
+                    output[produced++] =
+                        Tap(newest + consumed, &phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase)]);
+                    p += down;
+                }
+            } while (consumed < length);
+        }
         std::copy(window + length, window + length + kTapsPerPhase, window);
         input += length;
         remaining -= length;
@@ -78,6 +83,22 @@ int TunerResampler::Run(const float* input, int count, float* output)
     std::copy(window, window + kTapsPerPhase, history);
     phase = p;
     return produced;
+}
+
+int TunerResampler::RunWholeRatio(const float* newest, int length, int& p, float* output) const
+{
+    // With L = 1 the phase counts the inputs still due before the next output, which always
+    // takes the one phase M inputs after the one before: the outputs are counted up front and
+    // computed in a loop with no test per input.
+    if (p > length) {
+        p -= length;
+        return 0;
+    }
+    const int count = (length - p) / down + 1;
+    const float* h = phaseCoefficients.data();
+    for (int j = 0; j < count; ++j) output[j] = Tap(newest + p + j * down, h);
+    p = down - (length - p - (count - 1) * down);
+    return count;
 }
 
 void TunerResampler::ClearHistory()

@@ -39,6 +39,9 @@ private:
     // Inputs resampled per pass through the stack window.
     static constexpr int kChunk = 512;
 
+    // Resamples one chunk when L = 1; newest is the newest input before it, p the phase.
+    int RunWholeRatio(const float* newest, int length, int& p, float* output) const;
+
     // One output: the newest input times the first coefficient, then each older one in turn,
     // written out so that no loop branch stands between the products.
     static float Tap(const float* newest, const float* h)
