@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "KROVirenoParamTable.h"
 #include "TunerKernel.h"
@@ -34,6 +35,20 @@ float PeakOf(const float* samples, int32_t frames)
     for (float lane : lanes)
         if (lane > peak) peak = lane;
     return peak;
+}
+
+bool Overlap(const float* a, const float* b, int32_t frames)
+{
+    const std::less<const float*> before;
+    return before(a, b + frames) && before(b, a + frames);
+}
+
+// Whether input c is still as the host passed it after outputs 0 .. c-1 were written.
+bool InputUntouched(const float* const* inputs, const float* const* outputs, int32_t c, int32_t frames)
+{
+    for (int32_t written = 0; written < c; ++written)
+        if (outputs[written] != inputs[written] && Overlap(outputs[written], inputs[c], frames)) return false;
+    return true;
 }
 
 // Input and output may be the same buffer.
@@ -156,7 +171,10 @@ void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, flo
             std::memset(outputs[c], 0, static_cast<size_t>(frames) * sizeof(float));
         else
             CopyChannel(inputs[c], outputs[c], frames);
-        outputPeaks[c] = PeakOf(outputs[c], frames);
+        // A copy of an input no earlier channel wrote into has that input's peak; silence has 0.
+        outputPeaks[c] = muted ? 0.0f
+                         : InputUntouched(inputs, outputs, c, frames) ? inputPeaks[c]
+                                                                       : PeakOf(outputs[c], frames);
     }
     RememberPeaks(inputPeaks, outputPeaks);
 }
