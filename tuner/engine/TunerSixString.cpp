@@ -17,7 +17,6 @@ constexpr int64_t kDecimatorHalf[kTunerDecimatorTaps / 2] = {
     2657259,   4910737,   7453692,   8454124,   6085417,   -1049733,  -13024116, -27818451, -41087545,
     -46724089, -38230184, -10642007, 37545432,  103105105, 177977599, 250565739, 308193535, 340094608,
 };
-constexpr int64_t kQ30Min = -1073741824, kQ30Max = 1073741823;
 
 // Half-candidate interpolation kernel of the refined strings, Q31, sum about 2^31.
 constexpr int64_t kHalfStepKernel[8] = {-7757899, 62546604, -275550822, 1294497680,
@@ -63,7 +62,8 @@ void Decimate(TunerSixStringState& d, const int32_t* frame)
     int64_t sums[2 * kTunerStringFrameLength];
     TunerLoops().decimatorSums(x + first, kDecimatorTaps.data(), sums, count);
     for (int i = 0; i < count; ++i)
-        d.decimated[i] = static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(sums[i], 26), kQ30Min, kQ30Max));
+        d.decimated[i] =
+            static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(sums[i], 26), tuner::kQ30Min, tuner::kQ30Max));
     d.decimatorPhase = (d.decimatorPhase + kTunerFrameLength) % kTunerDecimation;
 }
 

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int64_t kQ30Min = -1073741824, kQ30Max = 1073741823;
 constexpr int kTwice = kTunerStringsFilteredTwice;
 static_assert(kTunerFilterSections == 3, "three sections a row, written out");
 
@@ -84,7 +83,7 @@ void FilterString(const int16_t* row, TunerStringState& string, const int32_t* i
     }
     for (int n = 0; n < kTunerStringFrameLength; ++n) {
         int64_t y = Row<int64_t>(c, first, in[n]);
-        if (Twice) y = Row<int64_t>(c, second, tuner::Saturate(y, kQ30Min, kQ30Max));
+        if (Twice) y = Row<int64_t>(c, second, tuner::Saturate(y, tuner::kQ30Min, tuner::kQ30Max));
         out[n] = Output(y);
     }
     for (int k = 0; k < kTunerFilterSections; ++k) {
@@ -157,7 +156,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl"))) void TunerFilterStringsAvx5
     static_assert(kTunerStringCount == 6 && kTwice == 3, "the lane groups below");
     static constexpr int kLow[kLanes] = {0, 1, 2, 3}, kHigh[kLanes] = {4, 5, -1, -1}, kSecond[kLanes] = {0, 1, 2, -1};
     Group low = LoadGroup(job, kLow, false), high = LoadGroup(job, kHigh, false), second = LoadGroup(job, kSecond, true);
-    const Lanes q30Min = Lanes{} + kQ30Min, q30Max = Lanes{} + kQ30Max;
+    const Lanes q30Min = Lanes{} + tuner::kQ30Min, q30Max = Lanes{} + tuner::kQ30Max;
     Lanes lowOut[kTunerStringFrameLength], highOut[kTunerStringFrameLength], secondOut[kTunerStringFrameLength];
     for (int n = 0; n < kTunerStringFrameLength; ++n) {
         const Lanes x = Lanes{} + static_cast<int64_t>(job.in[n]);

@@ -83,6 +83,7 @@ const TunerVectorLoops& TunerLoops()
 
 bool TunerSupports(TunerInstructionSet set)
 {
+    __builtin_cpu_init();  // asked among the static initialisers, perhaps before the runtime has
     switch (set) {
     case TunerInstructionSet::kAvx512:
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&

@@ -17,15 +17,17 @@ struct TunerVectorLoops {
     uint64_t (*squaredDifferences)(const int32_t* a, const int32_t* b, int count);
     // sums[i] = sum over j < kTunerDecimatorTaps of taps[j] * x[kTunerDecimation i + j], for i in [0, count).
     void (*decimatorSums)(const int32_t* x, const int32_t* taps, int64_t* sums, int count);
+    // The six string filters over one half.
     void (*filterStrings)(const TunerStringFilterJob& job);
 };
 
 // The loops in use. Audio thread.
 const TunerVectorLoops& TunerLoops();
 
+// Whether this processor has the set. Any thread.
 bool TunerSupports(TunerInstructionSet set);
 
-// Makes the kernel use the given build when the processor has it; returns whether it does. For
-// tests, never while a frame is analysed.
+// Makes the kernel use the given set when the processor has it, and returns whether it does; or
+// the widest again. For tests, never while a frame is analysed.
 bool TunerUseInstructionSet(TunerInstructionSet set);
 void TunerUseWidestInstructionSet();
