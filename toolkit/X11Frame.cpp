@@ -11,6 +11,9 @@ namespace VSTGUI {
 
 namespace {
 
+// How often the frame serves events that xcb read off the socket while doing something else.
+constexpr uint64_t kEventTickMs = 20;
+
 xcb_visualtype_t* findVisual(xcb_connection_t* connection, xcb_visualid_t id)
 {
     for (auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection)); screens.rem; xcb_screen_next(&screens))
@@ -75,8 +78,8 @@ bool X11Frame::openWindow(IRunLoop* loop)
     int width = getBackBuffer()->getWidth();
     int height = getBackBuffer()->getHeight();
     window = xcb_generate_id(connection);
-    uint32_t eventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
-                         XCB_EVENT_MASK_BUTTON_MOTION;
+    uint32_t eventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_BUTTON_PRESS |
+                         XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_BUTTON_MOTION;
     // Key events are left unselected: they travel on to the host's window.
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, parent, 0, 0, static_cast<uint16_t>(width),
                       static_cast<uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
@@ -91,6 +94,9 @@ bool X11Frame::openWindow(IRunLoop* loop)
     if (!loop->registerEventHandler(this, xcb_get_file_descriptor(connection)))
         return false;
     runLoop = loop;
+    timerRegistered = loop->registerTimer(this, kEventTickMs);
+    if (!timerRegistered)
+        return false;
     xcb_map_window(connection, window);
     xcb_flush(connection);
     return true;
@@ -99,6 +105,8 @@ bool X11Frame::openWindow(IRunLoop* loop)
 X11Frame::~X11Frame()
 {
     *alive = false;
+    if (timerRegistered)
+        runLoop->unregisterTimer(this);
     if (runLoop)
         runLoop->unregisterEventHandler(this);
     if (surface)
@@ -160,6 +168,8 @@ void X11Frame::present(const std::vector<CRect>& areas)
 
 void X11Frame::onEvent()
 {
+    if (servingEvents)
+        return; // a view's handler ran the loop: the events go on being served below
     std::shared_ptr<bool> stillAlive = alive;
     servingEvents = true;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection))
@@ -209,6 +219,10 @@ void X11Frame::handle(const xcb_generic_event_t* event)
             frame.platformOnMouseMoved(CPoint(motion->event_x, motion->event_y), buttonsFrom(motion->state, 0));
             break;
         }
+        case XCB_UNMAP_NOTIFY:
+            // Off screen until the server exposes it again.
+            exposed = false;
+            break;
         default:
             break;
     }

@@ -15,7 +15,10 @@ namespace VSTGUI {
 // A child window in a host's X11 window. It keeps a connection of its own, whose descriptor the run
 // loop watches; an invalidated area is announced to the window itself as an Expose event, so every
 // redraw happens while events are served and covers only what was invalidated or exposed.
-class X11Frame : public PlatformFrame, private IRunLoop::IEventHandler
+// xcb reads events off the socket whenever it talks to the server (a flush, a reply), after which
+// the socket stays quiet while they wait in xcb's own queue: a tick of the frame's own timer serves
+// that queue too, so no event waits for the descriptor to wake. User-interface thread only.
+class X11Frame : public PlatformFrame, private IRunLoop::IEventHandler, private IRunLoop::ITimerHandler
 {
 public:
     // Null when there is no run loop, no X server, or no such parent window.
@@ -36,6 +39,7 @@ private:
     void onInvalidated() override;
     void present(const std::vector<CRect>& areas) override;
     void onEvent() override;
+    void onTimer() override { onEvent(); }
     void handle(const xcb_generic_event_t* event);
 
     xcb_connection_t* connection;
@@ -43,10 +47,12 @@ private:
     uint32_t window = 0;
     cairo_surface_t* surface = nullptr;
     IRunLoop* runLoop = nullptr;
+    bool timerRegistered = false;
     bool servingEvents = false;
     // Cleared by the destructor: a view may close the frame while one of its events is served.
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
-    // Nothing drawn before the first Expose would stay: the window is not on screen yet.
+    // Nothing drawn before the first Expose would stay: the window is not on screen yet. Cleared
+    // again while the window is unmapped.
     bool exposed = false;
 };
 
