@@ -6,6 +6,7 @@
 #include "KROPlugInDSP.h"
 #include "KRONumberText.h"
 #include "KROStateTreeXml.h"
+#include "KROVST3HostText.h"
 #include "KroEditorMessages.h"
 #include "KroPresetList.h"
 #include "TrackInfoRecord.h"
@@ -75,7 +76,18 @@ tresult CKROAudioPlugInVST3::HandleMessage(IMessage& message)
         return HandleEditorTree(message);
     if (IsMessage(message, kMsgTrackInfo))
         return HandleTrackInfo(message);
-    return AudioEffect::notify(&message);
+    return NotifyUnhandled(message);
+}
+
+tresult CKROAudioPlugInVST3::NotifyUnhandled(IMessage& message)
+{
+    // The SDK's own handler copies a long text into a short buffer without its end: ours reads a
+    // bounded text, and a text message without attributes is refused.
+    IAttributeList* attributes = message.getAttributes();
+    std::string text;
+    if (!IsMessage(message, kMsgText) || attributes == nullptr || !GetHostString(*attributes, kAttrText, text))
+        return kResultFalse;
+    return receiveText(text.c_str());
 }
 
 tresult CKROAudioPlugInVST3::HandleValueRequest(IMessage& message)
@@ -83,7 +95,7 @@ tresult CKROAudioPlugInVST3::HandleValueRequest(IMessage& message)
     const void* data = nullptr;
     uint32_t size = 0;
     if (!GetData(message, kAttrGetValue, data, size))
-        return AudioEffect::notify(&message);
+        return NotifyUnhandled(message);
     if (size == sizeof(int32_t) && effect != nullptr)
     {
         int32_t index = 0;
@@ -102,7 +114,7 @@ tresult CKROAudioPlugInVST3::HandleParameterValue(IMessage& message)
     if (GetInt32(message, kAttrParameterIndex, index) && attributes->getFloat(kAttrParameterValue, value) == kResultOk &&
         std::isfinite(value))
         SetParameterFromController(index, static_cast<float>(value));
-    return AudioEffect::notify(&message);
+    return NotifyUnhandled(message);
 }
 
 tresult CKROAudioPlugInVST3::HandlePresetValues(IMessage& message)
@@ -135,7 +147,7 @@ tresult CKROAudioPlugInVST3::HandlePresetCommand(IMessage& message)
             break;
         }
     if (command == nullptr)
-        return AudioEffect::notify(&message);
+        return NotifyUnhandled(message);
     if (effect == nullptr)
         return kResultOk;
 
