@@ -7,6 +7,7 @@
 #include <boost/property_tree/xml_parser.hpp>
 
 #include "FileReplace.h"
+#include "KROXmlLimits.h"
 
 namespace pt = boost::property_tree;
 
@@ -50,6 +51,24 @@ bool WritePtreeXmlFile(const pt::ptree& tree, const boost::filesystem::path& pat
     }
 }
 
+bool ParseXmlText(const std::string& text, pt::ptree& tree, int flags)
+{
+    try
+    {
+        if (!IsXmlWithinLimits(text))
+            return false;
+        std::istringstream stream(text);
+        pt::ptree parsed;
+        pt::read_xml(stream, parsed, flags);
+        tree.swap(parsed);
+        return true;
+    }
+    catch (const std::exception&)
+    {
+        return false;
+    }
+}
+
 bool ReadPtreeXmlFile(pt::ptree& tree, const boost::filesystem::path& path)
 {
     try
@@ -57,12 +76,13 @@ bool ReadPtreeXmlFile(pt::ptree& tree, const boost::filesystem::path& path)
         std::ifstream file(path.string(), std::ios::binary);
         if (!file.is_open())
             return false;
-        pt::ptree parsed;
-        pt::read_xml(file, parsed, 0);
+        // One byte past the limit is enough to know the file is too large.
+        std::string text(kMaxXmlBytes + 1, '\0');
+        file.read(&text[0], static_cast<std::streamsize>(text.size()));
         if (file.bad())
             return false;
-        tree.swap(parsed);
-        return true;
+        text.resize(static_cast<size_t>(file.gcount()));
+        return ParseXmlText(text, tree, 0);
     }
     catch (const std::exception&)
     {

@@ -3,6 +3,7 @@
 #include "AudioEffect.h"
 #include "KROVST3ChangedIndexQueue.h"
 #include "KROVST3PeerMessages.h"
+#include "KROVST3StateReader.h"
 
 #include <boost/property_tree/ptree_fwd.hpp>
 
@@ -150,7 +151,10 @@ private:
     // Queues the indices the effect reported in a change list (at most the list's capacity) for
     // the host and empties the list.
     void QueueReportedIndices(const std::vector<int32_t>& list, int32_t& count);
-    tresult ReadLegacyState(const std::string& bytes);
+    // What a state must fit, from the effect.
+    KROVST3StateShape StateShape() const;
+    // A state the reader accepted, applied whole.
+    void ApplyState(const KROVST3State& content);
 
     // The message handlers; each returns what notify returns.
     tresult HandleMessage(IMessage& message);

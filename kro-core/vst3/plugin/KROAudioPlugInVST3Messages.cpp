@@ -174,6 +174,10 @@ tresult CKROAudioPlugInVST3::HandlePresetCommand(IMessage& message)
     std::string value;
     if (!msg::FindMessageValue(text, command, value))
         return kResultFalse;
+    // A preset name longer than a state may carry would become the current preset's name, and the
+    // state written next would be refused on loading.
+    if (value.size() > kMaxStatePresetNameBytes)
+        return kResultFalse;
     if (command == msg::kSetPresetAsSaveAs)
     {
         effect->SaveUserPreset(value, false);

@@ -104,8 +104,6 @@ protected:
 private:
     bool HasProgram(ProgramListID listId, int32 programIndex) const;
     tresult SendChannelContext(IAttributeList& info);
-    tresult MirrorStateTree(const boost::property_tree::ptree& tree);
-    tresult MirrorLegacyState(const std::string& bytes);
     // The processor's value of a parameter the controller has no record of, when it answers.
     bool RequestProcessorValue(ParamID tag, float& value);
 

@@ -9,6 +9,7 @@
 #include "KROVST3EntryGuard.h"
 #include "KROVST3HostText.h"
 #include "KroEditorMessages.h"
+#include "PtreeXmlFile.h"
 #include "TrackInfoRecord.h"
 
 #include "pluginterfaces/vst/ivstmessage.h"
@@ -18,7 +19,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <sstream>
 
 namespace Steinberg {
 namespace Vst {
@@ -156,15 +156,8 @@ tresult CKROVST3EditController::HandleEditorTree(IMessage& message)
     if (!GetText(message, kMsgEditorTree, text))
         return kResultFalse;
     boost::property_tree::ptree tree;
-    try
-    {
-        std::istringstream in(text);
-        boost::property_tree::read_xml(in, tree, boost::property_tree::xml_parser::trim_whitespace);
-    }
-    catch (const boost::property_tree::ptree_error&)
-    {
+    if (!ParseXmlText(text, tree, boost::property_tree::xml_parser::trim_whitespace))
         return kResultFalse;
-    }
     for (const AttachedEditor& attached : attachedEditors)
         attached.editor->ReceiveStateTree(tree);
     return kResultOk;
