@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds one flavour of the tree: build.sh release | asan
+# Configures and builds one flavour of the tree: build.sh release | asan | tsan
+# The ThreadSanitizer flavour builds only the VST3 test binary that races the audio thread against
+# the user-interface thread, which is all it runs.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 flavour="${1:-release}"
 dir="$top/build/$flavour"
+targets=()
 
 case "$flavour" in
-  release) opts=(-DCMAKE_BUILD_TYPE=Release -DVIRENO_SANITIZE=OFF) ;;
-  asan)    opts=(-DCMAKE_BUILD_TYPE=Debug -DVIRENO_SANITIZE=ON) ;;
-  *) echo "build.sh: unknown flavour '$flavour' (release or asan)" >&2; exit 2 ;;
+  release) opts=(-DCMAKE_BUILD_TYPE=Release -DVIRENO_SANITIZE=OFF -DVIRENO_TSAN=OFF) ;;
+  asan)    opts=(-DCMAKE_BUILD_TYPE=Debug -DVIRENO_SANITIZE=ON -DVIRENO_TSAN=OFF) ;;
+  tsan)    opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIRENO_SANITIZE=OFF -DVIRENO_TSAN=ON)
+           targets=(--target vireno_vst3_hostile_test) ;;
+  *) echo "build.sh: unknown flavour '$flavour' (release, asan or tsan)" >&2; exit 2 ;;
 esac
 
 cmake -S "$top" -B "$dir" -G Ninja "${opts[@]}" >/dev/null
-cmake --build "$dir" --parallel "$(nproc)"
+cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"

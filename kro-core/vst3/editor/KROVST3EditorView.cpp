@@ -111,7 +111,10 @@ void CKROVST3EditorView::UndoAttach(const AttachStage& stage)
         EditorView::removed();
         return;
     }
-    if (stage.frameOpen)
+    // An editor that took the frame before it failed closes it itself and lets go of it.
+    if (stage.frameOpen && EditorFrame() == stage.frame)
+        CloseEditor();
+    else if (stage.frameOpen)
         stage.frame->close();
     else if (stage.frame != nullptr)
         stage.frame->forget();

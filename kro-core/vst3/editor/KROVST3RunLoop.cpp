@@ -111,6 +111,8 @@ bool CKROVST3RunLoop::registerEventHandler(IEventHandler* handler, int fileDescr
 {
     if (!handler)
         return false;
+    // Room first: once the host holds the wrapper, keeping it must not fail.
+    eventHandlers.reserve(eventHandlers.size() + 1);
     auto* wrapper = new HostEventHandler(handler);
     if (hostLoop->registerEventHandler(wrapper, fileDescriptor) != kResultOk)
     {
@@ -130,6 +132,7 @@ bool CKROVST3RunLoop::registerTimer(ITimerHandler* handler, uint64_t intervalMs)
 {
     if (!handler || intervalMs == 0)
         return false;
+    timerHandlers.reserve(timerHandlers.size() + 1);
     auto* wrapper = new HostTimerHandler(handler);
     if (hostLoop->registerTimer(wrapper, intervalMs) != kResultOk)
     {

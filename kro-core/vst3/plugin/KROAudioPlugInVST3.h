@@ -153,8 +153,9 @@ private:
     void QueueReportedIndices(const std::vector<int32_t>& list, int32_t& count);
     // What a state must fit, from the effect.
     KROVST3StateShape StateShape() const;
-    // A state the reader accepted, applied whole.
+    // A state the reader accepted, applied whole, or the state before back when applying throws.
     void ApplyState(const KROVST3State& content);
+    void ApplyCheckedState(const KROVST3State& content);
 
     // The message handlers; each returns what notify returns.
     tresult HandleMessage(IMessage& message);

@@ -56,6 +56,28 @@ KROVST3StateShape CKROAudioPlugInVST3::StateShape() const
 
 void CKROAudioPlugInVST3::ApplyState(const KROVST3State& content)
 {
+    // Applying allocates (a copy of the tree, messages to the editor). When memory runs out half
+    // way, the state from before goes back, so that a refused state has changed nothing.
+    boost::property_tree::ptree before;
+    effect->GetStateTree(before);
+    const uint8_t bypassBefore = masterBypass.load(std::memory_order_relaxed);
+    try
+    {
+        ApplyCheckedState(content);
+    }
+    catch (...)
+    {
+        GuardEntry(false, [&] {
+            effect->SetStateTree(before);
+            return true;
+        });
+        masterBypass.store(bypassBefore, std::memory_order_relaxed);
+        throw;
+    }
+}
+
+void CKROAudioPlugInVST3::ApplyCheckedState(const KROVST3State& content)
+{
     if (content.fromXml)
         effect->SetStateTree(content.tree);
     else

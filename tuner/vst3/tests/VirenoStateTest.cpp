@@ -35,35 +35,6 @@ protected:
         ASSERT_NE(instance, nullptr);
     }
 
-    // Sets the parameters and the bypass as a host's automation does.
-    void Automate(Vst3PluginInstance& target, const std::vector<double>& values, double bypass)
-    {
-        ProcessSetup setup{kRealtime, kSample32, 64, 48000.0};
-        ASSERT_EQ(target.processor()->setupProcessing(setup), kResultOk);
-        Vst3ProcessBlock block(2, 64);
-        for (size_t i = 0; i < values.size(); ++i)
-            QueueChange(block, static_cast<ParamID>(i), values[i]);
-        QueueChange(block, VST3MasterBypassParamID, bypass);
-        ProcessData& data = block.prepare(0);
-        ASSERT_EQ(target.processor()->process(data), kResultOk);
-    }
-
-    std::vector<float> ProcessorValues(Vst3PluginInstance& target)
-    {
-        std::vector<float> values;
-        for (int32_t i = 0; i < 5; ++i)
-            values.push_back(Processor(target).GetEffect()->GetParameterNormalized(i));
-        return values;
-    }
-
-    std::vector<float> ControllerValues(Vst3PluginInstance& target)
-    {
-        std::vector<float> values;
-        for (ParamID i = 0; i < 5; ++i)
-            values.push_back(static_cast<float>(target.controller()->getParamNormalized(i)));
-        return values;
-    }
-
     std::unique_ptr<Vst3PluginInstance> instance;
 };
 
