@@ -14,16 +14,12 @@ function(vireno_library name)
   vireno_warnings(${name})
 endfunction()
 
-# vireno_test(name SOURCES ... [LIBS ...] [RESOURCE_LOCK name]): a GoogleTest binary registered with
-# CTest; tests holding the same lock never run at once.
+# vireno_test(name SOURCES ... [LIBS ...] [PROPERTIES name value ...]): a GoogleTest binary registered
+# with CTest, its tests given the CTest properties named (a RESOURCE_LOCK, an ENVIRONMENT).
 function(vireno_test name)
-  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   vireno_warnings(${name})
-  set(properties TIMEOUT 300)
-  if(ARG_RESOURCE_LOCK)
-    list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
-  endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${ARG_PROPERTIES})
 endfunction()

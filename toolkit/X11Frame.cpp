@@ -98,7 +98,7 @@ bool X11Frame::openWindow(IRunLoop* loop)
     if (!timerRegistered)
         return false;
     xcb_map_window(connection, window);
-    xcb_flush(connection);
+    flush();
     return true;
 }
 
@@ -118,6 +118,8 @@ X11Frame::~X11Frame()
         cairo_device_finish(device);
         cairo_device_destroy(device);
     }
+    for (xcb_generic_event_t* event : taken)
+        free(event);
     if (window)
         xcb_destroy_window(connection, window);
     xcb_flush(connection);
@@ -136,7 +138,7 @@ bool X11Frame::setSize(int width, int height)
     uint32_t values[] = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
     xcb_configure_window(connection, window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
     cairo_xcb_surface_set_size(surface, width, height);
-    xcb_flush(connection);
+    flush();
     return true;
 }
 
@@ -148,7 +150,7 @@ void X11Frame::onInvalidated()
     expose.response_type = XCB_EXPOSE;
     expose.window = window;
     xcb_send_event(connection, false, window, XCB_EVENT_MASK_EXPOSURE, reinterpret_cast<const char*>(&expose));
-    xcb_flush(connection);
+    flush();
 }
 
 void X11Frame::present(const std::vector<CRect>& areas)
@@ -164,6 +166,28 @@ void X11Frame::present(const std::vector<CRect>& areas)
     // One round trip: when the paint returns the server has drawn it, so another client (a host
     // taking a snapshot) never reads the window half-updated.
     free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    takeQueuedEvents();
+}
+
+void X11Frame::flush()
+{
+    xcb_flush(connection);
+    takeQueuedEvents();
+}
+
+void X11Frame::takeQueuedEvents()
+{
+    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection))
+        taken.push_back(event);
+}
+
+xcb_generic_event_t* X11Frame::nextEvent()
+{
+    if (taken.empty())
+        return xcb_poll_for_event(connection);
+    xcb_generic_event_t* event = taken.front();
+    taken.pop_front();
+    return event;
 }
 
 void X11Frame::onEvent()
@@ -172,7 +196,7 @@ void X11Frame::onEvent()
         return; // a view's handler ran the loop: the events go on being served below
     std::shared_ptr<bool> stillAlive = alive;
     servingEvents = true;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(connection))
+    while (xcb_generic_event_t* event = nextEvent())
     {
         handle(event);
         free(event);

@@ -4,6 +4,7 @@
 #include "PlatformFrame.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 
 #include <xcb/xcb.h>
@@ -16,8 +17,9 @@ namespace VSTGUI {
 // loop watches; an invalidated area is announced to the window itself as an Expose event, so every
 // redraw happens while events are served and covers only what was invalidated or exposed.
 // xcb reads events off the socket whenever it talks to the server (a flush, a reply), after which
-// the socket stays quiet while they wait in xcb's own queue: a tick of the frame's own timer serves
-// that queue too, so no event waits for the descriptor to wake. User-interface thread only.
+// the socket stays quiet while they wait in xcb's own queue. The frame takes them out of that queue
+// after each flush and round trip, and a tick of its own timer serves them with whatever else has
+// arrived, so no event waits for the descriptor to wake. User-interface thread only.
 class X11Frame : public PlatformFrame, private IRunLoop::IEventHandler, private IRunLoop::ITimerHandler
 {
 public:
@@ -40,6 +42,11 @@ private:
     void present(const std::vector<CRect>& areas) override;
     void onEvent() override;
     void onTimer() override { onEvent(); }
+    // xcb_flush, then the events it read are taken over.
+    void flush();
+    void takeQueuedEvents();
+    // The next event: those taken over first, then what the server has sent.
+    xcb_generic_event_t* nextEvent();
     void handle(const xcb_generic_event_t* event);
 
     xcb_connection_t* connection;
@@ -49,6 +56,8 @@ private:
     IRunLoop* runLoop = nullptr;
     bool timerRegistered = false;
     bool servingEvents = false;
+    // Events taken out of xcb's queue, served first; owned (freed with free).
+    std::deque<xcb_generic_event_t*> taken;
     // Cleared by the destructor: a view may close the frame while one of its events is served.
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
     // Nothing drawn before the first Expose would stay: the window is not on screen yet. Cleared

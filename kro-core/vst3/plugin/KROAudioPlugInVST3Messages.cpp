@@ -262,6 +262,17 @@ tresult CKROAudioPlugInVST3::HandleEditorTree(IMessage& message)
     boost::property_tree::ptree tree;
     if (!ReadStateTreeXml(text, tree))
         return kResultFalse;
+    // A pasted tree that the effect would apply is checked as a state is, whichever effect wrote
+    // it: an unreadable entry or a preset name no state may carry refuses it whole.
+    if (tree.get_child_optional("PluginState.Parameters"))
+    {
+        KROVST3StateShape anyEffect = StateShape();
+        anyEffect.effectName.clear();
+        KROVST3State checked;
+        if (!CheckStateTree(tree, anyEffect, checked))
+            return kResultFalse;
+        tree = std::move(checked.tree);
+    }
     const boost::property_tree::ptree answer = effect->SetStateTreeFromEditor(tree);
     std::string answerText;
     if (!answer.empty() && WriteStateTreeXml(answer, KROStateTreeLayout::kIndented, answerText))

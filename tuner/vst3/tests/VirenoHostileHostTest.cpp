@@ -284,26 +284,26 @@ TEST_F(VirenoAllocationFailure, SetupProcessingKeepsTheOldSetUpWhenItFails)
 
 TEST_F(VirenoAllocationFailure, SetStateAppliesWholeOrNotAtAll)
 {
-    // The state to load, and the one each fresh processor holds before.
     auto source = CreateVireno();
     ASSERT_NE(source, nullptr);
     Automate(*source, {1.0, 1.0, 0.6, 0.9, 1.0}, 1.0);
     const std::string wanted = SavedState(*source->component());
+    // One processor, brought back to its first state before each attempt.
+    Hosted<CKROVirenoVST3> hosted;
+    ASSERT_EQ(hosted.object->initialize(&hosted.host), kResultOk);
+    const std::string initial = SavedState(*hosted.object);
     const long allocations = FailEachAllocation(
-        [] {
-            auto hosted = std::make_unique<Hosted<CKROVirenoVST3>>();
-            EXPECT_EQ(hosted->object->initialize(&hosted->host), kResultOk);
-            return hosted;
+        [&] {
+            EXPECT_EQ(LoadState(*hosted.object, initial), kResultOk);
+            return &hosted;
         },
-        [&wanted](Hosted<CKROVirenoVST3>& hosted) { return LoadState(*hosted.object, wanted); },
-        [&wanted](Hosted<CKROVirenoVST3>& hosted, tresult result, bool failed) {
-            Hosted<CKROVirenoVST3> untouched;
+        [&wanted](Hosted<CKROVirenoVST3>& target) { return LoadState(*target.object, wanted); },
+        [&](Hosted<CKROVirenoVST3>& target, tresult result, bool failed) {
             EXPECT_TRUE(result == kResultOk || failed);
-            const std::string expected = result == kResultOk ? wanted : SavedState(*untouched.object);
-            EXPECT_EQ(SavedState(*hosted.object), expected);
-            hosted.object->terminate();
+            EXPECT_EQ(SavedState(*target.object), result == kResultOk ? wanted : initial);
         });
     EXPECT_GT(allocations, 0);
+    hosted.object->terminate();
 }
 
 // An initialised controller and a view of its editor on a host's plug frame.
@@ -343,6 +343,7 @@ TEST_F(VirenoAllocationFailure, AttachedUndoesWhatItOpenedWhenItFails)
                 EXPECT_EQ(editor.Attach(), kResultOk) << "and can be attached again";
             }
             EXPECT_EQ(editor.view->removed(), kResultOk);
+            EXPECT_EQ(editor.view->getRefCount(), 1u) << "nothing else holds the view";
         });
     EXPECT_GT(allocations, 0);
 }
