@@ -73,15 +73,17 @@ bool ReadPtreeXmlFile(pt::ptree& tree, const boost::filesystem::path& path)
 {
     try
     {
-        std::ifstream file(path.string(), std::ios::binary);
+        std::ifstream file(path.string(), std::ios::binary | std::ios::ate);
         if (!file.is_open())
             return false;
-        // One byte past the limit is enough to know the file is too large.
-        std::string text(kMaxXmlBytes + 1, '\0');
-        file.read(&text[0], static_cast<std::streamsize>(text.size()));
-        if (file.bad())
+        // A file larger than the limit is not read at all.
+        const std::streamoff size = file.tellg();
+        if (size < 0 || static_cast<unsigned long long>(size) > kMaxXmlBytes)
             return false;
-        text.resize(static_cast<size_t>(file.gcount()));
+        std::string text(static_cast<size_t>(size), '\0');
+        file.seekg(0);
+        if (!file.read(text.data(), size))
+            return false;
         return ParseXmlText(text, tree, 0);
     }
     catch (const std::exception&)

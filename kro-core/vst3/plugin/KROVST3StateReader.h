@@ -2,7 +2,8 @@
 
 // The one reader of a component state, shared by processor and controller so that both give the
 // same verdict on the same bytes. A state is read and checked whole before anything is applied:
-// either every value in it can be applied, or it is refused and nothing changes.
+// either every value in it can be applied, or it is refused and nothing changes. Plain functions
+// without shared data: they run on whichever thread the host hands a state over on.
 
 #include "pluginterfaces/base/ibstream.h"
 
