@@ -192,8 +192,6 @@ xcb_generic_event_t* X11Frame::nextEvent()
 
 void X11Frame::onEvent()
 {
-    if (servingEvents)
-        return; // a view's handler ran the loop: the events go on being served below
     std::shared_ptr<bool> stillAlive = alive;
     servingEvents = true;
     while (xcb_generic_event_t* event = nextEvent())
