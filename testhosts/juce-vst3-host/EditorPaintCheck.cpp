@@ -20,6 +20,9 @@ constexpr int kBlockSize = 512;
 constexpr double kToneHz = 110.0;
 // A picture counts as painted when at most this share of its pixels is black.
 constexpr double kMostlyBlack = 0.5;
+// A tuner display reading a tone lights its LEDs: at least this many pixels of the bright green
+// and red they glow in (nothing else on the editor's face has those colours).
+constexpr long kLitPixels = 200;
 constexpr int kPollMs = 20;
 
 // Plays the tone through the plug-in in real time on a thread of its own, as a host's audio
@@ -64,9 +67,14 @@ private:
     std::thread thread;
 };
 
-// The share of black pixels in the window's picture as the X server holds it, child windows
-// included; 1 when the picture cannot be read.
-double blackShare(xcb_connection_t* connection, uint32_t window, int width, int height)
+// What the window's picture, as the X server holds it (child windows included), shows.
+struct Picture
+{
+    bool painted = false;
+    bool lit = false;
+};
+
+Picture readPicture(xcb_connection_t* connection, uint32_t window, int width, int height)
 {
     xcb_get_image_reply_t* image = xcb_get_image_reply(
         connection,
@@ -74,26 +82,39 @@ double blackShare(xcb_connection_t* connection, uint32_t window, int width, int 
                       static_cast<uint16_t>(height), ~0u),
         nullptr);
     if (image == nullptr)
-        return 1.0;
+        return {};
     const int length = xcb_get_image_data_length(image);
     const uint8_t* data = xcb_get_image_data(image);
     long black = 0;
+    long lit = 0;
     long pixels = 0;
-    // A 24-bit screen stores a pixel in four bytes.
+    // A 24-bit screen stores a pixel in four bytes, blue first.
     for (int i = 0; i + 3 < length; i += 4, ++pixels)
-        if ((data[i] | data[i + 1] | data[i + 2]) == 0)
-            ++black;
+    {
+        const int blue = data[i];
+        const int green = data[i + 1];
+        const int red = data[i + 2];
+        black += (red | green | blue) == 0;
+        lit += (green > 150 && red < 130 && blue < 130) || (red > 180 && green < 100 && blue < 100);
+    }
     std::free(image);
-    return pixels > 0 ? static_cast<double>(black) / static_cast<double>(pixels) : 1.0;
+    return {pixels > 0 && static_cast<double>(black) <= kMostlyBlack * static_cast<double>(pixels), lit >= kLitPixels};
 }
 
-// One round: the editor shown until its picture is painted or the time is up. Returns the
-// milliseconds until it was painted, or -1.
-int showEditorOnce(juce::AudioPluginInstance& plugin, xcb_connection_t* connection, int limitMs)
+// When a round's picture was first painted and first lit, in milliseconds; -1 for never.
+struct Round
 {
+    int paintedAfter = -1;
+    int litAfter = -1;
+};
+
+// One round: the editor shown until its display is lit or the time is up.
+Round showEditorOnce(juce::AudioPluginInstance& plugin, xcb_connection_t* connection, int limitMs)
+{
+    Round round;
     std::unique_ptr<juce::AudioProcessorEditor> editor(plugin.createEditorIfNeeded());
     if (editor == nullptr)
-        return -1;
+        return round;
     editor->setTopLeftPosition(40, 40);
     editor->addToDesktop(juce::ComponentPeer::windowHasDropShadow);
     editor->setVisible(true);
@@ -102,22 +123,24 @@ int showEditorOnce(juce::AudioPluginInstance& plugin, xcb_connection_t* connecti
         return static_cast<int>(
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
     };
-    int paintedAfter = -1;
-    while (paintedAfter < 0 && elapsedMs() <= limitMs)
+    while (round.litAfter < 0 && elapsedMs() <= limitMs)
     {
         juce::MessageManager::getInstance()->runDispatchLoopUntil(kPollMs);
         auto* peer = editor->getPeer();
         if (peer == nullptr)
             continue;
         const auto window = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(peer->getNativeHandle()));
-        if (blackShare(connection, window, editor->getWidth(), editor->getHeight()) <= kMostlyBlack)
-            paintedAfter = elapsedMs();
+        const Picture picture = readPicture(connection, window, editor->getWidth(), editor->getHeight());
+        if (picture.painted && round.paintedAfter < 0)
+            round.paintedAfter = elapsedMs();
+        if (picture.painted && picture.lit)
+            round.litAfter = elapsedMs();
     }
     plugin.editorBeingDeleted(editor.get());
     editor.reset();
     // The view's removal reaches the plug-in through the message loop.
     juce::MessageManager::getInstance()->runDispatchLoopUntil(kPollMs);
-    return paintedAfter;
+    return round;
 }
 
 } // namespace
@@ -148,20 +171,23 @@ bool checkEditorPaints(juce::AudioPluginInstance& plugin, int rounds, int limitM
     plugin.setPlayConfigDetails(plugin.getTotalNumInputChannels(), plugin.getTotalNumOutputChannels(), kSampleRate,
                                 kBlockSize);
     plugin.prepareToPlay(kSampleRate, kBlockSize);
-    bool allPainted = true;
+    bool allLit = true;
     {
         const TonePlayer tone(plugin);
-        for (int round = 1; round <= rounds; ++round)
+        for (int number = 1; number <= rounds; ++number)
         {
-            const int paintedAfter = showEditorOnce(plugin, connection, limitMs);
-            if (paintedAfter >= 0)
-                std::printf("round %d lit after %d ms\n", round, paintedAfter);
+            const Round round = showEditorOnce(plugin, connection, limitMs);
+            if (round.litAfter >= 0)
+                std::printf("round %d lit after %d ms (painted after %d ms)\n", number, round.litAfter,
+                            round.paintedAfter);
+            else if (round.paintedAfter >= 0)
+                std::printf("round %d unlit after %d ms (painted after %d ms)\n", number, limitMs, round.paintedAfter);
             else
-                std::printf("round %d black after %d ms\n", round, limitMs);
-            allPainted = allPainted && paintedAfter >= 0;
+                std::printf("round %d black after %d ms\n", number, limitMs);
+            allLit = allLit && round.litAfter >= 0;
         }
     }
     plugin.releaseResources();
     xcb_disconnect(connection);
-    return allPainted;
+    return allLit;
 }

@@ -100,9 +100,9 @@ class JuceVst3HostEditor : public testing::TestWithParam<EditorCase>
 {
 };
 
-// In a window of JUCE's own, with a tone playing and no input event at all, the editor's picture
-// reaches the X server within one second, also when it is opened a second time.
-TEST_P(JuceVst3HostEditor, VirenosEditorPaintsWithinOneSecondWithoutInput)
+// In a window of JUCE's own, with a tone playing and no input event at all, the editor's lit
+// display reaches the X server within one second, also when it is opened a second time.
+TEST_P(JuceVst3HostEditor, VirenosEditorShowsTheLitDisplayWithinOneSecondWithoutInput)
 {
     if (std::getenv("DISPLAY") == nullptr)
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
