@@ -22,3 +22,30 @@ function(vireno_test name)
   vireno_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
+
+# vireno_plugin_module(target OUTPUT_NAME name SUFFIX suffix BUNDLE_DIR dir EXPORTS_MAP map
+#                      ENTRY_POINTS ... SOURCES ... [LIBS ...])
+# A plug-in module in <dir>/Contents/x86_64-linux/ that exports exactly its entry points (the
+# version script lists them), pulled in even from static libraries that nothing else refers to.
+function(vireno_plugin_module target)
+  cmake_parse_arguments(ARG "" "OUTPUT_NAME;SUFFIX;BUNDLE_DIR;EXPORTS_MAP" "ENTRY_POINTS;SOURCES;LIBS" ${ARGN})
+  add_library(${target} MODULE ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  vireno_warnings(${target})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${ARG_OUTPUT_NAME}
+    SUFFIX ${ARG_SUFFIX}
+    LIBRARY_OUTPUT_DIRECTORY "${ARG_BUNDLE_DIR}/Contents/x86_64-linux"
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LINK_DEPENDS "${ARG_EXPORTS_MAP}")
+  set(undefined_entry_points ${ARG_ENTRY_POINTS})
+  list(TRANSFORM undefined_entry_points PREPEND "-Wl,--undefined=")
+  target_link_options(${target} PRIVATE
+    # A symbol missing at link time would otherwise surface only as a failed dlopen in a host.
+    -Wl,--no-undefined
+    # Hidden visibility alone still leaks weak template and libstdc++ symbols.
+    "-Wl,--version-script=${ARG_EXPORTS_MAP}"
+    ${undefined_entry_points})
+endfunction()

@@ -18,25 +18,13 @@ function(vireno_vst3_bundle name)
   set(target ${name}_vst3)
   set(bundle_dir "${ARG_DESTINATION}/${name}.vst3")
 
-  add_library(${target} MODULE ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_LIBS} vst3_sdk Boost::headers)
-  vireno_warnings(${target})
-  set_target_properties(${target} PROPERTIES
-    PREFIX ""
+  vireno_plugin_module(${target}
     OUTPUT_NAME ${name}
     SUFFIX ".so"
-    LIBRARY_OUTPUT_DIRECTORY "${bundle_dir}/Contents/x86_64-linux"
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON
-    LINK_DEPENDS "${exports_map}"
-    VST3_BUNDLE_DIR "${bundle_dir}")
-  target_link_options(${target} PRIVATE
-    # A symbol missing at link time would otherwise surface only as a failed dlopen in a host.
-    -Wl,--no-undefined
-    # Hidden visibility alone still leaks weak template and libstdc++ symbols.
-    "-Wl,--version-script=${exports_map}"
-    # The entry points may live in static libraries that nothing else in the module refers to.
-    -Wl,--undefined=GetPluginFactory
-    -Wl,--undefined=ModuleEntry
-    -Wl,--undefined=ModuleExit)
+    BUNDLE_DIR "${bundle_dir}"
+    EXPORTS_MAP "${exports_map}"
+    ENTRY_POINTS GetPluginFactory ModuleEntry ModuleExit
+    SOURCES ${ARG_SOURCES}
+    LIBS ${ARG_LIBS} vst3_sdk Boost::headers)
+  set_target_properties(${target} PROPERTIES VST3_BUNDLE_DIR "${bundle_dir}")
 endfunction()

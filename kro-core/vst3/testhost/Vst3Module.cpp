@@ -1,50 +1,17 @@
 #include "Vst3Module.h"
 
+#include "BundleFiles.h"
+
 #include <dlfcn.h>
-
-#include <cstdio>
-#include <sstream>
-
-namespace {
-
-std::string bundleStem(std::string path)
-{
-    while (!path.empty() && path.back() == '/')
-        path.pop_back();
-    const size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::string suffix = ".vst3";
-    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
-        name.erase(name.size() - suffix.size());
-    return name;
-}
-
-} // namespace
 
 std::string Vst3Module::libraryPath(const std::string& bundlePath)
 {
-    return bundlePath + "/Contents/x86_64-linux/" + bundleStem(bundlePath) + ".so";
+    return bundlePath + "/Contents/x86_64-linux/" + BundleStem(bundlePath, ".vst3") + ".so";
 }
 
 std::set<std::string> Vst3Module::exportedSymbols(const std::string& libraryPath)
 {
-    std::set<std::string> names;
-    const std::string command = "nm -D --defined-only --format=posix \"" + libraryPath + "\"";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return names;
-    char line[1024];
-    while (std::fgets(line, sizeof(line), pipe) != nullptr)
-    {
-        std::istringstream fields(line);
-        std::string name;
-        if (fields >> name)
-            names.insert(name);
-    }
-    // A library nm cannot read has no symbols to offer.
-    if (pclose(pipe) != 0)
-        names.clear();
-    return names;
+    return ExportedSymbols(libraryPath);
 }
 
 std::unique_ptr<Vst3Module> Vst3Module::load(const std::string& bundlePath, std::string& error)
