@@ -16,6 +16,9 @@ public:
         for (SimObject* service : services)
             if (service->Implements(iid) && iid != IID_IACFUnknown)
                 return service->QueryInterface(iid, out);
+        // A GUI asks the host for the effect of its instance.
+        if (iid == IID_AAX_IACFEffectParameters)
+            return host.effectLink.QueryEffect(iid, out);
         return Answer(iid, out, iid == IID_IACFUnknown ? static_cast<IACFUnknown*>(this) : nullptr);
     }
 

@@ -6,6 +6,7 @@
 // its references and logs its calls in one host-wide log; switches leave out any interface version
 // or hand out a null object for it, refuse or null any factory class, and set any call's result.
 
+#include "SimEffectLink.h"
 #include "SimObject.h"
 
 #include <map>
@@ -55,6 +56,8 @@ public:
     IACFUnknown* ViewContainer();
 
     SimHostValues values;
+    // The instance the host drives: its automation answers and the packets it posted.
+    SimEffectLink effectLink;
 
     void SetOffer(const acfUID& iid, SimOffer offer);
     SimOffer OfferOf(const acfUID& iid) const;

@@ -59,9 +59,11 @@ AAX_Result SimController::GetInputStemFormat(int32_t* format)
     return Record("GetInputStemFormat");
 }
 
-AAX_Result SimController::PostPacket(uint32_t fieldIndex, const void*, uint32_t size)
+AAX_Result SimController::PostPacket(uint32_t fieldIndex, const void* payload, uint32_t size)
 {
-    return Record("PostPacket", SimArguments(fieldIndex, size));
+    const AAX_Result result = Record("PostPacket", SimArguments(fieldIndex, size));
+    host.effectLink.PacketPosted(fieldIndex, payload, size);
+    return result;
 }
 
 AAX_Result SimController::PostNotification(uint32_t type, int32_t target, const void*, uint32_t size)
@@ -110,7 +112,9 @@ AAX_Result SimAutomationDelegate::UnregisterParameter(AAX_CParamID id)
 
 AAX_Result SimAutomationDelegate::PostSetValueRequest(AAX_CParamID id, double normalizedValue)
 {
-    return Record("PostSetValueRequest", SimArguments(id, normalizedValue));
+    const AAX_Result result = Record("PostSetValueRequest", SimArguments(id, normalizedValue));
+    host.effectLink.SetValueRequested(id, normalizedValue);
+    return result;
 }
 
 AAX_Result SimAutomationDelegate::PostCurrentValue(AAX_CParamID id, double normalizedValue)
