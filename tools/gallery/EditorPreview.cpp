@@ -1,12 +1,15 @@
 #include "EditorPreview.h"
 
+#include "CKROVirenoCtrlSet.h"
 #include "CKROVirenoDisplay.h"
 #include "LedMatrixLayout.h"
+#include "VirenoBitmapNumbers.h"
 #include "vstgui.h"
 
 #include <algorithm>
 
 using namespace VSTGUI;
+using namespace VirenoBitmap;
 
 namespace EditorPreview {
 
@@ -69,14 +72,14 @@ std::vector<DisplaySample> displaySamples()
 bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const DisplaySample& sample,
                const std::string& path)
 {
-    CBitmap* face = bitmaps.GetBitmap(200);
-    CBitmap* mute = bitmaps.GetBitmap(100);
-    CBitmap* settings = bitmaps.GetBitmap(101);
-    CBitmap* instrument = bitmaps.GetBitmap(150);
-    CBitmap* drop = bitmaps.GetBitmap(151);
-    CBitmap* reference = bitmaps.GetBitmap(152);
-    CKROVirenoDisplay::LedBitmaps leds = {bitmaps.GetBitmap(161), bitmaps.GetBitmap(162), bitmaps.GetBitmap(163),
-                                          bitmaps.GetBitmap(164)};
+    CBitmap* face = bitmaps.GetBitmap(kMainFace);
+    CBitmap* mute = bitmaps.GetBitmap(kMuteButton);
+    CBitmap* settings = bitmaps.GetBitmap(kSettingsButton);
+    CBitmap* instrument = bitmaps.GetBitmap(kInstrumentIndicator);
+    CBitmap* drop = bitmaps.GetBitmap(kDropTuningIndicator);
+    CBitmap* reference = bitmaps.GetBitmap(kReferenceIndicator);
+    CKROVirenoDisplay::LedBitmaps leds = {bitmaps.GetBitmap(kRedLed), bitmaps.GetBitmap(kGreenLed), bitmaps.GetBitmap(kYellowLed),
+                                          bitmaps.GetBitmap(kBlueLed)};
     if (!face || !mute || !settings || !instrument || !drop || !reference ||
         std::find(leds.begin(), leds.end(), nullptr) != leds.end())
         return false;
@@ -109,33 +112,33 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const Di
 
 bool writeSettings(const CKROGUIContainerInterface& bitmaps, const std::string& path)
 {
-    CBitmap* page = bitmaps.GetBitmap(201);
-    CBitmap* close = bitmaps.GetBitmap(102);
+    CBitmap* page = bitmaps.GetBitmap(kSettingsPage);
+    CBitmap* close = bitmaps.GetBitmap(kCloseButton);
     if (!page || !close)
         return false;
     auto* frame = new CFrame(CRect(0, 0, page->getWidth(), page->getHeight()), nullptr);
     frame->setBackground(page);
     addControl<CKickButton>(*frame, 0.f, placed(close, 420, 237, close->getHeight() / 2), nullptr, 0, close,
                             close->getHeight() / 2);
-    const struct
+    // The button shown selected in each row, in parameter order.
+    const int selected[] = {0, 1, 2, 5, 0};
+    static_assert(sizeof selected / sizeof selected[0] ==
+                      sizeof CKROVirenoCtrlSet::kParameterControls / sizeof CKROVirenoCtrlSet::kParameterControls[0],
+                  "one selection a row");
+    int rowNumber = 0;
+    for (const CKROVirenoCtrlSet::ParameterControls& row : CKROVirenoCtrlSet::kParameterControls)
     {
-        int count;
-        int firstBitmap;
-        CCoord y;
-        int selected;
-    } rows[] = {{2, 110, 76, 0}, {2, 112, 102, 1}, {6, 120, 128, 2}, {11, 130, 155, 5}, {2, 114, 180, 0}};
-    for (const auto& row : rows)
-    {
-        CCoord x = 153;
-        for (int i = 0; i < row.count; ++i)
+        CCoord x = CKROVirenoCtrlSet::kRadioLeft;
+        for (int i = 0; i < row.Count(); ++i)
         {
-            CBitmap* button = bitmaps.GetBitmap(row.firstBitmap + i);
+            CBitmap* button = bitmaps.GetBitmap(row.firstRadioBitmap + i);
             if (!button)
                 return false;
-            addControl<COnOffButton>(*frame, i == row.selected ? 1.f : 0.f,
-                                     placed(button, x, row.y, button->getHeight() / 2), nullptr, 0, button);
-            x += button->getWidth() + 8;
+            addControl<COnOffButton>(*frame, i == selected[rowNumber] ? 1.f : 0.f,
+                                     placed(button, x, row.radioY, button->getHeight() / 2), nullptr, 0, button);
+            x += button->getWidth() + CKROVirenoCtrlSet::kRadioSpacing;
         }
+        ++rowNumber;
     }
     return render(frame, path);
 }

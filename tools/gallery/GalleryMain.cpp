@@ -5,6 +5,7 @@
 #include "CAboutView.h"
 #include "CKROVirenoGUIContainer.h"
 #include "EditorPreview.h"
+#include "VirenoBitmapNumbers.h"
 #include "WholeEditorPreview.h"
 #include "vstgui.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 bool writeAboutView(const CKROVirenoGUIContainer& bitmaps, double zoom, const std::string& path)
 {
-    CBitmap* page = bitmaps.GetBitmap(202);
+    CBitmap* page = bitmaps.GetBitmap(VirenoBitmap::kAboutPage);
     if (!page)
         return false;
     CRect size(0, 0, page->getWidth(), page->getHeight());

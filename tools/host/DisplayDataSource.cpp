@@ -2,13 +2,14 @@
 
 #include "KRODisplayDataBuffer.h"
 #include "KROVST3PlugInCustomInterface.h"
+#include "TunerResultBlock.h"
 
 #include <memory>
 
 namespace {
 
 constexpr Steinberg::int32 kDisplayChannel = 0;
-constexpr Steinberg::int32 kReadingValues = 19;
+constexpr Steinberg::int32 kReadingValues = kTunerResultValueCount;
 
 // The buffer belongs to the display-data buffer's allocator, which the controller grows it with.
 struct DisplayBufferFree {

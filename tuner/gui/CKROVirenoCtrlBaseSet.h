@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CKROCtrlSetInterface.h"
+#include "VirenoBitmapNumbers.h"
 
 #include <cstdint>
 
@@ -24,7 +25,7 @@ class IControlListener;
 class CKROVirenoCtrlBaseSet : public CKROCtrlSetInterface
 {
 public:
-    static constexpr int kFaceBitmap = 200;
+    static constexpr int kFaceBitmap = VirenoBitmap::kMainFace;
 
     // Keeps references only: the bitmaps, the listener (the editor), the controller and the
     // parameter info must outlive the control set. Any of controller and parameter info may be null.

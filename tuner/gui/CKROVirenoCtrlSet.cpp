@@ -8,65 +8,48 @@
 #include "KroEditorMessages.h"
 #include "LedMatrixLayout.h"
 #include "TunerNormalizedIndex.h"
-#include "TunerParameterIndex.h"
 #include "vstgui.h"
 
 #include <cstring>
 
 using namespace VSTGUI;
 
-// One row of radio buttons on the settings page: button i has tag firstTag + i and bitmap
-// firstBitmap + i. A many-valued row sends the middle of each step, so that the effect's index
-// thresholds give the button's number back whatever rounding happens on the way.
-struct CKROVirenoCtrlSet::RadioRow
+// The radio tags run on from row to row without a gap, and each row has one bitmap per value.
+constexpr bool CKROVirenoCtrlSet::TagsRunOn()
 {
-    int32_t parameterOffset;
-    int count;
-    int32_t firstTag;
-    int firstBitmap;
-    CCoord y;
-
-    float ValueOfButton(int i) const
+    int32_t next = kFirstRadioTag;
+    for (const ParameterControls& row : kParameterControls)
     {
-        return count == 2 ? static_cast<float>(i) : static_cast<float>(2 * i + 1) / static_cast<float>(2 * count);
+        if (row.firstRadioTag != next)
+            return false;
+        next += row.Count();
     }
-    int ButtonOfValue(float value) const
-    {
-        switch (count)
-        {
-        case 6:
-            return NormalizedToDropTuningIndex(value);
-        case 11:
-            return NormalizedToReferenceIndex(value);
-        default:
-            return NormalizedToSwitchIndex(value);
-        }
-    }
-};
+    return next == kLastRadioTag + 1;
+}
+static_assert(CKROVirenoCtrlSet::TagsRunOn(), "radio tags 15 to 37, one a value of each parameter");
+static_assert(TunerParameterDescription::CountOf(CKROVirenoCtrlSet::kParameterControls) ==
+                  TunerParameterIndex::kProductParameterCount,
+              "one row of controls a product parameter");
+static_assert(TunerParameterDescription::Of(TunerParameterIndex::kDropTuning).count ==
+                      VirenoBitmap::kDropTuningButtonCount &&
+                  TunerParameterDescription::Of(TunerParameterIndex::kReferenceFrequency).count ==
+                      VirenoBitmap::kReferenceButtonCount,
+              "one button bitmap a value");
 
-const CKROVirenoCtrlSet::RadioRow CKROVirenoCtrlSet::kRadioRows[5] = {
-    {TunerParameterIndex::kSelectInstrument, 2, 15, 110, 76},
-    {TunerParameterIndex::kDisplayMode, 2, 17, 112, 102},
-    {TunerParameterIndex::kDropTuning, 6, 19, 120, 128},
-    {TunerParameterIndex::kReferenceFrequency, 11, 25, 130, 155},
-    {TunerParameterIndex::kColorSet, 2, 36, 114, 180},
-};
+float CKROVirenoCtrlSet::ParameterControls::ValueOfButton(int i) const
+{
+    const int count = Count();
+    return count == 2 ? static_cast<float>(i) : static_cast<float>(2 * i + 1) / static_cast<float>(2 * count);
+}
+
+int CKROVirenoCtrlSet::ParameterControls::ButtonOfValue(float value) const
+{
+    return NormalizedToPosition(TunerParameterDescription::Of(offset).mapping, value);
+}
 
 namespace {
 
-constexpr CCoord kRadioLeft = 153;
-constexpr CCoord kRadioSpacing = 8;
-
-enum Bitmap : int
-{
-    kMuteBitmap = 100,
-    kSettingsBitmap = 101,
-    kCloseBitmap = 102,
-    kInstrumentIndicatorBitmap = 150,
-    kDropTuningIndicatorBitmap = 151,
-    kReferenceIndicatorBitmap = 152,
-    kSettingsPageBitmap = 201,
-};
+using namespace VirenoBitmap;
 
 CRect placed(const CPoint& bitmapSize, CCoord x, CCoord y, CCoord imageHeight)
 {
@@ -100,37 +83,31 @@ void CKROVirenoCtrlSet::CreateMainFace()
         AddControl(control->getTag(), control);
         parent->addView(control);
     };
-    const CPoint mute = BitmapSize(kMuteBitmap);
+    const CPoint mute = BitmapSize(kMuteButton);
     add(mainView, new COnOffButton(placed(mute, 344, 95, mute.y / 2), listener,
-                                   firstIndex + TunerParameterIndex::kOutputMute, bitmaps.GetBitmap(kMuteBitmap)));
-    const CPoint settings = BitmapSize(kSettingsBitmap);
+                                   firstIndex + TunerParameterIndex::kOutputMute, bitmaps.GetBitmap(kMuteButton)));
+    const CPoint settings = BitmapSize(kSettingsButton);
     add(mainView, new CKickButton(placed(settings, 307, 32, settings.y / 2), listener, kSettingsButtonTag,
-                                  bitmaps.GetBitmap(kSettingsBitmap), settings.y / 2));
+                                  bitmaps.GetBitmap(kSettingsButton), settings.y / 2));
     add(mainView, new CKickButton(CRect(315, 220, 438, 238), listener, kAboutAreaTag));
 
-    const struct
+    for (const ParameterControls& row : kParameterControls)
     {
-        int32_t tag;
-        int bitmap;
-        int images;
-        CCoord x, y;
-    } indicators[] = {{kInstrumentIndicatorTag, kInstrumentIndicatorBitmap, 2, 27, 161},
-                      {kDropTuningIndicatorTag, kDropTuningIndicatorBitmap, 6, 275, 215},
-                      {kReferenceIndicatorTag, kReferenceIndicatorBitmap, 11, 255, 231}};
-    for (const auto& indicator : indicators)
-    {
-        const CPoint size = BitmapSize(indicator.bitmap);
-        const CCoord imageHeight = size.y / indicator.images;
-        auto* movie = new CMovieBitmap(placed(size, indicator.x, indicator.y, imageHeight), listener, indicator.tag,
-                                       indicator.images, imageHeight, bitmaps.GetBitmap(indicator.bitmap));
+        if (row.indicatorTag == kNoIndicator)
+            continue;
+        const int images = row.Count();
+        const CPoint size = BitmapSize(row.indicatorBitmap);
+        const CCoord imageHeight = size.y / images;
+        auto* movie = new CMovieBitmap(placed(size, row.indicatorX, row.indicatorY, imageHeight), listener,
+                                       row.indicatorTag, images, imageHeight, bitmaps.GetBitmap(row.indicatorBitmap));
         // The value is the image's number.
-        movie->setMax(static_cast<float>(indicator.images - 1));
+        movie->setMax(static_cast<float>(images - 1));
         add(mainView, movie);
     }
 
     display = new CKROVirenoDisplay(CRect(LedMatrixLayout::kDisplayLeft, LedMatrixLayout::kDisplayTop, 312, 197),
-                                    {bitmaps.GetBitmap(161), bitmaps.GetBitmap(162), bitmaps.GetBitmap(163),
-                                     bitmaps.GetBitmap(164)});
+                                    {bitmaps.GetBitmap(kRedLed), bitmaps.GetBitmap(kGreenLed),
+                                     bitmaps.GetBitmap(kYellowLed), bitmaps.GetBitmap(kBlueLed)});
     display->setMouseEnabled(false);
     display->remember();
     mainView->addView(display);
@@ -139,25 +116,25 @@ void CKROVirenoCtrlSet::CreateMainFace()
 void CKROVirenoCtrlSet::CreateSettingsPage()
 {
     settingsPage = new CViewContainer(mainView->getViewSize());
-    settingsPage->setBackground(bitmaps.GetBitmap(kSettingsPageBitmap));
+    settingsPage->setBackground(bitmaps.GetBitmap(kSettingsPage));
     settingsPage->setVisible(false);
     mainView->addView(settingsPage);
 
-    const CPoint close = BitmapSize(kCloseBitmap);
+    const CPoint close = BitmapSize(kCloseButton);
     auto* closeButton = new CKickButton(placed(close, 420, 237, close.y / 2), listener, kSettingsCloseTag,
-                                        bitmaps.GetBitmap(kCloseBitmap), close.y / 2);
+                                        bitmaps.GetBitmap(kCloseButton), close.y / 2);
     AddControl(kSettingsCloseTag, closeButton);
     settingsPage->addView(closeButton);
 
-    for (const RadioRow& row : kRadioRows)
+    for (const ParameterControls& row : kParameterControls)
     {
         CCoord x = kRadioLeft;
-        for (int i = 0; i < row.count; ++i)
+        for (int i = 0; i < row.Count(); ++i)
         {
-            const CPoint size = BitmapSize(row.firstBitmap + i);
-            auto* button = new COnOffButton(placed(size, x, row.y, size.y / 2), listener, row.firstTag + i,
-                                            bitmaps.GetBitmap(row.firstBitmap + i));
-            AddControl(row.firstTag + i, button);
+            const CPoint size = BitmapSize(row.firstRadioBitmap + i);
+            auto* button = new COnOffButton(placed(size, x, row.radioY, size.y / 2), listener, row.firstRadioTag + i,
+                                            bitmaps.GetBitmap(row.firstRadioBitmap + i));
+            AddControl(row.firstRadioTag + i, button);
             settingsPage->addView(button);
             x += size.x + kRadioSpacing;
         }
@@ -193,8 +170,8 @@ bool CKROVirenoCtrlSet::OnControlChanged(CControl* control)
     if (!row)
         return false;
     if (controller)
-        controller->SetParameterNormalized(static_cast<uint32_t>(firstIndex + row->parameterOffset),
-                                           row->ValueOfButton(tag - row->firstTag));
+        controller->SetParameterNormalized(static_cast<uint32_t>(firstIndex + row->offset),
+                                           row->ValueOfButton(tag - row->firstRadioTag));
     return true;
 }
 
@@ -211,20 +188,13 @@ void CKROVirenoCtrlSet::OnParameterChanged(int32_t index, float value)
         return;
     const int selected = row->ButtonOfValue(value);
     SelectRadioButton(*row, selected);
+    if (row->indicatorTag != kNoIndicator)
+        SetIndicator(row->indicatorTag, selected);
     switch (offset)
     {
-    case TunerParameterIndex::kSelectInstrument:
-        SetIndicator(kInstrumentIndicatorTag, selected);
-        break;
     case TunerParameterIndex::kDisplayMode:
         display->setDisplayMode(selected);
         display->invalid();
-        break;
-    case TunerParameterIndex::kDropTuning:
-        SetIndicator(kDropTuningIndicatorTag, selected);
-        break;
-    case TunerParameterIndex::kReferenceFrequency:
-        SetIndicator(kReferenceIndicatorTag, selected);
         break;
     case TunerParameterIndex::kColorSet:
         display->setColourSet(selected);
@@ -266,9 +236,9 @@ void CKROVirenoCtrlSet::OnIdle()
 
 void CKROVirenoCtrlSet::SelectRadioButton(const RadioRow& row, int selected)
 {
-    for (int i = 0; i < row.count; ++i)
+    for (int i = 0; i < row.Count(); ++i)
     {
-        CControl* button = FindControl(row.firstTag + i);
+        CControl* button = FindControl(row.firstRadioTag + i);
         if (!button)
             continue;
         button->setValueNormalized(i == selected ? 1.f : 0.f);
@@ -288,16 +258,16 @@ void CKROVirenoCtrlSet::SetIndicator(int32_t tag, int image)
 
 const CKROVirenoCtrlSet::RadioRow* CKROVirenoCtrlSet::RowOfParameter(int32_t offset)
 {
-    for (const RadioRow& row : kRadioRows)
-        if (row.parameterOffset == offset)
+    for (const RadioRow& row : kParameterControls)
+        if (row.offset == offset)
             return &row;
     return nullptr;
 }
 
 const CKROVirenoCtrlSet::RadioRow* CKROVirenoCtrlSet::RowOfTag(int32_t tag)
 {
-    for (const RadioRow& row : kRadioRows)
-        if (tag >= row.firstTag && tag < row.firstTag + row.count)
+    for (const RadioRow& row : kParameterControls)
+        if (tag >= row.firstRadioTag && tag < row.firstRadioTag + row.Count())
             return &row;
     return nullptr;
 }

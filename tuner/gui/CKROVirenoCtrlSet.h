@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CKROVirenoCtrlBaseSet.h"
+#include "TunerParameterDescription.h"
+#include "VirenoBitmapNumbers.h"
 
 #include <cstdint>
 
@@ -28,6 +30,43 @@ public:
     static constexpr uint32_t kRefreshIntervalMs = 40;
     static constexpr int32_t kDisplayChannel = 0;
 
+    static constexpr int32_t kNoIndicator = 0;
+
+    // What the editor shows of each product parameter: a row of radio buttons on the settings page
+    // (button i has tag firstRadioTag + i and bitmap firstRadioBitmap + i, one button per value text
+    // of the parameter) and, for some, an indicator on the main face with one image per value.
+    struct ParameterControls
+    {
+        TunerParameterIndex::Offset offset;
+        int32_t firstRadioTag;
+        int firstRadioBitmap;
+        double radioY;
+        int32_t indicatorTag;  // kNoIndicator for none
+        int indicatorBitmap;
+        double indicatorX, indicatorY;
+
+        constexpr int Count() const { return TunerParameterDescription::Of(offset).count; }
+        // A many-valued row sends the middle of each step, so that the effect's thresholds give
+        // the button's number back whatever rounding happens on the way.
+        float ValueOfButton(int i) const;
+        int ButtonOfValue(float value) const;
+    };
+    static constexpr ParameterControls kParameterControls[] = {
+        {TunerParameterIndex::kSelectInstrument, 15, VirenoBitmap::kGuitarButton, 76, kInstrumentIndicatorTag,
+         VirenoBitmap::kInstrumentIndicator, 27, 161},
+        {TunerParameterIndex::kDisplayMode, 17, VirenoBitmap::kNeedleButton, 102, kNoIndicator, 0, 0, 0},
+        {TunerParameterIndex::kDropTuning, 19, VirenoBitmap::kFirstDropTuningButton, 128, kDropTuningIndicatorTag,
+         VirenoBitmap::kDropTuningIndicator, 275, 215},
+        {TunerParameterIndex::kReferenceFrequency, 25, VirenoBitmap::kFirstReferenceButton, 155,
+         kReferenceIndicatorTag, VirenoBitmap::kReferenceIndicator, 255, 231},
+        {TunerParameterIndex::kColorSet, 36, VirenoBitmap::kRedGreenButton, 180, kNoIndicator, 0, 0, 0},
+    };
+    // Whether the radio tags run from kFirstRadioTag to kLastRadioTag without a gap, one a value.
+    static constexpr bool TagsRunOn();
+    // The radio rows' left edge and the gap between two buttons.
+    static constexpr double kRadioLeft = 153;
+    static constexpr double kRadioSpacing = 8;
+
     // The parameters are numbered from the parameter info's first index (0 without one).
     CKROVirenoCtrlSet(const CKROGUIContainerInterface& bitmaps, VSTGUI::IControlListener* listener,
                       Mevarik::IKROSDKController* controller, IKROParamInfoInterface* parameterInfo);
@@ -40,8 +79,7 @@ public:
     CKROVirenoDisplay* GetDisplay() const { return display; }
 
 private:
-    struct RadioRow;
-    static const RadioRow kRadioRows[5];
+    using RadioRow = ParameterControls;
 
     void CreateMainFace();
     void CreateSettingsPage();

@@ -1,15 +1,7 @@
 #include "CKROVirenoGUIContainer.h"
 
+#include "VirenoBitmapNumbers.h"
 #include "VirenoResources.h"
-
-namespace {
-
-// The editor's bitmaps in loading order.
-const int kBitmapNumbers[] = {100, 101, 102, 111, 110, 112, 113, 114, 115, 120, 121, 122, 123, 124,
-                              125, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 150, 151,
-                              152, 200, 201, 202, 161, 162, 163, 164};
-
-} // namespace
 
 CKROVirenoGUIContainer::CKROVirenoGUIContainer()
 {
@@ -20,7 +12,7 @@ CKROVirenoGUIContainer::CKROVirenoGUIContainer()
 int CKROVirenoGUIContainer::LoadBitmaps()
 {
     int result = 0;
-    for (int number : kBitmapNumbers)
+    for (int number : VirenoBitmap::kAll)
         result = LoadBitmap(number);
     return result;
 }

@@ -16,7 +16,7 @@ namespace {
 CKROVirenoGUIContainer* sharedContainer = nullptr;
 int32_t editorCount = 0;
 
-constexpr int kAboutBitmap = 202;
+constexpr int kAboutBitmap = VirenoBitmap::kAboutPage;
 
 } // namespace
 

@@ -7,12 +7,21 @@
 #include "KROVirenoParamTable.h"
 #include "TunerKernel.h"
 #include "TunerNormalizedIndex.h"
+#include "TunerParameterDescription.h"
 #include "TunerParameterIndex.h"
 #include "TunerQ24.h"
 
 namespace {
 
-constexpr int kLowestReferenceHz = 435;
+using TunerParameterDescription::kLowestReferenceHz;
+
+// The parameter each kernel setting reads, by its offset from the first index.
+constexpr TunerParameterIndex::Offset kSettingOffsets[] = {
+    TunerParameterIndex::kSelectInstrument,
+    TunerParameterIndex::kDisplayMode,
+    TunerParameterIndex::kDropTuning,
+    TunerParameterIndex::kReferenceFrequency,
+};
 
 // The largest magnitude; a NaN sample is passed over. Eight running maxima that the compiler keeps
 // in one vector register: the largest of a set does not depend on the order it is taken in.
@@ -118,14 +127,9 @@ void HSVirenoDSP::SetSampleRate(double sampleRate)
 
 void HSVirenoDSP::MarkParametersDirty()
 {
-    const int32_t keys[kSettingCount] = {
-        firstParameterIndex + TunerParameterIndex::kSelectInstrument,
-        firstParameterIndex + TunerParameterIndex::kDisplayMode,
-        firstParameterIndex + TunerParameterIndex::kDropTuning,
-        firstParameterIndex + TunerParameterIndex::kReferenceFrequency,
-    };
+    static_assert(TunerParameterDescription::CountOf(kSettingOffsets) == kSettingCount, "one offset a setting");
     for (int s = 0; s < kSettingCount; ++s) {
-        const CKROParameter* parameter = GetParameter(keys[s]);
+        const CKROParameter* parameter = GetParameter(firstParameterIndex + kSettingOffsets[s]);
         if (parameter != nullptr)
             settingValues[s].store(static_cast<float>(parameter->GetNormalized()), std::memory_order_relaxed);
     }
@@ -224,12 +228,10 @@ int32_t HSVirenoDSP::UpdateParameters(bool rateChanged)
 
 void HSVirenoDSP::ApplyKernelSettings()
 {
-    const int wanted[kSettingCount] = {
-        NormalizedToSwitchIndex(settingValues[kInstrument].load(std::memory_order_relaxed)),
-        NormalizedToSwitchIndex(settingValues[kDisplayMode].load(std::memory_order_relaxed)),
-        NormalizedToDropTuningIndex(settingValues[kDropTuning].load(std::memory_order_relaxed)),
-        NormalizedToReferenceIndex(settingValues[kReference].load(std::memory_order_relaxed)),
-    };
+    int wanted[kSettingCount];
+    for (int s = 0; s < kSettingCount; ++s)
+        wanted[s] = NormalizedToPosition(TunerParameterDescription::Of(kSettingOffsets[s]).mapping,
+                                         settingValues[s].load(std::memory_order_relaxed));
     // Each setter reselects the kernel's tables and restarts its analysis, so a setting is only
     // passed on when what it selects has changed (a new colour set or tempo changes nothing here).
     if (wanted[kInstrument] != appliedSettings[kInstrument]) TunerSetBass(wanted[kInstrument] == 1);

@@ -4,28 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "TunerParameterIndex.h"
+#include "TunerParameterDescription.h"
 
 namespace
 {
-
-struct ProductParameter
-{
-    const char* name;
-    std::vector<std::string> labels;
-};
-
-// In index order; each label's position is its plain value.
-std::vector<ProductParameter> ProductParameters()
-{
-    return {
-        {"Select Instrument", {"Guitar", "Bass"}},
-        {"Display Mode", {"Needle", "Stream"}},
-        {"Drop Tuning", {"E", "Eb", "D", "Db", "C", "B"}},
-        {"Reference Frequency", {"435", "436", "437", "438", "439", "440", "441", "442", "443", "444", "445"}},
-        {"Color Set", {"Red & Green", "Yellow & Blue"}},
-    };
-}
 
 constexpr double kListStep = 1.0;
 
@@ -36,18 +18,16 @@ CKROVirenoParamTable::CKROVirenoParamTable(int32_t firstParameterIndex, int32_t 
     if (leaveEmpty != 0)
         return;
 
-    // 440 Hz (label 5) for the reference; the first label for everything else.
-    presets[kDefaultPresetNumber] =
-        std::make_shared<CKROAudioPreset>("Default", std::vector<float>{0, 0, 0, 5, 0}, CKROAudioPreset::kFactoryFlag);
-
-    const std::vector<float> defaults = presets[kDefaultPresetNumber]->GetValues();
-    const std::vector<ProductParameter> rows = ProductParameters();
-    for (int32_t k = 0; k < TunerParameterIndex::kProductParameterCount; ++k)
+    std::vector<float> defaults;
+    for (const TunerParameterDescription::Parameter& row : TunerParameterDescription::kParameters)
     {
-        const ProductParameter& row = rows[static_cast<size_t>(k)];
-        const double maximum = static_cast<double>(row.labels.size() - 1);
-        parameters.emplace(firstParameterIndex + k,
-                           CKROParameter(nullptr, row.name, row.labels, 0.0, maximum, kListStep,
-                                         defaults[static_cast<size_t>(k)], kTaperList, 0, 0, 1));
+        const std::vector<std::string> labels(row.labels, row.labels + row.count);
+        const double maximum = static_cast<double>(row.count - 1);
+        defaults.push_back(static_cast<float>(row.defaultPosition));
+        parameters.emplace(firstParameterIndex + row.offset,
+                           CKROParameter(nullptr, row.name, labels, 0.0, maximum, kListStep,
+                                         static_cast<double>(row.defaultPosition), kTaperList, 0, 0, 1));
     }
+    presets[kDefaultPresetNumber] =
+        std::make_shared<CKROAudioPreset>("Default", std::move(defaults), CKROAudioPreset::kFactoryFlag);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TunerParameterDescription.h"
+
 // List positions of the tuner parameters from their normalised values.
 
 // The two-valued ones ("Guitar"/"Bass", "Needle"/"Stream", the colour sets): 1 from 0.5 on.
@@ -12,3 +14,6 @@ int NormalizedToDropTuningIndex(float value);
 
 // "435" ... "445": the first k with value < (k+1)/11, else 10.
 int NormalizedToReferenceIndex(float value);
+
+// The position a parameter of the description takes for a normalised value.
+int NormalizedToPosition(TunerParameterDescription::Mapping mapping, float value);

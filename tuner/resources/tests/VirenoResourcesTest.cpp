@@ -1,9 +1,11 @@
 #include "CRect.h"
 #include "LedMatrixLayout.h"
 #include "PlatformBitmap.h"
+#include "VirenoBitmapNumbers.h"
 #include "VirenoResources.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -49,6 +51,16 @@ TEST_F(Resources, EveryEditorBitmapIsThereAndDecodes)
         EXPECT_NE(entry.second, nullptr) << entry.first;
     }
     EXPECT_EQ(present, expected);
+}
+
+TEST_F(Resources, TheEnumerationNamesEveryPaintedBitmapOnce)
+{
+    std::set<int> named(std::begin(VirenoBitmap::kAll), std::end(VirenoBitmap::kAll));
+    EXPECT_EQ(named.size(), std::size(VirenoBitmap::kAll));
+    std::set<int> painted;
+    for (const auto& entry : bitmaps)
+        painted.insert(entry.first);
+    EXPECT_EQ(named, painted);
 }
 
 TEST_F(Resources, PagesHaveTheFacesSizeAndStackedImagesDivideEvenly)
