@@ -21,6 +21,8 @@
 #include "PluginParameters.h"
 #include "ReadingText.h"
 #include "TunerParameterIndex.h"
+#include "TunerResultBlock.h"
+#include "VirenoVST3Ids.h"
 #include "Vst3Module.h"
 #include "Vst3PluginInstance.h"
 #include "Vst3ProcessBlock.h"
@@ -43,7 +45,6 @@ namespace {
 constexpr const char* kProgram = "vireno-host";
 constexpr double kDefaultRate = 48000.0;
 constexpr double kAnalysisFrameSeconds = 1024.0 / 24000.0;
-constexpr int kDisplayValues = 19;
 
 int Fail(const std::string& message, int code = 1)
 {
@@ -104,25 +105,20 @@ bool CanWriteAt(const std::string& option, const std::string& path, std::string&
     return false;
 }
 
-ParamID ProductParameter(TunerParameterIndex::Offset offset)
-{
-    return static_cast<ParamID>(TunerParameterIndex::kFirstIndexVST3 + offset);
-}
-
 // What the readings are read against, from the controller's parameters after the set-up.
 ReadingSetup ReadingSetupOf(IEditController* controller)
 {
     ReadingSetup setup;
-    const int instrument = ParameterListIndex(controller, ProductParameter(TunerParameterIndex::kSelectInstrument));
-    const int drop = ParameterListIndex(controller, ProductParameter(TunerParameterIndex::kDropTuning));
+    const int instrument = ParameterListIndex(controller, Vireno::ParameterId(TunerParameterIndex::kSelectInstrument));
+    const int drop = ParameterListIndex(controller, Vireno::ParameterId(TunerParameterIndex::kDropTuning));
     setup.instrument = instrument == kTunerBass ? kTunerBass : kTunerGuitar;
     setup.dropIndex = drop >= 0 ? drop : 0;
-    setup.stream = ParameterListIndex(controller, ProductParameter(TunerParameterIndex::kDisplayMode)) == 1;
+    setup.stream = ParameterListIndex(controller, Vireno::ParameterId(TunerParameterIndex::kDisplayMode)) == 1;
     setup.description =
-        ParameterValueText(controller, ProductParameter(TunerParameterIndex::kSelectInstrument)) + ", drop tuning " +
-        ParameterValueText(controller, ProductParameter(TunerParameterIndex::kDropTuning)) + ", reference " +
-        ParameterValueText(controller, ProductParameter(TunerParameterIndex::kReferenceFrequency)) + " Hz, " +
-        ParameterValueText(controller, ProductParameter(TunerParameterIndex::kDisplayMode));
+        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kSelectInstrument)) + ", drop tuning " +
+        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kDropTuning)) + ", reference " +
+        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kReferenceFrequency)) + " Hz, " +
+        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kDisplayMode));
     return setup;
 }
 
@@ -248,7 +244,7 @@ int main(int argc, char** argv)
 
         if (start + n < nextPrint) continue;
         nextPrint += printStep;
-        if (ReadDisplayData(controller, values) != kDisplayValues) continue;
+        if (ReadDisplayData(controller, values) != kTunerResultValueCount) continue;
         const double seconds = double(start + n) / audio.sampleRate;
         const TunerResultBlock reading = ResultBlockFromValues(values.data());
         const std::string line = options.raw ? RawReadingLine(seconds, reading, readingSetup.stream)

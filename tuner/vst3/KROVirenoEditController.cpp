@@ -3,7 +3,7 @@
 #include "KROVirenoGUIEditorVST3.h"
 #include "KROVirenoParamInfo.h"
 #include "KROVirenoParamTable.h"
-#include "TunerParameterIndex.h"
+#include "VirenoVST3Ids.h"
 
 #include <cstring>
 
@@ -17,7 +17,7 @@ constexpr const char* kEffectName = "Vireno";
 
 CKROVirenoEditController::CKROVirenoEditController()
     : parameterInfo(std::make_unique<CKROVirenoParamInfo>(
-          std::make_unique<CKROVirenoParamTable>(TunerParameterIndex::kFirstIndexVST3)))
+          std::make_unique<CKROVirenoParamTable>(Vireno::kFirstParameterIndex)))
 {
     SetParameterInfo(parameterInfo.get());
     SetEffectName(kEffectName);

@@ -1,7 +1,7 @@
 #include "KROVirenoGUIEditorVST3.h"
 
 #include "KROVST3EntryGuard.h"
-#include "TunerParameterIndex.h"
+#include "VirenoVST3Ids.h"
 
 #include <cmath>
 
@@ -9,7 +9,7 @@ namespace Steinberg {
 namespace Vst {
 
 CKROVirenoGUIEditorVST3::CKROVirenoGUIEditorVST3(CKROVST3EditController* controller)
-    : CKROGuiEditorVST3(controller, kFlagCount, TunerParameterIndex::kFirstIndexVST3)
+    : CKROGuiEditorVST3(controller, kFlagCount, Vireno::kFirstParameterIndex)
 {
     CreateControlSets(0);
     SetIdleRate(kTimerIntervalMs);

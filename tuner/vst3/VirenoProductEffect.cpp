@@ -1,13 +1,13 @@
 #include "VirenoProductEffect.h"
 
 #include "KROVirenoPlugInDSP.h"
-#include "TunerParameterIndex.h"
+#include "VirenoVST3Ids.h"
 
 namespace Vireno {
 
 std::unique_ptr<CKROPlugInDSP> CreateProductEffect()
 {
-    return std::make_unique<CKROVirenoPlugInDSP>(TunerParameterIndex::kFirstIndexVST3);
+    return std::make_unique<CKROVirenoPlugInDSP>(Vireno::kFirstParameterIndex);
 }
 
 } // namespace Vireno

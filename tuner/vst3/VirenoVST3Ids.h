@@ -1,11 +1,25 @@
 #pragma once
 
-// Class IDs of Vireno.vst3. The 16 bytes are laid out in the COM-compatible order the Windows
+// The VST3 identifiers of Vireno.vst3: its parameter IDs, the bypass ID and its class IDs. The 16 bytes are laid out in the COM-compatible order the Windows
 // build uses, on every platform, so that a host's project finds the same classes everywhere.
+
+#include "KROVST3ParamIds.h"
+#include "TunerParameterIndex.h"
 
 #include "pluginterfaces/base/funknown.h"
 
 namespace Vireno {
+
+// The product's parameters are numbered from 0 in this build; a parameter's ID is its index.
+constexpr int32_t kFirstParameterIndex = TunerParameterIndex::kFirstIndexVST3;
+
+constexpr Steinberg::Vst::ParamID ParameterId(TunerParameterIndex::Offset offset)
+{
+    return static_cast<Steinberg::Vst::ParamID>(kFirstParameterIndex + offset);
+}
+
+// The host's bypass switch, far above the effect's own parameters.
+constexpr Steinberg::Vst::ParamID kBypassParamId = Steinberg::Vst::VST3MasterBypassParamID;
 
 constexpr Steinberg::int8 UidByte(Steinberg::uint32 word, int shift)
 {

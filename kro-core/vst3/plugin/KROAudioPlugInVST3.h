@@ -51,6 +51,8 @@ public:
 
     // IConnectionPoint: the controller's messages, on the host's user-interface thread.
     tresult PLUGIN_API notify(IMessage* message) SMTG_OVERRIDE;
+    // Whether notify has a handler for a message of the controller with this ID.
+    static bool HandlesMessage(const char* id);
 
     // IAudioProcessor
     tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
@@ -157,8 +159,8 @@ private:
     void ApplyState(const KROVST3State& content);
     void ApplyCheckedState(const KROVST3State& content);
 
-    // The message handlers; each returns what notify returns.
-    tresult HandleMessage(IMessage& message);
+    // The controller's messages by ID, and their handlers; each returns what notify returns.
+    static const KROVST3MessageRoute<CKROAudioPlugInVST3> kMessageRoutes[];
     tresult HandleValueRequest(IMessage& message);
     tresult HandleParameterValue(IMessage& message);
     tresult HandlePresetValues(IMessage& message);

@@ -39,44 +39,30 @@ bool ReadPresetNumber(const std::string& value, int32_t& number)
 
 } // namespace
 
+const KROVST3MessageRoute<CKROAudioPlugInVST3> CKROAudioPlugInVST3::kMessageRoutes[] = {
+    {kMsgBinary, &CKROAudioPlugInVST3::HandleValueRequest},
+    {kMsgSetParameter, &CKROAudioPlugInVST3::HandleParameterValue},
+    {kMsgPresetValues, &CKROAudioPlugInVST3::HandlePresetValues},
+    {kMsgPresetCommand, &CKROAudioPlugInVST3::HandlePresetCommand},
+    {kMsgDisplayData, &CKROAudioPlugInVST3::HandleDisplayDataRequest},
+    {kMsgSetCustomData, &CKROAudioPlugInVST3::HandleCustomData},
+    {kMsgEditorText, &CKROAudioPlugInVST3::HandleEditorText},
+    {kMsgEditorTreeToEffect, &CKROAudioPlugInVST3::HandleEditorTree},
+    {kMsgTrackInfo, &CKROAudioPlugInVST3::HandleTrackInfo},
+};
+
+bool CKROAudioPlugInVST3::HandlesMessage(const char* id)
+{
+    return HasRoute(kMessageRoutes, id);
+}
+
 tresult PLUGIN_API CKROAudioPlugInVST3::notify(IMessage* message)
 {
-    if (message == nullptr)
-        return kInvalidArgument;
-    try
-    {
+    return DispatchMessage(*this, message, kMessageRoutes, &CKROAudioPlugInVST3::NotifyUnhandled, [this] {
         // A user-interface call: what a host's automation left owed to the editor goes out first.
         if (effect != nullptr)
             effect->DeliverPendingStateUpdate();
-        return HandleMessage(*message);
-    }
-    catch (...)
-    {
-        return kResultFalse;  // no exception reaches the host
-    }
-}
-
-tresult CKROAudioPlugInVST3::HandleMessage(IMessage& message)
-{
-    if (IsMessage(message, kMsgBinary))
-        return HandleValueRequest(message);
-    if (IsMessage(message, kMsgSetParameter))
-        return HandleParameterValue(message);
-    if (IsMessage(message, kMsgPresetValues))
-        return HandlePresetValues(message);
-    if (IsMessage(message, kMsgPresetCommand))
-        return HandlePresetCommand(message);
-    if (IsMessage(message, kMsgDisplayData))
-        return HandleDisplayDataRequest(message);
-    if (IsMessage(message, kMsgSetCustomData))
-        return HandleCustomData(message);
-    if (IsMessage(message, kMsgEditorText))
-        return HandleEditorText(message);
-    if (IsMessage(message, kMsgEditorTreeToEffect))
-        return HandleEditorTree(message);
-    if (IsMessage(message, kMsgTrackInfo))
-        return HandleTrackInfo(message);
-    return NotifyUnhandled(message);
+    });
 }
 
 tresult CKROAudioPlugInVST3::NotifyUnhandled(IMessage& message)

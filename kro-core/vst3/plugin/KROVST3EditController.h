@@ -64,6 +64,8 @@ public:
 
     // IConnectionPoint: the processor's messages.
     tresult PLUGIN_API notify(IMessage* message) SMTG_OVERRIDE;
+    // Whether notify has a handler for a message of the processor with this ID.
+    static bool HandlesMessage(const char* id);
 
     // ChannelContext::IInfoListener: the host's data about the track, sent on as "STrInfo".
     tresult PLUGIN_API setChannelContextInfos(IAttributeList* list) SMTG_OVERRIDE;
@@ -107,11 +109,15 @@ private:
     // The processor's value of a parameter the controller has no record of, when it answers.
     bool RequestProcessorValue(ParamID tag, float& value);
 
-    tresult HandleMessage(IMessage& message);
+    // The processor's messages by ID; anything else is refused.
+    static const KROVST3MessageRoute<CKROVST3EditController> kMessageRoutes[];
+    tresult RefuseMessage(IMessage& message);
     tresult HandleValueReply(IMessage& message);
     tresult HandleParameterValue(IMessage& message);
     tresult HandleParameterValues(IMessage& message);
     tresult HandleEditorText(IMessage& message, const char* attribute);
+    tresult HandleEffectAnswer(IMessage& message);
+    tresult HandleEditorString(IMessage& message);
     // A text of the effect to every open editor.
     void RelayText(const std::string& text);
     tresult HandlePresetAnswer(IMessage& message);

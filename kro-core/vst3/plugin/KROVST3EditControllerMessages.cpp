@@ -25,41 +25,41 @@ namespace Vst {
 
 namespace msg = KroEditorMessages;
 
-tresult PLUGIN_API CKROVST3EditController::notify(IMessage* message)
+const KROVST3MessageRoute<CKROVST3EditController> CKROVST3EditController::kMessageRoutes[] = {
+    {kMsgBinary, &CKROVST3EditController::HandleValueReply},
+    {kMsgSetParameter, &CKROVST3EditController::HandleParameterValue},
+    {kMsgSyncParameters, &CKROVST3EditController::HandleParameterValues},
+    {kMsgPresetCommand, &CKROVST3EditController::HandlePresetAnswer},
+    {kMsgEffectAnswer, &CKROVST3EditController::HandleEffectAnswer},
+    {kMsgDisplayData, &CKROVST3EditController::HandleDisplayDataReply},
+    {kMsgEditorString, &CKROVST3EditController::HandleEditorString},
+    {kMsgEditorBinary, &CKROVST3EditController::HandleEditorBinary},
+    {kMsgEditorTree, &CKROVST3EditController::HandleEditorTree},
+};
+
+bool CKROVST3EditController::HandlesMessage(const char* id)
 {
-    if (message == nullptr)
-        return kInvalidArgument;
-    try
-    {
-        return HandleMessage(*message);
-    }
-    catch (...)
-    {
-        return kResultFalse;  // no exception reaches the host
-    }
+    return HasRoute(kMessageRoutes, id);
 }
 
-tresult CKROVST3EditController::HandleMessage(IMessage& message)
+tresult PLUGIN_API CKROVST3EditController::notify(IMessage* message)
 {
-    if (IsMessage(message, kMsgBinary))
-        return HandleValueReply(message);
-    if (IsMessage(message, kMsgSetParameter))
-        return HandleParameterValue(message);
-    if (IsMessage(message, kMsgSyncParameters))
-        return HandleParameterValues(message);
-    if (IsMessage(message, kMsgPresetCommand))
-        return HandlePresetAnswer(message);
-    if (IsMessage(message, kMsgEffectAnswer))
-        return HandleEditorText(message, kMsgEffectAnswer);
-    if (IsMessage(message, kMsgDisplayData))
-        return HandleDisplayDataReply(message);
-    if (IsMessage(message, kMsgEditorString))
-        return HandleEditorText(message, kMsgEditorString);
-    if (IsMessage(message, kMsgEditorBinary))
-        return HandleEditorBinary(message);
-    if (IsMessage(message, kMsgEditorTree))
-        return HandleEditorTree(message);
+    return DispatchMessage(*this, message, kMessageRoutes, &CKROVST3EditController::RefuseMessage);
+}
+
+tresult CKROVST3EditController::RefuseMessage(IMessage&)
+{
     return kResultFalse;
+}
+
+tresult CKROVST3EditController::HandleEffectAnswer(IMessage& message)
+{
+    return HandleEditorText(message, kMsgEffectAnswer);
+}
+
+tresult CKROVST3EditController::HandleEditorString(IMessage& message)
+{
+    return HandleEditorText(message, kMsgEditorString);
 }
 
 bool CKROVST3EditController::RequestProcessorValue(ParamID tag, float& value)

@@ -4,41 +4,17 @@
 // peer's notify and is released after the call, so a request's reply has arrived when the send
 // returns; without a peer, or when no message can be allocated, nothing is sent.
 
+#include "KROVST3MessageIds.h"
+
 #include "public.sdk/source/vst/vstcomponentbase.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace Steinberg {
 namespace Vst {
-
-// Message IDs and attribute names.
-constexpr const char* kMsgSetParameter = "WA_SP";
-constexpr const char* kAttrParameterIndex = "WA_PI";
-constexpr const char* kAttrParameterValue = "WA_PV";
-constexpr const char* kMsgSyncParameters = "WA_SY";
-constexpr const char* kAttrFirstIndex = "WA_SF";
-constexpr const char* kAttrValues = "WA_SV";
-constexpr const char* kMsgEditorString = "DSP2GUIString";
-constexpr const char* kMsgEditorBinary = "DSP2GUIBinary";
-constexpr const char* kMsgEditorTree = "DSP2GUIPTree";
-// A parameter value the controller has no record of: request "GePaVa", reply "SePaVa".
-constexpr const char* kMsgBinary = "Binary";
-constexpr const char* kAttrGetValue = "GePaVa";
-constexpr const char* kAttrValueReply = "SePaVa";
-constexpr const char* kMsgPresetValues = "SeV3Pr";
-constexpr const char* kMsgPresetCommand = "PrsHnd";
-constexpr const char* kMsgEffectAnswer = "DSP4UI";
-constexpr const char* kMsgDisplayData = "GeCuFD";
-constexpr const char* kMsgSetCustomData = "SeCuFD";
-constexpr const char* kAttrCustomTag = "IDtag";
-constexpr const char* kMsgEditorText = "GUI2DSPString";
-constexpr const char* kMsgEditorTreeToEffect = "GUI2DSPPTree";
-constexpr const char* kMsgTrackInfo = "STrInfo";
-// The host's text message to a component.
-constexpr const char* kMsgText = "TextMessage";
-constexpr const char* kAttrText = "Text";
 
 // The sending side of a component, so that the effect's editor link can send as the processor.
 class KROVST3MessageSender
@@ -75,6 +51,53 @@ bool GetText(IMessage& message, const char* attribute, std::string& text);
 bool GetInt32(IMessage& message, const char* attribute, int32_t& value);
 // The values of a data attribute: size/4 floats.
 bool GetFloats(IMessage& message, const char* attribute, std::vector<float>& values);
+
+// One row of a side's message table: a message ID and the handler of that message.
+template <typename Receiver>
+struct KROVST3MessageRoute
+{
+    const char* id;
+    tresult (Receiver::*handle)(IMessage&);
+};
+
+// notify on either side: a null message is refused; otherwise prepare runs, then the handler of the
+// message's ID in the table (the unhandled one when no row has it); no exception reaches the host.
+template <typename Receiver, size_t Count, typename Prepare>
+tresult DispatchMessage(Receiver& receiver, IMessage* message, const KROVST3MessageRoute<Receiver> (&routes)[Count],
+                        tresult (Receiver::*unhandled)(IMessage&), Prepare&& prepare)
+{
+    if (message == nullptr)
+        return kInvalidArgument;
+    try
+    {
+        prepare();
+        for (const KROVST3MessageRoute<Receiver>& route : routes)
+            if (IsMessage(*message, route.id))
+                return (receiver.*route.handle)(*message);
+        return (receiver.*unhandled)(*message);
+    }
+    catch (...)
+    {
+        return kResultFalse;  // no exception reaches the host
+    }
+}
+
+template <typename Receiver, size_t Count>
+tresult DispatchMessage(Receiver& receiver, IMessage* message, const KROVST3MessageRoute<Receiver> (&routes)[Count],
+                        tresult (Receiver::*unhandled)(IMessage&))
+{
+    return DispatchMessage(receiver, message, routes, unhandled, [] {});
+}
+
+// Whether a message table has a row for the ID.
+template <typename Receiver, size_t Count>
+bool HasRoute(const KROVST3MessageRoute<Receiver> (&routes)[Count], const char* id)
+{
+    for (const KROVST3MessageRoute<Receiver>& route : routes)
+        if (std::string(route.id) == id)
+            return true;
+    return false;
+}
 
 } // namespace Vst
 } // namespace Steinberg
