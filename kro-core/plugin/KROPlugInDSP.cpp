@@ -32,10 +32,12 @@ void CKROPlugInDSP::BuildParameterTables()
         currentAlgorithm = &algorithm;
         if (HasPresetFileSink())
             presetFileSink->RegisterAlgorithm(&algorithm, &runningIndex);
-        firstParameterIndices.push_back(runningIndex);
-        AppendPresetLists(algorithm);
+        AlgorithmRecord record;
+        record.firstParameterIndex = runningIndex;
+        AppendPresetLists(algorithm, record);
         runningIndex += static_cast<int32_t>(algorithm.GetParameters().size()) - parameterIndexOffset;
-        algorithmNames.push_back(algorithm.GetName());
+        record.name = algorithm.GetName();
+        algorithmTable.push_back(std::move(record));
     }
 
     currentAlgorithmKey = 0;
@@ -47,57 +49,125 @@ void CKROPlugInDSP::BuildParameterTables()
 
 void CKROPlugInDSP::RebuildPresetLists()
 {
-    for (auto* list : {&factoryPresetNames, &factoryPresetTitles, &factoryPresetAlgorithmNames, &userPresetNames,
-                       &userPresetTitles, &userPresetAlgorithmNames})
-        list->clear();
-    firstPresetNumbers.clear();
+    presetTable.clear();
     presetCounter = 0;
+    size_t row = 0;
     for (auto& entry : algorithms)
-        AppendPresetLists(*entry.second);
+    {
+        // An algorithm the tables were built without is numbered, but has no row to remember it in.
+        AlgorithmRecord unlisted;
+        AppendPresetLists(*entry.second, row < algorithmTable.size() ? algorithmTable[row] : unlisted);
+        ++row;
+    }
 }
 
-// Factory presets first, then the user presets, each titled "<algorithm> : <preset>".
-void CKROPlugInDSP::AppendPresetLists(CKRODSPAlgInterface& algorithm)
+// Factory presets first, then the user presets.
+void CKROPlugInDSP::AppendPresetLists(CKRODSPAlgInterface& algorithm, AlgorithmRecord& record)
 {
-    firstPresetNumbers.push_back(presetCounter);
+    record.firstPresetNumber = presetCounter;
     const int32_t factoryCount = algorithm.GetFactoryPresetCount();
     const int32_t presetCount = static_cast<int32_t>(algorithm.GetPresets().size());
     for (int32_t n = 0; n < presetCount; ++n)
     {
         const CKROAudioPreset* preset = algorithm.GetPreset(n);
-        const std::string presetName = preset != nullptr ? preset->GetName() : std::string();
-        const bool factory = n < factoryCount;
-        (factory ? factoryPresetTitles : userPresetTitles).push_back(algorithm.GetName() + " : " + presetName);
-        (factory ? factoryPresetNames : userPresetNames).push_back(presetName);
-        (factory ? factoryPresetAlgorithmNames : userPresetAlgorithmNames).push_back(algorithm.GetName());
+        presetTable.push_back({n < factoryCount, preset != nullptr ? preset->GetName() : std::string(),
+                               algorithm.GetName()});
         ++presetCounter;
     }
+}
+
+std::vector<int32_t> CKROPlugInDSP::GetFirstParameterIndices() const
+{
+    std::vector<int32_t> list;
+    for (const AlgorithmRecord& record : algorithmTable)
+        list.push_back(record.firstParameterIndex);
+    return list;
+}
+
+std::vector<int32_t> CKROPlugInDSP::GetFirstPresetNumbers() const
+{
+    std::vector<int32_t> list;
+    for (const AlgorithmRecord& record : algorithmTable)
+        list.push_back(record.firstPresetNumber);
+    return list;
+}
+
+std::vector<std::string> CKROPlugInDSP::GetAlgorithmNames() const
+{
+    std::vector<std::string> list;
+    for (const AlgorithmRecord& record : algorithmTable)
+        list.push_back(record.name);
+    return list;
+}
+
+std::vector<std::string> CKROPlugInDSP::PresetColumn(bool factory, std::string (*field)(const PresetRecord&)) const
+{
+    std::vector<std::string> list;
+    for (const PresetRecord& record : presetTable)
+        if (record.factory == factory)
+            list.push_back(field(record));
+    return list;
+}
+
+std::string CKROPlugInDSP::PresetRecord::Title(const PresetRecord& record)
+{
+    return record.algorithmName + " : " + record.name;
+}
+
+std::vector<std::string> CKROPlugInDSP::GetFactoryPresetNames() const
+{
+    return PresetColumn(true, [](const PresetRecord& record) { return record.name; });
+}
+
+std::vector<std::string> CKROPlugInDSP::GetFactoryPresetTitles() const
+{
+    return PresetColumn(true, PresetRecord::Title);
+}
+
+std::vector<std::string> CKROPlugInDSP::GetFactoryPresetAlgorithmNames() const
+{
+    return PresetColumn(true, [](const PresetRecord& record) { return record.algorithmName; });
+}
+
+std::vector<std::string> CKROPlugInDSP::GetUserPresetNames() const
+{
+    return PresetColumn(false, [](const PresetRecord& record) { return record.name; });
+}
+
+std::vector<std::string> CKROPlugInDSP::GetUserPresetTitles() const
+{
+    return PresetColumn(false, PresetRecord::Title);
+}
+
+std::vector<std::string> CKROPlugInDSP::GetUserPresetAlgorithmNames() const
+{
+    return PresetColumn(false, [](const PresetRecord& record) { return record.algorithmName; });
 }
 
 CKRODSPAlgInterface* CKROPlugInDSP::FindAlgorithmForParameter(int32_t index, int32_t& localIndex)
 {
     const int32_t first = GetFirstParameterIndex();
-    if (index < first + parameterIndexOffset || index >= first + GetParameterCount() || firstParameterIndices.empty())
+    if (index < first + parameterIndexOffset || index >= first + GetParameterCount() || algorithmTable.empty())
     {
         localIndex = index;
         return algorithms.empty() ? nullptr : algorithms.begin()->second.get();
     }
     size_t owner = 0;
-    for (size_t k = 1; k < firstParameterIndices.size(); ++k)
-        if (firstParameterIndices[k] <= index)
+    for (size_t k = 1; k < algorithmTable.size(); ++k)
+        if (algorithmTable[k].firstParameterIndex <= index)
             owner = k;
-    localIndex = index - (firstParameterIndices[owner] - firstParameterIndices[0]);
+    localIndex = index - (algorithmTable[owner].firstParameterIndex - algorithmTable[0].firstParameterIndex);
     const auto found = algorithms.find(static_cast<int32_t>(owner));
     return found != algorithms.end() ? found->second.get() : nullptr;
 }
 
 CKRODSPAlgInterface* CKROPlugInDSP::FindAlgorithmForPreset(int32_t number, int32_t& localNumber)
 {
-    for (size_t k = firstPresetNumbers.size(); k-- > 0;)
+    for (size_t k = algorithmTable.size(); k-- > 0;)
     {
-        if (firstPresetNumbers[k] <= number)
+        if (algorithmTable[k].firstPresetNumber <= number)
         {
-            localNumber = number - firstPresetNumbers[k];
+            localNumber = number - algorithmTable[k].firstPresetNumber;
             const auto found = algorithms.find(static_cast<int32_t>(k));
             return found != algorithms.end() ? found->second.get() : nullptr;
         }
@@ -129,8 +199,8 @@ int32_t CKROPlugInDSP::GetAlgorithmParameterOffset(const CKRODSPAlgInterface* al
     for (const auto& entry : algorithms)
         if (entry.second.get() == algorithm)
             key = entry.first;
-    if (key > 0 && static_cast<size_t>(key) < firstParameterIndices.size())
-        return firstParameterIndices[static_cast<size_t>(key)] - firstParameterIndices[0];
+    if (key > 0 && static_cast<size_t>(key) < algorithmTable.size())
+        return algorithmTable[static_cast<size_t>(key)].firstParameterIndex - algorithmTable[0].firstParameterIndex;
     return 0;
 }
 
@@ -143,7 +213,7 @@ int32_t CKROPlugInDSP::GetCurrentPresetNumber()
     while (position < presetCount && currentAlgorithm->GetPreset(position) != currentAlgorithm->GetCurrentPreset())
         ++position;
     const size_t key = static_cast<size_t>(currentAlgorithmKey);
-    return position + (key < firstPresetNumbers.size() ? firstPresetNumbers[key] : 0);
+    return position + (key < algorithmTable.size() ? algorithmTable[key].firstPresetNumber : 0);
 }
 
 void CKROPlugInDSP::SetSampleRate(double rate)

@@ -124,15 +124,16 @@ public:
     // What the host last reported; nothing in the effect depends on it.
     const TrackInfoRecord& GetTrackInfo() const { return trackInfo; }
 
-    const std::vector<int32_t>& GetFirstParameterIndices() const { return firstParameterIndices; }
-    const std::vector<int32_t>& GetFirstPresetNumbers() const { return firstPresetNumbers; }
-    const std::vector<std::string>& GetAlgorithmNames() const { return algorithmNames; }
-    const std::vector<std::string>& GetFactoryPresetNames() const { return factoryPresetNames; }
-    const std::vector<std::string>& GetFactoryPresetTitles() const { return factoryPresetTitles; }
-    const std::vector<std::string>& GetFactoryPresetAlgorithmNames() const { return factoryPresetAlgorithmNames; }
-    const std::vector<std::string>& GetUserPresetNames() const { return userPresetNames; }
-    const std::vector<std::string>& GetUserPresetTitles() const { return userPresetTitles; }
-    const std::vector<std::string>& GetUserPresetAlgorithmNames() const { return userPresetAlgorithmNames; }
+    // The tables as lists, one entry an algorithm (in key order) or a preset (in global number order).
+    std::vector<int32_t> GetFirstParameterIndices() const;
+    std::vector<int32_t> GetFirstPresetNumbers() const;
+    std::vector<std::string> GetAlgorithmNames() const;
+    std::vector<std::string> GetFactoryPresetNames() const;
+    std::vector<std::string> GetFactoryPresetTitles() const;
+    std::vector<std::string> GetFactoryPresetAlgorithmNames() const;
+    std::vector<std::string> GetUserPresetNames() const;
+    std::vector<std::string> GetUserPresetTitles() const;
+    std::vector<std::string> GetUserPresetAlgorithmNames() const;
 
 protected:
     void SetName(std::string name_) { name = std::move(name_); }
@@ -143,6 +144,28 @@ protected:
     float* OutputPeaks() { return outputPeaks.data(); }
 
 private:
+    // One row an algorithm, in key order: where its parameters and presets start in the global
+    // numbering, and its name.
+    struct AlgorithmRecord
+    {
+        int32_t firstParameterIndex = 0;
+        int32_t firstPresetNumber = 0;
+        std::string name;
+    };
+    // One row a preset, in global number order (each algorithm's factory presets before its user
+    // presets); its title is "<algorithm> : <preset>".
+    struct PresetRecord
+    {
+        bool factory = false;
+        std::string name;
+        std::string algorithmName;
+
+        static std::string Title(const PresetRecord& record);
+    };
+    // One field of the factory or of the user presets, in number order.
+    std::vector<std::string> PresetColumn(bool factory, std::string (*field)(const PresetRecord&)) const;
+
+
     // Writes the tree of the current state into the given tree, replacing what it held.
     void WriteStateTree(boost::property_tree::ptree& tree);
     // Sends the tree to the editor with "Action" set to the given action.
@@ -156,7 +179,7 @@ private:
     void ApplyAlgorithmValues(CKRODSPAlgInterface& algorithm);
     // Starts the window within which parameter changes do not mark the state modified.
     void RestartModifiedWindow();
-    void AppendPresetLists(CKRODSPAlgInterface& algorithm);
+    void AppendPresetLists(CKRODSPAlgInterface& algorithm, AlgorithmRecord& record);
     void ResizeScratch(int32_t frames);
     void ProcessPiece(const float* const* inputs, float* const* outputs, int32_t offset, int32_t frames);
 
@@ -177,15 +200,8 @@ private:
     // Room between the global numbering and the algorithms' own; none in this system.
     const int32_t parameterIndexOffset = 0;
     int32_t presetCounter = 0;
-    std::vector<int32_t> firstParameterIndices;
-    std::vector<int32_t> firstPresetNumbers;
-    std::vector<std::string> algorithmNames;
-    std::vector<std::string> factoryPresetNames;
-    std::vector<std::string> factoryPresetTitles;
-    std::vector<std::string> userPresetNames;
-    std::vector<std::string> userPresetTitles;
-    std::vector<std::string> factoryPresetAlgorithmNames;
-    std::vector<std::string> userPresetAlgorithmNames;
+    std::vector<AlgorithmRecord> algorithmTable;
+    std::vector<PresetRecord> presetTable;
     std::map<int32_t, float> defaultValues;
     bool defaultsCaptured = false;
     std::atomic<bool> transportPlaying{false};
