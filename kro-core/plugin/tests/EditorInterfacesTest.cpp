@@ -1,3 +1,4 @@
+#include "DirectController.h"
 #include "IKROPlugEditorMessage.h"
 #include "IKROSDKController.h"
 #include "KRODisplayDataBuffer.h"
@@ -14,47 +15,37 @@
 namespace
 {
 
-// An effect's display data as the product hands it out: 19 values once per new reading, else 1.
+// An effect's display data as the product hands it out: 19 values once per new reading, else 1;
+// its parameters are of no interest here.
 struct ReadingSource
 {
+    static constexpr int32_t kMaxParameterChanges = 1;
+
     const float* GetDisplayData(int32_t channel, int32_t& count)
     {
         count = (channel == 0 && newReading) ? 19 : 1;
         newReading = newReading && channel != 0;
         return values.data();
     }
+    float GetParameterNormalized(int32_t) { return 0.0f; }
+    void SetParameterNormalized(int32_t, float, int32_t*, int32_t&) {}
+    int32_t GetParameterCount() { return 5; }
+    int32_t GetFirstParameterIndex() { return 0; }
+    std::string HandleGuiMessage(const std::string&) { return {}; }
+    boost::property_tree::ptree SetStateTreeFromEditor(const boost::property_tree::ptree&) { return {}; }
+
     std::vector<float> values = std::vector<float>(19, 0.25f);
     bool newReading = true;
 };
 
 // A controller the way both formats build one, over the source above; it notes its destruction.
-class ControllerOverSource final : public Mevarik::IKROSDKController
+class ControllerOverSource final : public DirectController<ReadingSource>
 {
 public:
-    ControllerOverSource(ReadingSource& source_, bool& destroyed_) : source(source_), destroyed(destroyed_) {}
+    ControllerOverSource(ReadingSource& source, bool& destroyed_) : DirectController(source), destroyed(destroyed_) {}
     ~ControllerOverSource() override { destroyed = true; }
 
-    double GetParameterNormalized(uint32_t) override { return 0.0; }
-    int32_t SetParameterNormalized(uint32_t, double) override { return 0; }
-    int32_t GetParameterCount() override { return 5; }
-    int32_t GetFirstParameterIndex() override { return 0; }
-    bool IsConnected() override { return true; }
-    void ReleaseLink(std::shared_ptr<void>) override {}
-    void Idle() override {}
-    void SendMessage(const std::string&) override {}
-    void SendStateTree(const boost::property_tree::ptree&) override {}
-    int32_t GetDisplayData(int32_t channel, float** buffer, int32_t* capacity, int32_t countHint) override
-    {
-        int32_t count = countHint;
-        const float* data = source.GetDisplayData(channel, count);
-        return CopyDisplayData(data, count, buffer, capacity);
-    }
-    int32_t SetDisplayData(int32_t, float*, int32_t) override { return 0; }
-    void BeginEdit(uint32_t) override {}
-    void EndEdit(uint32_t) override {}
-
 private:
-    ReadingSource& source;
     bool& destroyed;
 };
 

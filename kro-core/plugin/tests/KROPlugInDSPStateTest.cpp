@@ -11,109 +11,46 @@ using namespace effect_test;
 namespace
 {
 
-const char kIndentedFirstIndex0[] = R"(<?xml version="1.0" encoding="utf-8"?>
-<PluginState>
-  <PluginInfo>
-    <Version>0</Version>
-    <Name>Vireno</Name>
-    <Zoom>1</Zoom>
-    <Action>PluginState</Action>
-    <CurrentPreset>Mine</CurrentPreset>
-    <PresetModified>false</PresetModified>
-  </PluginInfo>
-  <Parameters>
-    <Par0>
-      <Name>P0</Name>
-      <Value>0.300000012</Value>
-      <Index>0</Index>
-    </Par0>
-    <Par1>
-      <Name>P1</Name>
-      <Value>0.75</Value>
-      <Index>1</Index>
-    </Par1>
-    <Par2>
-      <Name>P2</Name>
-      <Value>0.5</Value>
-      <Index>2</Index>
-    </Par2>
-    <Par3>
-      <Name>P3</Name>
-      <Value>0.25</Value>
-      <Index>3</Index>
-    </Par3>
-    <Par4>
-      <Name>P4</Name>
-      <Value>0</Value>
-      <Index>4</Index>
-    </Par4>
-  </Parameters>
-  <DSPChunk/>
-</PluginState>
-)";
-
-const char kIndentedFirstIndex1[] = R"(<?xml version="1.0" encoding="utf-8"?>
-<PluginState>
-  <PluginInfo>
-    <Version>0</Version>
-    <Name>Vireno</Name>
-    <Zoom>1</Zoom>
-    <Action>PluginState</Action>
-    <CurrentPreset>Mine</CurrentPreset>
-    <PresetModified>false</PresetModified>
-  </PluginInfo>
-  <Parameters>
-    <Par1>
-      <Name>P0</Name>
-      <Value>0.300000012</Value>
-      <Index>1</Index>
-    </Par1>
-    <Par2>
-      <Name>P1</Name>
-      <Value>0.75</Value>
-      <Index>2</Index>
-    </Par2>
-    <Par3>
-      <Name>P2</Name>
-      <Value>0.5</Value>
-      <Index>3</Index>
-    </Par3>
-    <Par4>
-      <Name>P3</Name>
-      <Value>0.25</Value>
-      <Index>4</Index>
-    </Par4>
-    <Par5>
-      <Name>P4</Name>
-      <Value>0</Value>
-      <Index>5</Index>
-    </Par5>
-  </Parameters>
-  <DSPChunk/>
-</PluginState>
-)";
-
-const char kCompactFirstIndex0[] =
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-    "<PluginState><PluginInfo><Version>0</Version><Name>Vireno</Name><Zoom>1</Zoom><Action>PluginState</Action>"
-    "<CurrentPreset>Mine</CurrentPreset><PresetModified>false</PresetModified></PluginInfo><Parameters>"
-    "<Par0><Name>P0</Name><Value>0.300000012</Value><Index>0</Index></Par0>"
-    "<Par1><Name>P1</Name><Value>0.75</Value><Index>1</Index></Par1>"
-    "<Par2><Name>P2</Name><Value>0.5</Value><Index>2</Index></Par2>"
-    "<Par3><Name>P3</Name><Value>0.25</Value><Index>3</Index></Par3>"
-    "<Par4><Name>P4</Name><Value>0</Value><Index>4</Index></Par4>"
-    "</Parameters><DSPChunk/></PluginState>";
-
-const char kCompactFirstIndex1[] =
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-    "<PluginState><PluginInfo><Version>0</Version><Name>Vireno</Name><Zoom>1</Zoom><Action>PluginState</Action>"
-    "<CurrentPreset>Mine</CurrentPreset><PresetModified>false</PresetModified></PluginInfo><Parameters>"
-    "<Par1><Name>P0</Name><Value>0.300000012</Value><Index>1</Index></Par1>"
-    "<Par2><Name>P1</Name><Value>0.75</Value><Index>2</Index></Par2>"
-    "<Par3><Name>P2</Name><Value>0.5</Value><Index>3</Index></Par3>"
-    "<Par4><Name>P3</Name><Value>0.25</Value><Index>4</Index></Par4>"
-    "<Par5><Name>P4</Name><Value>0</Value><Index>5</Index></Par5>"
-    "</Parameters><DSPChunk/></PluginState>";
+// The state the test effect writes after the set-up of the first test below: preset "Mine" with
+// the first value at 0.3, its five parameters under F ... F+4, in either layout.
+std::string GoldenState(int32_t first, KROStateTreeLayout layout)
+{
+    const bool indented = layout == KROStateTreeLayout::kIndented;
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    const auto line = [&](int depth, const std::string& element) {
+        if (indented)
+            text += std::string(2 * static_cast<size_t>(depth), ' ') + element + "\n";
+        else
+            text += element;
+    };
+    const auto leaf = [&](int depth, const std::string& name, const std::string& value) {
+        line(depth, "<" + name + ">" + value + "</" + name + ">");
+    };
+    line(0, "<PluginState>");
+    line(1, "<PluginInfo>");
+    leaf(2, "Version", "0");
+    leaf(2, "Name", "Vireno");
+    leaf(2, "Zoom", "1");
+    leaf(2, "Action", "PluginState");
+    leaf(2, "CurrentPreset", "Mine");
+    leaf(2, "PresetModified", "false");
+    line(1, "</PluginInfo>");
+    line(1, "<Parameters>");
+    const char* const values[] = {"0.300000012", "0.75", "0.5", "0.25", "0"};
+    for (int32_t k = 0; k < 5; ++k)
+    {
+        const std::string element = "Par" + std::to_string(first + k);
+        line(2, "<" + element + ">");
+        leaf(3, "Name", "P" + std::to_string(k));
+        leaf(3, "Value", values[k]);
+        leaf(3, "Index", std::to_string(first + k));
+        line(2, "</" + element + ">");
+    }
+    line(1, "</Parameters>");
+    line(1, "<DSPChunk/>");
+    line(0, "</PluginState>");
+    return text;
+}
 
 std::string Written(TestEffect& effect, KROStateTreeLayout layout)
 {
@@ -148,11 +85,11 @@ TEST(PluginStateTree, IsWrittenInBothLayoutsForBothFirstIndices)
     struct Case
     {
         int32_t first;
-        const char* indented;
-        const char* compact;
+        std::string indented;
+        std::string compact;
     };
-    for (const Case& c : {Case{0, kIndentedFirstIndex0, kCompactFirstIndex0},
-                          Case{1, kIndentedFirstIndex1, kCompactFirstIndex1}})
+    for (const Case& c : {Case{0, GoldenState(0, KROStateTreeLayout::kIndented), GoldenState(0, KROStateTreeLayout::kCompact)},
+                          Case{1, GoldenState(1, KROStateTreeLayout::kIndented), GoldenState(1, KROStateTreeLayout::kCompact)}})
     {
         SCOPED_TRACE(c.first);
         TestEffect effect(c.first);

@@ -1,6 +1,7 @@
 #include "EditorTestSupport.h"
 
 #include "CKROVirenoDisplay.h"
+#include "DirectController.h"
 #include "IKROSDKController.h"
 #include "KRODisplayDataBuffer.h"
 #include "KROStateTreeXml.h"
@@ -15,45 +16,6 @@
 using namespace VSTGUI;
 
 namespace {
-
-// The shortest bridge from the editor to a real tuner effect, as both formats' controllers are
-// in substance: direct calls, values normalised.
-class DirectController final : public Mevarik::IKROSDKController
-{
-public:
-    explicit DirectController(CKROVirenoPlugInDSP& effect) : effect(effect) {}
-
-    double GetParameterNormalized(uint32_t index) override
-    {
-        return effect.GetParameterNormalized(static_cast<int32_t>(index));
-    }
-    int32_t SetParameterNormalized(uint32_t index, double value) override
-    {
-        int32_t changed[CKROVirenoPlugInDSP::kMaxParameterChanges] = {};
-        int32_t count = 0;
-        effect.SetParameterNormalized(static_cast<int32_t>(index), static_cast<float>(value), changed, count);
-        return 0;
-    }
-    int32_t GetParameterCount() override { return effect.GetParameterCount(); }
-    int32_t GetFirstParameterIndex() override { return effect.GetFirstParameterIndex(); }
-    bool IsConnected() override { return true; }
-    void ReleaseLink(std::shared_ptr<void>) override {}
-    void Idle() override {}
-    void SendMessage(const std::string& message) override { effect.HandleGuiMessage(message); }
-    void SendStateTree(const boost::property_tree::ptree& tree) override { effect.SetStateTreeFromEditor(tree); }
-    int32_t GetDisplayData(int32_t channel, float** buffer, int32_t* capacity, int32_t countHint) override
-    {
-        int32_t count = countHint;
-        const float* data = effect.GetDisplayData(channel, count);
-        return CopyDisplayData(data, count, buffer, capacity);
-    }
-    int32_t SetDisplayData(int32_t, float*, int32_t) override { return 0; }
-    void BeginEdit(uint32_t) override {}
-    void EndEdit(uint32_t) override {}
-
-private:
-    CKROVirenoPlugInDSP& effect;
-};
 
 class EditorOnTheEffect : public OpenEditorTest
 {
@@ -95,7 +57,7 @@ CKROVirenoPlugInDSP* prepared(CKROVirenoPlugInDSP* effect)
 TEST_F(EditorOnTheEffect, TheActiveEffectsReadingReachesTheDisplay)
 {
     std::unique_ptr<CKROVirenoPlugInDSP> effect(prepared(new CKROVirenoPlugInDSP(P)));
-    Open(std::make_unique<DirectController>(*effect));
+    Open(std::make_unique<DirectController<CKROVirenoPlugInDSP>>(*effect));
     Tick(40);  // the skipped first refresh
     // Two seconds of the tone: long enough for the note to settle.
     for (int i = 0; i < 24; ++i)
@@ -113,7 +75,7 @@ TEST_F(EditorOnTheEffect, AnInactiveEffectShowsTheSingleInstanceOverlay)
     CKROVirenoPlugInDSP first(P);
     std::unique_ptr<CKROVirenoPlugInDSP> second(prepared(new CKROVirenoPlugInDSP(P)));
     ASSERT_FALSE(second->IsInstanceActive());
-    Open(std::make_unique<DirectController>(*second));
+    Open(std::make_unique<DirectController<CKROVirenoPlugInDSP>>(*second));
     Tick();
     EXPECT_TRUE(controls().IsOverlayShowing());
 }
@@ -121,7 +83,7 @@ TEST_F(EditorOnTheEffect, AnInactiveEffectShowsTheSingleInstanceOverlay)
 TEST_F(EditorOnTheEffect, ClosingTheSettingsPageStoresTheChosenSettingsAsTheDefaultPreset)
 {
     std::unique_ptr<CKROVirenoPlugInDSP> effect(prepared(new CKROVirenoPlugInDSP(P)));
-    Open(std::make_unique<DirectController>(*effect));
+    Open(std::make_unique<DirectController<CKROVirenoPlugInDSP>>(*effect));
     Tick();
     Click(CKROVirenoCtrlSet::kSettingsButtonTag);
     Click(16);  // "Bass"
@@ -149,7 +111,7 @@ TEST_F(EditorOnTheEffect, AStateOnTheClipboardIsPastedIntoTheEffect)
     ASSERT_TRUE(WriteStateTreeXml(state, KROStateTreeLayout::kIndented, text));
     effect->SetParameterNormalized(P + 1, 0.f, changed, count);
 
-    Open(std::make_unique<DirectController>(*effect));
+    Open(std::make_unique<DirectController<CKROVirenoPlugInDSP>>(*effect));
     services.SetClipboard(text);
     CKickButton paste(CRect(0, 0, 10, 10), editor.get(), CKROGuiEditor::kPasteStateTag);
     paste.setValue(1.f);
