@@ -2,7 +2,8 @@
 # Configures and builds one flavour of the tree: build.sh release | asan | tsan
 # The ThreadSanitizer flavour builds only the VST3 test binary that races the audio thread against
 # the user-interface thread, which is all it runs.
-# Further arguments name the only targets to build (all by default).
+# Further arguments name the only targets to build (all by default). JOBS sets how many compilers
+# run at once (all processors by default), for a machine shared with other builds.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 flavour="${1:-release}"
@@ -26,4 +27,4 @@ if ! cmake -S "$top" -B "$dir" -G Ninja "${opts[@]}" >"$log" 2>&1; then
   exit 1
 fi
 for target in "$@"; do targets+=(--target "$target"); done
-cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
+cmake --build "$dir" --parallel "${JOBS:-$(nproc)}" "${targets[@]}"

@@ -2,7 +2,8 @@
 # Builds and runs every test twice: an optimised build with assertions on, and an
 # AddressSanitizer + UndefinedBehaviorSanitizer build that fails on any report. A third,
 # ThreadSanitizer build runs only the test that races Vireno's audio thread against its
-# user-interface thread, and fails on any race it reports.
+# user-interface thread, and fails on any race it reports. JOBS sets how many compilers and tests
+# run at once (all processors by default).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$top/scripts/setup.sh"
@@ -18,7 +19,7 @@ for flavour in release asan; do
   echo "== $flavour build"
   bash "$top/scripts/build.sh" "$flavour"
   echo "== $flavour tests"
-  if ! "${xvfb[@]}" ctest --test-dir "$top/build/$flavour" --output-on-failure -j "$(nproc)"; then
+  if ! "${xvfb[@]}" ctest --test-dir "$top/build/$flavour" --output-on-failure -j "${JOBS:-$(nproc)}"; then
     status=1
   fi
 done
