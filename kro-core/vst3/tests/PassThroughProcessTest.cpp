@@ -2,6 +2,7 @@
 // bit-exact pass-through, and the odd calls real hosts make.
 
 #include "PassThroughTestInstance.h"
+#include "ProcessorConformance.h"
 #include "Vst3ProcessBlock.h"
 
 #include "public.sdk/source/common/memorystream.h"
@@ -10,16 +11,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
-#include <random>
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
 namespace {
 
-constexpr int32 kMaxBlock = 512;
-constexpr float kSentinel = 12345.0f;
+using ProcessorConformance::kMaxBlock;
+using ProcessorConformance::kSentinel;
 
 class PassThroughProcess : public testing::Test
 {
@@ -68,14 +67,7 @@ protected:
 
     static void fill(Vst3ProcessBlock& block, int32 channels, int32 samples, unsigned seed)
     {
-        std::mt19937 random(seed);
-        std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-        for (int32 c = 0; c < channels; ++c)
-        {
-            for (int32 i = 0; i < samples; ++i)
-                block.input(c)[i] = noise(random);
-            std::fill(block.output(c), block.output(c) + kMaxBlock, kSentinel);
-        }
+        ProcessorConformance::Fill(block, channels, samples, seed);
     }
 
     std::unique_ptr<Vst3PluginInstance> instance;
@@ -123,65 +115,20 @@ TEST_F(PassThroughProcess, AcceptsMonoAndStereoOnly)
 
 TEST_F(PassThroughProcess, RefusesDoublePrecisionAndImpossibleSetups)
 {
-    EXPECT_EQ(processor->canProcessSampleSize(kSample32), kResultTrue);
-    EXPECT_EQ(processor->canProcessSampleSize(kSample64), kResultFalse);
-
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    struct Case
-    {
-        ProcessSetup setup;
-        tresult expected;
-    };
-    const Case cases[] = {
-        {{kRealtime, kSample32, 512, 44100.0}, kResultOk},
-        {{kOffline, kSample32, 1, 192000.0}, kResultOk},
-        {{kRealtime, kSample64, 512, 44100.0}, kResultFalse},
-        {{kRealtime, kSample32, 512, nan}, kResultFalse},
-        {{kRealtime, kSample32, 512, inf}, kResultFalse},
-        {{kRealtime, kSample32, 512, 0.0}, kResultFalse},
-        {{kRealtime, kSample32, 512, -48000.0}, kResultFalse},
-        {{kRealtime, kSample32, 0, 48000.0}, kResultFalse},
-    };
-    for (const Case& c : cases)
-    {
-        ProcessSetup setup = c.setup;
-        EXPECT_EQ(processor->setupProcessing(setup), c.expected)
-            << setup.symbolicSampleSize << " " << setup.maxSamplesPerBlock << " " << setup.sampleRate;
-    }
-
+    ProcessorConformance::ExpectSetups(*processor, [](const ProcessSetup&) {});
     start(2);
-    Vst3ProcessBlock block(2, kMaxBlock);
-    ProcessData& data = block.prepare(64);
-    data.symbolicSampleSize = kSample64;
-    EXPECT_EQ(processor->process(data), kResultFalse);
+    ProcessorConformance::ExpectDoubleBlockRefused(*processor);
 }
 
 TEST_F(PassThroughProcess, PassesEveryBlockSizeBitExactly)
 {
-    for (int32 channels : {1, 2})
-    {
-        SCOPED_TRACE(channels);
-        start(channels);
-        Vst3ProcessBlock block(channels, kMaxBlock);
-        for (int32 samples : {1, 2, 77, 511, kMaxBlock})
-        {
-            fill(block, channels, samples, static_cast<unsigned>(samples));
-            ProcessData& data = block.prepare(samples);
-            ASSERT_EQ(processor->process(data), kResultOk);
-            for (int32 c = 0; c < channels; ++c)
-            {
-                EXPECT_EQ(std::memcmp(block.output(c), block.input(c), sizeof(float) * static_cast<size_t>(samples)), 0);
-                if (samples < kMaxBlock)
-                {
-                    EXPECT_EQ(block.output(c)[samples], kSentinel) << "wrote past the block";
-                }
-            }
-        }
-        processor->setProcessing(false);
-        instance->component()->setActive(false);
-        active = false;
-    }
+    ProcessorConformance::ExpectBitExactBlocks(
+        *processor, [this](int32 channels) { start(channels); },
+        [this] {
+            processor->setProcessing(false);
+            instance->component()->setActive(false);
+            active = false;
+        });
 }
 
 TEST_F(PassThroughProcess, ProcessesInPlaceAndCopiesTheSilenceFlags)

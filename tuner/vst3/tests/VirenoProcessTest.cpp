@@ -2,6 +2,7 @@
 // bit-exact pass-through, the odd calls real hosts make, silence flags, the host's bypass and
 // the parameter changes it reports back.
 
+#include "ProcessorConformance.h"
 #include "VirenoTestHost.h"
 
 #include "KROVST3ParamIds.h"
@@ -13,35 +14,16 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
 namespace {
 
-constexpr int32 kMaxBlock = 512;
-constexpr float kSentinel = 12345.0f;
-
-void Fill(Vst3ProcessBlock& block, int32 channels, int32 samples, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    for (int32 c = 0; c < channels; ++c)
-    {
-        for (int32 i = 0; i < samples; ++i)
-            block.input(c)[i] = noise(random);
-        std::fill(block.output(c), block.output(c) + kMaxBlock, kSentinel);
-    }
-}
-
-bool Passed(Vst3ProcessBlock& block, int32 channels, int32 samples)
-{
-    for (int32 c = 0; c < channels; ++c)
-        if (std::memcmp(block.output(c), block.input(c), sizeof(float) * static_cast<size_t>(samples)) != 0)
-            return false;
-    return true;
-}
+using ProcessorConformance::Fill;
+using ProcessorConformance::kMaxBlock;
+using ProcessorConformance::kSentinel;
+using ProcessorConformance::Passed;
 
 void Start(IAudioProcessor& processor, IComponent& component, int32 channels)
 {
@@ -120,63 +102,21 @@ TEST_F(VirenoProcess, OffersMonoAndStereoAndFallsBackToStereo)
 
 TEST_F(VirenoProcess, RefusesDoublePrecisionAndImpossibleSetupsBeforeApplyingAnything)
 {
-    EXPECT_EQ(processor->canProcessSampleSize(kSample32), kResultTrue);
-    EXPECT_EQ(processor->canProcessSampleSize(kSample64), kResultFalse);
-    ProcessSetup good{kRealtime, kSample32, 256, 44100.0};
-    ASSERT_EQ(processor->setupProcessing(good), kResultOk);
-    EXPECT_EQ(Algorithm(*effect).GetSampleRate(), 44100.0);
-
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const ProcessSetup refused[] = {
-        {kRealtime, kSample64, 512, 96000.0}, {kRealtime, kSample32, 512, nan},
-        {kRealtime, kSample32, 512, inf},     {kRealtime, kSample32, 512, 0.0},
-        {kRealtime, kSample32, 512, -48000.0}, {kRealtime, kSample32, 0, 96000.0},
-        {kRealtime, kSample32, -5, 96000.0},
-    };
-    for (ProcessSetup setup : refused)
-    {
-        EXPECT_EQ(processor->setupProcessing(setup), kResultFalse)
-            << setup.symbolicSampleSize << " " << setup.maxSamplesPerBlock << " " << setup.sampleRate;
-        EXPECT_EQ(Algorithm(*effect).GetSampleRate(), 44100.0);
-    }
+    ProcessorConformance::ExpectSetups(*processor, [this](const ProcessSetup& kept) {
+        EXPECT_EQ(Algorithm(*effect).GetSampleRate(), kept.sampleRate);
+    });
     EXPECT_EQ(processor->getLatencySamples(), 0u);
     EXPECT_EQ(processor->getTailSamples(), 0u);
 
     Start(*processor, *instance->component(), 2);
-    Vst3ProcessBlock block(2, kMaxBlock);
-    ProcessData& data = block.prepare(64);
-    data.symbolicSampleSize = kSample64;
-    EXPECT_EQ(processor->process(data), kResultFalse);
+    ProcessorConformance::ExpectDoubleBlockRefused(*processor);
 }
 
 TEST_F(VirenoProcess, PassesEveryBlockSizeBitExactly)
 {
-    for (int32 channels : {1, 2})
-    {
-        SCOPED_TRACE(channels);
-        Start(*processor, *instance->component(), channels);
-        Vst3ProcessBlock block(channels, kMaxBlock);
-        for (int32 samples : {1, 2, 77, 511, kMaxBlock, 3})
-        {
-            SCOPED_TRACE(samples);
-            Fill(block, channels, samples, static_cast<unsigned>(samples));
-            ASSERT_EQ(processor->process(block.prepare(samples)), kResultOk);
-            EXPECT_TRUE(Passed(block, channels, samples));
-            if (samples < kMaxBlock)
-            {
-                EXPECT_EQ(block.output(0)[samples], kSentinel) << "wrote past the block";
-            }
-        }
-        // In place, as many hosts process.
-        Fill(block, channels, 100, 9);
-        const std::vector<float> original(block.input(0), block.input(0) + 100);
-        ProcessData& data = block.prepare(100);
-        data.outputs[0].channelBuffers32 = data.inputs[0].channelBuffers32;
-        ASSERT_EQ(processor->process(data), kResultOk);
-        EXPECT_EQ(std::memcmp(block.input(0), original.data(), sizeof(float) * 100), 0);
-        instance->component()->setActive(false);
-    }
+    ProcessorConformance::ExpectBitExactBlocks(
+        *processor, [this](int32 channels) { Start(*processor, *instance->component(), channels); },
+        [this] { instance->component()->setActive(false); });
 }
 
 // Hosts flush parameters with calls that carry no audio; each must still deliver the changes,
