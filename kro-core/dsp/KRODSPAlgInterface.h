@@ -30,33 +30,53 @@ public:
     CKRODSPAlgInterface& operator=(const CKRODSPAlgInterface&) = delete;
 
     virtual ~CKRODSPAlgInterface();
+    // User-interface thread; changes the records.
     virtual void SelectPresetByName(const std::string& name);
+    // User-interface thread; changes the records.
     virtual void SelectPreset(int32_t number);
+    // User-interface thread.
     virtual CKROAudioPreset* GetPreset(int32_t number);
+    // User-interface thread.
     virtual CKROAudioPreset* FindPresetByName(const std::string& name);
+    // User-interface thread; changes the records.
     virtual void DeletePreset(const std::string& name);
+    // Any thread; reads only.
     virtual int32_t GetFactoryPresetCount() const;
+    // Any thread; raises the parameters-dirty flag.
     virtual void SetParameterNormalized(int32_t index, double value);
+    // User-interface thread, while not processing.
     virtual int32_t SetChannelCounts(int32_t inputs, int32_t outputs);
+    // Any thread; reads only.
     virtual int32_t GetOutputChannelCount() const;
+    // The thread of the effect's own Hook call.
     // Does nothing; the effect forwards one of its own hooks here.
     virtual void Hook() {}
-    // Inputs and outputs may be the same buffers. The base hands the call to ProcessHook.
+    // Audio thread. Inputs and outputs may be the same buffers. The base hands the call to ProcessHook.
     virtual void Process(const float* const* inputs, float* const* outputs, float* inputPeaks, float* outputPeaks,
                          int32_t frames);
+    // Audio thread.
     virtual void ProcessHook(const float* const* /*inputs*/, float* const* /*outputs*/, float* /*inputPeaks*/,
                              float* /*outputPeaks*/, int32_t /*frames*/)
     {
     }
+    // Audio thread, at the start of a block.
     // Applies pending changes; rateChanged says a rate or size change is pending.
     virtual int32_t UpdateParameters(bool rateChanged) = 0;
+    // Any thread; what the audio thread owns is cleared before its next block.
     virtual void Reset() = 0;
+    // User-interface thread.
     virtual std::string GetInfoText() const = 0;
+    // Any thread; raises the rate-or-size-dirty flag.
     virtual void SetSampleRate(double sampleRate);
+    // Any thread; raises the rate-or-size-dirty flag.
     virtual void SetBlockSize(int32_t blockSize);
+    // Audio or user-interface thread.
     virtual void SetBypass(bool bypass);
+    // Audio thread, when the host's tempo changes.
     virtual void SetTempo(double tempo);
+    // User-interface thread.
     virtual void SetStoredValue(double value);
+    // User-interface thread.
     virtual double GetStoredValue() const;
 
     // Appends the preset under the number after the last one (0 for an empty map).

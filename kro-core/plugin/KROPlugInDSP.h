@@ -38,70 +38,109 @@ public:
     ~CKROPlugInDSP() override;
 
     // Parameters (values normalised to 0 ... 1).
+    // Any thread; reads only.
     float GetParameterNormalized(int32_t index) override;
+    // User-interface thread.
     void SelectPreset(int32_t number) override;
+    // Audio thread (host automation) or user-interface thread (editor, controller).
     void SetParameterNormalized(int32_t index, float value, int32_t* changedIndices, int32_t& changedCount) override;
+    // The thread of the SetParameterNormalized, state or preset call it serves.
     void ApplyParameterValue(int32_t index, float value) override;
 
+    // User-interface thread, while not processing.
     virtual void SetSampleRate(double rate);
-    // Also sizes the scratch copy of the inputs, here rather than on the audio thread.
+    // User-interface thread, while not processing. Also sizes the scratch copy of the inputs, here
+    // rather than on the audio thread.
     virtual void SetBlockSize(int32_t frames);
-    // kind false: the effect's name; true: its kind.
+    // Any thread; reads only. kind false: the effect's name; true: its kind.
     virtual std::string GetName(bool kind) const;
+    // Any thread; reads only.
     virtual uint32_t GetEffectCode() const;
+    // User-interface thread.
     virtual void ResetAlgorithms();
+    // User-interface thread, while not processing.
     virtual void SetChannelCounts(int32_t inputs, int32_t outputs);
+    // Any thread; reads only.
     virtual int32_t GetInputChannelCount() const;
+    // Any thread; reads only.
     virtual int32_t GetOutputChannelCount() const;
-    // Forwards to the current algorithm's hook.
+    // User-interface thread. Forwards to the current algorithm's hook.
     virtual void Hook();
-    // Inputs and outputs may be the same buffers.
+    // Audio thread; never allocates, locks or waits. Inputs and outputs may be the same buffers.
     virtual void Process(const float* const* inputs, float* const* outputs, int32_t frames, int32_t* changedIndices,
                          int32_t& changedCount);
+    // Any thread; reads only.
     virtual float GetParameterForHost(int32_t index);
+    // Any thread; reads only.
     virtual double GetParameterPlain(int32_t index);
+    // Any thread; reads only.
     virtual float NormalizeParameterValue(int32_t index, float plainValue);
+    // Any thread; reads only.
     virtual float DenormalizeParameterValue(int32_t index, float normalized);
+    // User-interface thread.
     virtual const float* GetDisplayData(int32_t channel, int32_t& count);
+    // User-interface thread.
     virtual int32_t SetDisplayData(int32_t channel, const float* data, int32_t count);
+    // User-interface thread.
     virtual void GetParameterText(std::string& text, int32_t index, bool withName, bool withUnit);
+    // Any thread; reads only.
     virtual int32_t GetParameterCount() const;
+    // Any thread; reads only.
     virtual int32_t GetFirstParameterIndex() const;
     // Capacities of the changed lists handed to SetParameterNormalized and Process.
+    // Any thread; a constant.
     virtual int32_t GetMaxLinkedParameterChanges() const = 0;
+    // Any thread; a constant.
     virtual int32_t GetMaxProcessParameterChanges() const = 0;
+    // User-interface thread.
     virtual std::vector<int32_t> GetParametersToRefresh(int32_t& mode);
     // Audio thread, every block with the host's tempo: only a change reaches the algorithms.
     virtual void SetTempo(double beatsPerMinute);
+    // User-interface thread.
     virtual void GetDefaultParameterValues(std::map<int32_t, float>& values, int32_t factoryPresetNumber);
+    // User-interface thread.
     virtual int32_t GetCurrentPresetNumber();
+    // User-interface thread.
     virtual CKRODSPAlgInterface* FindAlgorithmForFactoryPreset(int32_t number, int32_t& localNumber);
-    // Applies the values only when the map holds one per parameter.
+    // User-interface thread. Applies the values only when the map holds one per parameter.
     virtual void SetParameterValues(const std::map<int32_t, float>& values);
+    // User-interface thread.
     virtual void RebuildPresetLists();
+    // User-interface thread.
     virtual std::string HandleGuiMessage(const std::string& text);
-    // The editor's paste: applied without the name test. The answer is always empty.
+    // User-interface thread. The editor's paste: applied without the name test. The answer is always empty.
     virtual boost::property_tree::ptree SetStateTreeFromEditor(const boost::property_tree::ptree& tree);
+    // User-interface thread.
     virtual uint8_t* GetBinaryChunk(int32_t& size);
+    // User-interface thread.
     virtual void SetBinaryChunk(const uint8_t* data, int32_t size);
+    // User-interface thread.
     virtual void SetTrackInfo(const TrackInfoRecord& record);
     // Audio thread. Returns whether the state differs from the one stored before.
     virtual bool SetTransportPlaying(bool playing);
+    // Any thread; reads only.
     virtual bool IsTransportPlaying() const;
 
     // The PluginState tree.
+    // User-interface thread.
     virtual void BuildStateTree();
+    // User-interface thread.
     virtual void ApplyStateTree();
+    // User-interface thread.
     // The host's state: applied only when its "Name" is this effect's name, or when it has no
     // "PluginInfo" at all.
     virtual void SetStateTree(const boost::property_tree::ptree& tree);
+    // User-interface thread.
     virtual void GetStateTree(boost::property_tree::ptree& tree);
-    // Hook around the adapters' reading and writing; changes nothing here.
+    // User-interface thread. Hook around the adapters' reading and writing; changes nothing here.
     virtual bool ConvertStateTree(boost::property_tree::ptree& tree, bool loading);
 
     // Index mapping between the global numbering and the algorithms.
+    // Any thread; reads the tables only.
     virtual CKRODSPAlgInterface* FindAlgorithmForParameter(int32_t index, int32_t& localIndex);
+    // User-interface thread.
     virtual CKRODSPAlgInterface* FindAlgorithmForPreset(int32_t number, int32_t& localNumber);
+    // Any thread; reads only.
     virtual int32_t GetAlgorithmParameterOffset(const CKRODSPAlgInterface* algorithm) const;
 
     // Sends the "GUIWantsUpdate" tree that an earlier parameter change owes the editor. Call only

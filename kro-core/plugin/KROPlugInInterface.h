@@ -22,14 +22,20 @@ public:
     CKROPlugInInterface& operator=(const CKROPlugInInterface&) = delete;
     virtual ~CKROPlugInInterface() = default;
 
-    // Stores the current values as a user preset, through the preset-file sink only.
+    // User-interface thread. Stores the current values as a user preset, through the preset-file sink only.
     virtual void SaveUserPreset(const std::string& name, bool overwrite);
+    // User-interface thread.
     virtual void DeleteUserPreset(const std::string& name);
+    // Any thread; reads only.
     virtual float GetParameterNormalized(int32_t index) = 0;
+    // User-interface thread.
     virtual void SelectPreset(int32_t number) = 0;
+    // Audio thread (host automation) or user-interface thread (editor, controller).
     // changedIndices may be null; the effect reports the linked changes it made through it.
     virtual void SetParameterNormalized(int32_t index, float value, int32_t* changedIndices, int32_t& changedCount);
+    // The thread of the SetParameterNormalized, state or preset call it serves.
     virtual void ApplyParameterValue(int32_t index, float value) = 0;
+    // User-interface thread.
     virtual void PrepareSelectPreset(int32_t /*number*/) {}
 
 protected:
