@@ -39,16 +39,17 @@ bool ReadPresetNumber(const std::string& value, int32_t& number)
 
 } // namespace
 
+// What the controller asks of the effect, and what it hands on from the editor.
 const KROVST3MessageRoute<CKROAudioPlugInVST3> CKROAudioPlugInVST3::kMessageRoutes[] = {
-    {kMsgBinary, &CKROAudioPlugInVST3::HandleValueRequest},
-    {kMsgSetParameter, &CKROAudioPlugInVST3::HandleParameterValue},
-    {kMsgPresetValues, &CKROAudioPlugInVST3::HandlePresetValues},
-    {kMsgPresetCommand, &CKROAudioPlugInVST3::HandlePresetCommand},
-    {kMsgDisplayData, &CKROAudioPlugInVST3::HandleDisplayDataRequest},
-    {kMsgSetCustomData, &CKROAudioPlugInVST3::HandleCustomData},
-    {kMsgEditorText, &CKROAudioPlugInVST3::HandleEditorText},
-    {kMsgEditorTreeToEffect, &CKROAudioPlugInVST3::HandleEditorTree},
-    {kMsgTrackInfo, &CKROAudioPlugInVST3::HandleTrackInfo},
+    {kMsgBinary, &CKROAudioPlugInVST3::HandleValueRequest},            // a value it has no record of
+    {kMsgSetParameter, &CKROAudioPlugInVST3::HandleParameterValue},    // one value from the editor
+    {kMsgPresetValues, &CKROAudioPlugInVST3::HandlePresetValues},      // the values of one preset
+    {kMsgPresetCommand, &CKROAudioPlugInVST3::HandlePresetCommand},    // lists, save, delete, select
+    {kMsgDisplayData, &CKROAudioPlugInVST3::HandleDisplayDataRequest}, // answered before the send returns
+    {kMsgSetCustomData, &CKROAudioPlugInVST3::HandleCustomData},       // values under a tag
+    {kMsgEditorText, &CKROAudioPlugInVST3::HandleEditorText},          // the editor's text protocol
+    {kMsgEditorTreeToEffect, &CKROAudioPlugInVST3::HandleEditorTree},  // a pasted state tree
+    {kMsgTrackInfo, &CKROAudioPlugInVST3::HandleTrackInfo},            // the host's channel context
 };
 
 bool CKROAudioPlugInVST3::HandlesMessage(const char* id)

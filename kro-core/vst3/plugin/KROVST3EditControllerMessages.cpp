@@ -25,16 +25,17 @@ namespace Vst {
 
 namespace msg = KroEditorMessages;
 
+// The processor's answers, and what the effect tells its editors.
 const KROVST3MessageRoute<CKROVST3EditController> CKROVST3EditController::kMessageRoutes[] = {
-    {kMsgBinary, &CKROVST3EditController::HandleValueReply},
-    {kMsgSetParameter, &CKROVST3EditController::HandleParameterValue},
-    {kMsgSyncParameters, &CKROVST3EditController::HandleParameterValues},
-    {kMsgPresetCommand, &CKROVST3EditController::HandlePresetAnswer},
-    {kMsgEffectAnswer, &CKROVST3EditController::HandleEffectAnswer},
-    {kMsgDisplayData, &CKROVST3EditController::HandleDisplayDataReply},
-    {kMsgEditorString, &CKROVST3EditController::HandleEditorString},
-    {kMsgEditorBinary, &CKROVST3EditController::HandleEditorBinary},
-    {kMsgEditorTree, &CKROVST3EditController::HandleEditorTree},
+    {kMsgBinary, &CKROVST3EditController::HandleValueReply},              // the answer to a value request
+    {kMsgSetParameter, &CKROVST3EditController::HandleParameterValue},    // one value the effect changed
+    {kMsgSyncParameters, &CKROVST3EditController::HandleParameterValues}, // consecutive values
+    {kMsgPresetCommand, &CKROVST3EditController::HandlePresetAnswer},     // preset lists and number
+    {kMsgEffectAnswer, &CKROVST3EditController::HandleEffectAnswer},      // the answer to an editor text
+    {kMsgDisplayData, &CKROVST3EditController::HandleDisplayDataReply},   // only while a request waits
+    {kMsgEditorString, &CKROVST3EditController::HandleEditorString},      // a text for the editors
+    {kMsgEditorBinary, &CKROVST3EditController::HandleEditorBinary},      // floats for the editors
+    {kMsgEditorTree, &CKROVST3EditController::HandleEditorTree},          // a state tree for the editors
 };
 
 bool CKROVST3EditController::HandlesMessage(const char* id)
