@@ -14,17 +14,15 @@
 
 using namespace VSTGUI;
 
-// The radio tags run on from row to row without a gap, and each row has one bitmap per value.
+// The rows follow the parameters, so that the tags run on from row to row without a gap.
 constexpr bool CKROVirenoCtrlSet::TagsRunOn()
 {
-    int32_t next = kFirstRadioTag;
+    int32_t offset = 0;
     for (const ParameterControls& row : kParameterControls)
-    {
-        if (row.firstRadioTag != next)
+        if (row.offset != offset++)
             return false;
-        next += row.Count();
-    }
-    return next == kLastRadioTag + 1;
+    const ParameterControls& last = kParameterControls[TunerParameterIndex::kProductParameterCount - 1];
+    return last.FirstRadioTag() + last.Count() - 1 == kLastRadioTag;
 }
 static_assert(CKROVirenoCtrlSet::TagsRunOn(), "radio tags 15 to 37, one a value of each parameter");
 static_assert(TunerParameterDescription::CountOf(CKROVirenoCtrlSet::kParameterControls) ==
@@ -132,9 +130,9 @@ void CKROVirenoCtrlSet::CreateSettingsPage()
         for (int i = 0; i < row.Count(); ++i)
         {
             const CPoint size = BitmapSize(row.firstRadioBitmap + i);
-            auto* button = new COnOffButton(placed(size, x, row.radioY, size.y / 2), listener, row.firstRadioTag + i,
+            auto* button = new COnOffButton(placed(size, x, row.radioY, size.y / 2), listener, row.FirstRadioTag() + i,
                                             bitmaps.GetBitmap(row.firstRadioBitmap + i));
-            AddControl(row.firstRadioTag + i, button);
+            AddControl(row.FirstRadioTag() + i, button);
             settingsPage->addView(button);
             x += size.x + kRadioSpacing;
         }
@@ -171,7 +169,7 @@ bool CKROVirenoCtrlSet::OnControlChanged(CControl* control)
         return false;
     if (controller)
         controller->SetParameterNormalized(static_cast<uint32_t>(firstIndex + row->offset),
-                                           row->ValueOfButton(tag - row->firstRadioTag));
+                                           row->ValueOfButton(tag - row->FirstRadioTag()));
     return true;
 }
 
@@ -238,7 +236,7 @@ void CKROVirenoCtrlSet::SelectRadioButton(const RadioRow& row, int selected)
 {
     for (int i = 0; i < row.Count(); ++i)
     {
-        CControl* button = FindControl(row.firstRadioTag + i);
+        CControl* button = FindControl(row.FirstRadioTag() + i);
         if (!button)
             continue;
         button->setValueNormalized(i == selected ? 1.f : 0.f);
@@ -267,7 +265,7 @@ const CKROVirenoCtrlSet::RadioRow* CKROVirenoCtrlSet::RowOfParameter(int32_t off
 const CKROVirenoCtrlSet::RadioRow* CKROVirenoCtrlSet::RowOfTag(int32_t tag)
 {
     for (const RadioRow& row : kParameterControls)
-        if (tag >= row.firstRadioTag && tag < row.firstRadioTag + row.Count())
+        if (tag >= row.FirstRadioTag() && tag < row.FirstRadioTag() + row.Count())
             return &row;
     return nullptr;
 }

@@ -33,12 +33,11 @@ public:
     static constexpr int32_t kNoIndicator = 0;
 
     // What the editor shows of each product parameter: a row of radio buttons on the settings page
-    // (button i has tag firstRadioTag + i and bitmap firstRadioBitmap + i, one button per value text
-    // of the parameter) and, for some, an indicator on the main face with one image per value.
+    // (button i has tag FirstRadioTag() + i and bitmap firstRadioBitmap + i, one button per value
+    // text of the parameter) and, for some, an indicator on the main face with one image per value.
     struct ParameterControls
     {
         TunerParameterIndex::Offset offset;
-        int32_t firstRadioTag;
         int firstRadioBitmap;
         double radioY;
         int32_t indicatorTag;  // kNoIndicator for none
@@ -46,22 +45,31 @@ public:
         double indicatorX, indicatorY;
 
         constexpr int Count() const { return TunerParameterDescription::Of(offset).count; }
+        // The radio tags run on from kFirstRadioTag, parameter after parameter, one a value.
+        constexpr int32_t FirstRadioTag() const
+        {
+            int32_t tag = kFirstRadioTag;
+            for (const TunerParameterDescription::Parameter& parameter : TunerParameterDescription::kParameters)
+                if (parameter.offset < offset)
+                    tag += parameter.count;
+            return tag;
+        }
         // A many-valued row sends the middle of each step, so that the effect's thresholds give
         // the button's number back whatever rounding happens on the way.
         float ValueOfButton(int i) const;
         int ButtonOfValue(float value) const;
     };
     static constexpr ParameterControls kParameterControls[] = {
-        {TunerParameterIndex::kSelectInstrument, 15, VirenoBitmap::kGuitarButton, 76, kInstrumentIndicatorTag,
+        {TunerParameterIndex::kSelectInstrument, VirenoBitmap::kGuitarButton, 76, kInstrumentIndicatorTag,
          VirenoBitmap::kInstrumentIndicator, 27, 161},
-        {TunerParameterIndex::kDisplayMode, 17, VirenoBitmap::kNeedleButton, 102, kNoIndicator, 0, 0, 0},
-        {TunerParameterIndex::kDropTuning, 19, VirenoBitmap::kFirstDropTuningButton, 128, kDropTuningIndicatorTag,
+        {TunerParameterIndex::kDisplayMode, VirenoBitmap::kNeedleButton, 102, kNoIndicator, 0, 0, 0},
+        {TunerParameterIndex::kDropTuning, VirenoBitmap::kFirstDropTuningButton, 128, kDropTuningIndicatorTag,
          VirenoBitmap::kDropTuningIndicator, 275, 215},
-        {TunerParameterIndex::kReferenceFrequency, 25, VirenoBitmap::kFirstReferenceButton, 155,
+        {TunerParameterIndex::kReferenceFrequency, VirenoBitmap::kFirstReferenceButton, 155,
          kReferenceIndicatorTag, VirenoBitmap::kReferenceIndicator, 255, 231},
-        {TunerParameterIndex::kColorSet, 36, VirenoBitmap::kRedGreenButton, 180, kNoIndicator, 0, 0, 0},
+        {TunerParameterIndex::kColorSet, VirenoBitmap::kRedGreenButton, 180, kNoIndicator, 0, 0, 0},
     };
-    // Whether the radio tags run from kFirstRadioTag to kLastRadioTag without a gap, one a value.
+    // Whether the rows are in parameter order and the radio tags end at kLastRadioTag.
     static constexpr bool TagsRunOn();
     // The radio rows' left edge and the gap between two buttons.
     static constexpr double kRadioLeft = 153;
