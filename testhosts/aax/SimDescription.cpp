@@ -78,6 +78,19 @@ AAX_Result SimFeatureInfo::SupportLevel(int32_t* level)
     return Record("SupportLevel");
 }
 
+AAX_Result SimFeatureInfo::AcquireProperties(IACFUnknown** propertyMap)
+{
+    const AAX_Result result = Record("AcquireProperties");
+    if (propertyMap == nullptr)
+        return result;
+    SimPropertyMap& map = host.Make<SimPropertyMap>();
+    map.AddProperty(AAX_eProperty_MinProp, 1);
+    void* out = nullptr;
+    map.QueryInterface(IID_IACFUnknown, &out);
+    *propertyMap = static_cast<IACFUnknown*>(out);
+    return result;
+}
+
 AAX_Result SimEffectDescriptor::AddComponent(IACFUnknown* componentDescriptor)
 {
     return Record("AddComponent", componentDescriptor != nullptr ? "component" : "none");

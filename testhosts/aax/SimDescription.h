@@ -47,6 +47,8 @@ public:
     explicit SimFeatureInfo(SimHost& host) : SimComObject(host, "FeatureInfo") {}
 
     AAX_Result SupportLevel(int32_t* level) override;
+    // A new map holding the feature's support level as property 10.
+    AAX_Result AcquireProperties(IACFUnknown** propertyMap) override;
 };
 
 class SimEffectDescriptor final : public SimComObject<AAX_IACFEffectDescriptor_V1, AAX_IACFEffectDescriptor_V2>

@@ -1,6 +1,7 @@
 // Writes every editor bitmap, the about view, previews of the editor's pages and of the display's
 // pictures, and the whole editor as a host shows it, as PNG files:
 //   vireno-gallery [FOLDER]      (default: ./gallery)
+#include "ArgumentParser.h"
 #include "CAboutView.h"
 #include "CKROVirenoGUIContainer.h"
 #include "EditorPreview.h"
@@ -36,9 +37,19 @@ bool writeAboutView(const CKROVirenoGUIContainer& bitmaps, double zoom, const st
 
 int main(int argc, char** argv)
 {
-    std::string folder = argc > 1 ? argv[1] : "gallery";
+    std::string folder = "gallery";
+    ArgumentParser parser("vireno-gallery", "Writes the editor's bitmaps and previews as PNG files.");
+    parser.Positional("FOLDER", "where the pictures go (default: ./gallery)", folder);
+    if (const auto exitCode = parser.ParseOrExit(argc, argv))
+        return *exitCode;
+
     std::error_code error;
     std::filesystem::create_directories(folder, error);
+    if (error)
+    {
+        std::cerr << "vireno-gallery: cannot make the folder " << folder << ": " << error.message() << "\n";
+        return 1;
+    }
 
     CKROVirenoGUIContainer bitmaps;
     bitmaps.LoadBitmaps();

@@ -1,67 +1,30 @@
 #include "HostOptions.h"
 
-#include <cstdlib>
-#include <cstring>
+#include "ArgumentParser.h"
 
-const char* HostUsage()
+void DeclareHostOptions(ArgumentParser& parser, HostOptions& options)
 {
-    return "usage: vireno-host [FILE] [--bundle PATH.vst3] [--param \"Name=Value\"]... [--block N]\n"
-           "                   [--every N] [--out OUT.wav] [--state STATE] [--load-state STATE]\n";
+    parser.Positional("FILE", "a sound file to play (default: the built-in demo signal)", options.input);
+    parser.Text("--bundle", "PATH", "the plug-in bundle to load (default: " + options.bundle + ")", options.bundle);
+    parser.TextList("--param", "\"Name=Value\"", "set a parameter by its name and value text, e.g. \"Select Instrument=Bass\"",
+                    options.parameters);
+    parser.Integer("--block", 1, 1 << 20, "frames per processing block", options.blockSize);
+    parser.Integer("--every", 1, 1 << 20, "print a reading every N analysis frames of 42.7 ms", options.every);
+    parser.Text("--out", "OUT.wav", "write the passed-through audio", options.output);
+    parser.Text("--state", "FILE", "write the plug-in's state after the run", options.saveState);
+    parser.Text("--load-state", "FILE", "restore a state written by --state before the run", options.loadState);
+    parser.Flag("--raw", "print machine-readable columns instead of readings", options.raw);
+    parser.Flag("--editor", "open the plug-in's editor and play in real time", options.editor);
 }
 
-namespace {
-
-bool ReadCount(const char* text, int lowest, int& value)
+bool SplitParameterSetting(const std::string& setting, std::string& name, std::string& value, std::string& error)
 {
-    char* end = nullptr;
-    const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || parsed < lowest || parsed > 1 << 20) return false;
-    value = static_cast<int>(parsed);
-    return true;
-}
-
-} // namespace
-
-bool ParseHostOptions(int argc, char** argv, const std::string& defaultBundle, HostOptions& options,
-                      std::string& error)
-{
-    options.bundle = defaultBundle;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        auto value = [&]() { return std::string(argv[++i]); };
-        if (argument == "--bundle" && hasValue) {
-            options.bundle = value();
-        } else if (argument == "--out" && hasValue) {
-            options.output = value();
-        } else if (argument == "--state" && hasValue) {
-            options.saveState = value();
-        } else if (argument == "--load-state" && hasValue) {
-            options.loadState = value();
-        } else if (argument == "--block" && hasValue) {
-            if (!ReadCount(argv[++i], 1, options.blockSize)) {
-                error = "--block needs a whole number of frames from 1";
-                return false;
-            }
-        } else if (argument == "--every" && hasValue) {
-            if (!ReadCount(argv[++i], 1, options.every)) {
-                error = "--every needs a whole number from 1";
-                return false;
-            }
-        } else if (argument == "--param" && hasValue) {
-            const std::string text = value();
-            const size_t equals = text.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                error = "--param needs \"Name=Value\", not \"" + text + "\"";
-                return false;
-            }
-            options.parameters.emplace_back(text.substr(0, equals), text.substr(equals + 1));
-        } else if (!argument.empty() && argument[0] != '-' && options.input.empty()) {
-            options.input = argument;
-        } else {
-            error = "unknown argument \"" + argument + "\"";
-            return false;
-        }
+    const size_t equals = setting.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        error = OptionValueError("--param", setting, "not a setting", "\"Name=Value\", e.g. \"Select Instrument=Bass\"");
+        return false;
     }
+    name = setting.substr(0, equals);
+    value = setting.substr(equals + 1);
     return true;
 }

@@ -1,23 +1,26 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
-// The command line of vireno-host.
+class ArgumentParser;
+
+// The command line of a command-line plug-in host.
 struct HostOptions {
-    std::string bundle;                                    // the .vst3 folder to load
-    std::string input;                                     // a sound file; empty: the built-in default
-    std::string output;                                    // --out: where the passed-through audio goes
-    std::string saveState;                                 // --state: the processor state after the run
-    std::string loadState;                                 // --load-state: a state to restore first
-    std::vector<std::pair<std::string, std::string>> parameters;  // --param "Name=Value"
+    std::string bundle;                        // the plug-in bundle to load
+    std::string input;                         // a sound file; empty: the built-in default
+    std::string output;                        // --out: where the passed-through audio goes
+    std::string saveState;                     // --state: the processor state after the run
+    std::string loadState;                     // --load-state: a state to restore first
+    std::vector<std::string> parameters;       // --param "Name=Value", as given
     int blockSize = 512;
-    int every = 4;                                         // print every N analysis frames
+    int every = 4;                             // print every N analysis frames
+    bool raw = false;                          // --raw: machine-readable columns
+    bool editor = false;                       // --editor: show the plug-in's editor, play in real time
 };
 
-// False with a message for a command line that cannot be run.
-bool ParseHostOptions(int argc, char** argv, const std::string& defaultBundle, HostOptions& options,
-                      std::string& error);
+// Declares the host's options on the parser, filling options when it parses.
+void DeclareHostOptions(ArgumentParser& parser, HostOptions& options);
 
-const char* HostUsage();
+// Splits a --param value at its first "="; false with a one-line message when it has no name.
+bool SplitParameterSetting(const std::string& setting, std::string& name, std::string& value, std::string& error);

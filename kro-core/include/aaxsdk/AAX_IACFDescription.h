@@ -179,6 +179,8 @@ class AAX_IACFFeatureInfo : public IACFUnknown
 {
 public:
     virtual AAX_Result SupportLevel(int32_t* level) = 0;
+    // The feature's properties, as a property map of the host's.
+    virtual AAX_Result AcquireProperties(IACFUnknown** propertyMap) = 0;
 
 protected:
     ~AAX_IACFFeatureInfo() = default;

@@ -24,7 +24,7 @@ struct Line {
 
 std::vector<Line> RunTool(const std::string& arguments)
 {
-    const std::string command = std::string(VIRENO_ENGINE_TOOL) + " " + arguments + " --every 1";
+    const std::string command = std::string(VIRENO_ENGINE_TOOL) + " " + arguments + " --raw --every 1";
     std::vector<Line> lines;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return lines;

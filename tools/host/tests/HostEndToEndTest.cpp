@@ -52,7 +52,7 @@ std::vector<Reading> RunHost(const std::string& arguments)
 {
     platform::testing::TemporaryFolder settings;
     setenv("XDG_CONFIG_HOME", settings.Path().c_str(), 1);
-    const std::string command = std::string(VIRENO_HOST_TOOL) + " --every 1 " + arguments;
+    const std::string command = std::string(VIRENO_HOST_TOOL) + " --raw --every 1 " + arguments;
     std::vector<Reading> readings;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return readings;

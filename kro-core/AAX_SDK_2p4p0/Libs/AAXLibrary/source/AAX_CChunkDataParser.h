@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <vector>
 
+// The library's own chunk of every parameter's value ('elck'), and its name.
+constexpr AAX_CTypeID kAAXControlsChunkID = 0x656C636B;
+constexpr const char* kAAXControlsChunkName = "Complete Controls State";
+
 class AAX_CChunkDataParser
 {
 public:

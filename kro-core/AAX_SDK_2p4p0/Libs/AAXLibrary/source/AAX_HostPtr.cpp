@@ -13,9 +13,11 @@ AAX_HostPtr<IACFComponentFactory> AAX_QueryComponentFactory(IACFUnknown* host)
     if (host == nullptr)
         return AAX_HostPtr<IACFComponentFactory>();
     void* out = nullptr;
-    if (host->QueryInterface(IID_IACFComponentFactory, &out) != ACF_OK)
+    const ACFRESULT result = host->QueryInterface(IID_IACFComponentFactory, &out);
+    AAX_HostPtr<IACFComponentFactory> factory(static_cast<IACFComponentFactory*>(out));
+    if (result != ACF_OK)
         return AAX_HostPtr<IACFComponentFactory>();
-    if (out == nullptr)
+    if (!factory)
         AAX_ThrowNullObject();
-    return AAX_HostPtr<IACFComponentFactory>(static_cast<IACFComponentFactory*>(out));
+    return factory;
 }

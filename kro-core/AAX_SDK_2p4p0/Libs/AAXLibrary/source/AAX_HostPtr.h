@@ -59,9 +59,10 @@ AAX_HostPtr<T> AAX_QueryHost(IACFUnknown* host, const acfUID& iid)
     if (host == nullptr)
         return AAX_HostPtr<T>();
     void* out = nullptr;
-    if (host->QueryInterface(iid, &out) != ACF_OK || out == nullptr)
-        return AAX_HostPtr<T>();
-    return AAX_HostPtr<T>(static_cast<T*>(out));
+    const ACFRESULT result = host->QueryInterface(iid, &out);
+    // An object handed out with a failure is still a reference to give back.
+    AAX_HostPtr<T> answer(static_cast<T*>(out));
+    return result == ACF_OK ? std::move(answer) : AAX_HostPtr<T>();
 }
 
 // The host's component factory on a host object. Empty when the host does not offer one; throws
@@ -81,11 +82,13 @@ AAX_HostPtr<T> AAX_CreateHostObject(IACFComponentFactory* factory, const acfUID&
     if (factory == nullptr)
         return AAX_HostPtr<T>();
     void* out = nullptr;
-    if (factory->CreateInstance(classId, nullptr, iid, &out) != ACF_OK)
+    const ACFRESULT result = factory->CreateInstance(classId, nullptr, iid, &out);
+    AAX_HostPtr<T> created(static_cast<T*>(out));
+    if (result != ACF_OK)
         return AAX_HostPtr<T>();
-    if (out == nullptr)
+    if (!created)
         AAX_ThrowNullObject();
-    return AAX_HostPtr<T>(static_cast<T*>(out));
+    return created;
 }
 
 // A forwarding operation: the host's answer when the interface is there, else the fixed result.

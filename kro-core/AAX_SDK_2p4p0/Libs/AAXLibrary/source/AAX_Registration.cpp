@@ -13,12 +13,14 @@ namespace {
 
 AAX_Result RegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition)
 {
+    // A registration that fails leaves the host no definition, whatever it fails on.
+    if (definition != nullptr)
+        *definition = nullptr;
     // The collection owns every descriptor it handed out, also when the description throws.
     const std::unique_ptr<AAX_VCollection> collection(new AAX_VCollection(host));
     AAX_CheckedResult result = GetEffectDescriptions(collection.get());
     if (definition == nullptr)
         result = AAX_ERROR_NULL_ARGUMENT;
-    *definition = nullptr;
     IACFUnknown* collectionObject = collection->GetIUnknown();
     if (collectionObject == nullptr ||
         collectionObject->QueryInterface(IID_IACFPluginDefinition, reinterpret_cast<void**>(definition)) != ACF_OK ||

@@ -14,8 +14,10 @@ std::unique_ptr<AAX_IFeatureInfo> AAX_VDescriptionHost::AcquireFeatureProperties
     if (!descriptionHost)
         return nullptr;
     IACFUnknown* record = nullptr;
-    if (descriptionHost->AcquireFeatureProperties(feature, &record) != ACF_OK || record == nullptr)
-        return nullptr;
+    const AAX_Result result = descriptionHost->AcquireFeatureProperties(feature, &record);
+    // A record handed out with an error is still the host's reference to give back.
     const AAX_HostPtr<IACFUnknown> owned(record);
+    if (result != ACF_OK || record == nullptr)
+        return nullptr;
     return std::unique_ptr<AAX_IFeatureInfo>(new AAX_VFeatureInfo(record, feature));
 }

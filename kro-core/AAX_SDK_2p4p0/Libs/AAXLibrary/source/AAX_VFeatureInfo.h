@@ -14,6 +14,7 @@ public:
 
     // AAX_ERROR_NULL_OBJECT without the host's record.
     AAX_Result SupportLevel(int32_t* level) const override;
+    std::unique_ptr<AAX_IPropertyMap> AcquireProperties() const override;
     const acfUID& ID() const override { return feature; }
 
 private:

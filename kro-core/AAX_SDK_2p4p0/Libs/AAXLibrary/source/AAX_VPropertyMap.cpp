@@ -28,6 +28,19 @@ AAX_VPropertyMap::AAX_VPropertyMap(IACFUnknown* host)
 {
     const AAX_HostPtr<IACFComponentFactory> factory = AAX_QueryComponentFactory(host);
     v1 = AAX_CreateHostObject<AAX_IACFPropertyMap_V1>(factory.Get(), CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap_V1);
+    QueryLaterVersions();
+}
+
+std::unique_ptr<AAX_VPropertyMap> AAX_VPropertyMap::Around(IACFUnknown* hostMap)
+{
+    std::unique_ptr<AAX_VPropertyMap> map(new AAX_VPropertyMap());
+    map->v1 = AAX_QueryHost<AAX_IACFPropertyMap_V1>(hostMap, IID_AAX_IACFPropertyMap_V1);
+    map->QueryLaterVersions();
+    return map;
+}
+
+void AAX_VPropertyMap::QueryLaterVersions()
+{
     v2 = AAX_QueryHost<AAX_IACFPropertyMap_V2>(v1.Get(), IID_AAX_IACFPropertyMap_V2);
     v3 = AAX_QueryHost<AAX_IACFPropertyMap_V3>(v1.Get(), IID_AAX_IACFPropertyMap_V3);
     descriptionHost = AAX_QueryHost<IACFUnknown>(v1.Get(), IID_AAX_IACFDescriptionHost);

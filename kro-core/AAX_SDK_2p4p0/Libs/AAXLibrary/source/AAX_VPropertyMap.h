@@ -8,12 +8,15 @@
 #include "AAX_IPropertyMap.h"
 
 #include <map>
+#include <memory>
 
 class AAX_VPropertyMap : public AAX_IPropertyMap
 {
 public:
     // Main thread. Throws AAX::Exception::ResultError when the host hands out a null factory or map.
     explicit AAX_VPropertyMap(IACFUnknown* host);
+    // Main thread. A map over a host map that already exists; the caller keeps its own reference.
+    static std::unique_ptr<AAX_VPropertyMap> Around(IACFUnknown* hostMap);
 
     // False without version 1.
     bool GetProperty(uint32_t number, int32_t* value) const override;
@@ -31,6 +34,10 @@ public:
     IACFUnknown* GetIUnknown() const override;
 
 private:
+    AAX_VPropertyMap() = default;
+    // The later versions and the description services, asked for on the first version.
+    void QueryLaterVersions();
+
     AAX_HostPtr<AAX_IACFPropertyMap_V1> v1;
     AAX_HostPtr<AAX_IACFPropertyMap_V2> v2;
     AAX_HostPtr<AAX_IACFPropertyMap_V3> v3;

@@ -414,6 +414,12 @@ TEST(AAXDescriptionHost, WrapsTheHostsFeatureRecords)
         EXPECT_EQ(info->SupportLevel(&level), AAX_SUCCESS);
         EXPECT_EQ(level, 1);
         EXPECT_TRUE(info->ID() == feature);
+        const std::unique_ptr<AAX_IPropertyMap> properties = info->AcquireProperties();
+        ASSERT_NE(properties, nullptr);
+        EXPECT_TRUE(properties->GetProperty(AAX_eProperty_MinProp, &level));
+        EXPECT_EQ(level, 1);
+        host.SetResult("FeatureInfo.AcquireProperties", -20700);
+        EXPECT_EQ(info->AcquireProperties(), nullptr);
     }
     EXPECT_EQ(host.UnbalancedObjects(), kNone);
     host.SetOffer(IID_AAX_IACFDescriptionHost, SimOffer::Absent);

@@ -102,6 +102,7 @@ TEST_F(AAXRegistration, ReturnsEveryFailureTracedAndLeaksNothing)
         description = DescribeThen(c.end);
         IACFPluginDefinition* definition = reinterpret_cast<IACFPluginDefinition*>(0x1);
         EXPECT_EQ(ACFRegisterPlugin(started.host.Unknown(), &definition), c.result);
+        EXPECT_EQ(definition, nullptr);
         EXPECT_EQ(started.Traces(), c.traces);
         EXPECT_EQ(started.UnbalancedBesideServices(), kNone);
     }

@@ -1,0 +1,96 @@
+#include "HostRunLoop.h"
+
+#include <algorithm>
+
+using namespace Steinberg;
+
+class HostRunLoop::EventWatch final : public VSTGUI::IRunLoop::IEventHandler {
+public:
+    EventWatch(Linux::IEventHandler* handler, Linux::FileDescriptor fd) : handler(handler), fd(fd) { handler->addRef(); }
+    ~EventWatch() override { handler->release(); }
+    void onEvent() override { handler->onFDIsSet(fd); }
+
+    Linux::IEventHandler* const handler;
+    const Linux::FileDescriptor fd;
+};
+
+class HostRunLoop::TimerWatch final : public VSTGUI::IRunLoop::ITimerHandler {
+public:
+    explicit TimerWatch(Linux::ITimerHandler* handler) : handler(handler) { handler->addRef(); }
+    ~TimerWatch() override { handler->release(); }
+    void onTimer() override { handler->onTimer(); }
+
+    Linux::ITimerHandler* const handler;
+};
+
+namespace {
+
+template <typename Watch, typename Handler>
+typename std::vector<std::unique_ptr<Watch>>::iterator FindWatch(std::vector<std::unique_ptr<Watch>>& watches,
+                                                                 Handler* handler)
+{
+    return std::find_if(watches.begin(), watches.end(), [&](const auto& watch) { return watch->handler == handler; });
+}
+
+} // namespace
+
+HostRunLoop::HostRunLoop() = default;
+
+HostRunLoop::~HostRunLoop()
+{
+    for (const auto& watch : events) loop.unregisterEventHandler(watch.get());
+    for (const auto& watch : timers) loop.unregisterTimer(watch.get());
+}
+
+tresult PLUGIN_API HostRunLoop::registerEventHandler(Linux::IEventHandler* handler, Linux::FileDescriptor fd)
+{
+    if (!handler || FindWatch(events, handler) != events.end()) return kInvalidArgument;
+    auto watch = std::make_unique<EventWatch>(handler, fd);
+    if (!loop.registerEventHandler(watch.get(), fd)) return kInvalidArgument;
+    events.push_back(std::move(watch));
+    return kResultOk;
+}
+
+tresult PLUGIN_API HostRunLoop::unregisterEventHandler(Linux::IEventHandler* handler)
+{
+    auto found = FindWatch(events, handler);
+    if (found == events.end()) return kInvalidArgument;
+    loop.unregisterEventHandler(found->get());
+    retiredEvents.push_back(std::move(*found));
+    events.erase(found);
+    return kResultOk;
+}
+
+tresult PLUGIN_API HostRunLoop::registerTimer(Linux::ITimerHandler* handler, Linux::TimerInterval milliseconds)
+{
+    if (!handler || FindWatch(timers, handler) != timers.end()) return kInvalidArgument;
+    auto watch = std::make_unique<TimerWatch>(handler);
+    if (!loop.registerTimer(watch.get(), milliseconds)) return kInvalidArgument;
+    timers.push_back(std::move(watch));
+    return kResultOk;
+}
+
+tresult PLUGIN_API HostRunLoop::unregisterTimer(Linux::ITimerHandler* handler)
+{
+    auto found = FindWatch(timers, handler);
+    if (found == timers.end()) return kInvalidArgument;
+    loop.unregisterTimer(found->get());
+    retiredTimers.push_back(std::move(*found));
+    timers.erase(found);
+    return kResultOk;
+}
+
+void HostRunLoop::RunFor(uint32_t durationMs)
+{
+    if (durationMs == 0)
+        loop.runOnce(0);
+    else
+        loop.runFor(durationMs);
+    ReleaseRetired();
+}
+
+void HostRunLoop::ReleaseRetired()
+{
+    retiredEvents.clear();
+    retiredTimers.clear();
+}
