@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -296,18 +299,49 @@ TEST(VSTGUI_ContentView, AnUnusedKeyGoesToTheHostWindowWithItsVirtualKeyOnly)
     offscreen->close();
 }
 
+// The host's own window, on a connection the test reads: the key arrives there as the client
+// message WM_KEYDOWN with the Windows virtual key.
 TEST(VSTGUI_ContentView, OnX11TheKeyReachesTheHostWindowAsAClientMessage)
 {
     if (!X11HostWindow::HaveDisplay())
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow window;
+    xcb_connection_t* host = xcb_connect(nullptr, nullptr);
+    ASSERT_FALSE(xcb_connection_has_error(host));
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(host)).data;
+    const xcb_window_t hostWindow = xcb_generate_id(host);
+    xcb_create_window(host, XCB_COPY_FROM_PARENT, hostWindow, screen->root, 0, 0, 100, 100, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    xcb_flush(host);
+
     VSTGUI::StandaloneRunLoop loop;
     auto* view = new VSTGUI_ContentView(VSTGUI::CRect(0, 0, 50, 50), nullptr, nullptr);
-    ASSERT_TRUE(view->open(window.Parent(), VSTGUI::PlatformType::kX11EmbedWindowID, &loop));
+    ASSERT_TRUE(view->open(reinterpret_cast<void*>(static_cast<uintptr_t>(hostWindow)),
+                           VSTGUI::PlatformType::kX11EmbedWindowID, &loop));
     VSTGUI::VstKeyCode f5;
     f5.virt = VSTGUI::VKEY_F5;
     EXPECT_EQ(view->onKeyDown(f5), 1);
     view->close();
+
+    bool received = false;
+    for (int attempt = 0; attempt < 100 && !received; ++attempt)
+    {
+        xcb_generic_event_t* event = xcb_poll_for_event(host);
+        if (!event)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE)
+        {
+            const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event);
+            received = message->window == hostWindow && message->data.data32[0] == 0x0100u &&
+                       message->data.data32[1] == 116u;
+        }
+        std::free(event);
+    }
+    EXPECT_TRUE(received);
+    xcb_destroy_window(host, hostWindow);
+    xcb_disconnect(host);
 }
 
 } // namespace

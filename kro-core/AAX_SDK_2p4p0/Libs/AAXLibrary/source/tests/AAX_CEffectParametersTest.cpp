@@ -295,6 +295,12 @@ TEST_F(EffectParametersTest, StepsTypesAndDefaultsComeFromTheParameter)
     int32_t steps = 0;
     EXPECT_EQ(effect->GetParameterNumberOfSteps("MasterBypassID", &steps), AAX_SUCCESS);
     EXPECT_EQ(steps, 2);
+    // A count that is negative as a signed number is refused, and the output keeps its value.
+    AAX_IParameter* list = nullptr;
+    ASSERT_EQ(effect->GetParameter("par3", &list), AAX_SUCCESS);
+    list->SetNumberOfSteps(0x80000000u);
+    EXPECT_EQ(effect->GetParameterNumberOfSteps("par3", &steps), AAX_ERROR_SIGNED_INT_OVERFLOW);
+    EXPECT_EQ(steps, 2);
     AAX_EParameterType type = AAX_eParameterType_Continuous;
     EXPECT_EQ(effect->GetParameterType("MasterBypassID", &type), AAX_SUCCESS);
     EXPECT_EQ(type, AAX_eParameterType_Discrete);
