@@ -14,13 +14,14 @@ function(vireno_library name)
   vireno_warnings(${name})
 endfunction()
 
-# vireno_test(name SOURCES ... [LIBS ...]): a GoogleTest binary registered with CTest.
+# vireno_test(name SOURCES ... [LIBS ...] [PROPERTIES name value ...]): a GoogleTest binary registered
+# with CTest, its tests given the CTest properties named (a RESOURCE_LOCK, an ENVIRONMENT).
 function(vireno_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   vireno_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${ARG_PROPERTIES})
 endfunction()
 
 # vireno_plugin_module(target OUTPUT_NAME name SUFFIX suffix BUNDLE_DIR dir EXPORTS_MAP map

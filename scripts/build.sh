@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# Configures and builds one flavour of the tree: build.sh release | asan
+# Configures and builds one flavour of the tree: build.sh release | asan | tsan
+# The ThreadSanitizer flavour builds only the VST3 test binary that races the audio thread against
+# the user-interface thread, which is all it runs.
 # Further arguments name the only targets to build (all by default).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 flavour="${1:-release}"
 shift $(($# > 0 ? 1 : 0))
 dir="$top/build/$flavour"
+targets=()
 
 case "$flavour" in
-  release) opts=(-DCMAKE_BUILD_TYPE=Release -DVIRENO_SANITIZE=OFF) ;;
-  asan)    opts=(-DCMAKE_BUILD_TYPE=Debug -DVIRENO_SANITIZE=ON) ;;
-  *) echo "build.sh: unknown flavour '$flavour' (release or asan)" >&2; exit 2 ;;
+  release) opts=(-DCMAKE_BUILD_TYPE=Release -DVIRENO_SANITIZE=OFF -DVIRENO_TSAN=OFF) ;;
+  asan)    opts=(-DCMAKE_BUILD_TYPE=Debug -DVIRENO_SANITIZE=ON -DVIRENO_TSAN=OFF) ;;
+  tsan)    opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIRENO_SANITIZE=OFF -DVIRENO_TSAN=ON)
+           targets=(--target vireno_vst3_hostile_test) ;;
+  *) echo "build.sh: unknown flavour '$flavour' (release, asan or tsan)" >&2; exit 2 ;;
 esac
 
 # Configuring says nothing worth reading unless it fails.
@@ -20,6 +25,5 @@ if ! cmake -S "$top" -B "$dir" -G Ninja "${opts[@]}" >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
 fi
-targets=()
 for target in "$@"; do targets+=(--target "$target"); done
 cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"

@@ -1,22 +1,32 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: an optimised build with assertions on, and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build that fails on any report.
+# AddressSanitizer + UndefinedBehaviorSanitizer build that fails on any report. A third,
+# ThreadSanitizer build runs only the test that races Vireno's audio thread against its
+# user-interface thread, and fails on any race it reports.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$top/scripts/setup.sh"
 
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+# Tests that open a window get a virtual X server of their own.
+xvfb=(xvfb-run -a -s "-screen 0 1024x768x24 -noreset")
 
 status=0
 for flavour in release asan; do
   echo "== $flavour build"
   bash "$top/scripts/build.sh" "$flavour"
   echo "== $flavour tests"
-  # Tests that open a window get a virtual X server of their own.
-  if ! xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
-       ctest --test-dir "$top/build/$flavour" --output-on-failure -j "$(nproc)"; then
+  if ! "${xvfb[@]}" ctest --test-dir "$top/build/$flavour" --output-on-failure -j "$(nproc)"; then
     status=1
   fi
 done
+
+echo "== tsan build"
+bash "$top/scripts/build.sh" tsan
+echo "== tsan tests"
+if ! "${xvfb[@]}" "$top/build/tsan/tuner/vst3/tests/vireno_vst3_hostile_test" --gtest_filter='VirenoThreads.*'; then
+  status=1
+fi
 exit $status

@@ -32,9 +32,19 @@ bool CViewContainer::addView(CView* view)
         return false;
     children.push_back(view);
     view->parentView = this;
-    if (isAttached())
-        view->attached(this);
-    view->invalid();
+    try
+    {
+        if (isAttached())
+            view->attached(this);
+        view->invalid();
+    }
+    catch (...)
+    {
+        // Not added after all: the caller keeps the reference it meant to hand over.
+        children.pop_back();
+        view->parentView = nullptr;
+        throw;
+    }
     return true;
 }
 

@@ -16,7 +16,8 @@ public:
     ~CViewContainer() override;
 
     // Takes over the caller's reference: the caller must not forget the view afterwards. A view that
-    // already has a parent is refused (false), and the caller keeps its reference.
+    // already has a parent is refused (false), and the caller keeps its reference; so it does when
+    // adding throws, and the view is not added.
     virtual bool addView(CView* view);
     // Releases the container's reference when withForget is true.
     virtual bool removeView(CView* view, bool withForget = true);

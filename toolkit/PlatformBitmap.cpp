@@ -51,7 +51,17 @@ PlatformBitmapPtr PlatformBitmap::adopt(cairo_surface_t* surface)
         cairo_surface_destroy(surface);
         return nullptr;
     }
-    return PlatformBitmapPtr(new PlatformBitmap(surface));
+    PlatformBitmap* bitmap = nullptr;
+    try
+    {
+        bitmap = new PlatformBitmap(surface);
+    }
+    catch (...)
+    {
+        cairo_surface_destroy(surface);  // no owner came to be
+        throw;
+    }
+    return PlatformBitmapPtr(bitmap);  // deletes the bitmap, and so the surface, when it cannot take it
 }
 
 PlatformBitmapPtr PlatformBitmap::createFromPNG(const void* data, size_t size)

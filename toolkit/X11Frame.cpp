@@ -11,6 +11,9 @@ namespace VSTGUI {
 
 namespace {
 
+// How often the frame serves events that xcb read off the socket while doing something else.
+constexpr uint64_t kEventTickMs = 20;
+
 xcb_visualtype_t* findVisual(xcb_connection_t* connection, xcb_visualid_t id)
 {
     for (auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection)); screens.rem; xcb_screen_next(&screens))
@@ -75,8 +78,8 @@ bool X11Frame::openWindow(IRunLoop* loop)
     int width = getBackBuffer()->getWidth();
     int height = getBackBuffer()->getHeight();
     window = xcb_generate_id(connection);
-    uint32_t eventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
-                         XCB_EVENT_MASK_BUTTON_MOTION;
+    uint32_t eventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_BUTTON_PRESS |
+                         XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_BUTTON_MOTION;
     // Key events are left unselected: they travel on to the host's window.
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, parent, 0, 0, static_cast<uint16_t>(width),
                       static_cast<uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
@@ -91,14 +94,19 @@ bool X11Frame::openWindow(IRunLoop* loop)
     if (!loop->registerEventHandler(this, xcb_get_file_descriptor(connection)))
         return false;
     runLoop = loop;
+    timerRegistered = loop->registerTimer(this, kEventTickMs);
+    if (!timerRegistered)
+        return false;
     xcb_map_window(connection, window);
-    xcb_flush(connection);
+    flush();
     return true;
 }
 
 X11Frame::~X11Frame()
 {
     *alive = false;
+    if (timerRegistered)
+        runLoop->unregisterTimer(this);
     if (runLoop)
         runLoop->unregisterEventHandler(this);
     if (surface)
@@ -110,6 +118,8 @@ X11Frame::~X11Frame()
         cairo_device_finish(device);
         cairo_device_destroy(device);
     }
+    for (xcb_generic_event_t* event : taken)
+        free(event);
     if (window)
         xcb_destroy_window(connection, window);
     xcb_flush(connection);
@@ -128,7 +138,7 @@ bool X11Frame::setSize(int width, int height)
     uint32_t values[] = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
     xcb_configure_window(connection, window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
     cairo_xcb_surface_set_size(surface, width, height);
-    xcb_flush(connection);
+    flush();
     return true;
 }
 
@@ -140,7 +150,7 @@ void X11Frame::onInvalidated()
     expose.response_type = XCB_EXPOSE;
     expose.window = window;
     xcb_send_event(connection, false, window, XCB_EVENT_MASK_EXPOSURE, reinterpret_cast<const char*>(&expose));
-    xcb_flush(connection);
+    flush();
 }
 
 void X11Frame::present(const std::vector<CRect>& areas)
@@ -156,13 +166,35 @@ void X11Frame::present(const std::vector<CRect>& areas)
     // One round trip: when the paint returns the server has drawn it, so another client (a host
     // taking a snapshot) never reads the window half-updated.
     free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    takeQueuedEvents();
+}
+
+void X11Frame::flush()
+{
+    xcb_flush(connection);
+    takeQueuedEvents();
+}
+
+void X11Frame::takeQueuedEvents()
+{
+    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection))
+        taken.push_back(event);
+}
+
+xcb_generic_event_t* X11Frame::nextEvent()
+{
+    if (taken.empty())
+        return xcb_poll_for_event(connection);
+    xcb_generic_event_t* event = taken.front();
+    taken.pop_front();
+    return event;
 }
 
 void X11Frame::onEvent()
 {
     std::shared_ptr<bool> stillAlive = alive;
     servingEvents = true;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(connection))
+    while (xcb_generic_event_t* event = nextEvent())
     {
         handle(event);
         free(event);
@@ -209,6 +241,10 @@ void X11Frame::handle(const xcb_generic_event_t* event)
             frame.platformOnMouseMoved(CPoint(motion->event_x, motion->event_y), buttonsFrom(motion->state, 0));
             break;
         }
+        case XCB_UNMAP_NOTIFY:
+            // Off screen until the server exposes it again.
+            exposed = false;
+            break;
         default:
             break;
     }

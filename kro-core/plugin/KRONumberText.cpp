@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cfloat>
 #include <cstdlib>
 #include <limits>
 
@@ -11,7 +12,9 @@ bool ReadFloatText(const std::string& text, float& value)
     char* end = nullptr;
     errno = 0;
     const float number = std::strtof(start, &end);
-    if (end == start || errno == ERANGE || !std::isfinite(number))
+    // Too large is refused (strtof then gives an endless value); too small to hold in full reads as
+    // the nearest float, which may be subnormal: the effect writes such values itself.
+    if (end == start || !std::isfinite(number) || (errno == ERANGE && std::fabs(number) >= FLT_MIN))
         return false;
     value = number;
     return true;

@@ -82,7 +82,6 @@ CKROParameter::CKROParameter(IKROParameterOwner* owner_, std::string name_, std:
                              double minimum_, double maximum_, double step_, double defaultPlainValue_,
                              int32_t taperType_, int32_t readOnlyFlag_, int32_t secondFlag_, int32_t thirdFlag_)
     : owner(owner_),
-      plainValue(defaultPlainValue_),
       minimum(minimum_),
       maximum(maximum_),
       step(step_),
@@ -95,16 +94,14 @@ CKROParameter::CKROParameter(IKROParameterOwner* owner_, std::string name_, std:
 {
     // Normalising needs the taper and the range, so it comes after they are stored.
     SetDefaultPlainValue(defaultPlainValue_);
-    normalized = defaultNormalized;
+    normalized.Store(defaultNormalized);
 }
 
 double CKROParameter::SetNormalized(double normalized_)
 {
-    normalized = normalized_;
-    plainValue = Denormalize(normalized_);
+    const double plainValue = Denormalize(normalized_);
     // At the minimum this taper means minus infinity, which hosts expect at the very bottom.
-    if (taperType == kTaperLinearMinusInf && plainValue == minimum)
-        normalized = 0.0;
+    normalized.Store(taperType == kTaperLinearMinusInf && plainValue == minimum ? 0.0 : normalized_);
     if (owner != nullptr)
         owner->MarkParametersDirty();
     return plainValue;
@@ -112,8 +109,7 @@ double CKROParameter::SetNormalized(double normalized_)
 
 void CKROParameter::SetPlainValue(double plainValue_)
 {
-    plainValue = plainValue_;
-    normalized = Normalize(plainValue_);
+    normalized.Store(Normalize(plainValue_));
     if (owner != nullptr)
         owner->MarkParametersDirty();
 }
@@ -150,6 +146,7 @@ double CKROParameter::Denormalize(double normalized_) const
 
 double CKROParameter::GetPlainValue() const
 {
+    const double plainValue = Denormalize(normalized.Load());
     if (taperType == kTaperList)
         return TruncateToInt32(plainValue + 0.5);
     return plainValue;
@@ -171,7 +168,7 @@ double CKROParameter::SetDefaultPlainValue(double plainValue_)
 std::string CKROParameter::GetDisplayText(bool withName, bool withUnit, double value) const
 {
     if (!(value >= 0.0))
-        value = plainValue;
+        value = Denormalize(normalized.Load());
 
     std::string numberText = taperType == kTaperStepped ? IntegerText(RoundHalfAwayFromZero(value))
                                                         : OneDecimalText(value);
@@ -239,6 +236,5 @@ CKROParameter CloneParameterForAlgorithm(IKROParameterOwner* algorithm, const CK
 {
     CKROParameter clone = source;
     clone.owner = algorithm;
-    clone.plainValue = source.GetPlainValue();
     return clone;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -12,8 +13,31 @@
 // hand in values outside 0 ... 1 and get the matching plain value back.
 double DenormalizeParameterValue(double normalized, int32_t taperType, double minimum, double maximum);
 
+// A value one thread writes while another reads it, published whole; a copy takes the value as it
+// stands.
+class KROSharedDouble
+{
+public:
+    explicit KROSharedDouble(double initial = 0.0) : value(initial) {}
+    KROSharedDouble(const KROSharedDouble& other) : value(other.Load()) {}
+    KROSharedDouble& operator=(const KROSharedDouble& other)
+    {
+        Store(other.Load());
+        return *this;
+    }
+    double Load() const { return value.load(std::memory_order_relaxed); }
+    void Store(double newValue) { value.store(newValue, std::memory_order_relaxed); }
+
+private:
+    std::atomic<double> value;
+    static_assert(std::atomic<double>::is_always_lock_free, "the audio thread takes no lock");
+};
+
 // One parameter: name, value labels, range, taper, default and current value. Records live by
 // value in parameter maps; the owner is a plain back reference to the algorithm holding the map.
+// The current value is set on the audio thread (host automation) and on the user-interface thread
+// (states, the editor) and read on both: it is kept as the normalised value alone, one atomic, and
+// the plain value is derived from it where it is read, so no reader sees a mismatched pair.
 class CKROParameter
 {
 public:
@@ -36,7 +60,7 @@ public:
     std::string GetDisplayText(bool withName, bool withUnit, double value) const;
 
     std::string GetName() const { return name; }
-    double GetNormalized() const { return normalized; }
+    double GetNormalized() const { return normalized.Load(); }
     double GetPlainValue() const;
     // The value as a preset stores it: a list parameter's label number, any other its plain value.
     double GetPresetValue() const;
@@ -59,10 +83,9 @@ private:
     std::string LabelAt(int32_t k) const;
 
     IKROParameterOwner* owner = nullptr;
-    double normalized = 0.0;
+    KROSharedDouble normalized;
     double defaultPlainValue = 0.0;
     double defaultNormalized = 0.0;
-    double plainValue = 0.0;
     double minimum = 0.0;
     double maximum = 0.0;
     double step = 0.0;

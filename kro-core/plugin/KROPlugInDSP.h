@@ -120,6 +120,10 @@ public:
     bool IsPresetModified() const { return presetModified.load(std::memory_order_acquire); }
     const std::string& GetCurrentPresetName() const { return currentPresetName; }
     float GetZoom() const { return zoom; }
+    // The editor's zoom factors: above 0, at most kMaximumZoom. Any other value, from a state or the
+    // editor, leaves the zoom as it is.
+    static constexpr float kMaximumZoom = 8.0f;
+    static bool IsZoomInRange(float value) { return value > 0.0f && value <= kMaximumZoom; }
     // What the host last reported; nothing in the effect depends on it.
     const TrackInfoRecord& GetTrackInfo() const { return trackInfo; }
 

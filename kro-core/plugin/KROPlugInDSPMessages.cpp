@@ -23,7 +23,8 @@ std::string CKROPlugInDSP::HandleGuiMessage(const std::string& text)
     }
 
     float zoomValue = 0.0f;
-    if (msg::FindMessageValue(text, msg::kSetZoomFactor, value) && ReadFloatText(value, zoomValue))
+    if (msg::FindMessageValue(text, msg::kSetZoomFactor, value) && ReadFloatText(value, zoomValue) &&
+        IsZoomInRange(zoomValue))
         zoom = zoomValue;
 
     int32_t number = 0;

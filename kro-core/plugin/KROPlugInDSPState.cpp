@@ -2,7 +2,6 @@
 #include "KROPlugInDSP.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "Base64.h"
@@ -105,7 +104,7 @@ void CKROPlugInDSP::ApplyStatePreset()
 void CKROPlugInDSP::ApplyStateZoom()
 {
     const auto value = stateTree.get_optional<float>(std::string(kPluginInfoPath) + ".Zoom");
-    if (value && std::isfinite(*value))
+    if (value && IsZoomInRange(*value))
         zoom = *value;
 }
 

@@ -25,16 +25,5 @@ bool WriteStateTreeXml(const pt::ptree& tree, KROStateTreeLayout layout, std::st
 
 bool ReadStateTreeXml(const std::string& text, pt::ptree& tree)
 {
-    try
-    {
-        std::istringstream stream(text);
-        pt::ptree parsed;
-        pt::read_xml(stream, parsed, 0);
-        tree.swap(parsed);
-        return true;
-    }
-    catch (const std::exception&)
-    {
-        return false;
-    }
+    return ParseXmlText(text, tree, 0);
 }

@@ -16,5 +16,5 @@ enum class KROStateTreeLayout
 bool WriteStateTreeXml(const boost::property_tree::ptree& tree, KROStateTreeLayout layout, std::string& text);
 
 // Parses without flags, so white space inside elements stays as it stands. False, and tree
-// untouched, when the text is not well-formed XML. Never throws.
+// untouched, when the text is not well-formed XML or beyond the XML limits. Never throws.
 bool ReadStateTreeXml(const std::string& text, boost::property_tree::ptree& tree);

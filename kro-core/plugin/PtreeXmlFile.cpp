@@ -7,6 +7,7 @@
 #include <boost/property_tree/xml_parser.hpp>
 
 #include "FileReplace.h"
+#include "KROXmlLimits.h"
 
 namespace pt = boost::property_tree;
 
@@ -50,19 +51,40 @@ bool WritePtreeXmlFile(const pt::ptree& tree, const boost::filesystem::path& pat
     }
 }
 
+bool ParseXmlText(const std::string& text, pt::ptree& tree, int flags)
+{
+    try
+    {
+        if (!IsXmlWithinLimits(text))
+            return false;
+        std::istringstream stream(text);
+        pt::ptree parsed;
+        pt::read_xml(stream, parsed, flags);
+        tree.swap(parsed);
+        return true;
+    }
+    catch (const std::exception&)
+    {
+        return false;
+    }
+}
+
 bool ReadPtreeXmlFile(pt::ptree& tree, const boost::filesystem::path& path)
 {
     try
     {
-        std::ifstream file(path.string(), std::ios::binary);
+        std::ifstream file(path.string(), std::ios::binary | std::ios::ate);
         if (!file.is_open())
             return false;
-        pt::ptree parsed;
-        pt::read_xml(file, parsed, 0);
-        if (file.bad())
+        // A file larger than the limit is not read at all.
+        const std::streamoff size = file.tellg();
+        if (size < 0 || static_cast<unsigned long long>(size) > kMaxXmlBytes)
             return false;
-        tree.swap(parsed);
-        return true;
+        std::string text(static_cast<size_t>(size), '\0');
+        file.seekg(0);
+        if (!file.read(text.data(), size))
+            return false;
+        return ParseXmlText(text, tree, 0);
     }
     catch (const std::exception&)
     {

@@ -18,6 +18,12 @@ std::string PtreeToCompactXmlText(const boost::property_tree::ptree& tree);
 // every byte reached the disk; a failed write leaves the old file as it was. Never throws.
 bool WritePtreeXmlFile(const boost::property_tree::ptree& tree, const boost::filesystem::path& path);
 
+// Parses the text into the tree with the property tree's reader flags. False, tree untouched, when
+// the text is longer or deeper than the XML limits allow (KROXmlLimits.h) or not well-formed XML.
+// Never throws. Every XML text the framework reads goes through here.
+bool ParseXmlText(const std::string& text, boost::property_tree::ptree& tree, int flags);
+
 // Parses the file into the tree, keeping white space inside elements as it stands. False when the
-// file cannot be opened or read, or is not well-formed XML. Never throws.
+// file cannot be opened or read, is larger than the XML limits allow, or is not well-formed XML.
+// Never throws.
 bool ReadPtreeXmlFile(boost::property_tree::ptree& tree, const boost::filesystem::path& path);

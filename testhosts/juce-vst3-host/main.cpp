@@ -1,8 +1,10 @@
 // Console VST3 host on JUCE's hosting code.
 //   vireno-juce-vst3-host BUNDLE list
 //   vireno-juce-vst3-host BUNDLE process IN.wav OUT.wav BLOCKSIZE
+//   vireno-juce-vst3-host BUNDLE editor ROUNDS LIMIT_MS
 // Exit status: 0 done, 1 the bundle or the audio failed, 2 bad arguments.
 
+#include "EditorPaintCheck.h"
 #include "WavFile.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -121,7 +123,8 @@ int processFile(juce::VST3PluginFormat& format, const juce::String& bundle, cons
 int usage()
 {
     std::fprintf(stderr, "usage: vireno-juce-vst3-host BUNDLE list\n"
-                         "       vireno-juce-vst3-host BUNDLE process IN.wav OUT.wav BLOCKSIZE\n");
+                         "       vireno-juce-vst3-host BUNDLE process IN.wav OUT.wav BLOCKSIZE\n"
+                         "       vireno-juce-vst3-host BUNDLE editor ROUNDS LIMIT_MS\n");
     return kUsageError;
 }
 
@@ -134,7 +137,9 @@ int main(int argc, char** argv)
     const juce::String bundle = juce::File::getCurrentWorkingDirectory().getChildFile(argv[1]).getFullPathName();
     const std::string command = argv[2];
 
-    // JUCE's hosting expects its message manager on this thread; no window is ever opened.
+    if (command == "editor" && !createWindowManagerAtoms())
+        return EXIT_FAILURE;
+    // JUCE's hosting expects its message manager on this thread; only "editor" opens a window.
     juce::ScopedJuceInitialiser_GUI juceRuntime;
     juce::VST3PluginFormat format;
 
@@ -149,6 +154,17 @@ int main(int argc, char** argv)
         if (blockSize <= 0)
             return usage();
         return processFile(format, bundle, argv[3], argv[4], blockSize);
+    }
+    if (command == "editor" && argc == 5)
+    {
+        const int rounds = std::atoi(argv[3]);
+        const int limitMs = std::atoi(argv[4]);
+        if (rounds <= 0 || limitMs <= 0)
+            return usage();
+        auto plugin = loadPlugin(format, bundle, 44100.0, 512);
+        if (plugin == nullptr)
+            return EXIT_FAILURE;
+        return checkEditorPaints(*plugin, rounds, limitMs) ? EXIT_SUCCESS : EXIT_FAILURE;
     }
     return usage();
 }

@@ -13,6 +13,23 @@ using TestViews::ProbeView;
 
 namespace {
 
+// A host loop whose watch on the window's descriptor never fires: only the timers run.
+class TimersOnlyLoop : public IRunLoop
+{
+public:
+    explicit TimersOnlyLoop(IRunLoop& timers) : timers(timers) {}
+    bool registerEventHandler(IEventHandler*, int) override { return true; }
+    bool unregisterEventHandler(IEventHandler*) override { return true; }
+    bool registerTimer(ITimerHandler* handler, uint64_t intervalMs) override
+    {
+        return timers.registerTimer(handler, intervalMs);
+    }
+    bool unregisterTimer(ITimerHandler* handler) override { return timers.unregisterTimer(handler); }
+
+private:
+    IRunLoop& timers;
+};
+
 // A host's side of the test: its own connection and top-level window for the editor to embed in.
 class X11Window : public ::testing::Test
 {
@@ -34,7 +51,8 @@ protected:
         probe = new ProbeView(CRect(0, 0, 100, 80));
         frame->addView(probe);
         ASSERT_TRUE(frame->open(reinterpret_cast<void*>(static_cast<uintptr_t>(hostWindow)),
-                                PlatformType::kX11EmbedWindowID, &loop));
+                                PlatformType::kX11EmbedWindowID,
+                                descriptorWatched ? static_cast<IRunLoop*>(&loop) : &timersOnly));
         window = static_cast<X11Frame*>(frame->getPlatformFrame())->getWindow();
     }
     void TearDown() override
@@ -71,6 +89,20 @@ protected:
         return probe->draws > draws;
     }
 
+    void expectDrawnAndRedrawnOnExpose()
+    {
+        ASSERT_TRUE(serveUntilDrawn(0));
+        EXPECT_EQ(pixel(50, 40), CColor(255, 0, 0));
+
+        // The host uncovers the window: the server's Expose makes the frame draw again.
+        int draws = probe->draws;
+        probe->colour = CColor(0, 0, 255);
+        xcb_clear_area(host, 1, window, 0, 0, 0, 0);
+        xcb_flush(host);
+        ASSERT_TRUE(serveUntilDrawn(draws));
+        EXPECT_EQ(pixel(50, 40), CColor(0, 0, 255));
+    }
+
     // The window's pixel as the X server holds it.
     CColor pixel(int x, int y)
     {
@@ -88,22 +120,15 @@ protected:
     xcb_window_t hostWindow = 0;
     xcb_window_t window = 0;
     StandaloneRunLoop loop;
+    TimersOnlyLoop timersOnly{loop};
+    bool descriptorWatched = true;
     CFrame* frame = nullptr;
     ProbeView* probe = nullptr;
 };
 
 TEST_F(X11Window, TheEmbeddedWindowIsDrawnAndRedrawnOnExpose)
 {
-    ASSERT_TRUE(serveUntilDrawn(0));
-    EXPECT_EQ(pixel(50, 40), CColor(255, 0, 0));
-
-    // The host uncovers the window: the server's Expose makes the frame draw again.
-    int draws = probe->draws;
-    probe->colour = CColor(0, 0, 255);
-    xcb_clear_area(host, 1, window, 0, 0, 0, 0);
-    xcb_flush(host);
-    ASSERT_TRUE(serveUntilDrawn(draws));
-    EXPECT_EQ(pixel(50, 40), CColor(0, 0, 255));
+    expectDrawnAndRedrawnOnExpose();
 }
 
 TEST_F(X11Window, AnInvalidatedAreaAloneIsRedrawn)
@@ -133,6 +158,19 @@ TEST_F(X11Window, APressInTheWindowReachesTheViewUnderIt)
         loop.runOnce(20);
     ASSERT_EQ(probe->events, std::vector<std::string>{"down"});
     EXPECT_EQ(probe->lastWhere, CPoint(25, 30));
+}
+
+class X11WindowUnwatched : public X11Window
+{
+protected:
+    X11WindowUnwatched() { descriptorWatched = false; }
+};
+
+// Events xcb has already read off the socket never wake its descriptor: the frame's ticks serve
+// them, so the window is drawn and redrawn without the descriptor ever firing.
+TEST_F(X11WindowUnwatched, TicksAloneDrawTheWindowAndRedrawItOnExpose)
+{
+    expectDrawnAndRedrawnOnExpose();
 }
 
 TEST(X11Open, FailsWithoutARunLoopOrParent)

@@ -102,10 +102,22 @@ bool CKROVirenoGUIEditor::open(void* window)
     newFrame->setSize(rect.right - rect.left, rect.bottom - rect.top);
     if (controlSet)
     {
-        // The control set keeps its own reference to the main view.
-        controlSet->GetMainView()->remember();
-        if (!newFrame->addView(controlSet->GetMainView()))
-            controlSet->GetMainView()->forget();
+        // The control set keeps its own reference to the main view; the frame takes the one added
+        // here, unless adding fails or throws.
+        CView* mainView = controlSet->GetMainView();
+        mainView->remember();
+        bool added = false;
+        try
+        {
+            added = newFrame->addView(mainView);
+        }
+        catch (...)
+        {
+            mainView->forget();
+            throw;
+        }
+        if (!added)
+            mainView->forget();
     }
     frame = newFrame;
     // Every parameter the editor shows is read at the first tick. The first parameter index is 0

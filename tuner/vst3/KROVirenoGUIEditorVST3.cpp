@@ -1,5 +1,6 @@
 #include "KROVirenoGUIEditorVST3.h"
 
+#include "KROVST3EntryGuard.h"
 #include "TunerParameterIndex.h"
 
 #include <cmath>
@@ -19,9 +20,11 @@ tresult PLUGIN_API CKROVirenoGUIEditorVST3::setContentScaleFactor(ScaleFactor fa
     // Not a number, nothing, less or endless would zoom the editor out of existence.
     if (!(factor > 0.f) || !std::isfinite(factor) || factor == contentScaleFactor)
         return kResultOk;
-    contentScaleFactor = factor;
-    SetZoomFactor(factor);
-    return kResultOk;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        contentScaleFactor = factor;
+        SetZoomFactor(factor);
+        return kResultOk;
+    });
 }
 
 void CKROVirenoGUIEditorVST3::EditorOpened()

@@ -256,8 +256,9 @@ TEST(KROParameter, SetPlainValueStoresItsNormalisationAndMarksTheOwner)
     CountingOwner owner;
     CKROParameter parameter = MakeParameter(kTaperStepped, 0, 10, {}, 0, &owner);
     parameter.SetPlainValue(2.6);
-    EXPECT_EQ(parameter.GetPlainValue(), 2.6);
     EXPECT_DOUBLE_EQ(parameter.GetNormalized(), 0.3);
+    // The plain value is the normalised value's: the step the stepped taper snapped to.
+    EXPECT_EQ(parameter.GetPlainValue(), 3.0);
     EXPECT_EQ(owner.marks, 1);
 }
 

@@ -1,6 +1,7 @@
 #include "KROVST3EditorView.h"
 
 #include "KROVST3EditController.h"
+#include "KROVST3EntryGuard.h"
 
 #include "CFrame.h"
 #include "CVSTGUITimer.h"
@@ -52,6 +53,24 @@ tresult PLUGIN_API CKROVST3EditorView::attached(void* parent, FIDString type)
     // A second attach without a removal in between would open a second frame over the first.
     if (isAttached())
         return kResultFalse;
+    AttachStage stage{};
+    try
+    {
+        return Attach(parent, type, stage);
+    }
+    catch (...)
+    {
+        // Memory ran out on the way: what was opened is closed again and the view stays detached.
+        GuardEntry(false, [&] {
+            UndoAttach(stage);
+            return true;
+        });
+        return kOutOfMemory;
+    }
+}
+
+tresult CKROVST3EditorView::Attach(void* parent, FIDString type, AttachStage& stage)
+{
     // The frame's events and the timers need the host's loop; without one the editor cannot run.
     runLoop = CKROVST3RunLoop::FromPlugFrame(plugFrame);
     if (!runLoop)
@@ -60,20 +79,20 @@ tresult PLUGIN_API CKROVST3EditorView::attached(void* parent, FIDString type)
     VSTGUI::RunLoop::setCurrent(runLoop.get());
 
     const VSTGUI::ERect size = EditorRect();
-    auto* frame = new VSTGUI::CFrame(VSTGUI::CRect(0, 0, size.right - size.left, size.bottom - size.top),
+    stage.frame = new VSTGUI::CFrame(VSTGUI::CRect(0, 0, size.right - size.left, size.bottom - size.top),
                                      &FrameEditor());
-    if (!OpenFrame(*frame, parent, *runLoop))
+    if (!OpenFrame(*stage.frame, parent, *runLoop))
     {
-        frame->forget();
-        ReleaseRunLoop();
+        UndoAttach(stage);
         return kResultFalse;
     }
-    if (!OpenEditor(*frame))
+    stage.frameOpen = true;
+    if (!OpenEditor(*stage.frame))
     {
-        frame->close();
-        ReleaseRunLoop();
+        UndoAttach(stage);
         return kResultFalse;
     }
+    stage.editorOpen = true;
     EditorOpened();
     const VSTGUI::ERect opened = EditorRect();
     RequestHostSize(opened.right - opened.left, opened.bottom - opened.top);
@@ -83,12 +102,33 @@ tresult PLUGIN_API CKROVST3EditorView::attached(void* parent, FIDString type)
     return EditorView::attached(parent, type);
 }
 
+void CKROVST3EditorView::UndoAttach(const AttachStage& stage)
+{
+    if (stage.editorOpen)
+    {
+        StopAndCloseEditor();
+        // Out of the controller's relay too, should it have joined.
+        EditorView::removed();
+        return;
+    }
+    // An editor that took the frame before it failed closes it itself and lets go of it.
+    if (stage.frameOpen && EditorFrame() == stage.frame)
+        CloseEditor();
+    else if (stage.frameOpen)
+        stage.frame->close();
+    else if (stage.frame != nullptr)
+        stage.frame->forget();
+    ReleaseRunLoop();
+}
+
 tresult PLUGIN_API CKROVST3EditorView::removed()
 {
     if (!isAttached())
         return kResultFalse;
-    StopAndCloseEditor();
-    return EditorView::removed();
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        StopAndCloseEditor();
+        return EditorView::removed();
+    });
 }
 
 void CKROVST3EditorView::DetachBeforeDestruction()
@@ -120,20 +160,24 @@ tresult PLUGIN_API CKROVST3EditorView::onSize(ViewRect* newSize)
     // likes: the frame takes the nearest size the limits allow.
     ViewRect frameSize = *newSize;
     checkSizeConstraint(&frameSize);
-    if (VSTGUI::CFrame* frame = EditorFrame())
-        frame->setSize(frameSize.getWidth(), frameSize.getHeight());
-    rect = *newSize;
-    return kResultTrue;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        if (VSTGUI::CFrame* frame = EditorFrame())
+            frame->setSize(frameSize.getWidth(), frameSize.getHeight());
+        rect = *newSize;
+        return kResultTrue;
+    });
 }
 
 tresult PLUGIN_API CKROVST3EditorView::checkSizeConstraint(ViewRect* wanted)
 {
     if (!wanted)
         return kInvalidArgument;
-    const VSTGUI::ERect editor = EditorRect();
-    clampExtent(wanted->left, wanted->right, editor.right);
-    clampExtent(wanted->top, wanted->bottom, editor.bottom);
-    return kResultTrue;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        const VSTGUI::ERect editor = EditorRect();
+        clampExtent(wanted->left, wanted->right, editor.right);
+        clampExtent(wanted->top, wanted->bottom, editor.bottom);
+        return kResultTrue;
+    });
 }
 
 VSTGUI::CMessageResult CKROVST3EditorView::notify(VSTGUI::CBaseObject* sender, VSTGUI::IdStringPtr message)

@@ -27,7 +27,9 @@ class CKROVST3EditController;
 // window. On attach it opens a toolkit frame as a child of the host's X11 window on the host's run
 // loop, hands the frame to the editor, fits the host's frame to the editor, starts the idle timer
 // and only then joins the controller's relay (which asks the editor to request its data). The
-// editor half is reached through the hooks below; CKROGuiEditorVST3 joins the two.
+// editor half is reached through the hooks below; CKROGuiEditorVST3 joins the two. Every host call
+// runs on the host's user-interface thread and catches whatever its body throws; an attach that
+// runs out of memory closes what it opened and leaves the view detached.
 class CKROVST3EditorView : public EditorView, public IKROAttachedEditor, public VSTGUI::CBaseObject
 {
 public:
@@ -77,6 +79,15 @@ protected:
     const int32 flagCount;
 
 private:
+    // How far an attach came, so that a failure can undo exactly that.
+    struct AttachStage
+    {
+        VSTGUI::CFrame* frame = nullptr;
+        bool frameOpen = false;
+        bool editorOpen = false;
+    };
+    tresult Attach(void* parent, FIDString type, AttachStage& stage);
+    void UndoAttach(const AttachStage& stage);
     void StopAndCloseEditor();
     void ReleaseRunLoop();
 

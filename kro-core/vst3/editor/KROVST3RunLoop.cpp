@@ -111,13 +111,12 @@ bool CKROVST3RunLoop::registerEventHandler(IEventHandler* handler, int fileDescr
 {
     if (!handler)
         return false;
-    auto* wrapper = new HostEventHandler(handler);
+    // Room first: once the host holds the wrapper, keeping it must not fail.
+    eventHandlers.reserve(eventHandlers.size() + 1);
+    IPtr<HostEventHandler> wrapper = owned(new HostEventHandler(handler));
     if (hostLoop->registerEventHandler(wrapper, fileDescriptor) != kResultOk)
-    {
-        wrapper->release();
         return false;
-    }
-    eventHandlers.push_back(wrapper);
+    eventHandlers.push_back(wrapper.take());
     return true;
 }
 
@@ -130,13 +129,11 @@ bool CKROVST3RunLoop::registerTimer(ITimerHandler* handler, uint64_t intervalMs)
 {
     if (!handler || intervalMs == 0)
         return false;
-    auto* wrapper = new HostTimerHandler(handler);
+    timerHandlers.reserve(timerHandlers.size() + 1);
+    IPtr<HostTimerHandler> wrapper = owned(new HostTimerHandler(handler));
     if (hostLoop->registerTimer(wrapper, intervalMs) != kResultOk)
-    {
-        wrapper->release();
         return false;
-    }
-    timerHandlers.push_back(wrapper);
+    timerHandlers.push_back(wrapper.take());
     return true;
 }
 

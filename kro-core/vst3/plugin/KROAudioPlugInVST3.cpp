@@ -1,6 +1,7 @@
 #include "KROAudioPlugInVST3.h"
 
 #include "KROPlugInDSP.h"
+#include "KROVST3EntryGuard.h"
 #include "KROVST3ParamIds.h"
 #include "KROVST3PlugEditorMessage.h"
 
@@ -24,8 +25,11 @@ int32 SpeakerCount(SpeakerArrangement arrangement)
     return static_cast<int32>(std::bitset<64>(arrangement).count());
 }
 
-// Set while this thread runs a processor's process call.
-thread_local bool insideProcess = false;
+// The widest range of rates and the longest block the effect is set up for; anything beyond is
+// refused rather than allocated for.
+constexpr double kMinSampleRate = 1000.0;
+constexpr double kMaxSampleRate = 1536000.0;
+constexpr int32 kMaxBlockSize = 1 << 16;
 
 // Room for as many indices as the effect may report in a block of each kind and a host's
 // worth of parameters besides; the queue never grows on the audio thread.
@@ -37,18 +41,29 @@ CKROAudioPlugInVST3::CKROAudioPlugInVST3() : changedIndices(kChangedIndexCapacit
 
 CKROAudioPlugInVST3::~CKROAudioPlugInVST3() { delete editorLink; }
 
-CKROAudioPlugInVST3::ProcessScope::ProcessScope() { insideProcess = true; }
+CKROAudioPlugInVST3::ProcessScope::ProcessScope(CKROAudioPlugInVST3& processor) : processor(processor)
+{
+    processor.processThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
+}
 
-CKROAudioPlugInVST3::ProcessScope::~ProcessScope() { insideProcess = false; }
+CKROAudioPlugInVST3::ProcessScope::~ProcessScope()
+{
+    processor.processThread.store(std::thread::id(), std::memory_order_relaxed);
+}
+
+bool CKROAudioPlugInVST3::InsideProcess() const
+{
+    return processThread.load(std::memory_order_relaxed) == std::this_thread::get_id();
+}
 
 IMessage* CKROAudioPlugInVST3::AllocateMessage()
 {
-    return insideProcess ? nullptr : allocateMessage();
+    return InsideProcess() ? nullptr : allocateMessage();
 }
 
 tresult CKROAudioPlugInVST3::SendMessage(IMessage* message)
 {
-    return insideProcess ? kResultFalse : sendMessage(message);
+    return InsideProcess() ? kResultFalse : sendMessage(message);
 }
 
 void CKROAudioPlugInVST3::AttachEffect(CKROPlugInDSP* productEffect, CKROVST3PlugEditorMessage* link)
@@ -66,27 +81,37 @@ void CKROAudioPlugInVST3::AttachEffect(CKROPlugInDSP* productEffect, CKROVST3Plu
 
 tresult PLUGIN_API CKROAudioPlugInVST3::initialize(FUnknown* context)
 {
-    const tresult result = AudioEffect::initialize(context);
+    const tresult result = GuardEntry(kResultFalse, [&]() -> tresult { return AudioEffect::initialize(context); });
     if (result != kResultOk)
         return result;
-    UseStereoBuses(SpeakerArr::kStereo, SpeakerArr::kStereo);
-    return kResultOk;
+    const tresult buses = GuardEntry(kOutOfMemory, [&]() -> tresult {
+        UseStereoBuses(SpeakerArr::kStereo, SpeakerArr::kStereo);
+        return kResultOk;
+    });
+    // A failed initialize leaves nothing behind, so the host may try again.
+    if (buses != kResultOk)
+        terminate();
+    return buses;
 }
 
 tresult PLUGIN_API CKROAudioPlugInVST3::terminate()
 {
-    audioInputs.clear();
-    audioOutputs.clear();
-    eventInputs.clear();
-    eventOutputs.clear();
-    return AudioEffect::terminate();
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        audioInputs.clear();
+        audioOutputs.clear();
+        eventInputs.clear();
+        eventOutputs.clear();
+        return AudioEffect::terminate();
+    });
 }
 
 tresult PLUGIN_API CKROAudioPlugInVST3::setActive(TBool state)
 {
-    if (effect != nullptr)
-        effect->SetTransportPlaying(state != 0);
-    return kResultOk;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        if (effect != nullptr)
+            effect->SetTransportPlaying(state != 0);
+        return kResultOk;
+    });
 }
 
 void CKROAudioPlugInVST3::UseBuses(const TChar* inputName, SpeakerArrangement input, const TChar* outputName,
@@ -106,6 +131,12 @@ void CKROAudioPlugInVST3::UseStereoBuses(SpeakerArrangement input, SpeakerArrang
 
 tresult PLUGIN_API CKROAudioPlugInVST3::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
                                                            SpeakerArrangement* outputs, int32 numOuts)
+{
+    return GuardEntry(kResultFalse, [&]() -> tresult { return ArrangeBuses(inputs, numIns, outputs, numOuts); });
+}
+
+tresult CKROAudioPlugInVST3::ArrangeBuses(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
+                                          int32 numOuts)
 {
     if (numIns != 1 || numOuts != 1 || inputs == nullptr || outputs == nullptr)
         return kResultFalse;
@@ -133,25 +164,56 @@ tresult PLUGIN_API CKROAudioPlugInVST3::setBusArrangements(SpeakerArrangement* i
 
 tresult PLUGIN_API CKROAudioPlugInVST3::setupProcessing(ProcessSetup& setup)
 {
-    // Refused before anything is applied: the effect never sees an impossible rate or size.
+    // Refused before anything is applied: the effect never sees a rate or size it cannot serve.
     if (canProcessSampleSize(setup.symbolicSampleSize) != kResultTrue || !std::isfinite(setup.sampleRate) ||
-        setup.sampleRate <= 0.0 || setup.maxSamplesPerBlock <= 0)
+        setup.sampleRate < kMinSampleRate || setup.sampleRate > kMaxSampleRate || setup.maxSamplesPerBlock <= 0 ||
+        setup.maxSamplesPerBlock > kMaxBlockSize)
         return kResultFalse;
-    if (setup.sampleRate != sampleRate)
-    {
+    return GuardEntry(kOutOfMemory, [&]() -> tresult {
+        // The new stand-ins are made first: when memory runs out, the old set-up stays whole.
+        std::vector<float> input;
+        std::vector<float> output;
+        const bool resized = setup.maxSamplesPerBlock != maxBlockSize;
+        if (resized)
+        {
+            input.assign(static_cast<size_t>(setup.maxSamplesPerBlock), 0.0f);
+            output.assign(static_cast<size_t>(setup.maxSamplesPerBlock), 0.0f);
+        }
+        if (effect != nullptr && !ApplyToEffect(setup.sampleRate, setup.maxSamplesPerBlock))
+            return kOutOfMemory;
         sampleRate = setup.sampleRate;
-        if (effect != nullptr)
-            effect->SetSampleRate(sampleRate);
-    }
-    if (setup.maxSamplesPerBlock != maxBlockSize)
+        if (resized)
+        {
+            maxBlockSize = setup.maxSamplesPerBlock;
+            scratchInput.swap(input);
+            scratchOutput.swap(output);
+        }
+        return AudioEffect::setupProcessing(setup);
+    });
+}
+
+bool CKROAudioPlugInVST3::ApplyToEffect(double rate, int32 blockSize)
+{
+    try
     {
-        maxBlockSize = setup.maxSamplesPerBlock;
-        scratchInput.assign(static_cast<size_t>(maxBlockSize), 0.0f);
-        scratchOutput.assign(static_cast<size_t>(maxBlockSize), 0.0f);
-        if (effect != nullptr)
-            effect->SetBlockSize(maxBlockSize);
+        if (rate != sampleRate)
+            effect->SetSampleRate(rate);
+        if (blockSize != maxBlockSize)
+            effect->SetBlockSize(blockSize);
+        return true;
     }
-    return AudioEffect::setupProcessing(setup);
+    catch (...)
+    {
+        // Back to what the effect had, which it served before.
+        GuardEntry(false, [&] {
+            if (sampleRate > 0.0)
+                effect->SetSampleRate(sampleRate);
+            if (maxBlockSize > 0)
+                effect->SetBlockSize(maxBlockSize);
+            return true;
+        });
+        return false;
+    }
 }
 
 bool CKROAudioPlugInVST3::HasAudio(const ProcessData& data)
@@ -170,20 +232,22 @@ bool CKROAudioPlugInVST3::PrepareBlock(ProcessData& data, tresult& result)
 
 tresult PLUGIN_API CKROAudioPlugInVST3::process(ProcessData& data)
 {
-    const ProcessScope scope;
-    tresult result = kResultOk;
-    if (!PrepareBlock(data, result))
-        return result;
-    if (masterBypass != 0)
-    {
-        CopyInputToOutput(data);
-        return kResultOk;
-    }
-    BeforeProcess(data);
-    ReadTempo(data);
-    ReadTransportState(data);
-    RunEffect(data);
-    return ProcessOutputParameterChanges(data);
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        const ProcessScope scope(*this);
+        tresult result = kResultOk;
+        if (!PrepareBlock(data, result))
+            return result;
+        if (masterBypass.load(std::memory_order_relaxed) != 0)
+        {
+            CopyInputToOutput(data);
+            return kResultOk;
+        }
+        BeforeProcess(data);
+        ReadTempo(data);
+        ReadTransportState(data);
+        RunEffect(data);
+        return ProcessOutputParameterChanges(data);
+    });
 }
 
 bool CKROAudioPlugInVST3::HandleSilentBlock(ProcessData& data)
@@ -311,7 +375,7 @@ tresult CKROAudioPlugInVST3::ProcessInputParameterChanges(ProcessData& data)
         const ParamID id = queue->getParameterId();
         if (id == VST3MasterBypassParamID)
         {
-            masterBypass = value > 0.5 ? 1 : 0;
+            masterBypass.store(value > 0.5 ? 1 : 0, std::memory_order_relaxed);
             continue;
         }
         if (effect == nullptr)

@@ -3,12 +3,15 @@
 #include "AudioEffect.h"
 #include "KROVST3ChangedIndexQueue.h"
 #include "KROVST3PeerMessages.h"
+#include "KROVST3StateReader.h"
 
 #include <boost/property_tree/ptree_fwd.hpp>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 class CKROPlugInDSP;
@@ -25,6 +28,7 @@ class CKROVST3PlugEditorMessage;
 // Threads: process, setupProcessing, setActive and the parameter queues on the host's audio
 // thread; state and messages on the thread the host delivers them on. Nothing on the audio path
 // allocates: the change lists, the index queue and the scratch channels are sized beforehand.
+// Every host entry point catches whatever its body throws and answers with a failure result.
 class CKROAudioPlugInVST3 : public AudioEffect, public KROVST3MessageSender
 {
 public:
@@ -71,7 +75,7 @@ public:
     virtual void SetParameterFromController(int32 index, float value);
     virtual void RefreshHostParameters();
 
-    bool IsMasterBypassed() const { return masterBypass != 0; }
+    bool IsMasterBypassed() const { return masterBypass.load(std::memory_order_relaxed) != 0; }
     CKROPlugInDSP* GetEffect() const { return effect; }
 
     // KROVST3MessageSender: the component's own message path to its controller. Nothing is sent
@@ -115,24 +119,43 @@ protected:
     // A call that carries audio we can touch: one bus each way with channel lists, 32-bit samples.
     static bool HasAudio(const ProcessData& data);
 
-    // Marks the calling thread as inside process for the scope's length.
+    // Marks the calling thread as the one inside this processor's process for the scope's length.
     class ProcessScope
     {
     public:
-        ProcessScope();
+        explicit ProcessScope(CKROAudioPlugInVST3& processor);
         ~ProcessScope();
         ProcessScope(const ProcessScope&) = delete;
         ProcessScope& operator=(const ProcessScope&) = delete;
+
+    private:
+        CKROAudioPlugInVST3& processor;
     };
 
     CKROPlugInDSP* effect = nullptr;
-    uint8_t masterBypass = 0;
+    // Written by process (the host's bypass parameter) and by setState, read by getState.
+    std::atomic<uint8_t> masterBypass{0};
 
 private:
+    tresult ArrangeBuses(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs, int32 numOuts);
+    // Hands a new rate and block size to the effect; when that fails, the effect gets the old ones
+    // back and the answer is false.
+    bool ApplyToEffect(double rate, int32 blockSize);
+    // Whether the calling thread is inside this processor's process. A member, not a thread-local
+    // of the module: the first touch of a thread-local in a loaded library allocates and takes the
+    // dynamic linker's lock, which the audio thread must never wait for.
+    bool InsideProcess() const;
+    // Answers "TextMessage" and any message we do not handle.
+    tresult NotifyUnhandled(IMessage& message);
+
     // Queues the indices the effect reported in a change list (at most the list's capacity) for
     // the host and empties the list.
     void QueueReportedIndices(const std::vector<int32_t>& list, int32_t& count);
-    tresult ReadLegacyState(const std::string& bytes);
+    // What a state must fit, from the effect.
+    KROVST3StateShape StateShape() const;
+    // A state the reader accepted, applied whole, or the state before back when applying throws.
+    void ApplyState(const KROVST3State& content);
+    void ApplyCheckedState(const KROVST3State& content);
 
     // The message handlers; each returns what notify returns.
     tresult HandleMessage(IMessage& message);
@@ -152,6 +175,8 @@ private:
                         const std::vector<std::string>& infos);
 
     CKROVST3PlugEditorMessage* editorLink = nullptr;
+    std::atomic<std::thread::id> processThread{};
+    static_assert(std::atomic<std::thread::id>::is_always_lock_free, "the audio thread takes no lock");
     KROVST3ChangedIndexQueue changedIndices;
     std::vector<int32_t> inputChanges;
     int32_t inputChangeCount = 0;

@@ -6,6 +6,7 @@
 #include "KROPlugInDSP.h"
 #include "KRONumberText.h"
 #include "KROStateTreeXml.h"
+#include "KROVST3HostText.h"
 #include "KroEditorMessages.h"
 #include "KroPresetList.h"
 #include "TrackInfoRecord.h"
@@ -75,7 +76,18 @@ tresult CKROAudioPlugInVST3::HandleMessage(IMessage& message)
         return HandleEditorTree(message);
     if (IsMessage(message, kMsgTrackInfo))
         return HandleTrackInfo(message);
-    return AudioEffect::notify(&message);
+    return NotifyUnhandled(message);
+}
+
+tresult CKROAudioPlugInVST3::NotifyUnhandled(IMessage& message)
+{
+    // The SDK's own handler copies a long text into a short buffer without its end: ours reads a
+    // bounded text, and a text message without attributes is refused.
+    IAttributeList* attributes = message.getAttributes();
+    std::string text;
+    if (!IsMessage(message, kMsgText) || attributes == nullptr || !GetHostString(*attributes, kAttrText, text))
+        return kResultFalse;
+    return receiveText(text.c_str());
 }
 
 tresult CKROAudioPlugInVST3::HandleValueRequest(IMessage& message)
@@ -83,7 +95,7 @@ tresult CKROAudioPlugInVST3::HandleValueRequest(IMessage& message)
     const void* data = nullptr;
     uint32_t size = 0;
     if (!GetData(message, kAttrGetValue, data, size))
-        return AudioEffect::notify(&message);
+        return NotifyUnhandled(message);
     if (size == sizeof(int32_t) && effect != nullptr)
     {
         int32_t index = 0;
@@ -102,7 +114,7 @@ tresult CKROAudioPlugInVST3::HandleParameterValue(IMessage& message)
     if (GetInt32(message, kAttrParameterIndex, index) && attributes->getFloat(kAttrParameterValue, value) == kResultOk &&
         std::isfinite(value))
         SetParameterFromController(index, static_cast<float>(value));
-    return AudioEffect::notify(&message);
+    return NotifyUnhandled(message);
 }
 
 tresult CKROAudioPlugInVST3::HandlePresetValues(IMessage& message)
@@ -135,7 +147,7 @@ tresult CKROAudioPlugInVST3::HandlePresetCommand(IMessage& message)
             break;
         }
     if (command == nullptr)
-        return AudioEffect::notify(&message);
+        return NotifyUnhandled(message);
     if (effect == nullptr)
         return kResultOk;
 
@@ -161,6 +173,10 @@ tresult CKROAudioPlugInVST3::HandlePresetCommand(IMessage& message)
     // without the name is no command.
     std::string value;
     if (!msg::FindMessageValue(text, command, value))
+        return kResultFalse;
+    // A preset name longer than a state may carry would become the current preset's name, and the
+    // state written next would be refused on loading.
+    if (value.size() > kMaxStatePresetNameBytes)
         return kResultFalse;
     if (command == msg::kSetPresetAsSaveAs)
     {
@@ -246,6 +262,17 @@ tresult CKROAudioPlugInVST3::HandleEditorTree(IMessage& message)
     boost::property_tree::ptree tree;
     if (!ReadStateTreeXml(text, tree))
         return kResultFalse;
+    // A pasted tree that the effect would apply is checked as a state is, whichever effect wrote
+    // it: an unreadable entry or a preset name no state may carry refuses it whole.
+    if (tree.get_child_optional("PluginState.Parameters"))
+    {
+        KROVST3StateShape anyEffect = StateShape();
+        anyEffect.effectName.clear();
+        KROVST3State checked;
+        if (!CheckStateTree(tree, anyEffect, checked))
+            return kResultFalse;
+        tree = std::move(checked.tree);
+    }
     const boost::property_tree::ptree answer = effect->SetStateTreeFromEditor(tree);
     std::string answerText;
     if (!answer.empty() && WriteStateTreeXml(answer, KROStateTreeLayout::kIndented, answerText))

@@ -1,11 +1,13 @@
 // The processor's component state: written as the effect's PluginState tree in XML with the
-// master bypass added; read back from that XML or from the older binary layout.
+// master bypass added; read back from that XML or from the older binary layout, checked whole by
+// the reader the controller shares before anything is applied.
 
 #include "KROAudioPlugInVST3.h"
 
 #include "KROPlugInDSP.h"
 #include "KROStateTreeXml.h"
-#include "KROVST3LegacyState.h"
+#include "KROVST3EntryGuard.h"
+#include "KROVST3StateReader.h"
 #include "KROVST3StateStream.h"
 #include "KROVST3StateXml.h"
 
@@ -18,70 +20,77 @@ tresult PLUGIN_API CKROAudioPlugInVST3::getState(IBStream* state)
 {
     if (state == nullptr || effect == nullptr)
         return kResultFalse;
-    try
-    {
+    return GuardEntry(kResultFalse, [&]() -> tresult {
         boost::property_tree::ptree tree;
         effect->GetStateTree(tree);
-        PutMasterBypass(tree, masterBypass != 0);
+        PutMasterBypass(tree, IsMasterBypassed());
         effect->ConvertStateTree(tree, false);
         std::string text;
         if (!WriteStateTreeXml(tree, KROStateTreeLayout::kCompact, text))
             return kResultFalse;
         return WriteWholeStream(*state, text) ? kResultOk : kResultFalse;
-    }
-    catch (...)
-    {
-        return kResultFalse;
-    }
+    });
 }
 
 tresult PLUGIN_API CKROAudioPlugInVST3::setState(IBStream* state)
 {
     if (state == nullptr || effect == nullptr)
         return kResultFalse;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        KROVST3State content;
+        const auto convert = [this](boost::property_tree::ptree& tree) { effect->ConvertStateTree(tree, true); };
+        if (!ReadVST3State(*state, StateShape(), convert, content))
+            return kResultFalse;
+        ApplyState(content);
+        return kResultOk;
+    });
+}
+
+KROVST3StateShape CKROAudioPlugInVST3::StateShape() const
+{
+    int32_t chunkSize = 0;
+    if (effect->GetBinaryChunk(chunkSize) == nullptr || chunkSize < 0)
+        chunkSize = 0;
+    return {effect->GetName(false), effect->GetFirstParameterIndex(), effect->GetParameterCount(), chunkSize};
+}
+
+void CKROAudioPlugInVST3::ApplyState(const KROVST3State& content)
+{
+    // Applying allocates (a copy of the tree, messages to the editor). When memory runs out half
+    // way, the state from before goes back, so that a refused state has changed nothing.
+    boost::property_tree::ptree before;
+    effect->GetStateTree(before);
+    const uint8_t bypassBefore = masterBypass.load(std::memory_order_relaxed);
     try
     {
-        std::string bytes;
-        boost::property_tree::ptree tree;
-        const KROVST3StateText kind = ReadComponentState(*state, bytes, tree);
-        if (kind == KROVST3StateText::kLegacy)
-            return ReadLegacyState(bytes);
-        if (kind != KROVST3StateText::kXml)
-            return kResultFalse;
-        effect->ConvertStateTree(tree, true);
-        if (!tree.get_child_optional("PluginState.Parameters"))
-            return kResultFalse;
-        // Another product's state is refused whole, bypass included, and the host is told so.
-        if (!IsStateOf(tree, effect->GetName(false)))
-            return kResultFalse;
-        const std::optional<bool> bypass = GetMasterBypass(tree);
-        effect->SetStateTree(tree);
-        if (bypass)
-            masterBypass = *bypass ? 1 : 0;
-        return kResultOk;
+        ApplyCheckedState(content);
     }
     catch (...)
     {
-        return kResultFalse;
+        GuardEntry(false, [&] {
+            effect->SetStateTree(before);
+            return true;
+        });
+        masterBypass.store(bypassBefore, std::memory_order_relaxed);
+        throw;
     }
 }
 
-tresult CKROAudioPlugInVST3::ReadLegacyState(const std::string& bytes)
+void CKROAudioPlugInVST3::ApplyCheckedState(const KROVST3State& content)
 {
-    int32_t chunkSize = 0;
-    const uint8_t* chunk = effect->GetBinaryChunk(chunkSize);
-    if (chunk == nullptr)
-        chunkSize = 0;
-    KROVST3LegacyState legacy;
-    if (!ParseLegacyState(bytes, effect->GetParameterCount(), chunkSize, legacy))
-        return kResultFalse;
-    int32_t unused = 0;
-    for (size_t i = 0; i < legacy.values.size(); ++i)
-        effect->SetParameterNormalized(static_cast<int32_t>(i), legacy.values[i], nullptr, unused);
-    masterBypass = legacy.bypass ? 1 : 0;
-    if (chunkSize > 0)
-        effect->SetBinaryChunk(reinterpret_cast<const uint8_t*>(legacy.chunk.data()), chunkSize);
-    return kResultOk;
+    if (content.fromXml)
+        effect->SetStateTree(content.tree);
+    else
+    {
+        int32_t unused = 0;
+        for (const auto& [index, value] : content.values)
+            effect->SetParameterNormalized(index, value, nullptr, unused);
+        if (!content.chunk.empty())
+            effect->SetBinaryChunk(reinterpret_cast<const uint8_t*>(content.chunk.data()),
+                                   static_cast<int32_t>(content.chunk.size()));
+    }
+    if (content.bypass)
+        masterBypass.store(*content.bypass ? 1 : 0, std::memory_order_relaxed);
 }
 
 } // namespace Vst

@@ -3,6 +3,7 @@
 #include "IKROAttachedEditor.h"
 #include "IKROParamInfoInterface.h"
 #include "KROTaperType.h"
+#include "KROVST3EntryGuard.h"
 #include "KROVST3HostText.h"
 #include "KROVST3ParamIds.h"
 
@@ -46,20 +47,19 @@ CKROVST3EditController::CKROVST3EditController()
 
 tresult PLUGIN_API CKROVST3EditController::initialize(FUnknown* context)
 {
-    const tresult result = EditControllerEx1::initialize(context);
+    const tresult result = GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::initialize(context); });
     if (result != kResultOk)
         return result;
-    if (OnInitialize() != 0)
-        return kResultFalse;
-    try
-    {
+    const tresult created = GuardEntry(kOutOfMemory, [&]() -> tresult {
+        if (OnInitialize() != 0)
+            return kResultFalse;
         CreateParameters();
-    }
-    catch (...)
-    {
-        return kResultFalse;  // no exception reaches the host
-    }
-    return kResultOk;
+        return kResultOk;
+    });
+    // A failed initialize leaves nothing behind, so the host may try again.
+    if (created != kResultOk)
+        terminate();
+    return created;
 }
 
 void CKROVST3EditController::CreateParameters()
@@ -122,35 +122,103 @@ void CKROVST3EditController::CreateParameters()
 
 tresult PLUGIN_API CKROVST3EditController::terminate()
 {
-    attachedEditors.clear();
-    return EditControllerEx1::terminate();
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        attachedEditors.clear();
+        parameters.removeAll();
+        parameterMapSize = 0;
+        return EditControllerEx1::terminate();
+    });
+}
+
+tresult PLUGIN_API CKROVST3EditController::getParameterInfo(int32 paramIndex, ParameterInfo& info)
+{
+    // The SDK's container looks the index up with a checked access that throws.
+    if (paramIndex < 0 || paramIndex >= getParameterCount())
+        return kInvalidArgument;
+    return GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::getParameterInfo(paramIndex, info); });
+}
+
+tresult PLUGIN_API CKROVST3EditController::getUnitInfo(int32 unitIndex, UnitInfo& info)
+{
+    if (unitIndex < 0 || unitIndex >= getUnitCount())
+        return kInvalidArgument;
+    return GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::getUnitInfo(unitIndex, info); });
+}
+
+bool CKROVST3EditController::HasProgram(ProgramListID listId, int32 programIndex) const
+{
+    const ProgramList* list = getProgramList(listId);
+    return list != nullptr && programIndex >= 0 && programIndex < list->getCount();
+}
+
+// The SDK indexes its program lists' names, attributes and pitch names unchecked.
+tresult PLUGIN_API CKROVST3EditController::getProgramName(ProgramListID listId, int32 programIndex, String128 name)
+{
+    if (name == nullptr || !HasProgram(listId, programIndex))
+        return kInvalidArgument;
+    return GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::getProgramName(listId, programIndex, name); });
+}
+
+tresult PLUGIN_API CKROVST3EditController::getProgramInfo(ProgramListID listId, int32 programIndex,
+                                                          CString attributeId, String128 attributeValue)
+{
+    if (attributeId == nullptr || attributeValue == nullptr || !HasProgram(listId, programIndex))
+        return kInvalidArgument;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        return EditControllerEx1::getProgramInfo(listId, programIndex, attributeId, attributeValue);
+    });
+}
+
+tresult PLUGIN_API CKROVST3EditController::hasProgramPitchNames(ProgramListID listId, int32 programIndex)
+{
+    if (!HasProgram(listId, programIndex))
+        return kInvalidArgument;
+    return GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::hasProgramPitchNames(listId, programIndex); });
+}
+
+tresult PLUGIN_API CKROVST3EditController::getProgramPitchName(ProgramListID listId, int32 programIndex,
+                                                               int16 midiPitch, String128 name)
+{
+    if (name == nullptr || !HasProgram(listId, programIndex))
+        return kInvalidArgument;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        return EditControllerEx1::getProgramPitchName(listId, programIndex, midiPitch, name);
+    });
 }
 
 ParamValue PLUGIN_API CKROVST3EditController::getParamNormalized(ParamID tag)
 {
-    if (tag == VST3MasterBypassParamID && masterBypassEnabled)
+    return GuardEntry(0.0, [&]() -> ParamValue {
+        if (tag == VST3MasterBypassParamID && masterBypassEnabled)
+            return EditControllerEx1::getParamNormalized(tag);
+        if (parameterInfo != nullptr)
+            if (const CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
+                return record->GetNormalized();
+        float value = 0.0f;
+        if (RequestProcessorValue(tag, value))
+            return value;
         return EditControllerEx1::getParamNormalized(tag);
-    if (parameterInfo != nullptr)
-        if (const CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
-            return record->GetNormalized();
-    float value = 0.0f;
-    if (RequestProcessorValue(tag, value))
-        return value;
-    return EditControllerEx1::getParamNormalized(tag);
+    });
 }
 
 tresult PLUGIN_API CKROVST3EditController::setParamNormalized(ParamID tag, ParamValue value)
 {
-    // The host's bypass is the host's: the editors show nothing of it.
-    if (tag == VST3MasterBypassParamID && masterBypassEnabled)
-        return EditControllerEx1::setParamNormalized(tag, value);
-    if (parameterInfo != nullptr)
-        if (CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
-            record->SetNormalized(value);
-    const tresult result = EditControllerEx1::setParamNormalized(tag, value);
-    for (const AttachedEditor& attached : attachedEditors)
-        attached.editor->MarkParameterChanged(static_cast<int32_t>(tag), value);
-    return result;
+    // Only values inside 0 ... 1 are stored, as the processor does; what is no number changes nothing.
+    if (!std::isfinite(value))
+        return kInvalidArgument;
+    const ParamValue clamped = std::clamp(value, 0.0, 1.0);
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        // The host's bypass is the host's: the editors show nothing of it.
+        if (tag == VST3MasterBypassParamID && masterBypassEnabled)
+            return EditControllerEx1::setParamNormalized(tag, clamped);
+        if (parameterInfo != nullptr)
+            if (CKROParameter* record = parameterInfo->GetParameter(static_cast<int32>(tag)))
+                record->SetNormalized(clamped);
+        const tresult result = EditControllerEx1::setParamNormalized(tag, clamped);
+        for (const AttachedEditor& attached : attachedEditors)
+            attached.editor->MarkParameterChanged(static_cast<int32_t>(tag), clamped);
+        return result;
+    });
 }
 
 tresult PLUGIN_API CKROVST3EditController::getParamStringByValue(ParamID tag, ParamValue valueNormalized,
@@ -218,14 +286,19 @@ void CKROVST3EditController::editorDestroyed(EditorView* view)
 
 tresult PLUGIN_API CKROVST3EditController::openHelp(TBool onlyCheck)
 {
-    return !attachedEditors.empty() && attachedEditors.front().editor->OpenHelp(onlyCheck != 0) ? kResultOk
-                                                                                                 : kResultFalse;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        return !attachedEditors.empty() && attachedEditors.front().editor->OpenHelp(onlyCheck != 0) ? kResultOk
+                                                                                                     : kResultFalse;
+    });
 }
 
 tresult PLUGIN_API CKROVST3EditController::openAboutBox(TBool onlyCheck)
 {
-    return !attachedEditors.empty() && attachedEditors.front().editor->OpenAboutBox(onlyCheck != 0) ? kResultOk
-                                                                                                     : kResultFalse;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        return !attachedEditors.empty() && attachedEditors.front().editor->OpenAboutBox(onlyCheck != 0)
+                   ? kResultOk
+                   : kResultFalse;
+    });
 }
 
 tresult PLUGIN_API CKROVST3EditController::setState(IBStream* state)
@@ -233,7 +306,7 @@ tresult PLUGIN_API CKROVST3EditController::setState(IBStream* state)
     if (state == nullptr)
         return kResultFalse;
     int8 ignored = 0;
-    return state->read(&ignored, 1, nullptr);
+    return GuardEntry(kResultFalse, [&]() -> tresult { return state->read(&ignored, 1, nullptr); });
 }
 
 tresult PLUGIN_API CKROVST3EditController::getState(IBStream* state)
@@ -242,7 +315,9 @@ tresult PLUGIN_API CKROVST3EditController::getState(IBStream* state)
         return kResultFalse;
     int8 zero = 0;
     int32 written = 0;
-    return state->write(&zero, 1, &written) == kResultOk && written == 1 ? kResultOk : kResultFalse;
+    return GuardEntry(kResultFalse, [&]() -> tresult {
+        return state->write(&zero, 1, &written) == kResultOk && written == 1 ? kResultOk : kResultFalse;
+    });
 }
 
 } // namespace Vst

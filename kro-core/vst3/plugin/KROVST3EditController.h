@@ -23,7 +23,9 @@ class IKROAttachedEditor;
 // parameter table, the component state mirrored into them, the processor's messages relayed to
 // the open editors, the display data fetched from the processor for them, and the host's channel
 // data passed on to the processor. A product class installs its parameter information before
-// initialize. Every operation runs on the host's user-interface thread.
+// initialize. Every operation runs on the host's user-interface thread; every host entry point
+// catches whatever its body throws, and indices outside the SDK's lists are refused before the SDK
+// looks them up.
 class CKROVST3EditController : public EditControllerEx1,
                                public CKROVST3PlugInCustomInterface,
                                public ChannelContext::IInfoListener,
@@ -41,6 +43,7 @@ public:
     // The controller keeps no state of its own: one byte either way.
     tresult PLUGIN_API setState(IBStream* state) SMTG_OVERRIDE;
     tresult PLUGIN_API getState(IBStream* state) SMTG_OVERRIDE;
+    tresult PLUGIN_API getParameterInfo(int32 paramIndex, ParameterInfo& info) SMTG_OVERRIDE;
     ParamValue PLUGIN_API getParamNormalized(ParamID tag) SMTG_OVERRIDE;
     tresult PLUGIN_API setParamNormalized(ParamID tag, ParamValue value) SMTG_OVERRIDE;
     tresult PLUGIN_API getParamStringByValue(ParamID tag, ParamValue valueNormalized, String128 string) SMTG_OVERRIDE;
@@ -49,6 +52,15 @@ public:
     // IEditController2
     tresult PLUGIN_API openHelp(TBool onlyCheck) SMTG_OVERRIDE;
     tresult PLUGIN_API openAboutBox(TBool onlyCheck) SMTG_OVERRIDE;
+
+    // IUnitInfo
+    tresult PLUGIN_API getUnitInfo(int32 unitIndex, UnitInfo& info) SMTG_OVERRIDE;
+    tresult PLUGIN_API getProgramName(ProgramListID listId, int32 programIndex, String128 name) SMTG_OVERRIDE;
+    tresult PLUGIN_API getProgramInfo(ProgramListID listId, int32 programIndex, CString attributeId,
+                                      String128 attributeValue) SMTG_OVERRIDE;
+    tresult PLUGIN_API hasProgramPitchNames(ProgramListID listId, int32 programIndex) SMTG_OVERRIDE;
+    tresult PLUGIN_API getProgramPitchName(ProgramListID listId, int32 programIndex, int16 midiPitch,
+                                           String128 name) SMTG_OVERRIDE;
 
     // IConnectionPoint: the processor's messages.
     tresult PLUGIN_API notify(IMessage* message) SMTG_OVERRIDE;
@@ -90,8 +102,8 @@ protected:
     void editorDestroyed(EditorView* view) SMTG_OVERRIDE;
 
 private:
-    tresult MirrorStateTree(const boost::property_tree::ptree& tree);
-    tresult MirrorLegacyState(const std::string& bytes);
+    bool HasProgram(ProgramListID listId, int32 programIndex) const;
+    tresult SendChannelContext(IAttributeList& info);
     // The processor's value of a parameter the controller has no record of, when it answers.
     bool RequestProcessorValue(ParamID tag, float& value);
 

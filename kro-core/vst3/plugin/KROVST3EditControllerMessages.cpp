@@ -6,8 +6,10 @@
 
 #include "IKROAttachedEditor.h"
 #include "KRODisplayDataBuffer.h"
+#include "KROVST3EntryGuard.h"
 #include "KROVST3HostText.h"
 #include "KroEditorMessages.h"
+#include "PtreeXmlFile.h"
 #include "TrackInfoRecord.h"
 
 #include "pluginterfaces/vst/ivstmessage.h"
@@ -17,27 +19,11 @@
 
 #include <cmath>
 #include <cstring>
-#include <sstream>
 
 namespace Steinberg {
 namespace Vst {
 
 namespace msg = KroEditorMessages;
-
-namespace {
-
-// A channel text of the host, when the list holds one.
-bool ChannelText(IAttributeList& list, const char* key, std::string& text)
-{
-    String128 wide{};
-    if (list.getString(key, wide, sizeof wide) != kResultOk)
-        return false;
-    wide[127] = 0;
-    text = HostTextToUtf8(wide);
-    return true;
-}
-
-} // namespace
 
 tresult PLUGIN_API CKROVST3EditController::notify(IMessage* message)
 {
@@ -170,15 +156,8 @@ tresult CKROVST3EditController::HandleEditorTree(IMessage& message)
     if (!GetText(message, kMsgEditorTree, text))
         return kResultFalse;
     boost::property_tree::ptree tree;
-    try
-    {
-        std::istringstream in(text);
-        boost::property_tree::read_xml(in, tree, boost::property_tree::xml_parser::trim_whitespace);
-    }
-    catch (const boost::property_tree::ptree_error&)
-    {
+    if (!ParseXmlText(text, tree, boost::property_tree::xml_parser::trim_whitespace))
         return kResultFalse;
-    }
     for (const AttachedEditor& attached : attachedEditors)
         attached.editor->ReceiveStateTree(tree);
     return kResultOk;
@@ -194,7 +173,10 @@ int32 PLUGIN_API CKROVST3EditController::GetCustomData(int32 channel, float** bu
     displayRequest.capacityHandedBack = *capacity;
     // Without a message, a processor or its answer nothing arrives, and the caller keeps its buffer.
     const int32_t request[2] = {channel, count};
-    SendData(*this, kMsgDisplayData, request, sizeof request);
+    GuardEntry(false, [&] {
+        SendData(*this, kMsgDisplayData, request, sizeof request);
+        return true;
+    });
 
     // The slot forgets the caller's buffer: a later reply has nowhere to write.
     const DisplayDataRequest answered = displayRequest;
@@ -229,26 +211,31 @@ tresult CKROVST3EditController::HandleDisplayDataReply(IMessage& message)
 
 int32 PLUGIN_API CKROVST3EditController::SetCustomData(int32 tag, float* data, int32 count)
 {
-    return data != nullptr && SendCustomData(*this, tag, data, count) ? 0 : 1;
+    return GuardEntry(1, [&] { return data != nullptr && SendCustomData(*this, tag, data, count) ? 0 : 1; });
 }
 
 tresult PLUGIN_API CKROVST3EditController::setChannelContextInfos(IAttributeList* list)
 {
     if (list == nullptr)
         return kResultOk;
+    return GuardEntry(kResultFalse, [&]() -> tresult { return SendChannelContext(*list); });
+}
+
+tresult CKROVST3EditController::SendChannelContext(IAttributeList& info)
+{
     TrackInfoRecord record;
     InitTrackInfoRecord(record);
     std::string text;
-    if (ChannelText(*list, ChannelContext::kChannelNameKey, text))
+    if (GetHostString(info, ChannelContext::kChannelNameKey, text))
         SetTrackName(record, text);
     int64 number = 0;
-    if (list->getInt(ChannelContext::kChannelIndexKey, number) == kResultOk)
+    if (info.getInt(ChannelContext::kChannelIndexKey, number) == kResultOk)
         SetTrackIndex(record, static_cast<int32_t>(number));
-    if (list->getInt(ChannelContext::kChannelColorKey, number) == kResultOk)
+    if (info.getInt(ChannelContext::kChannelColorKey, number) == kResultOk)
         SetTrackColour(record, static_cast<uint32_t>(number));
-    if (ChannelText(*list, ChannelContext::kChannelIndexNamespaceKey, text))
+    if (GetHostString(info, ChannelContext::kChannelIndexNamespaceKey, text))
         SetTrackIndexNamespace(record, text);
-    if (list->getInt(ChannelContext::kChannelPluginLocationKey, number) == kResultOk)
+    if (info.getInt(ChannelContext::kChannelPluginLocationKey, number) == kResultOk)
         SetTrackPlugInLocation(record, number >= 0 && number <= 2 ? static_cast<int32_t>(number) : -1);
     SendData(*this, kMsgTrackInfo, &record, sizeof record);
     return kResultOk;

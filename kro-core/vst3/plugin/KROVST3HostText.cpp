@@ -16,5 +16,15 @@ std::string HostTextToUtf8(const char16* text)
     return converted.size() <= kMaxBytes ? converted : std::string();
 }
 
+bool GetHostString(IAttributeList& list, const char* key, std::string& text)
+{
+    // One unit more than the host may fill: the last one stays the terminator.
+    char16 wide[129] = {};
+    if (list.getString(key, wide, 128 * sizeof(char16)) != kResultOk)
+        return false;
+    text = HostTextToUtf8(wide);
+    return true;
+}
+
 } // namespace Vst
 } // namespace Steinberg

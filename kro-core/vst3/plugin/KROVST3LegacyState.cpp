@@ -1,7 +1,5 @@
 #include "KROVST3LegacyState.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace Steinberg {
@@ -26,16 +24,17 @@ bool ParseLegacyState(const std::string& bytes, int32_t parameterCount, int32_t 
     if (parameterCount < 0 || chunkSize < 0)
         return false;
     const size_t valueBytes = static_cast<size_t>(parameterCount) * 4;
-    if (bytes.size() < valueBytes + 1 + static_cast<size_t>(chunkSize))
+    // Exactly the layout: random bytes of a length that happens to be long enough are no state.
+    if (bytes.size() != valueBytes + 1 + static_cast<size_t>(chunkSize))
         return false;
 
     KROVST3LegacyState parsed;
     for (int32_t i = 0; i < parameterCount; ++i)
     {
         const float value = LittleEndianFloat(bytes.data() + 4 * i);
-        if (std::isnan(value))
+        if (!(value >= 0.0f && value <= 1.0f))
             return false;
-        parsed.values.push_back(std::clamp(value, 0.0f, 1.0f));
+        parsed.values.push_back(value);
     }
     parsed.bypass = bytes[valueBytes] != 0;
     parsed.chunk = bytes.substr(valueBytes + 1, static_cast<size_t>(chunkSize));

@@ -14,14 +14,14 @@ namespace Vst {
 
 struct KROVST3LegacyState
 {
-    std::vector<float> values;  // clamped to 0 ... 1
+    std::vector<float> values;  // each within 0 ... 1
     bool bypass = false;
     std::string chunk;
 };
 
-// False, and state untouched, unless bytes hold all N values, the bypass byte and chunkSize
-// chunk bytes, and every value is a number. A state never half applies from a truncated stream.
-// Bytes past the layout are ignored.
+// False, and state untouched, unless bytes hold exactly the N values, the bypass byte and chunkSize
+// chunk bytes, and every value is a number within 0 ... 1. The layout has no mark of its own: its
+// exact size and its values' range are all that tell it from other bytes.
 bool ParseLegacyState(const std::string& bytes, int32_t parameterCount, int32_t chunkSize, KROVST3LegacyState& state);
 
 } // namespace Vst

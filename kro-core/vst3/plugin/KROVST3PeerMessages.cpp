@@ -10,33 +10,29 @@ namespace Vst {
 
 namespace {
 
-// Owns an allocated message for the length of one send.
+// Owns an allocated message for the length of one send, and releases it also when filling it in
+// throws.
 class OutgoingMessage
 {
 public:
-    OutgoingMessage(KROVST3MessageSender& sender, const char* id) : sender(sender), message(sender.AllocateMessage())
+    OutgoingMessage(KROVST3MessageSender& sender, const char* id) : sender(sender), message(owned(sender.AllocateMessage()))
     {
-        if (message != nullptr)
+        if (message)
             message->setMessageID(id);
-    }
-    ~OutgoingMessage()
-    {
-        if (message != nullptr)
-            message->release();
     }
     OutgoingMessage(const OutgoingMessage&) = delete;
     OutgoingMessage& operator=(const OutgoingMessage&) = delete;
 
-    IAttributeList* attributes() const { return message != nullptr ? message->getAttributes() : nullptr; }
+    IAttributeList* attributes() const { return message ? message->getAttributes() : nullptr; }
     void send()
     {
-        if (message != nullptr)
+        if (message)
             sender.SendMessage(message);
     }
 
 private:
     KROVST3MessageSender& sender;
-    IMessage* message;
+    IPtr<IMessage> message;
 };
 
 } // namespace

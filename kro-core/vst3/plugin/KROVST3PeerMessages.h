@@ -36,6 +36,9 @@ constexpr const char* kAttrCustomTag = "IDtag";
 constexpr const char* kMsgEditorText = "GUI2DSPString";
 constexpr const char* kMsgEditorTreeToEffect = "GUI2DSPPTree";
 constexpr const char* kMsgTrackInfo = "STrInfo";
+// The host's text message to a component.
+constexpr const char* kMsgText = "TextMessage";
+constexpr const char* kAttrText = "Text";
 
 // The sending side of a component, so that the effect's editor link can send as the processor.
 class KROVST3MessageSender

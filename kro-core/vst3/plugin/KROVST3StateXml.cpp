@@ -53,6 +53,11 @@ bool IsStateOf(const boost::property_tree::ptree& tree, const std::string& effec
     return name && *name == effectName;
 }
 
+const char* KROVST3BypassPath()
+{
+    return kBypassPath;
+}
+
 void PutMasterBypass(boost::property_tree::ptree& tree, bool bypass)
 {
     boost::property_tree::ptree branch;

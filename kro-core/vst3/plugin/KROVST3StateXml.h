@@ -34,6 +34,8 @@ bool IsStateOf(const boost::property_tree::ptree& tree, const std::string& effec
 // Puts the bypass into the tree, replacing a "VST3Specific" branch the tree already had.
 void PutMasterBypass(boost::property_tree::ptree& tree, bool bypass);
 
+// Where the tree holds the bypass.
+const char* KROVST3BypassPath();
 // The bypass the tree holds; none when the key is missing or its text is no boolean.
 std::optional<bool> GetMasterBypass(const boost::property_tree::ptree& tree);
 

@@ -16,9 +16,9 @@ BusType* busAt(BusList& list, int32 index)
 template <typename BusType, typename... Args>
 BusType* appendBus(BusList& list, Args... args)
 {
-    auto* bus = new BusType(args...);
-    list.push_back(IPtr<Vst::Bus>(bus, false));
-    return bus;
+    IPtr<Vst::Bus> bus(new BusType(args...), false);
+    list.push_back(bus);  // when this throws, bus frees the new one
+    return static_cast<BusType*>(bus.get());
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 // Loads bundles from the build tree (the pass-through fixture and Vireno) into JUCE's VST3 host
-// and checks what a third-party host sees: the parameters with their texts, and audio passed
-// bit-exactly.
+// and checks what a third-party host sees: the parameters with their texts, audio passed
+// bit-exactly, and the editor painted in a real window.
 
 #include "WavFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -88,6 +89,34 @@ TEST(JuceVst3Host, RefusesAFolderThatIsNoBundle)
     const CommandResult result = run(quoted(TEST_OUTPUT_DIR) + " list");
     EXPECT_NE(result.status, 0) << result.output;
 }
+
+struct EditorCase
+{
+    const char* name;
+    int rounds;
+};
+
+class JuceVst3HostEditor : public testing::TestWithParam<EditorCase>
+{
+};
+
+// In a window of JUCE's own, with a tone playing and no input event at all, the editor's lit
+// display reaches the X server within one second, also when it is opened a second time.
+TEST_P(JuceVst3HostEditor, VirenosEditorShowsTheLitDisplayWithinOneSecondWithoutInput)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "no X server (DISPLAY is unset)";
+    const EditorCase c = GetParam();
+    const CommandResult result = run(quoted(VIRENO_BUNDLE) + " editor " + std::to_string(c.rounds) + " 1000");
+    EXPECT_EQ(result.status, 0) << result.output;
+    for (int round = 1; round <= c.rounds; ++round)
+        EXPECT_NE(result.output.find("round " + std::to_string(round) + " lit after"), std::string::npos)
+            << result.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(OpenedOnceAndReopened, JuceVst3HostEditor,
+                         testing::Values(EditorCase{"Attached", 1}, EditorCase{"AttachedDetachedAttached", 2}),
+                         [](const testing::TestParamInfo<EditorCase>& info) { return std::string(info.param.name); });
 
 struct PassCase
 {

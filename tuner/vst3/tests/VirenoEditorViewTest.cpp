@@ -7,6 +7,7 @@
 #include "FakeVST3Host.h"
 #include "KROVirenoEditController.h"
 #include "KROVirenoGUIEditorVST3.h"
+#include "VirenoOffscreenEditor.h"
 #include "X11HostWindow.h"
 
 #include "CFrame.h"
@@ -21,19 +22,6 @@ using namespace Steinberg::Vst;
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-
-// Vireno's editor with its frame offscreen, in place of the host's window.
-class OffscreenVirenoEditor final : public CKROVirenoGUIEditorVST3
-{
-public:
-    using CKROVirenoGUIEditorVST3::CKROVirenoGUIEditorVST3;
-
-protected:
-    bool OpenFrame(VSTGUI::CFrame& frame, void*, VSTGUI::IRunLoop&) override
-    {
-        return frame.open(nullptr, VSTGUI::PlatformType::kOffscreen);
-    }
-};
 
 class VirenoEditorView : public VirenoTest
 {

@@ -52,12 +52,6 @@ void Start(IAudioProcessor& processor, IComponent& component, int32 channels)
     ASSERT_EQ(component.setActive(true), kResultOk);
 }
 
-CKRODSPAlgInterface& Algorithm(CKROPlugInDSP& effect)
-{
-    int32_t local = 0;
-    return *effect.FindAlgorithmForParameter(effect.GetFirstParameterIndex(), local);
-}
-
 class VirenoProcess : public VirenoTest
 {
 protected:

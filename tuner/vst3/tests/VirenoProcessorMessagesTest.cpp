@@ -229,7 +229,7 @@ TEST_F(VirenoProcessorMessages, SaveVRDefPresetWritesDefaultXmlThatTheNextInstan
         EXPECT_EQ(next->GetEffect()->GetParameterNormalized(i), Value(i)) << i;
 }
 
-TEST_F(VirenoProcessorMessages, AppliesAPastedTreeAndDropsBrokenXml)
+TEST_F(VirenoProcessorMessages, AppliesAPastedTreeAndDropsBrokenOrUnreadableOnes)
 {
     StandInProcessor other;
     IPtr<IMessage> value = NewMessage("WA_SP");
@@ -240,6 +240,16 @@ TEST_F(VirenoProcessorMessages, AppliesAPastedTreeAndDropsBrokenXml)
 
     EXPECT_EQ(SendData("GUI2DSPPTree", "GUI2DSPPTree", tree.substr(0, tree.size() - 5)), kResultFalse);
     EXPECT_EQ(Value(4), 0.0f);
+    // Checked whole like a state: one unreadable entry or an endless preset name refuses it.
+    std::string unreadable = tree;
+    unreadable.replace(unreadable.find("<Index>0</Index>"), 16, "<Index>x</Index>");
+    std::string longName = tree;
+    longName.replace(longName.find("<CurrentPreset>") + 15, 0, std::string(5000, 'n'));
+    for (const std::string& refused : {unreadable, longName})
+    {
+        EXPECT_EQ(SendData("GUI2DSPPTree", "GUI2DSPPTree", refused), kResultFalse);
+        EXPECT_EQ(Value(4), 0.0f);
+    }
     EXPECT_EQ(SendData("GUI2DSPPTree", "GUI2DSPPTree", tree), kResultOk);
     EXPECT_EQ(Value(4), 1.0f);
 }

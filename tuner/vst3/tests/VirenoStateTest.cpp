@@ -35,35 +35,6 @@ protected:
         ASSERT_NE(instance, nullptr);
     }
 
-    // Sets the parameters and the bypass as a host's automation does.
-    void Automate(Vst3PluginInstance& target, const std::vector<double>& values, double bypass)
-    {
-        ProcessSetup setup{kRealtime, kSample32, 64, 48000.0};
-        ASSERT_EQ(target.processor()->setupProcessing(setup), kResultOk);
-        Vst3ProcessBlock block(2, 64);
-        for (size_t i = 0; i < values.size(); ++i)
-            QueueChange(block, static_cast<ParamID>(i), values[i]);
-        QueueChange(block, VST3MasterBypassParamID, bypass);
-        ProcessData& data = block.prepare(0);
-        ASSERT_EQ(target.processor()->process(data), kResultOk);
-    }
-
-    std::vector<float> ProcessorValues(Vst3PluginInstance& target)
-    {
-        std::vector<float> values;
-        for (int32_t i = 0; i < 5; ++i)
-            values.push_back(Processor(target).GetEffect()->GetParameterNormalized(i));
-        return values;
-    }
-
-    std::vector<float> ControllerValues(Vst3PluginInstance& target)
-    {
-        std::vector<float> values;
-        for (ParamID i = 0; i < 5; ++i)
-            values.push_back(static_cast<float>(target.controller()->getParamNormalized(i)));
-        return values;
-    }
-
     std::unique_ptr<Vst3PluginInstance> instance;
 };
 
@@ -114,10 +85,6 @@ TEST_F(VirenoState, ReadsTheOlder21ByteLayoutOnBothSides)
     EXPECT_NE(SavedState(*instance->component()).find("<VST3MasterBypass>true</VST3MasterBypass>"),
               std::string::npos);
 
-    const std::string outOfRange = LegacyState({7.0f, -1.0f, 0.5f, 0.5f, 0.5f}, 0);
-    ASSERT_EQ(LoadState(*instance->component(), outOfRange), kResultOk);
-    EXPECT_EQ(ProcessorValues(*instance), (std::vector<float>{1.0f, 0.0f, 0.5f, 0.5f, 0.5f}));
-    EXPECT_FALSE(Processor(*instance).IsMasterBypassed());
 }
 
 TEST_F(VirenoState, RefusesTruncatedForeignAndBrokenStreamsAndChangesNothing)
@@ -133,32 +100,47 @@ TEST_F(VirenoState, RefusesTruncatedForeignAndBrokenStreamsAndChangesNothing)
     withoutParameters.erase(withoutParameters.find("<Parameters>"),
                             withoutParameters.find("</Parameters>") + 13 - withoutParameters.find("<Parameters>"));
     const float nan = std::numeric_limits<float>::quiet_NaN();
+    std::string flippedBit = saved;
+    flippedBit[0] = static_cast<char>(flippedBit[0] ^ 0x01);
+    std::string unreadableIndex = saved;
+    unreadableIndex.replace(unreadableIndex.find("<Index>3</Index>"), 16, "<Index>three</Index>");
+    std::string unreadableValue = saved;
+    unreadableValue.replace(unreadableValue.find("<Index>4</Index>") - 16, 16, "<Value>x</Value>");
+    std::string unreadableBypass = saved;
+    unreadableBypass.replace(unreadableBypass.find("<VST3MasterBypass>true"), 22, "<VST3MasterBypass>maybe");
+    std::string longPresetName = saved;
+    longPresetName.replace(longPresetName.find("<CurrentPreset>") + 15, 0, std::string(2000, '\''));
     struct Case
     {
         const char* what;
         std::string bytes;
-        bool controllerRefuses;  // the controller mirrors what it can read of a tree without parameters
     };
+    // Processor and controller give one verdict: both refuse each of these.
     const Case cases[] = {
-        {"empty stream", "", true},
-        {"XML cut short", saved.substr(0, saved.size() - 30), true},
-        {"XML cut to its declaration", saved.substr(0, 40), true},
-        {"older layout without the bypass byte", LegacyState({0, 0, 0, 0, 0}, 0).substr(0, 20), true},
-        {"older layout cut inside a value", LegacyState({0, 0, 0, 0, 0}, 0).substr(0, 9), true},
-        {"older layout with a value that is no number", LegacyState({0, nan, 0, 0, 0}, 0), true},
-        {"another product's state", foreign, true},
-        {"a tree without parameters", withoutParameters, false},
-        {"short text", "hello", true},
+        {"empty stream", ""},
+        {"XML cut short", saved.substr(0, saved.size() - 30)},
+        {"XML cut to its declaration", saved.substr(0, 40)},
+        {"a flipped bit in the first byte", flippedBit},
+        {"older layout without the bypass byte", LegacyState({0, 0, 0, 0, 0}, 0).substr(0, 20)},
+        {"older layout cut inside a value", LegacyState({0, 0, 0, 0, 0}, 0).substr(0, 9)},
+        {"older layout with a byte past its end", LegacyState({0, 0, 0, 0, 0}, 0) + "x"},
+        {"older layout with a value that is no number", LegacyState({0, nan, 0, 0, 0}, 0)},
+        {"older layout with values outside 0 ... 1", LegacyState({7.0f, -1.0f, 0.5f, 0.5f, 0.5f}, 0)},
+        {"21 bytes of text", "abcdefghijklmnopqrstu"},
+        {"another product's state", foreign},
+        {"a tree without parameters", withoutParameters},
+        {"an entry with an unreadable index", unreadableIndex},
+        {"an entry with an unreadable value", unreadableValue},
+        {"a bypass that is no boolean", unreadableBypass},
+        {"a preset name longer than any preset's", longPresetName},
+        {"short text", "hello"},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(LoadState(*instance->component(), c.bytes), kResultFalse);
         EXPECT_EQ(SavedState(*instance->component()), saved);
-        if (c.controllerRefuses)
-        {
-            EXPECT_EQ(MirrorState(*instance->controller(), c.bytes), kResultFalse);
-        }
+        EXPECT_EQ(MirrorState(*instance->controller(), c.bytes), kResultFalse);
         EXPECT_EQ(ControllerValues(*instance), controllerBefore);
         EXPECT_EQ(instance->controller()->getParamNormalized(VST3MasterBypassParamID), 1.0);
     }
@@ -167,7 +149,7 @@ TEST_F(VirenoState, RefusesTruncatedForeignAndBrokenStreamsAndChangesNothing)
     EXPECT_EQ(instance->controller()->setComponentState(nullptr), kResultOk);
 }
 
-TEST_F(VirenoState, KeepsTheBypassWhenTheTreeDoesNotSayAndStopsAtAnUnreadableEntry)
+TEST_F(VirenoState, KeepsTheBypassWhenTheTreeDoesNotSayAndIgnoresWhatIsNoHostParameter)
 {
     Automate(*instance, {0.0, 0.0, 0.0, 0.0, 0.0}, 1.0);
     std::string tree = SavedState(*instance->component());
@@ -179,16 +161,18 @@ TEST_F(VirenoState, KeepsTheBypassWhenTheTreeDoesNotSayAndStopsAtAnUnreadableEnt
     EXPECT_EQ(ProcessorValues(*instance)[1], 1.0f);
     EXPECT_TRUE(Processor(*instance).IsMasterBypassed());
 
-    std::string unreadable = tree;
-    unreadable.replace(unreadable.find("<VST3MasterBypass>true"), 22, "<VST3MasterBypass>maybe");
-    unreadable.replace(unreadable.find("<Index>3</Index>"), 16, "<Index>three</Index>");
-    unreadable.replace(unreadable.find("<Value>0</Value><Index>2</Index>"), 16, "<Value>1</Value>");
-    unreadable.replace(unreadable.find("<Value>0</Value><Index>4</Index>"), 16, "<Value>1</Value>");
-    ASSERT_EQ(LoadState(*instance->component(), unreadable), kResultOk);
-    EXPECT_TRUE(Processor(*instance).IsMasterBypassed());
-    ASSERT_EQ(MirrorState(*instance->controller(), unreadable), kResultOk);
-    EXPECT_EQ(instance->controller()->getParamNormalized(2), 1.0) << "entries before the unreadable one apply";
-    EXPECT_EQ(instance->controller()->getParamNormalized(4), 0.0) << "entries after it do not";
+    // A hidden index and a zoom no editor shows are left as they are; the rest applies.
+    const float zoomBefore = Processor(*instance).GetEffect()->GetZoom();
+    std::string hidden = changed;
+    hidden.replace(hidden.find("</Parameters>"), 0, "<Par6><Value>1</Value><Index>6</Index></Par6>");
+    hidden.replace(hidden.find("<Zoom>"), hidden.find("</Zoom>") - hidden.find("<Zoom>"), "<Zoom>-5");
+    hidden.replace(hidden.find("<Value>0</Value><Index>2</Index>"), 16, "<Value>1</Value>");
+    ASSERT_EQ(LoadState(*instance->component(), hidden), kResultOk);
+    EXPECT_EQ(ProcessorValues(*instance)[2], 1.0f);
+    EXPECT_EQ(Processor(*instance).GetEffect()->GetParameterNormalized(6), 0.0f);
+    EXPECT_EQ(Processor(*instance).GetEffect()->GetZoom(), zoomBefore);
+    ASSERT_EQ(MirrorState(*instance->controller(), hidden), kResultOk);
+    EXPECT_EQ(instance->controller()->getParamNormalized(2), 1.0);
 }
 
 // A host stream whose writes fail.

@@ -5,6 +5,8 @@
 // platform layer at a fresh folder first, since the product effect writes its Default.xml there.
 
 #include "FakePlatform.h"
+#include "KROPlugInDSP.h"
+#include "KROVST3ParamIds.h"
 #include "KROVirenoVST3.h"
 #include "TemporaryFolder.h"
 #include "VirenoTestEffect.h"
@@ -17,6 +19,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class VirenoTest : public testing::Test
 {
@@ -55,6 +58,44 @@ protected:
         Steinberg::int32 index = 0;
         block.inputChanges().addParameterData(id, index)->addPoint(0, value, index);
     }
+
+    // Sets the parameters and the bypass as a host's automation does.
+    static void Automate(Vst3PluginInstance& target, const std::vector<double>& values, double bypass)
+    {
+        Steinberg::Vst::ProcessSetup setup{Steinberg::Vst::kRealtime, Steinberg::Vst::kSample32, 64, 48000.0};
+        ASSERT_EQ(target.processor()->setupProcessing(setup), Steinberg::kResultOk);
+        Vst3ProcessBlock block(2, 64);
+        for (size_t i = 0; i < values.size(); ++i)
+            QueueChange(block, static_cast<Steinberg::Vst::ParamID>(i), values[i]);
+        QueueChange(block, Steinberg::Vst::VST3MasterBypassParamID, bypass);
+        Steinberg::Vst::ProcessData& data = block.prepare(0);
+        ASSERT_EQ(target.processor()->process(data), Steinberg::kResultOk);
+    }
+
+    // The effect's one algorithm, which holds the sample rate and block size it was set up with.
+    static CKRODSPAlgInterface& Algorithm(CKROPlugInDSP& effect)
+    {
+        int32_t local = 0;
+        return *effect.FindAlgorithmForParameter(effect.GetFirstParameterIndex(), local);
+    }
+
+    // The five host parameters as the processor's effect and as the controller hold them.
+    static std::vector<float> ProcessorValues(Vst3PluginInstance& target)
+    {
+        std::vector<float> values;
+        for (int32_t i = 0; i < kHostParameterCount; ++i)
+            values.push_back(Processor(target).GetEffect()->GetParameterNormalized(i));
+        return values;
+    }
+    static std::vector<float> ControllerValues(Vst3PluginInstance& target)
+    {
+        std::vector<float> values;
+        for (int32_t i = 0; i < kHostParameterCount; ++i)
+            values.push_back(
+                static_cast<float>(target.controller()->getParamNormalized(static_cast<Steinberg::Vst::ParamID>(i))));
+        return values;
+    }
+    static constexpr int32_t kHostParameterCount = 5;
 
     platform::testing::TemporaryFolder folder;
     platform::FakePlatform fakePlatform;

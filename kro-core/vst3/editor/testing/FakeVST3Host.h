@@ -30,8 +30,8 @@ public:
     {
         if (!handler || events.count(handler))
             return Steinberg::kInvalidArgument;
+        events[handler] = fd;  // first, so that a failing insertion keeps no reference
         handler->addRef();
-        events[handler] = fd;
         return Steinberg::kResultOk;
     }
     Steinberg::tresult PLUGIN_API unregisterEventHandler(Steinberg::Linux::IEventHandler* handler) SMTG_OVERRIDE
@@ -48,8 +48,8 @@ public:
     {
         if (!handler || timers.count(handler))
             return Steinberg::kInvalidArgument;
-        handler->addRef();
         timers[handler] = milliseconds;
+        handler->addRef();
         return Steinberg::kResultOk;
     }
     Steinberg::tresult PLUGIN_API unregisterTimer(Steinberg::Linux::ITimerHandler* handler) SMTG_OVERRIDE

@@ -1,0 +1,19 @@
+#pragma once
+
+// Vireno's editor with its frame offscreen, in place of the host's window.
+
+#include "KROVirenoGUIEditorVST3.h"
+
+#include "CFrame.h"
+
+class OffscreenVirenoEditor final : public Steinberg::Vst::CKROVirenoGUIEditorVST3
+{
+public:
+    using CKROVirenoGUIEditorVST3::CKROVirenoGUIEditorVST3;
+
+protected:
+    bool OpenFrame(VSTGUI::CFrame& frame, void*, VSTGUI::IRunLoop&) override
+    {
+        return frame.open(nullptr, VSTGUI::PlatformType::kOffscreen);
+    }
+};
