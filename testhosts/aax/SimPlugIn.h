@@ -69,6 +69,7 @@ public:
     void Render(const float* const* inputs, float* const* outputs, int32_t frames);
     // The meter taps in the component's order; the procedure only ever raises them.
     const std::vector<float>& Meters() const { return meters; }
+    void SetMeter(size_t index, float value) { meters.at(index) = value; }
     void ResetMeters();
 
     // The effect's display data as its editor reads it; how many values it gave.
