@@ -97,7 +97,7 @@ TEST_F(VirenoAaxAdapter, HiddenParametersWorkThroughTheFallbackAndReachTheEditor
     EXPECT_EQ(editor.log.size(), 1u) << "a detached editor hears nothing";
 }
 
-TEST_F(VirenoAaxAdapter, TheEditorLinkSendsEditorTextsToTheEditorAndStateLoadsToTheHost)
+TEST_F(VirenoAaxAdapter, AStateLoadPushesEveryParameterToTheHostAndMarksItForTheEditor)
 {
     RecordingEditor editor;
     adapter->SetEditor(&editor);
