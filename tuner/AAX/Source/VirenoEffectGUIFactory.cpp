@@ -1,0 +1,6 @@
+#include "VirenoEffectGUIFactory.h"
+
+IACFUnknown* CreateVirenoEffectGUI()
+{
+    return nullptr;
+}
