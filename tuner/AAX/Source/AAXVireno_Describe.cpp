@@ -8,7 +8,7 @@
 #include "AAX_IPropertyMap.h"
 #include "AAX_Registration.h"
 #include "KROVirenoPlugInAAX.h"
-#include "VirenoEffectGUIFactory.h"
+#include "KROVirenoEditorAAX.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 #include "aaxsdk/AAX_IACFDescription.h"
 

@@ -1,6 +1,0 @@
-#include "VirenoEffectGUIFactory.h"
-
-IACFUnknown* CreateVirenoEffectGUI()
-{
-    return nullptr;
-}
