@@ -1,6 +1,7 @@
 // Vireno's AAX effect in process, on the simulated host: what a host cannot see from outside -
 // the editor link, the hidden parameters, the chunk's room, the track name.
 
+#include "AAXVireno_Process.h"
 #include "AAX_CString.h"
 #include "AAX_HostServicesHolder.h"
 #include "IKROAAXLinkedEditor.h"
@@ -8,6 +9,7 @@
 #include "KROVirenoPlugInAAX.h"
 #include "SimHost.h"
 #include "TemporaryFolder.h"
+#include "aaxsdk/AAX_AlgorithmContext.h"
 #include "aaxsdk/AAX_Results.h"
 
 #include <boost/property_tree/ptree.hpp>
@@ -183,6 +185,47 @@ TEST_F(VirenoAaxAdapter, AnIdentifierWithoutParameterIsIgnoredByTheEffect)
     EXPECT_EQ(value, 0.0);
     parameters->GetParameterNormalizedValue("par1", &value);
     EXPECT_EQ(value, before);
+}
+
+TEST_F(VirenoAaxAdapter, APresetSelectionPushesEveryProductParameterInIndexOrder)
+{
+    host.ClearCalls();
+    adapter->SelectPreset(0);
+    Strings pushed;
+    for (const std::string& call : host.CallsOf("Automation.PostSetValueRequest("))
+        pushed.push_back(call.substr(std::strlen("Automation.PostSetValueRequest("), 4));
+    EXPECT_EQ(pushed, (Strings{"par1", "par2", "par3", "par4", "par5"}));
+}
+
+TEST(VirenoAaxProcess, RendersEachContextOfABatchAndNothingForAnEmptyOne)
+{
+    // Bypassed contexts: the procedure alone, no effect behind them.
+    const int32_t bypass = 1;
+    const int32_t frames = 3;
+    const float inputA[] = {0.1f, -0.5f, 0.2f}, inputB[] = {-0.25f, 0.0f, 0.125f};
+    float outputA[3] = {}, outputB[3] = {};
+    float tapsA[2] = {}, tapsB[2] = {0.75f, 0.0f};
+    const float* inA[] = {inputA};
+    const float* inB[] = {inputB};
+    float* outA[] = {outputA};
+    float* outB[] = {outputB};
+    float* metersA[] = {&tapsA[0], &tapsA[1]};
+    float* metersB[] = {&tapsB[0], &tapsB[1]};
+    AlgorithmContext a{&bypass, nullptr, inA, outA, &frames, metersA};
+    AlgorithmContext b{&bypass, nullptr, inB, outB, &frames, metersB};
+    void* const batch[] = {&a, &b};
+
+    ProcessAlgorithmMono(batch, batch);
+    EXPECT_EQ(outputA[1], 0.0f);
+    EXPECT_EQ(tapsB[1], 0.0f);
+
+    ProcessAlgorithmMono(batch, batch + 2);
+    EXPECT_EQ(std::vector<float>(outputA, outputA + 3), std::vector<float>(inputA, inputA + 3));
+    EXPECT_EQ(std::vector<float>(outputB, outputB + 3), std::vector<float>(inputB, inputB + 3));
+    EXPECT_EQ(tapsA[0], 0.5f);
+    EXPECT_EQ(tapsA[1], 0.5f);
+    EXPECT_EQ(tapsB[0], 0.75f) << "a tap is never lowered";
+    EXPECT_EQ(tapsB[1], 0.75f);
 }
 
 } // namespace
