@@ -11,12 +11,11 @@
 #include "aaxsdk/AAX_IACFEffectGUI.h"
 
 #include "StandaloneRunLoop.h"
+#include "X11TopWindow.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
-
-struct xcb_connection_t;
 
 class SimEditorWindow;
 
@@ -51,7 +50,7 @@ private:
     std::string error;
 };
 
-// A host's top-level window for an editor, on a connection of its own.
+// A host's top-level window for an editor, with the toolkit's run loop current while it lives.
 class SimEditorWindow
 {
 public:
@@ -62,26 +61,19 @@ public:
     SimEditorWindow(const SimEditorWindow&) = delete;
     SimEditorWindow& operator=(const SimEditorWindow&) = delete;
 
-    // The window as the view container hands it out.
-    void* NativeWindow() const;
-    uint32_t Id() const { return window; }
-    xcb_connection_t* Connection() const { return connection; }
-    void Resize(int width, int height);
-    // Serves the window and the editor for durationMs (at least once).
+    X11TopWindow& Window() { return *window; }
+    void* NativeWindow() const { return window->NativeWindow(); }
+    // Serves the window and what runs on the loop for durationMs (at least once).
     void RunFor(uint32_t durationMs);
     // Whether the user closed the window.
-    bool Closed() const { return closed; }
+    bool Closed() const { return window->Closed(); }
 
 private:
     class WindowEvents;
 
     SimEditorWindow() = default;
-    void DrainEvents();
 
-    xcb_connection_t* connection = nullptr;
-    uint32_t window = 0;
-    uint32_t deleteAtom = 0;
-    bool closed = false;
+    std::unique_ptr<X11TopWindow> window;
     VSTGUI::StandaloneRunLoop loop;
     std::unique_ptr<WindowEvents> windowEvents;
 };

@@ -2,9 +2,12 @@
 // creates an instance of its mono or stereo component as an AAX host does, plays a sound file (or
 // the built-in default) through the component's render procedure in host-sized blocks, and every
 // few analysis frames reads the display data through the effect as the editor does and prints it,
-// in the same form and with the same options as vireno-host.
+// in the same form and with the same options as vireno-host. With --editor it shows the plug-in's
+// editor and plays in real time.
 
+#include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "HostOptions.h"
 #include "KROStateTreeXml.h"
 #include "ReadingText.h"
+#include "SimEditor.h"
 #include "SimPlugIn.h"
 #include "TunerParameterIndex.h"
 #include "WavFile.h"
@@ -81,7 +85,6 @@ int main(int argc, char** argv)
     ArgumentParser parser(kProgram, "Plays a sound through an AAX tuner plug-in on the simulated AAX host and prints its readings.");
     DeclareHostOptions(parser, options);
     if (const auto exitCode = parser.ParseOrExit(argc, argv)) return *exitCode;
-    if (options.editor) return Fail("--editor: the AAX build opens no editor yet", 2);
 
     std::string error;
     HostInput input;
@@ -117,6 +120,21 @@ int main(int argc, char** argv)
     }
     instance.GenerateCoefficients();
 
+    // The editor as a host shows it: its GUI object in a window of the host's, told of every
+    // parameter update, woken by the host's timer.
+    std::unique_ptr<SimEditorWindow> window;
+    std::unique_ptr<SimEditor> editor;
+    if (options.editor) {
+        window = SimEditorWindow::Open("Vireno", 400, 300, error);
+        if (!window) return Fail("--editor " + error);
+        editor = std::make_unique<SimEditor>(*plugIn->Effect(), host);
+        if (!editor->IsOpen() || !editor->Error().empty()) return Fail(editor->Error());
+        editor->Show(window->NativeWindow());
+        const AAX_Point size = editor->ViewSize();
+        if (size.horz < 1.0f || size.vert < 1.0f) return Fail("the plug-in's editor did not open in the window");
+        window->Window().Resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+    }
+
     const ReadingSetup readingSetup = ReadingSetupOf(instance);
     const ReadingText readingText(readingSetup);
     if (!options.raw) std::printf("%s\n", readingText.Header().c_str());
@@ -136,6 +154,8 @@ int main(int argc, char** argv)
     long nextPrint = printStep;
     long readings = 0;
     std::vector<float> values;
+    bool closedByUser = false;
+    const auto started = std::chrono::steady_clock::now();
     for (long start = 0; start < frames; start += options.blockSize) {
         const int n = static_cast<int>(frames - start < options.blockSize ? frames - start : options.blockSize);
         for (int c = 0; c < channels; ++c)
@@ -146,6 +166,14 @@ int main(int argc, char** argv)
             for (int i = 0; i < n; ++i)
                 passed.samples[static_cast<size_t>((start + i) * channels + c)] = out[static_cast<size_t>(c)][static_cast<size_t>(i)];
 
+        if (editor) {
+            // In real time: the block is due when its last sample would have been heard.
+            const auto due = started + std::chrono::duration<double>(double(start + n) / audio.sampleRate);
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
+            editor->Serve(*window, wait.count() > 0 ? static_cast<uint32_t>(wait.count()) : 0);
+            if ((closedByUser = window->Closed())) break;
+        }
+
         if (start + n < nextPrint) continue;
         nextPrint += printStep;
         if (instance.ReadDisplayData(values) != kDisplayValues) continue;
@@ -154,8 +182,11 @@ int main(int argc, char** argv)
         const std::string line = options.raw ? RawReadingLine(seconds, reading, readingSetup.stream)
                                              : readingText.Line(seconds, reading);
         std::printf("%s\n", line.c_str());
+        if (editor) std::fflush(stdout);
         ++readings;
     }
+    editor.reset();
+    window.reset();
 
     if (!options.output.empty() && !writeWav(options.output, passed, error)) return Fail("--out: " + error);
     if (!options.saveState.empty()) {
@@ -166,6 +197,6 @@ int main(int argc, char** argv)
                        chunk.size() - kAAXChunkHeaderSize, error))
             return Fail(error);
     }
-    if (readings == 0) return Fail("the plug-in gave no reading for " + input.name);
+    if (readings == 0 && !closedByUser) return Fail("the plug-in gave no reading for " + input.name);
     return 0;
 }

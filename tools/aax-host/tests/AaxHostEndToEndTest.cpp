@@ -83,7 +83,7 @@ TEST(AaxHostEndToEnd, SavesAndRestoresItsStateAndRefusesWhatIsNone)
 TEST(AaxHostEndToEnd, RefusesWhatItCannotDoWithOneLine)
 {
     const std::pair<const char*, int> cases[] = {
-        {"--editor", 2}, {"--param Nothing", 2}, {"--param \"Color Set=Purple\"", 2}, {"--block 0", 2},
+        {"--param Nothing", 2}, {"--param \"Color Set=Purple\"", 2}, {"--block 0", 2},
         {"/no/such/file.wav", 1}, {"--bundle /no/such.aaxplugin", 1},
     };
     for (const auto& [arguments, status] : cases) {

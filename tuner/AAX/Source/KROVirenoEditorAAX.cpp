@@ -129,25 +129,30 @@ AAX_Result CKROVirenoEditorAAX::ParameterUpdated(AAX_CParamID id)
 {
     if (!id)
         return AAX_SUCCESS;
-    const int32_t index = identifiers->GetIndexFromID(id);
-    if (index > 0)
-        editor->MarkParameterChanged(index, 0.0f);
-    return AAX_SUCCESS;
+    return AAX_Guarded([&] {
+        const int32_t index = identifiers->GetIndexFromID(id);
+        if (index > 0)
+            editor->MarkParameterChanged(index, 0.0f);
+        return static_cast<AAX_Result>(AAX_SUCCESS);
+    });
 }
 
 AAX_Result CKROVirenoEditorAAX::SetControlHighlightInfo(AAX_CParamID id, bool highlighted, int32_t colour)
 {
     if (!id)
         return AAX_SUCCESS;
-    const int32_t index = identifiers->GetIndexFromID(id);
-    const CKROCtrlSetInterface::ControlMap* controls = editor->CurrentControls();
-    if (index <= 0 || !controls)
-        return AAX_SUCCESS;
-    const auto found = controls->find(index);
-    if (found != controls->end())
-        if (auto* aaxControl = dynamic_cast<CKRO_AAX_Control*>(found->second))
-            aaxControl->SetHighlight(highlighted, colour);
-    return AAX_SUCCESS;
+    return AAX_Guarded([&] {
+        const int32_t index = identifiers->GetIndexFromID(id);
+        const CKROCtrlSetInterface::ControlMap* controls = editor->CurrentControls();
+        if (index > 0 && controls)
+        {
+            const auto found = controls->find(index);
+            if (found != controls->end())
+                if (auto* aaxControl = dynamic_cast<CKRO_AAX_Control*>(found->second))
+                    aaxControl->SetHighlight(highlighted, colour);
+        }
+        return static_cast<AAX_Result>(AAX_SUCCESS);
+    });
 }
 
 IACFUnknown* CreateVirenoEffectGUI()

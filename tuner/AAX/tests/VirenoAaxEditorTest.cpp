@@ -6,6 +6,7 @@
 #include "CKROVirenoDisplay.h"
 #include "KROAAXController.h"
 #include "KROAAXParamsIDsConverter.h"
+#include "KRODisplayDataBuffer.h"
 #include "KROPlugInDSP.h"
 #include "KROVirenoEditorAAX.h"
 #include "KROVirenoPlugInAAX.h"
@@ -358,11 +359,11 @@ TEST_F(VirenoAaxEditor, TheBridgeGrowsTheEditorsBufferForANewReading)
     CKROAAXParamsIDsConverter identifiers(10);
     Mevarik::CKROAAXController bridge(first.adapter, nullptr, identifiers);
     first.Play(110.0, 0.2);
-    float* buffer = static_cast<float*>(std::calloc(1, sizeof(float)));
+    float* buffer = AllocateDisplayBuffer(1);
     int32_t capacity = 1;
     EXPECT_EQ(bridge.GetDisplayData(0, &buffer, &capacity, 19), 19);
     EXPECT_EQ(capacity, 19);
-    std::free(buffer);
+    FreeDisplayBuffer(buffer);
     EXPECT_EQ(bridge.GetDisplayData(0, nullptr, nullptr, 19), 0);
     EXPECT_EQ(bridge.GetFirstParameterIndex(), 1);
     EXPECT_TRUE(bridge.IsConnected());
