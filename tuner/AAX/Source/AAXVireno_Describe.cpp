@@ -123,34 +123,31 @@ AAX_Result DescribeEffect(AAX_IEffectDescriptor& descriptor)
     AAX_IComponentDescriptor* component = descriptor.NewComponentDescriptor();
     if (!component)
         return AAX_ERROR_NULL_OBJECT;
-    Check(descriptor.AddName(kEffectName), __LINE__);
-    Check(descriptor.AddCategory(kCategory), __LINE__);
+    descriptor.AddName(kEffectName);
+    descriptor.AddCategory(kCategory);
     for (const Stem& stem : kStems)
     {
         Check(component->Clear(), __LINE__);
         DescribeAlgorithmComponent(stem.format, *component);
         Check(descriptor.AddComponent(component), __LINE__);
     }
-    Check(descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectParameters),
-                                AAX_eProcPtrID_Create_EffectParameters),
-          __LINE__);
-    Check(descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectGUI), AAX_eProcPtrID_Create_EffectGUI),
-          __LINE__);
+    descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectParameters), AAX_eProcPtrID_Create_EffectParameters);
+    descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectGUI), AAX_eProcPtrID_Create_EffectGUI);
 
     AAX_IPropertyMap* properties = descriptor.NewPropertyMap();
     if (!properties)
         return AAX_ERROR_NULL_OBJECT;
-    Check(properties->AddProperty(kEffectPropertyNumber, 0), __LINE__);
-    Check(descriptor.SetProperties(properties), __LINE__);
+    properties->AddProperty(kEffectPropertyNumber, 0);
+    descriptor.SetProperties(properties);
 
     for (const Meter& meter : kMeters)
     {
         AAX_IPropertyMap* meterProperties = descriptor.NewPropertyMap();
         if (!meterProperties)
             return AAX_ERROR_NULL_OBJECT;
-        Check(meterProperties->AddProperty(AAX_eProperty_Meter_Type, meter.type), __LINE__);
-        Check(meterProperties->AddProperty(AAX_eProperty_Meter_Orientation, 0), __LINE__);
-        Check(descriptor.AddMeterDescription(meter.id, meter.name, meterProperties), __LINE__);
+        meterProperties->AddProperty(AAX_eProperty_Meter_Type, meter.type);
+        meterProperties->AddProperty(AAX_eProperty_Meter_Orientation, 0);
+        descriptor.AddMeterDescription(meter.id, meter.name, meterProperties);
     }
     return AAX_SUCCESS;
 }

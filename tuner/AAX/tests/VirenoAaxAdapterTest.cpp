@@ -5,6 +5,7 @@
 #include "AAX_CString.h"
 #include "AAX_HostServicesHolder.h"
 #include "IKROAAXLinkedEditor.h"
+#include "KROAAXPlugEditorMessage.h"
 #include "KROPlugInDSP.h"
 #include "KROVirenoPlugInAAX.h"
 #include "SimHost.h"
@@ -97,6 +98,35 @@ TEST_F(VirenoAaxAdapter, HiddenParametersWorkThroughTheFallbackAndReachTheEditor
     adapter->SetEditor(nullptr);
     parameters->SetParameterNormalizedValue("par7", 0.0);
     EXPECT_EQ(editor.log.size(), 1u) << "a detached editor hears nothing";
+}
+
+TEST_F(VirenoAaxAdapter, TheEditorLinkRoutesEachKindOfMessage)
+{
+    RecordingEditor editor;
+    // A link of its own; the effect's parameter marks reach the editor through the adapter's.
+    CKROAAXPlugEditorMessage link(&editor, *adapter);
+    adapter->SetEditor(&editor);
+    host.ClearCalls();
+    link.SendString("xDSP2GUIStringPresetList");
+    // Texts for the plug-in itself: shorter than 21 characters or not the update are ignored.
+    link.SendString("UpdateParameter");
+    link.SendString("....UpdateParameterValues....");
+    const float block[] = {1.0f, 2.0f};
+    link.SendBinary(block, 2);
+    boost::property_tree::ptree tree;
+    link.SendStateTree(tree, true);
+    link.SendStateTree(tree, false);
+    EXPECT_EQ(editor.log, (Strings{"message xDSP2GUIStringPresetList", "mark 1 0.000000", "mark 2 0.000000",
+                                   "mark 3 0.000000", "mark 4 0.500000", "mark 5 0.000000", "binary 2", "tree"}));
+    EXPECT_EQ(host.CallsOf("Automation.PostSetValueRequest").size(), 5u);
+
+    link.SetEditor(nullptr);
+    adapter->SetEditor(nullptr);
+    link.SendString("xDSP2GUIString");
+    link.SendBinary(block, 2);
+    link.SendStateTree(tree, false);
+    link.SendParameterChange(1, 1.0f);
+    EXPECT_EQ(editor.log.size(), 8u) << "nothing reaches a detached editor";
 }
 
 TEST_F(VirenoAaxAdapter, AStateLoadPushesEveryParameterToTheHostAndMarksItForTheEditor)
