@@ -103,7 +103,8 @@ void CKROVirenoEditorAAX::LinkAAXControls()
             break;
         if (auto* aaxControl = dynamic_cast<CKRO_AAX_Control*>(control))
         {
-            aaxControl->SetAAXParameterID(identifiers->GetIDFromIndex(tag));
+            const char* id = identifiers->GetIDFromIndex(tag);
+            aaxControl->SetAAXParameterID(id ? id : "");
             aaxControl->SetViewContainer(GetViewContainer());
         }
     }

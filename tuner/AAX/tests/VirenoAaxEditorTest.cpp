@@ -10,6 +10,7 @@
 #include "KROPlugInDSP.h"
 #include "KROVirenoEditorAAX.h"
 #include "KROVirenoPlugInAAX.h"
+#include "KRO_AAX_Control.h"
 #include "KroEditorMessages.h"
 #include "SimEditor.h"
 #include "SimHost.h"
@@ -412,14 +413,58 @@ TEST_F(VirenoAaxEditor, AGUIWithoutEffectOrViewLeavesNothingBehind)
     EXPECT_EQ(first.parameters->SetParameterNormalizedValue("par7", 1.0), AAX_SUCCESS);
 }
 
+// A control that carries an AAX parameter and records the host's highlights.
+class HighlightedControl final : public VSTGUI::CControl, public CKRO_AAX_Control
+{
+public:
+    explicit HighlightedControl(int32_t tag) : CControl(VSTGUI::CRect(0, 0, 10, 10), nullptr, tag) {}
+    void SetHighlight(bool highlighted, int32_t colour) override
+    {
+        highlights.push_back(std::to_string(highlighted) + " " + std::to_string(colour));
+    }
+    Strings highlights;
+};
+
+TEST_F(VirenoAaxEditor, AAXControlsGetTheirIdentifierAndContainerAndTheHostsHighlights)
+{
+    first.MakeGUI();
+    // Tag 5 is the colour set's index; tag 100 has no AAX parameter.
+    auto* withParameter = new HighlightedControl(F + TunerParameterIndex::kColorSet);
+    auto* without = new HighlightedControl(100);
+    for (HighlightedControl* control : {withParameter, without})
+    {
+        first.Controls().AddControl(control->getTag(), control);
+        control->forget();  // the control set's reference keeps it
+    }
+    ASSERT_EQ(first.Show(window->NativeWindow()), AAX_SUCCESS);
+    EXPECT_EQ(withParameter->GetAAXParameterID(), "par5");
+    EXPECT_NE(withParameter->GetViewContainer(), nullptr);
+    EXPECT_EQ(without->GetAAXParameterID(), "");
+
+    for (const char* id : {"par5", "par100", "MasterBypassID", "par1"})
+        EXPECT_EQ(first.gui->SetControlHighlightInfo(id, true, 3), AAX_SUCCESS) << id;
+    EXPECT_EQ(first.gui->SetControlHighlightInfo("par5", false, 0), AAX_SUCCESS);
+    EXPECT_EQ(withParameter->highlights, (Strings{"1 3", "0 0"}));
+    EXPECT_EQ(without->highlights, Strings{});
+}
+
 TEST_F(VirenoAaxEditor, TheHostsParameterReportsMarkOnlyTheEffectsParameters)
 {
     first.MakeGUI();
-    for (const char* id : {"MasterBypassID", "par99", "", "par3"})
-        EXPECT_EQ(first.gui->ParameterUpdated(id), AAX_SUCCESS) << id;
-    EXPECT_EQ(first.gui->ParameterUpdated(nullptr), AAX_SUCCESS);
-    EXPECT_EQ(first.gui->SetControlHighlightInfo("par1", true, 2), AAX_SUCCESS);
-    EXPECT_EQ(first.gui->SetControlHighlightInfo(nullptr, true, 2), AAX_SUCCESS);
+    ASSERT_EQ(first.Show(window->NativeWindow()), AAX_SUCCESS);
+    Tick();
+    // The mute changes in the effect behind the editor's back: only a report of its own
+    // identifier makes the editor read it again.
+    const int32_t mute = F + TunerParameterIndex::kOutputMute;
+    first.adapter->SetEditor(nullptr);
+    ASSERT_EQ(first.parameters->SetParameterNormalizedValue("par7", 1.0), AAX_SUCCESS);
+    for (const char* id : {"MasterBypassID", "par99", "", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(first.gui->ParameterUpdated(id), AAX_SUCCESS);
+    Tick();
+    EXPECT_EQ(ControlValue(first, mute), 0.0f);
+    EXPECT_EQ(first.gui->ParameterUpdated("par7"), AAX_SUCCESS);
+    Tick();
+    EXPECT_EQ(ControlValue(first, mute), 1.0f);
 }
 
 } // namespace
