@@ -150,6 +150,9 @@ public:
     // Called once by the product effect when its algorithms and parameter info exist.
     void BuildParameterTables();
 
+    // The parameter table the effect was built with; the AAX adapter makes its host parameters from it.
+    IKROParamInfoInterface* GetParameterInfo() const { return parameterInfo; }
+
     // Installed by the adapter right after it creates the effect, before any other call.
     void SetEditorLink(IKROPlugEditorMessage* link) { editorLink = link; }
 

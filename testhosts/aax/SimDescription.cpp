@@ -17,7 +17,33 @@ AAX_Result AcquireFeature(SimHost& host, IACFUnknown** featureInfo)
     return result;
 }
 
+template <class Interface, class SimClass>
+SimClass* SimObjectOf(IACFUnknown* unknown, const acfUID& iid)
+{
+    void* out = nullptr;
+    if (unknown == nullptr || unknown->QueryInterface(iid, &out) != ACF_OK || out == nullptr)
+        return nullptr;
+    auto* found = static_cast<Interface*>(out);
+    SimClass* object = dynamic_cast<SimClass*>(found);
+    found->Release();
+    return object;
+}
+
 } // namespace
+
+int32_t SimComponentRecord::Property(uint32_t number, int32_t fallback) const
+{
+    for (const auto& [key, value] : processProperties)
+        if (key == number)
+            return value;
+    return fallback;
+}
+
+SimProperties SimPropertiesOf(IACFUnknown* map)
+{
+    const SimPropertyMap* properties = SimObjectOf<AAX_IACFPropertyMap_V1, SimPropertyMap>(map, IID_AAX_IACFPropertyMap_V1);
+    return properties != nullptr ? properties->InOrder() : SimProperties();
+}
 
 std::string SimDescribePropertyMap(IACFUnknown* map)
 {
@@ -42,21 +68,28 @@ std::string SimDescribePropertyMap(IACFUnknown* map)
 
 AAX_Result SimCollection::AddEffect(const char* effectId, IACFUnknown* effectDescriptor)
 {
+    // The host copies the effect as it stands now.
+    if (const SimEffectDescriptor* effect =
+            SimObjectOf<AAX_IACFEffectDescriptor_V1, SimEffectDescriptor>(effectDescriptor, IID_AAX_IACFEffectDescriptor_V1))
+        record.effects.emplace_back(effectId != nullptr ? effectId : "", effect->Kept());
     return Record("AddEffect", SimArguments(effectId, effectDescriptor != nullptr ? "descriptor" : "none"));
 }
 
 AAX_Result SimCollection::SetManufacturerName(const char* name)
 {
+    record.manufacturerName = name != nullptr ? name : "";
     return Record("SetManufacturerName", SimArguments(name));
 }
 
 AAX_Result SimCollection::AddPackageName(const char* name)
 {
+    record.packageNames.emplace_back(name != nullptr ? name : "");
     return Record("AddPackageName", SimArguments(name));
 }
 
 AAX_Result SimCollection::SetPackageVersion(uint32_t version)
 {
+    record.packageVersion = version;
     return Record("SetPackageVersion", SimArguments(version));
 }
 
@@ -93,31 +126,40 @@ AAX_Result SimFeatureInfo::AcquireProperties(IACFUnknown** propertyMap)
 
 AAX_Result SimEffectDescriptor::AddComponent(IACFUnknown* componentDescriptor)
 {
+    // Copied now: the plug-in clears and reuses the descriptor for its next component.
+    if (const SimComponentDescriptor* component = SimObjectOf<AAX_IACFComponentDescriptor_V1, SimComponentDescriptor>(
+            componentDescriptor, IID_AAX_IACFComponentDescriptor_V1))
+        record.components.push_back(component->Kept());
     return Record("AddComponent", componentDescriptor != nullptr ? "component" : "none");
 }
 
 AAX_Result SimEffectDescriptor::AddName(const char* name)
 {
+    record.name = name != nullptr ? name : "";
     return Record("AddName", SimArguments(name));
 }
 
 AAX_Result SimEffectDescriptor::AddCategory(uint32_t category)
 {
+    record.categories.push_back(category);
     return Record("AddCategory", SimArguments(category));
 }
 
 AAX_Result SimEffectDescriptor::AddProcPtr(void* procedure, uint32_t procedureId)
 {
+    record.procedures[procedureId] = procedure;
     return Record("AddProcPtr", SimArguments(procedure != nullptr ? "procedure" : "none", procedureId));
 }
 
 AAX_Result SimEffectDescriptor::SetProperties(IACFUnknown* propertyMap)
 {
+    record.properties = SimPropertiesOf(propertyMap);
     return Record("SetProperties", SimDescribePropertyMap(propertyMap));
 }
 
 AAX_Result SimEffectDescriptor::AddMeterDescription(AAX_CTypeID meterId, const char* name, IACFUnknown* propertyMap)
 {
+    record.meters.push_back({meterId, name != nullptr ? name : "", SimPropertiesOf(propertyMap)});
     return Record("AddMeterDescription", SimArguments(meterId, name, SimDescribePropertyMap(propertyMap)));
 }
 
@@ -128,31 +170,40 @@ AAX_Result SimEffectDescriptor::AddHelpText(const char* text)
 
 AAX_Result SimComponentDescriptor::Clear()
 {
+    record = SimComponentRecord();
     return Record("Clear");
 }
 
 AAX_Result SimComponentDescriptor::AddAudioIn(uint32_t fieldIndex)
 {
+    record.fields.push_back("AudioIn " + std::to_string(fieldIndex));
     return Record("AddAudioIn", SimArguments(fieldIndex));
 }
 
 AAX_Result SimComponentDescriptor::AddAudioOut(uint32_t fieldIndex)
 {
+    record.fields.push_back("AudioOut " + std::to_string(fieldIndex));
     return Record("AddAudioOut", SimArguments(fieldIndex));
 }
 
 AAX_Result SimComponentDescriptor::AddAudioBufferLength(uint32_t fieldIndex)
 {
+    record.fields.push_back("AudioBufferLength " + std::to_string(fieldIndex));
     return Record("AddAudioBufferLength", SimArguments(fieldIndex));
 }
 
 AAX_Result SimComponentDescriptor::AddDataInPort(uint32_t fieldIndex, uint32_t packetSize, int32_t portType)
 {
+    record.fields.push_back("DataInPort " + std::to_string(fieldIndex) + " " + std::to_string(packetSize) + " " +
+                            std::to_string(portType));
     return Record("AddDataInPort", SimArguments(fieldIndex, packetSize, portType));
 }
 
-AAX_Result SimComponentDescriptor::AddMeters(uint32_t fieldIndex, const AAX_CTypeID*, uint32_t count)
+AAX_Result SimComponentDescriptor::AddMeters(uint32_t fieldIndex, const AAX_CTypeID* meterIds, uint32_t count)
 {
+    record.fields.push_back("Meters " + std::to_string(fieldIndex));
+    if (meterIds != nullptr)
+        record.meters.assign(meterIds, meterIds + count);
     return Record("AddMeters", SimArguments(fieldIndex, count));
 }
 
@@ -160,6 +211,8 @@ AAX_Result SimComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc proces
                                                          AAX_CInstanceInitProc instanceInit,
                                                          AAX_CBackgroundProc background, AAX_CTypeID* procedureId)
 {
+    record.process = process;
+    record.processProperties = SimPropertiesOf(propertyMap);
     const AAX_Result result =
         Record("AddProcessProc_Native",
                SimArguments(process != nullptr ? "process" : "none", instanceInit != nullptr ? "init" : "none",
@@ -208,6 +261,12 @@ bool SimPropertyMap::GetProperty(uint32_t number, int32_t* value)
 
 AAX_Result SimPropertyMap::AddProperty(uint32_t number, int32_t value)
 {
+    if (values.count(number) == 0)
+        ordered.emplace_back(number, value);
+    else
+        for (auto& entry : ordered)
+            if (entry.first == number)
+                entry.second = value;
     values[number] = value;
     return Record("AddProperty", SimArguments(number, value));
 }
@@ -215,6 +274,12 @@ AAX_Result SimPropertyMap::AddProperty(uint32_t number, int32_t value)
 AAX_Result SimPropertyMap::RemoveProperty(uint32_t number)
 {
     values.erase(number);
+    for (auto entry = ordered.begin(); entry != ordered.end(); ++entry)
+        if (entry->first == number)
+        {
+            ordered.erase(entry);
+            break;
+        }
     return Record("RemoveProperty", SimArguments(number));
 }
 

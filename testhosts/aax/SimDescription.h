@@ -9,6 +9,50 @@
 #include "aaxsdk/AAX_IACFDescription.h"
 
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A property map's 32-bit properties in the order they were added (a property added again keeps
+// its first place and takes the new value).
+using SimProperties = std::vector<std::pair<uint32_t, int32_t>>;
+
+// An algorithm component as the host copied it when the effect added it.
+struct SimComponentRecord
+{
+    std::vector<std::string> fields;         // in declaration order, as "AudioIn 2", "DataInPort 0 4 1"
+    std::vector<AAX_CTypeID> meters;         // the meter ids of the meters field
+    AAX_CProcessProc process = nullptr;      // the native process procedure
+    SimProperties processProperties;         // the procedure's property map
+    int32_t Property(uint32_t number, int32_t fallback = -1) const;
+};
+
+struct SimMeterRecord
+{
+    AAX_CTypeID id;
+    std::string name;
+    SimProperties properties;
+};
+
+// Everything the effect descriptor received, in order.
+struct SimEffectRecord
+{
+    std::string name;
+    std::vector<uint32_t> categories;
+    std::vector<SimComponentRecord> components;
+    std::map<uint32_t, void*> procedures;  // by process-pointer id
+    SimProperties properties;
+    std::vector<SimMeterRecord> meters;
+};
+
+// The plug-in's registration: its effects by identifier and what the collection was told.
+struct SimRegistrationRecord
+{
+    std::vector<std::pair<std::string, SimEffectRecord>> effects;
+    std::string manufacturerName;
+    std::vector<std::string> packageNames;
+    uint32_t packageVersion = 0;
+};
 
 SIM_INTERFACE_ID(AAX_IACFCollection, IID_AAX_IACFCollection)
 SIM_INTERFACE_ID(IACFPluginDefinition, IID_IACFPluginDefinition)
@@ -26,6 +70,8 @@ SIM_INTERFACE_ID(AAX_IACFPropertyMap_V3, IID_AAX_IACFPropertyMap_V3)
 
 // The 32-bit properties of a map the host received, as "11=1298232939, 60=1"; "" for none.
 std::string SimDescribePropertyMap(IACFUnknown* map);
+// The same map's properties in the order they were added; empty for none.
+SimProperties SimPropertiesOf(IACFUnknown* map);
 
 class SimCollection final
     : public SimComObject<AAX_IACFCollection, IACFPluginDefinition, AAX_IACFDescriptionHost, AAX_IACFHostDefinition>
@@ -39,6 +85,11 @@ public:
     AAX_Result SetPackageVersion(uint32_t version) override;
     AAX_Result SetProperties(IACFUnknown* propertyMap) override;
     AAX_Result AcquireFeatureProperties(const acfUID& feature, IACFUnknown** featureInfo) override;
+
+    const SimRegistrationRecord& Kept() const { return record; }
+
+private:
+    SimRegistrationRecord record;
 };
 
 class SimFeatureInfo final : public SimComObject<AAX_IACFFeatureInfo>
@@ -63,6 +114,11 @@ public:
     AAX_Result SetProperties(IACFUnknown* propertyMap) override;
     AAX_Result AddMeterDescription(AAX_CTypeID meterId, const char* name, IACFUnknown* propertyMap) override;
     AAX_Result AddHelpText(const char* text) override;
+
+    const SimEffectRecord& Kept() const { return record; }
+
+private:
+    SimEffectRecord record;
 };
 
 class SimComponentDescriptor final
@@ -87,8 +143,11 @@ public:
     AAX_Result AddPrivateData(uint32_t fieldIndex, uint32_t size) override;
     AAX_Result AddProcessProcs(IACFUnknown* propertyMap, AAX_CTypeID* procedureIds, int32_t capacity) override;
 
+    const SimComponentRecord& Kept() const { return record; }
+
 private:
     AAX_CTypeID nextProcedureId = 1;
+    SimComponentRecord record;
 };
 
 class SimPropertyMap final
@@ -107,7 +166,10 @@ public:
     AAX_Result AddPointerProperty(uint32_t number, const void* pointer) override;
     AAX_Result AcquireFeatureProperties(const acfUID& feature, IACFUnknown** featureInfo) override;
 
+    const SimProperties& InOrder() const { return ordered; }
+
 private:
     std::map<uint32_t, int32_t> values;
+    SimProperties ordered;
     std::map<uint32_t, const void*> pointers;
 };

@@ -28,6 +28,8 @@ void SimEffectLink::Update(const std::string& id, double normalizedValue)
     auto* effectParameters = static_cast<AAX_IACFEffectParameters*>(parameters);
     effectParameters->UpdateParameterNormalizedValue(id.c_str(), normalizedValue, AAX_eUpdateSource_Unspecified);
     effectParameters->Release();
+    if (gui)
+        gui->ParameterUpdated(id.c_str());
 }
 
 void SimEffectLink::PacketPosted(uint32_t fieldIndex, const void* payload, uint32_t size)

@@ -3,6 +3,7 @@
 // The simulated host's side of one plug-in instance: the effect object it drives, its answers to
 // the plug-in's automation requests, and every packet the plug-in posted, per field.
 
+#include "aaxsdk/AAX_IACFEffectGUI.h"
 #include "aaxsdk/AAX_IACFEffectParameters.h"
 
 #include <cstdint>
@@ -24,6 +25,8 @@ public:
     // interface is answered with it.
     void SetEffect(IACFUnknown* effectObject) { effect = effectObject; }
     Answer answer = Answer::AtOnce;
+    // The instance's open GUI (not owned), told of every update after the effect; null for none.
+    void SetGUI(AAX_IACFEffectGUI* openGUI) { gui = openGUI; }
 
     // From the automation delegate and the controller.
     void SetValueRequested(AAX_CParamID id, double normalizedValue);
@@ -41,6 +44,7 @@ private:
     void Update(const std::string& id, double normalizedValue);
 
     IACFUnknown* effect = nullptr;
+    AAX_IACFEffectGUI* gui = nullptr;
     std::vector<std::pair<std::string, double>> queued;
     std::map<uint32_t, std::vector<std::vector<uint8_t>>> packets;
 };

@@ -1,5 +1,7 @@
 #include "EditorPaintCheck.h"
 
+#include "WindowPicture.h"
+
 #include <xcb/xcb.h>
 
 #include <atomic>
@@ -18,11 +20,6 @@ constexpr double kSampleRate = 44100.0;
 constexpr int kBlockSize = 512;
 // The open A string of a guitar.
 constexpr double kToneHz = 110.0;
-// A picture counts as painted when at most this share of its pixels is black.
-constexpr double kMostlyBlack = 0.5;
-// A tuner display reading a tone lights its LEDs: at least this many pixels of the bright green
-// and red they glow in (nothing else on the editor's face has those colours).
-constexpr long kLitPixels = 200;
 constexpr int kPollMs = 20;
 
 // Plays the tone through the plug-in in real time on a thread of its own, as a host's audio
@@ -67,40 +64,6 @@ private:
     std::thread thread;
 };
 
-// What the window's picture, as the X server holds it (child windows included), shows.
-struct Picture
-{
-    bool painted = false;
-    bool lit = false;
-};
-
-Picture readPicture(xcb_connection_t* connection, uint32_t window, int width, int height)
-{
-    xcb_get_image_reply_t* image = xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(width),
-                      static_cast<uint16_t>(height), ~0u),
-        nullptr);
-    if (image == nullptr)
-        return {};
-    const int length = xcb_get_image_data_length(image);
-    const uint8_t* data = xcb_get_image_data(image);
-    long black = 0;
-    long lit = 0;
-    long pixels = 0;
-    // A 24-bit screen stores a pixel in four bytes, blue first.
-    for (int i = 0; i + 3 < length; i += 4, ++pixels)
-    {
-        const int blue = data[i];
-        const int green = data[i + 1];
-        const int red = data[i + 2];
-        black += (red | green | blue) == 0;
-        lit += (green > 150 && red < 130 && blue < 130) || (red > 180 && green < 100 && blue < 100);
-    }
-    std::free(image);
-    return {pixels > 0 && static_cast<double>(black) <= kMostlyBlack * static_cast<double>(pixels), lit >= kLitPixels};
-}
-
 // When a round's picture was first painted and first lit, in milliseconds; -1 for never.
 struct Round
 {
@@ -130,7 +93,7 @@ Round showEditorOnce(juce::AudioPluginInstance& plugin, xcb_connection_t* connec
         if (peer == nullptr)
             continue;
         const auto window = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(peer->getNativeHandle()));
-        const Picture picture = readPicture(connection, window, editor->getWidth(), editor->getHeight());
+        const WindowPicture picture = ReadWindowPicture(connection, window, editor->getWidth(), editor->getHeight());
         if (picture.painted && round.paintedAfter < 0)
             round.paintedAfter = elapsedMs();
         if (picture.painted && picture.lit)

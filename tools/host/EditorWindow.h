@@ -8,7 +8,7 @@
 
 class HostRunLoop;
 class EditorPlugFrame;
-struct xcb_connection_t;
+class X11TopWindow;
 
 // The plug-in's own editor in a top-level X11 window of the host's, as a Linux host shows it:
 // the view from the controller's createView, embedded with "X11EmbedWindowID", the host's run
@@ -26,19 +26,14 @@ public:
     // Serves the window and the editor for durationMs (at least once).
     void RunFor(uint32_t durationMs);
     // Whether the user closed the window.
-    bool Closed() const { return closed; }
+    bool Closed() const;
 
 private:
     class WindowEvents;
 
     EditorWindow() = default;
-    void Resize(int width, int height);
-    void DrainEvents();
 
-    xcb_connection_t* connection = nullptr;
-    uint32_t window = 0;
-    uint32_t deleteAtom = 0;
-    bool closed = false;
+    std::unique_ptr<X11TopWindow> window;
     Steinberg::IPtr<HostRunLoop> runLoop;
     Steinberg::IPtr<EditorPlugFrame> plugFrame;
     Steinberg::IPtr<Steinberg::IPlugView> view;

@@ -4,20 +4,18 @@
 // controller as the editor does and prints it. With --editor it shows the plug-in's editor and plays
 // in real time.
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "ArgumentParser.h"
-#include "DemoSignal.h"
 #include "DisplayDataSource.h"
 #include "EditorWindow.h"
+#include "HostFiles.h"
+#include "HostInput.h"
 #include "HostOptions.h"
-#include "InputLength.h"
 #include "PluginParameters.h"
 #include "ReadingText.h"
 #include "TunerParameterIndex.h"
@@ -43,66 +41,12 @@ using namespace Steinberg::Vst;
 namespace {
 
 constexpr const char* kProgram = "vireno-host";
-constexpr double kDefaultRate = 48000.0;
 constexpr double kAnalysisFrameSeconds = 1024.0 / 24000.0;
 
 int Fail(const std::string& message, int code = 1)
 {
     std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
     return code;
-}
-
-// The whole of a regular file; false with the reason.
-bool ReadStateFile(const std::string& path, std::vector<char>& bytes, std::string& error)
-{
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        error = "--load-state: " + path +
-                (std::filesystem::exists(path, ignored) ? " is not a regular file" : ": no such file");
-        return false;
-    }
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = "--load-state: cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    char chunk[4096];
-    size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + count);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) error = "--load-state: cannot read " + path;
-    else if (bytes.empty()) error = "--load-state: " + path + " is empty";
-    return !failed && !bytes.empty();
-}
-
-bool WriteFile(const std::string& path, const char* data, size_t size, std::string& error)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "--state: cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    if (std::fclose(file) != 0 || !written) {
-        error = "--state: cannot write " + path;
-        return false;
-    }
-    return true;
-}
-
-// Whether a file can be written at path, checked before the run so that a long run is not lost.
-bool CanWriteAt(const std::string& option, const std::string& path, std::string& error)
-{
-    std::error_code ignored;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (std::filesystem::is_directory(path, ignored))
-        error = option + ": " + path + " is a directory";
-    else if (!folder.empty() && !std::filesystem::is_directory(folder, ignored))
-        error = option + ": the folder " + folder.string() + " does not exist";
-    else
-        return true;
-    return false;
 }
 
 // What the readings are read against, from the controller's parameters after the set-up.
@@ -133,33 +77,11 @@ int main(int argc, char** argv)
     if (const auto exitCode = parser.ParseOrExit(argc, argv)) return *exitCode;
 
     std::string error;
-    std::vector<std::pair<std::string, std::string>> parameters;
-    for (const std::string& setting : options.parameters) {
-        std::string name, value;
-        if (!SplitParameterSetting(setting, name, value, error)) return Fail(error, 2);
-        parameters.emplace_back(name, value);
-    }
-
-    for (const auto& [option, path] : {std::pair{"--out", options.output}, std::pair{"--state", options.saveState}})
-        if (!path.empty() && !CanWriteAt(option, path, error)) return Fail(error);
-
-    WavAudio audio;
-    if (options.input.empty()) {
-        audio.channels = 1;
-        audio.sampleRate = static_cast<int>(kDefaultRate);
-        audio.samples = signals::DemoSignal(kDefaultRate);
-    } else if (!readWav(options.input, audio, error)) {
-        return Fail(error);
-    }
-    if (audio.channels < 1 || audio.sampleRate < 1) return Fail(options.input + " holds no audio");
-    switch (CheckInputLength(options.input.empty() ? "the demo signal" : options.input, audio.frames(),
-                             audio.sampleRate, options.every, error)) {
-    case InputLengthCheck::kEnough: break;
-    case InputLengthCheck::kTooShort: return Fail(error);
-    case InputLengthCheck::kEveryTooLarge: return Fail(error, 2);
-    }
-    // The plug-in is mono or stereo: a wider file plays its first two channels.
-    const int32 channels = audio.channels >= 2 ? 2 : 1;
+    HostInput input;
+    int exitCode = 0;
+    if (!PrepareHostInput(options, input, error, exitCode)) return Fail(error, exitCode);
+    const WavAudio& audio = input.audio;
+    const int32 channels = input.channels;
 
     auto module = Vst3Module::load(options.bundle, error);
     if (!module) return Fail(error);
@@ -181,7 +103,7 @@ int main(int argc, char** argv)
     }
 
     std::vector<ParameterSetting> settings;
-    for (const auto& [name, text] : parameters) {
+    for (const auto& [name, text] : input.parameters) {
         ParameterSetting setting{};
         if (!FindParameterSetting(controller, name, text, setting, error)) return Fail(error, 2);
         controller->setParamNormalized(setting.id, setting.value);
@@ -265,6 +187,6 @@ int main(int argc, char** argv)
         if (!WriteFile(options.saveState, stream->getData(), static_cast<size_t>(stream->getSize()), error))
             return Fail(error);
     }
-    if (readings == 0 && !closedByUser) return Fail("the plug-in gave no reading for " + (options.input.empty() ? "the demo signal" : options.input));
+    if (readings == 0 && !closedByUser) return Fail("the plug-in gave no reading for " + input.name);
     return 0;
 }

@@ -13,7 +13,8 @@
 
 #include "TemporaryFolder.h"
 
-#if !defined(VIRENO_HOST_TOOL) || !defined(VIRENO_ENGINE_TOOL) || !defined(VIRENO_GALLERY_TOOL)
+#if !defined(VIRENO_HOST_TOOL) || !defined(VIRENO_AAX_HOST_TOOL) || !defined(VIRENO_ENGINE_TOOL) || \
+    !defined(VIRENO_GALLERY_TOOL)
 #error "the tools under test must be named"
 #endif
 
@@ -124,7 +125,11 @@ TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
         {host, "--state .", 1, "--state: . is a directory"},
         {host, "--out missing/out.wav", 1, "--out: the folder missing does not exist"},
     };
-    for (const Case& c : cases) {
+    // The AAX plug-in's host takes the same command line and refuses it in the same words.
+    std::vector<Case> all = cases;
+    for (const Case& c : cases)
+        if (c.tool == host) all.push_back({VIRENO_AAX_HOST_TOOL, c.arguments, c.exitCode, c.message});
+    for (const Case& c : all) {
         const std::string name = c.tool.substr(c.tool.rfind('/') + 1) + " " + c.arguments;
         SCOPED_TRACE(name);
         const Outcome run = Execute(c.tool, c.arguments);
@@ -138,7 +143,7 @@ TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
 
 TEST_F(ToolCommandLine, HelpPrintsUsageAndSucceeds)
 {
-    for (const std::string tool : {VIRENO_HOST_TOOL, VIRENO_ENGINE_TOOL, VIRENO_GALLERY_TOOL}) {
+    for (const std::string tool : {VIRENO_HOST_TOOL, VIRENO_AAX_HOST_TOOL, VIRENO_ENGINE_TOOL, VIRENO_GALLERY_TOOL}) {
         SCOPED_TRACE(tool);
         const Outcome run = Execute(tool, "--help");
         EXPECT_EQ(run.exitCode, 0);
@@ -151,11 +156,14 @@ TEST_F(ToolCommandLine, HelpPrintsUsageAndSucceeds)
 
 TEST_F(ToolCommandLine, ParameterNamesAndValuesIgnoreCase)
 {
-    const Outcome run = Execute(VIRENO_HOST_TOOL, "--every 20 --param 'SELECT instrument=bass' --param 'drop tuning=eB'");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("   time  note"), 0u) << run.out;
-    EXPECT_NE(run.out.find("Bass, drop tuning Eb"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("strings B Eb Ab Db Gb B"), std::string::npos) << run.out;
+    for (const char* tool : {VIRENO_HOST_TOOL, VIRENO_AAX_HOST_TOOL}) {
+        SCOPED_TRACE(tool);
+        const Outcome run = Execute(tool, "--every 20 --param 'SELECT instrument=bass' --param 'drop tuning=eB'");
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out.rfind("   time  note"), 0u) << run.out;
+        EXPECT_NE(run.out.find("Bass, drop tuning Eb"), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("strings B Eb Ab Db Gb B"), std::string::npos) << run.out;
+    }
 }
 
 } // namespace

@@ -13,6 +13,16 @@ using AAX_CTypeID = uint32_t;
 using AAX_CProcessProc = void (*)(void* const instancesBegin[], const void* instancesEnd);
 using AAX_CInstanceInitProc = int32_t (*)(const void* instance, int32_t action);
 using AAX_CBackgroundProc = int32_t (*)();
+// A factory an effect registers with AddProcPtr: a new object with no reference yet, whose base
+// interface the host asks for its first; null when it cannot be made.
+using AAX_CCreateObjectProc = IACFUnknown* (*)();
+
+// The process-pointer identifiers of the two factories.
+enum AAX_EProcPtrID : uint32_t
+{
+    AAX_eProcPtrID_Create_EffectParameters = 0,
+    AAX_eProcPtrID_Create_EffectGUI = 1,
+};
 
 // Property numbers the plug-in and the library use.
 enum AAX_EProperty : uint32_t

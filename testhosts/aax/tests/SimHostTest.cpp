@@ -1,6 +1,7 @@
 // The simulated AAX host itself: its switches, reference counts and call log, which the AAX
 // library's tests rely on.
 
+#include "SimDescription.h"
 #include "SimHost.h"
 #include "aaxsdk/AAX_HostIDs.h"
 #include "aaxsdk/AAX_IACFController.h"
@@ -96,6 +97,52 @@ TEST(SimHost, ItsFactoryMakesEachClassAndFollowsTheClassSwitches)
               std::vector<std::string>({"Factory.CreateInstance(PropertyMap)", "Factory.CreateInstance(Collection)",
                                         "Factory.CreateInstance(Collection)",
                                         "Factory.CreateInstance(unknown class)"}));
+    EXPECT_EQ(host.UnbalancedObjects(), kNone);
+}
+
+template <class Interface>
+Interface* Create(IACFComponentFactory& factory, const acfUID& classId, const acfUID& iid)
+{
+    void* out = nullptr;
+    EXPECT_EQ(factory.CreateInstance(classId, nullptr, iid, &out), ACF_OK);
+    return static_cast<Interface*>(out);
+}
+
+TEST(SimHost, KeepsACopyOfEachComponentWhenItIsAddedAndPropertiesInOrder)
+{
+    SimHost host;
+    void* out = nullptr;
+    ASSERT_EQ(host.Unknown()->QueryInterface(IID_IACFComponentFactory, &out), ACF_OK);
+    auto* factory = static_cast<IACFComponentFactory*>(out);
+    auto* effect = Create<AAX_IACFEffectDescriptor_V1>(*factory, CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor_V1);
+    auto* component =
+        Create<AAX_IACFComponentDescriptor_V1>(*factory, CLSID_AAX_ComponentDescriptor, IID_AAX_IACFComponentDescriptor_V1);
+    auto* map = Create<AAX_IACFPropertyMap_V1>(*factory, CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap_V1);
+    map->AddProperty(60, 1);
+    map->AddProperty(11, 7);
+    map->AddProperty(60, 2);  // keeps its first place
+
+    const AAX_CTypeID meters[] = {1, 2};
+    component->AddAudioIn(2);
+    component->AddMeters(5, meters, 2);
+    component->AddProcessProc_Native(nullptr, map, nullptr, nullptr, nullptr);
+    effect->AddComponent(component);
+    component->Clear();
+    component->AddAudioOut(3);
+    effect->AddComponent(component);
+
+    const SimEffectRecord& record = dynamic_cast<SimEffectDescriptor&>(*effect).Kept();
+    ASSERT_EQ(record.components.size(), 2u);
+    EXPECT_EQ(record.components[0].fields, (std::vector<std::string>{"AudioIn 2", "Meters 5"}));
+    EXPECT_EQ(record.components[0].meters, (std::vector<AAX_CTypeID>{1, 2}));
+    EXPECT_EQ(record.components[0].processProperties, (SimProperties{{60, 2}, {11, 7}}));
+    EXPECT_EQ(record.components[1].fields, std::vector<std::string>{"AudioOut 3"});
+    EXPECT_TRUE(record.components[1].meters.empty());
+
+    map->Release();
+    component->Release();
+    effect->Release();
+    factory->Release();
     EXPECT_EQ(host.UnbalancedObjects(), kNone);
 }
 

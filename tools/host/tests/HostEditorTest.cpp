@@ -1,5 +1,6 @@
 // vireno-host --editor: the plug-in's editor in a window of the host's while the input plays in
-// real time; without a display, a clear refusal.
+// real time; without a display, a clear refusal. vireno-aax-host's --editor is built from this
+// file too.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,10 @@
 
 #ifndef VIRENO_HOST_TOOL
 #error "VIRENO_HOST_TOOL must name the tool under test"
+#endif
+// The name the tool's messages start with.
+#ifndef VIRENO_HOST_NAME
+#define VIRENO_HOST_NAME "vireno-host"
 #endif
 
 namespace {
@@ -75,8 +80,8 @@ TEST_F(HostEditor, RefusesWithoutADisplay)
         const char* environment;
         const char* message;
     };
-    for (const Case& c : {Case{"env -u DISPLAY", "vireno-host: --editor needs an X display, and DISPLAY is not set\n"},
-                          Case{"DISPLAY=:9999", "vireno-host: --editor cannot open the X display \":9999\"\n"}}) {
+    for (const Case& c : {Case{"env -u DISPLAY", VIRENO_HOST_NAME ": --editor needs an X display, and DISPLAY is not set\n"},
+                          Case{"DISPLAY=:9999", VIRENO_HOST_NAME ": --editor cannot open the X display \":9999\"\n"}}) {
         const Outcome outcome = Execute(c.environment);
         EXPECT_EQ(outcome.exitCode, 1) << c.environment;
         EXPECT_EQ(outcome.output, c.message);

@@ -37,6 +37,7 @@ TEST(AAXHostInterface, EveryIdentifierOfOursIsDistinctFromTheOthersAndTheFixedOn
         IID_AAX_IACFComponentDescriptor_V2, IID_AAX_IACFComponentDescriptor_V3, IID_AAX_IACFPropertyMap_V1,
         IID_AAX_IACFPropertyMap_V2, IID_AAX_IACFPropertyMap_V3, CLSID_AAX_HostServices, CLSID_AAX_Collection,
         CLSID_AAX_EffectDescriptor, CLSID_AAX_ComponentDescriptor, CLSID_AAX_PropertyMap, CLSID_AAX_PageTable,
+        IID_IKROAAXDisplayData,
     };
     std::set<acfUID> distinct(std::begin(ours), std::end(ours));
     EXPECT_EQ(distinct.size(), std::size(ours));
