@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "CorePercent.h"
 #include "HSVirenoDSP.h"
 #include "TestSignals.h"
 #include "TunerParameterIndex.h"
@@ -29,6 +30,7 @@ void ProcessOneSecond(benchmark::State& state)
     float inPeaks[2], outPeaks[2];
     size_t position = 0;
 
+    const bench::CorePercent core;
     for (auto _ : state) {
         for (int done = 0; done < rate; done += block) {
             if (position + static_cast<size_t>(block) > left.size()) position = 0;
@@ -41,8 +43,7 @@ void ProcessOneSecond(benchmark::State& state)
     }
     // One iteration is about one second of audio (whole blocks, rounded up).
     const double seconds = static_cast<double>((rate + block - 1) / block * block) / rate;
-    state.counters["core_percent"] = benchmark::Counter(
-        0.01 * seconds, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    core.Report(state, seconds);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "CorePercent.h"
 #include "KernelRunner.h"
 #include "TestSignals.h"
 #include "TunerResampler.h"
@@ -27,6 +28,7 @@ void AnalyseFrame(benchmark::State& state, bool stream, bool bass)
     TunerAnalyser analyser;
     int32_t frame0[kTunerFrameLength], frame1[kTunerFrameLength];
     size_t position = 0;
+    const bench::CorePercent core;
     for (auto _ : state) {
         if (position + kTunerFrameLength > q24.size()) position = 0;
         std::copy(q24.begin() + position, q24.begin() + position + kTunerFrameLength, frame0);
@@ -34,9 +36,7 @@ void AnalyseFrame(benchmark::State& state, bool stream, bool bass)
         TunerAnalyseFrame(analyser, frame0, frame1);
         benchmark::DoNotOptimize(analyser.result);
     }
-    state.counters["core_percent"] = benchmark::Counter(1.0 / (kFramesPerSecond * 100.0),
-                                                  benchmark::Counter::kIsIterationInvariantRate |
-                                                      benchmark::Counter::kInvert);
+    core.Report(state, 1.0 / kFramesPerSecond);
 }
 
 void BM_AnalyseFrameGuitarNeedle(benchmark::State& state) { AnalyseFrame(state, false, false); }
@@ -61,6 +61,7 @@ void BM_EngineAtHostRate(benchmark::State& state)
     int32_t frame0[kTunerFrameLength], frame1[kTunerFrameLength];
     int filled = 0;
     size_t position = 0;
+    const bench::CorePercent core;
     for (auto _ : state) {
         if (position + kBlock > strum.size()) position = 0;
         const int produced = resampler->Run(strum.data() + position, kBlock, resampled.data());
@@ -74,9 +75,7 @@ void BM_EngineAtHostRate(benchmark::State& state)
         }
         benchmark::DoNotOptimize(analyser.result);
     }
-    state.counters["polyphonic"] = TunerKernel().analysisMode == kTunerPolyphonic ? 1 : 0;
-    state.counters["core_percent"] = benchmark::Counter(
-        kBlock / rate / 100.0, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    core.Report(state, kBlock / rate, TunerKernel().analysisMode == kTunerPolyphonic ? "polyphonic" : "single-note");
 }
 
 } // namespace

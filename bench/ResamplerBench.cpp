@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "CorePercent.h"
 #include "TunerResampler.h"
 
 namespace {
@@ -21,6 +22,7 @@ void ResampleOneSecond(benchmark::State& state)
     for (size_t i = 0; i < input.size(); ++i) input[i] = 0.5f * std::sin(0.06f * static_cast<float>(i));
     std::vector<float> output(static_cast<size_t>(resampler->MaxOutputCount(kBlock)));
 
+    const bench::CorePercent core;
     for (auto _ : state) {
         for (int start = 0; start < rate; start += kBlock) {
             const int n = rate - start < kBlock ? rate - start : kBlock;
@@ -28,9 +30,7 @@ void ResampleOneSecond(benchmark::State& state)
         }
         benchmark::ClobberMemory();
     }
-    // One iteration is one second of audio: its time in seconds is the share of a core.
-    state.counters["core_percent"] =
-        benchmark::Counter(0.01, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    core.Report(state, 1.0);  // one iteration is one second of audio
 }
 
 } // namespace

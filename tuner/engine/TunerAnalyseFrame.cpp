@@ -34,7 +34,7 @@ void TunerAnalyseFrame(TunerAnalyser& analyser, int32_t* frame0, int32_t* frame1
 {
     TunerKernelState& k = TunerKernel();
 
-    for (int n = 0; n < kTunerFrameLength; ++n) frame0[n] = analyser.hum.Process(frame0[n]);
+    analyser.hum.Run(frame0, kTunerFrameLength);
 
     std::memcpy(frame1, frame0, kTunerFrameLength * sizeof(int32_t));
     k.ringIndex = (k.ringIndex + 1) % 3;

@@ -1,6 +1,9 @@
 #include "TunerDifferenceFunction.h"
 
+#include <algorithm>
+
 #include "TunerMath.h"
+#include "TunerVectorLoops.h"
 
 namespace {
 
@@ -44,21 +47,6 @@ int32_t Normalise(int64_t difference, const Reciprocal& reciprocal, uint8_t shif
     return static_cast<int32_t>(c);
 }
 
-// Sum of squared differences of a[n] and b[n] over n in [0, count). The differences of
-// 24-bit samples fit 32 bits, and their squares are formed as unsigned 32 x 32 -> 64-bit products,
-// which the vector units do two or four at a time.
-__attribute__((target_clones("avx2", "default")))
-uint64_t SquaredDifferences(const int32_t* a, const int32_t* b, int count)
-{
-    uint64_t sum = 0;
-    for (int n = 0; n < count; ++n) {
-        const int32_t d = a[n] - b[n];
-        const uint32_t magnitude = static_cast<uint32_t>(d < 0 ? -d : d);
-        sum += static_cast<uint64_t>(magnitude) * magnitude;
-    }
-    return sum;
-}
-
 } // namespace
 
 int32_t TunerNormaliseDifference(int64_t difference, int64_t energy, uint8_t shift, uint32_t normaliser,
@@ -80,15 +68,18 @@ void TunerDifferenceFunction(const int32_t* previous, const int32_t* newest, con
     state.framePower = static_cast<float>(static_cast<double>(energy) / (2.0 * length) / 70368744177664.0);
     if (energy == 0) state.noSignal = -1;
 
+    // The two frames side by side, so every candidate's sum is one run over its window: the lagged
+    // samples before the newest frame are then read from the previous one without a split.
+    int32_t joined[2 * kTunerMaxDifferenceFrameLength];
+    std::copy(previous, previous + length, joined);
+    std::copy(newest, newest + length, joined + length);
+    const int32_t* current = joined + length;
+
     const Reciprocal reciprocal = EnergyReciprocal(energy);
+    const auto squaredDifferences = TunerLoops().squaredDifferences;
     for (int i = 0; i < config.candidateCount; ++i) {
         const int lag = config.lags[i];
-        const int window = config.windows[i];
-        // Positions whose lagged sample lies in the previous frame come first.
-        const int split = lag < window ? lag : window;
-        const int64_t difference = static_cast<int64_t>(
-            SquaredDifferences(newest, previous + length - lag, split) +
-            SquaredDifferences(newest + split, newest + split - lag, window - split));
+        const int64_t difference = static_cast<int64_t>(squaredDifferences(current, current - lag, config.windows[i]));
         bool overflow = false;
         values[i] = Normalise(difference, reciprocal, config.shifts[i], config.normalisers[i], overflow);
         if (overflow) state.noSignal = -1;

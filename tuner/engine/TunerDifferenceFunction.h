@@ -6,10 +6,13 @@
 
 #include <cstdint>
 
+// The longest frame the function takes.
+constexpr int kTunerMaxDifferenceFrameLength = 1024;
+
 struct TunerDifferenceConfig {
-    int frameLength;             // samples of one frame (1024 or 128)
+    int frameLength;             // samples of one frame (1024 or 128), at most the longest
     int candidateCount;
-    const int16_t* lags;         // candidateCount lags in samples
+    const int16_t* lags;         // candidateCount lags in samples (at most frameLength)
     const int16_t* windows;      // samples summed per candidate (at most frameLength)
     const uint8_t* shifts;       // A_i
     const uint32_t* normalisers; // B_i, 2^31 .. 2^32 - 1

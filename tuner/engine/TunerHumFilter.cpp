@@ -15,21 +15,36 @@ constexpr double kDcPole = 0.997;
 
 } // namespace
 
-int32_t TunerHumFilter::Process(int32_t sample)
+void TunerHumFilter::Run(int32_t* samples, int count)
 {
-    const double x = sample;
-    const double y = k50B0 * x + k50B1 * x1 + k50B2 * x2 - k50A1 * y1 - k50A2 * y2;
-    const double z = k60B0 * y + k60B1 * y1 + k60B2 * y2 - k60A1 * z1 - k60A2 * z2;
-    x2 = x1;
-    x1 = x;
-    y2 = y1;
-    y1 = y;
-    z2 = z1;
-    z1 = z;
+    // The state stays in registers for the whole run: each sample's recursion then waits only on
+    // the arithmetic, not on stores and reloads of the previous sample's state.
+    double xa = x1, xb = x2, ya = y1, yb = y2, za = z1, zb = z2;
+    int32_t dcInput = previousInput;
+    double dcOutput = previousOutput;
+    for (int n = 0; n < count; ++n) {
+        const double x = samples[n];
+        const double y = k50B0 * x + k50B1 * xa + k50B2 * xb - k50A1 * ya - k50A2 * yb;
+        const double z = k60B0 * y + k60B1 * ya + k60B2 * yb - k60A1 * za - k60A2 * zb;
+        xb = xa;
+        xa = x;
+        yb = ya;
+        ya = y;
+        zb = za;
+        za = z;
 
-    const int32_t v = tuner::TruncateToInt32(z);
-    const double out = static_cast<double>(v) - previousInput + kDcPole * previousOutput;
-    previousInput = v;
-    previousOutput = out;
-    return tuner::TruncateToInt32(out);
+        const int32_t v = tuner::TruncateToInt32(z);
+        const double out = static_cast<double>(v) - dcInput + kDcPole * dcOutput;
+        dcInput = v;
+        dcOutput = out;
+        samples[n] = tuner::TruncateToInt32(out);
+    }
+    x1 = xa;
+    x2 = xb;
+    y1 = ya;
+    y2 = yb;
+    z1 = za;
+    z2 = zb;
+    previousInput = dcInput;
+    previousOutput = dcOutput;
 }

@@ -11,5 +11,6 @@ struct TunerHumFilter {
     int32_t previousInput = 0;        // DC blocker
     double previousOutput = 0.0;
 
-    int32_t Process(int32_t sample);
+    // Filters count samples in place. Audio thread.
+    void Run(int32_t* samples, int count);
 };

@@ -28,6 +28,10 @@ inline int64_t Saturate(int64_t value, int64_t low, int64_t high)
 constexpr int64_t kSample24Min = -8388608;
 constexpr int64_t kSample24Max = 8388607;
 
+// The range of Q30, where the decimator and the first pass of a twice-filtered string stop.
+constexpr int64_t kQ30Min = -1073741824;
+constexpr int64_t kQ30Max = 1073741823;
+
 inline int32_t SaturateToSample24(int64_t value)
 {
     return static_cast<int32_t>(Saturate(value, kSample24Min, kSample24Max));

@@ -38,20 +38,44 @@ double Depth(int32_t value)
     return 8.0 * value / 2147483648.0;
 }
 
-void PreEmphasise(int32_t* frame, TunerSingleNoteState& s)
+// One frame of pre-emphasis with its state in locals. Acc holds gain (x - x1) + pole y1 exactly:
+// __int128 always does, int64_t when every step |x - x1| is below 2^31 (each product is then below
+// 2^62). Both divide toward zero, so both give the same samples.
+template <typename Acc>
+void PreEmphasiseWith(int32_t* frame, TunerSingleNoteState& s)
 {
+    int64_t x1 = s.preEmphasisX1;
+    int32_t y1 = s.preEmphasisY1;
     for (int n = 0; n < kTunerFrameLength; ++n) {
         const int64_t x = static_cast<int64_t>(frame[n]) * 4;
-        const __int128 acc = static_cast<__int128>(kPreEmphasisGain) * (x - s.preEmphasisX1) +
-                             static_cast<__int128>(kPreEmphasisPole) * s.preEmphasisY1;
-        const __int128 quotient = acc / (static_cast<__int128>(1) << 31);  // toward zero
+        const Acc acc = static_cast<Acc>(kPreEmphasisGain) * (x - x1) + static_cast<Acc>(kPreEmphasisPole) * y1;
+        const Acc quotient = acc / (static_cast<Acc>(1) << 31);  // toward zero
         const int32_t y = quotient > INT32_MAX ? INT32_MAX
                           : quotient < INT32_MIN ? INT32_MIN
                                                  : static_cast<int32_t>(quotient);
-        s.preEmphasisX1 = x;
-        s.preEmphasisY1 = y;
+        x1 = x;
+        y1 = y;
         frame[n] = tuner::SaturateToSample24(tuner::ShiftRight(y, 7));
     }
+    s.preEmphasisX1 = x1;
+    s.preEmphasisY1 = y1;
+}
+
+void PreEmphasise(int32_t* frame, TunerSingleNoteState& s)
+{
+    constexpr int64_t kNarrowStep = int64_t(1) << 31;
+    int64_t previous = s.preEmphasisX1;
+    bool narrow = true;
+    for (int n = 0; n < kTunerFrameLength; ++n) {
+        const int64_t x = static_cast<int64_t>(frame[n]) * 4;
+        const int64_t step = x - previous;
+        narrow &= step < kNarrowStep && step > -kNarrowStep;
+        previous = x;
+    }
+    if (narrow)
+        PreEmphasiseWith<int64_t>(frame, s);
+    else
+        PreEmphasiseWith<__int128>(frame, s);
 }
 
 // Refined period of the minimum at j: vertex of the parabola through (1/f, depth) at j-1, j, j+1.

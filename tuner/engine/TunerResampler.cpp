@@ -1,6 +1,7 @@
 #include "TunerResampler.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -47,25 +48,57 @@ int TunerResampler::MaxOutputCount(int count) const
 
 int TunerResampler::Run(const float* input, int count, float* output)
 {
+    // The inputs pass through a window that holds the history in front of the next chunk, so an
+    // input is written once rather than shifted through the history, and each output reads its
+    // five taps in place: the outputs are independent sums the processor overlaps.
+    float window[kTapsPerPhase + kChunk];
+    std::copy(history, history + kTapsPerPhase, window);
     int produced = 0;
-    int consumed = 0;
     int p = phase;
+    int remaining = count > 0 ? count : 0;
     do {
-        while (p >= up && consumed < count) {
-            for (int k = kTapsPerPhase - 1; k > 0; --k) history[k] = history[k - 1];
-            history[0] = input[consumed++];
-            p -= up;
+        const int length = remaining < kChunk ? remaining : kChunk;
+        std::copy(input, input + length, window + kTapsPerPhase);
+        const float* newest = window + kTapsPerPhase - 1;  // the newest input consumed so far
+        if (up == 1) {
+            produced += RunWholeRatio(newest, length, p, output + produced);
+        } else {
+            int consumed = 0;
+            do {
+                while (p >= up && consumed < length) {
+                    ++consumed;
+                    p -= up;
+                }
+                while (p < up) {
+                    output[produced++] =
+                        Tap(newest + consumed, &phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase)]);
+                    p += down;
+                }
+            } while (consumed < length);
         }
-        while (p < up) {
-            const float* h = &phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase)];
-            float sum = 0.0f;
-            for (int k = 0; k < kTapsPerPhase; ++k) sum += history[k] * h[k];
-            output[produced++] = sum;
-            p += down;
-        }
-    } while (consumed < count);
+        std::copy(window + length, window + length + kTapsPerPhase, window);
+        input += length;
+        remaining -= length;
+    } while (remaining > 0);
+    std::copy(window, window + kTapsPerPhase, history);
     phase = p;
     return produced;
+}
+
+int TunerResampler::RunWholeRatio(const float* newest, int length, int& p, float* output) const
+{
+    // With L = 1 the phase counts the inputs still due before the next output, which always
+    // takes the one phase M inputs after the one before: the outputs are counted up front and
+    // computed in a loop with no test per input.
+    if (p > length) {
+        p -= length;
+        return 0;
+    }
+    const int count = (length - p) / down + 1;
+    const float* h = phaseCoefficients.data();
+    for (int j = 0; j < count; ++j) output[j] = Tap(newest + p + j * down, h);
+    p = down - (length - p - (count - 1) * down);
+    return count;
 }
 
 void TunerResampler::ClearHistory()

@@ -36,6 +36,26 @@ public:
 private:
     explicit TunerResampler(int inputRate);
 
+    // Inputs resampled per pass through the stack window.
+    static constexpr int kChunk = 512;
+
+    // Resamples one chunk when L = 1; newest is the newest input before it, p the phase.
+    int RunWholeRatio(const float* newest, int length, int& p, float* output) const;
+
+    // One output: the newest input times the first coefficient, then each older one in turn,
+    // written out so that no loop branch stands between the products.
+    static float Tap(const float* newest, const float* h)
+    {
+        static_assert(kTapsPerPhase == 5, "one product a tap");
+        float sum = 0.0f;
+        sum += newest[0] * h[0];
+        sum += newest[-1] * h[1];
+        sum += newest[-2] * h[2];
+        sum += newest[-3] * h[3];
+        sum += newest[-4] * h[4];
+        return sum;
+    }
+
     int inputRate;
     int up;
     int down;
@@ -43,5 +63,5 @@ private:
     std::vector<float> coefficients;
     // The prototype regrouped by phase, so each output reads five adjacent coefficients.
     std::vector<float> phaseCoefficients;
-    float history[kTapsPerPhase] = {};  // newest first
+    float history[kTapsPerPhase] = {};  // the last inputs, oldest first
 };

@@ -1,10 +1,13 @@
 #include "TunerSixString.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
 #include "TunerKernel.h"
 #include "TunerMath.h"
+#include "TunerVectorLoops.h"
 
 namespace {
 
@@ -14,8 +17,6 @@ constexpr int64_t kDecimatorHalf[kTunerDecimatorTaps / 2] = {
     2657259,   4910737,   7453692,   8454124,   6085417,   -1049733,  -13024116, -27818451, -41087545,
     -46724089, -38230184, -10642007, 37545432,  103105105, 177977599, 250565739, 308193535, 340094608,
 };
-constexpr int kDecimation = 4;
-constexpr int64_t kQ30Min = -1073741824, kQ30Max = 1073741823;
 
 // Half-candidate interpolation kernel of the refined strings, Q31, sum about 2^31.
 constexpr int64_t kHalfStepKernel[8] = {-7757899, 62546604, -275550822, 1294497680,
@@ -34,57 +35,36 @@ constexpr float kPitchLimit = 1000.0f;
 constexpr float kMinimumFramePower = 1e-8f;
 constexpr float kDeviationShaping = 60.0f;  // tanh(60 s^2) s: flat near 0, linear beyond 25 cents
 
-int64_t DecimatorTap(int k)
+// All 36 taps; tap j weighs the sample 35 - j places before the newest of an output's window,
+// which the symmetry makes the same as weighing the sample j places before it.
+constexpr std::array<int32_t, kTunerDecimatorTaps> DecimatorTaps()
 {
-    return kDecimatorHalf[k < kTunerDecimatorTaps / 2 ? k : kTunerDecimatorTaps - 1 - k];
+    std::array<int32_t, kTunerDecimatorTaps> taps{};
+    for (int j = 0; j < kTunerDecimatorTaps / 2; ++j)
+        taps[j] = taps[kTunerDecimatorTaps - 1 - j] = static_cast<int32_t>(kDecimatorHalf[j]);
+    return taps;
 }
+constexpr std::array<int32_t, kTunerDecimatorTaps> kDecimatorTaps = DecimatorTaps();
 
+// The frame goes behind the last 35 inputs, so every output is one dot product over 36
+// consecutive samples: no wrap-around and no branch inside it.
 void Decimate(TunerSixStringState& d, const int32_t* frame)
 {
-    int produced = 0;
-    for (int n = 0; n < kTunerFrameLength; ++n) {
-        const int32_t x = static_cast<int32_t>(tuner::ShiftRight(frame[n], 3));
-        d.decimatorBuffer[d.decimatorWritePosition] = x;
-        d.decimatorBuffer[d.decimatorWritePosition + kTunerDecimatorTaps] = x;
-        if (d.decimatorPhase == 0 && produced < 2 * kTunerStringFrameLength) {
-            const int32_t* history = d.decimatorBuffer + d.decimatorWritePosition;  // newest first
-            int64_t acc = 0;
-            for (int k = 0; k < kTunerDecimatorTaps; ++k) acc += DecimatorTap(k) * history[k];
-            d.decimated[produced++] =
-                static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(acc, 26), kQ30Min, kQ30Max));
-        }
-        d.decimatorPhase = (d.decimatorPhase + 1) % kDecimation;
-        d.decimatorWritePosition = (d.decimatorWritePosition + kTunerDecimatorTaps - 1) % kTunerDecimatorTaps;
-    }
-}
+    constexpr int kHistory = kTunerDecimatorTaps - 1;
+    int32_t x[kHistory + kTunerFrameLength];
+    std::copy(d.decimatorHistory, d.decimatorHistory + kHistory, x);
+    for (int n = 0; n < kTunerFrameLength; ++n) x[kHistory + n] = static_cast<int32_t>(tuner::ShiftRight(frame[n], 3));
+    std::copy(x + kTunerFrameLength, x + kTunerFrameLength + kHistory, d.decimatorHistory);
 
-// One section: y = (b0 x + b2 x[n-2] - 2 a1 y[n-1] - a2 y[n-2]) / 2^15.
-int64_t Section(const int16_t* c, TunerFilterSectionState& s, int64_t x)
-{
-    const int64_t y = tuner::DivPow2(c[0] * x + c[1] * s.x2 - 2 * c[2] * s.y1 - c[3] * s.y2, 15);
-    s.x2 = s.x1;
-    s.x1 = x;
-    s.y2 = s.y1;
-    s.y1 = y;
-    return y;
-}
-
-int64_t Row(const int16_t* row, TunerFilterSectionState* states, int64_t x)
-{
-    for (int section = 0; section < kTunerFilterSections; ++section) x = Section(row + 4 * section, states[section], x);
-    return x;
-}
-
-void FilterHalf(const int16_t* row, bool twice, TunerStringState& string, const int32_t* in, int32_t* out)
-{
-    for (int n = 0; n < kTunerStringFrameLength; ++n) {
-        int64_t y = Row(row, string.firstPass, in[n]);
-        if (twice) {
-            y = tuner::Saturate(y, kQ30Min, kQ30Max);
-            y = Row(row, string.secondPass, y);
-        }
-        out[n] = tuner::SaturateToSample24(tuner::DivPow2(y, 7));
-    }
+    const int first = (kTunerDecimation - d.decimatorPhase) % kTunerDecimation;  // the first sample of phase 0
+    int count = (kTunerFrameLength - first + kTunerDecimation - 1) / kTunerDecimation;
+    if (count > 2 * kTunerStringFrameLength) count = 2 * kTunerStringFrameLength;
+    int64_t sums[2 * kTunerStringFrameLength];
+    TunerLoops().decimatorSums(x + first, kDecimatorTaps.data(), sums, count);
+    for (int i = 0; i < count; ++i)
+        d.decimated[i] =
+            static_cast<int32_t>(tuner::Saturate(tuner::DivPow2(sums[i], 26), tuner::kQ30Min, tuner::kQ30Max));
+    d.decimatorPhase = (d.decimatorPhase + kTunerFrameLength) % kTunerDecimation;
 }
 
 // Vertex offset and value of the parabola through (-1, left), (0, centre), (1, right); an offset
@@ -151,12 +131,18 @@ void AnalyseHalf(TunerKernelState& k, const int32_t* half)
 {
     TunerSixStringState& d = k.sixString;
     d.halfToggle ^= 1;
+    TunerStringFilterJob filters{{}, d.strings, half, {}};
+    for (int s = 0; s < kTunerStringCount; ++s) {
+        filters.rows[s] = k.settings.stringFilters[s];
+        filters.out[s] = d.strings[s].buffer[d.halfToggle];
+    }
+    TunerLoops().filterStrings(filters);
+
     for (int s = 0; s < kTunerStringCount; ++s) {
         TunerStringState& string = d.strings[s];
         const TunerStringDetector& detector = k.settings.stringDetectors[s];
-        int32_t* current = string.buffer[d.halfToggle];
+        const int32_t* current = string.buffer[d.halfToggle];
         const int32_t* previous = string.buffer[d.halfToggle ^ 1];
-        FilterHalf(k.settings.stringFilters[s], s < 3, string, half, current);
         TunerDifferenceFunction(previous, current, detector.difference, string.difference, string.differenceValues);
 
         const float pitch = EstimatePitch(detector, string);

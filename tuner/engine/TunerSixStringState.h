@@ -6,7 +6,9 @@
 #include "TunerTables.h"
 
 constexpr int kTunerDecimatorTaps = 36;
+constexpr int kTunerDecimation = 4;  // 24000 Hz to 6000 Hz
 constexpr int kTunerFilterSections = 3;
+constexpr int kTunerStringsFilteredTwice = 3;  // strings 1 to 3 take their row twice
 
 // One string's active detector, copied from its configuration record when the tables change.
 struct TunerStringDetector {
@@ -44,9 +46,8 @@ struct TunerStringState {
 };
 
 struct TunerSixStringState {
-    int32_t decimatorBuffer[2 * kTunerDecimatorTaps];
-    int decimatorWritePosition;
-    int decimatorPhase;
+    int32_t decimatorHistory[kTunerDecimatorTaps - 1];  // the last inputs shifted down by 3, oldest first
+    int decimatorPhase;                                 // an output is due at a sample of phase 0
     int32_t decimated[2 * kTunerStringFrameLength];
     int halfToggle;
     TunerStringState strings[kTunerStringCount];

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "KROVirenoParamTable.h"
 #include "TunerKernel.h"
@@ -11,17 +12,43 @@
 
 namespace {
 
-constexpr int kMaxAnalysedChannels = 2;
 constexpr int kLowestReferenceHz = 435;
 
+// The largest magnitude; a NaN sample is passed over. Eight running maxima that the compiler keeps
+// in one vector register: the largest of a set does not depend on the order it is taken in.
 float PeakOf(const float* samples, int32_t frames)
 {
+    constexpr int kLanes = 8;
+    float lanes[kLanes] = {};
+    int32_t i = 0;
+    for (; i + kLanes <= frames; i += kLanes) {
+        for (int j = 0; j < kLanes; ++j) {
+            const float magnitude = std::fabs(samples[i + j]);
+            lanes[j] = magnitude > lanes[j] ? magnitude : lanes[j];
+        }
+    }
     float peak = 0.0f;
-    for (int32_t i = 0; i < frames; ++i) {
+    for (; i < frames; ++i) {
         const float magnitude = std::fabs(samples[i]);
         if (magnitude > peak) peak = magnitude;
     }
+    for (float lane : lanes)
+        if (lane > peak) peak = lane;
     return peak;
+}
+
+bool Overlap(const float* a, const float* b, int32_t frames)
+{
+    const std::less<const float*> before;
+    return before(a, b + frames) && before(b, a + frames);
+}
+
+// Whether input c is still as the host passed it after outputs 0 .. c-1 were written.
+bool InputUntouched(const float* const* inputs, const float* const* outputs, int32_t c, int32_t frames)
+{
+    for (int32_t written = 0; written < c; ++written)
+        if (outputs[written] != inputs[written] && Overlap(outputs[written], inputs[c], frames)) return false;
+    return true;
 }
 
 // Input and output may be the same buffer.
@@ -136,7 +163,7 @@ void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, flo
     if (historyClearPending.exchange(false, std::memory_order_acq_rel)) setup.ClearHistory();
 
     for (int32_t c = 0; c < channels; ++c) inputPeaks[c] = PeakOf(inputs[c], frames);
-    if (analyses && setup.CanAnalyse() && channels > 0) Analyse(setup, inputs, frames, channels);
+    if (analyses && setup.CanAnalyse() && channels > 0) Analyse(setup, inputs[0], frames);
 
     const bool muted = mute.load(std::memory_order_acquire);
     for (int32_t c = 0; c < channels; ++c) {
@@ -144,34 +171,37 @@ void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, flo
             std::memset(outputs[c], 0, static_cast<size_t>(frames) * sizeof(float));
         else
             CopyChannel(inputs[c], outputs[c], frames);
-        outputPeaks[c] = PeakOf(outputs[c], frames);
+        // A copy of an input no earlier channel wrote into has that input's peak; silence has 0.
+        outputPeaks[c] = muted ? 0.0f
+                         : InputUntouched(inputs, outputs, c, frames) ? inputPeaks[c]
+                                                                       : PeakOf(outputs[c], frames);
     }
     RememberPeaks(inputPeaks, outputPeaks);
 }
 
-void HSVirenoDSP::Analyse(TunerRateSetup& setup, const float* const* inputs, int32_t frames, int32_t channels)
+void HSVirenoDSP::Analyse(TunerRateSetup& setup, const float* channel0, int32_t frames)
 {
     // Pieces keep every run within the resampled buffers whatever the block size; the phase
     // carries over, so the pieces give what one run would. An empty block still runs once: a
     // fresh resampler yields its first sample before any input.
-    const bool stereo = channels == kMaxAnalysedChannels;
-    const float* second = (stereo ? setup.resampled[1] : setup.resampled[0]).data();
     int32_t start = 0;
     do {
         const int32_t length = frames - start < setup.pieceLength ? frames - start : setup.pieceLength;
-        int count = setup.resamplers[0]->Run(inputs[0] + start, length, setup.resampled[0].data());
-        if (stereo) count = setup.resamplers[1]->Run(inputs[1] + start, length, setup.resampled[1].data());
-        CutFrames(setup.resampled[0].data(), second, count);
+        const int count = setup.resamplers[0]->Run(channel0 + start, length, setup.resampled[0].data());
+        CutFrames(setup.resampled[0].data(), count);
         start += length;
     } while (start < frames);
 }
 
-void HSVirenoDSP::CutFrames(const float* channel0, const float* channel1, int count)
+void HSVirenoDSP::CutFrames(const float* samples, int count)
 {
-    for (int i = 0; i < count; ++i) {
-        frame0[writeIndex] = TunerToQ24(channel0[i]);
-        frame1[writeIndex] = TunerToQ24(channel1[i]);
-        if (++writeIndex < kTunerFrameLength) continue;
+    // Whole runs up to the end of the frame: the conversion loop has no frame test per sample.
+    for (int i = 0; i < count;) {
+        const int run = count - i < kTunerFrameLength - writeIndex ? count - i : kTunerFrameLength - writeIndex;
+        for (int n = 0; n < run; ++n) frame0[writeIndex + n] = TunerToQ24(samples[i + n]);
+        i += run;
+        writeIndex += run;
+        if (writeIndex < kTunerFrameLength) continue;
         writeIndex = 0;
         TunerAnalyseFrame(*analyser, frame0, frame1);
         if (analyser->newResult) {

@@ -12,8 +12,8 @@
 #include "TunerTables.h"
 
 // The tuner's DSP algorithm. Turns host blocks of any rate and size into the kernel's input:
-// meters the peaks, applies the tuner parameters to the kernel, resamples the first one or two
-// channels to 24 kHz, converts them to Q24, cuts 1024-sample frames, analyses each full frame and
+// meters the peaks, applies the tuner parameters to the kernel, resamples the first channel to
+// 24 kHz, converts it to Q24, cuts 1024-sample frames, analyses each full frame and
 // hands the newest result to the user-interface thread. The audio passes through or is muted.
 //
 // The kernel state is shared by the whole process, so only one instance may drive it. The owner
@@ -55,8 +55,10 @@ private:
     enum TunerSetting { kInstrument, kDisplayMode, kDropTuning, kReference, kSettingCount };
 
     void ApplyKernelSettings();
-    void Analyse(TunerRateSetup& setup, const float* const* inputs, int32_t frames, int32_t channels);
-    void CutFrames(const float* channel0, const float* channel1, int count);
+    // Only channel 0 is analysed: the kernel overwrites and clears its second frame unread, so the
+    // second channel is neither resampled nor cut.
+    void Analyse(TunerRateSetup& setup, const float* channel0, int32_t frames);
+    void CutFrames(const float* samples, int count);
 
     const bool analyses;
     const int32_t firstParameterIndex;

@@ -2,6 +2,7 @@
 
 // Shared helpers of the kernel tests: run a signal from a fresh kernel and look at its readings.
 
+#include <cmath>
 #include <vector>
 
 #include "KernelRunner.h"

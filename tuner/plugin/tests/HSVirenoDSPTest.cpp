@@ -291,6 +291,22 @@ TEST(HSVirenoDSP, ProcessesInPlace)
     }
 }
 
+// A host that reuses buffers: output 0 is input 1's buffer, so channel 1 passes on what channel 0
+// wrote there, and its output peak is that of what it wrote, not of what it was given.
+TEST(HSVirenoDSP, OutputPeaksAreOfWhatWasWritten)
+{
+    std::unique_ptr<HSVirenoDSP> dsp = Tuner(48000.0);
+    std::vector<float> left(64, 0.5f), shared(64, -0.25f), right(64, 7.0f);
+    const float* inputs[] = {left.data(), shared.data()};
+    float* outputs[] = {shared.data(), right.data()};
+    float inPeaks[2], outPeaks[2];
+    dsp->Process(inputs, outputs, inPeaks, outPeaks, 64);
+    EXPECT_EQ(inPeaks[1], 0.25f);
+    EXPECT_EQ(right, left);
+    EXPECT_EQ(outPeaks[0], 0.5f);
+    EXPECT_EQ(outPeaks[1], 0.5f);
+}
+
 TEST(HSVirenoDSP, MonoIntoStereoReadsAndWritesOnlyTheOneChannel)
 {
     std::unique_ptr<HSVirenoDSP> dsp = Tuner(48000.0);
