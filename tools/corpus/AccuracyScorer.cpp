@@ -1,0 +1,244 @@
+#include "AccuracyScorer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "KernelRunner.h"
+
+namespace corpus {
+
+namespace {
+
+constexpr int kOnsetFrame = 3;          // the display needs a frame, and the median three
+constexpr int kHarmonicFromFrame = 3;   // octave and subharmonic readings count from the fourth frame
+constexpr int kSteadyFrom = 12;         // frames after the onset or change: 0.5 s
+constexpr int kSteadyTo = 60;           // 2.5 s
+constexpr int kStringsSteadyFrom = 30;  // the string smoothing takes about 1.3 s to settle from 0
+const int kHarmonicIntervals[] = {12, 19, 24, 28, 31, 36};
+
+bool IsHarmonicInterval(int semitones)
+{
+    for (int i : kHarmonicIntervals)
+        if (semitones == i || semitones == -i) return true;
+    return false;
+}
+
+void MeasureNote(const Case& c, int k, Outcome& o)
+{
+    const TunerSingleNoteState& s = TunerKernel().single;
+    const bool single = TunerKernel().analysisMode == kTunerSingleNote;
+    const int shown = single && s.noteState != kTunerNoteIdle ? s.noteNumber : -1;
+    if (shown < 0) return;
+    if (o.framesToRight < 0 && shown == c.note) o.framesToRight = k;
+    if (k == kOnsetFrame) o.rightAtOnset = shown == c.note;
+    if (k >= kHarmonicFromFrame && IsHarmonicInterval(shown - c.note)) ++o.harmonicFrames;
+    if (k < kSteadyFrom || k >= kSteadyTo || shown != c.note || s.noteState != kTunerNoteOn) return;
+    const double reading = (s.noteNumber - c.note) * 100.0 + s.rawDeviation * 50.0;  // cents off the note
+    o.errors.push_back(reading - c.cents);
+    double nearest = reading - c.cents - c.partialCents[0];
+    for (double p : c.partialCents)
+        if (std::fabs(reading - c.cents - p) < std::fabs(nearest)) nearest = reading - c.cents - p;
+    o.partialErrors.push_back(nearest);
+}
+
+} // namespace
+
+Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatch& patch)
+{
+    signals::KernelSettings settings;
+    settings.bass = c.bass;
+    settings.dropIndex = c.dropIndex;
+    signals::KernelRunner runner(settings);
+    if (patch) patch();
+    const int eventFrame = static_cast<int>(c.eventSample / kTunerFrameLength);
+    Outcome o;
+    double sums[6] = {};
+    int counted = 0, readFrames[6] = {};
+    for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
+        runner.FeedFrame(signal.data() + start);
+        const int k = static_cast<int>(f) - eventFrame;
+        if (k < 0) continue;
+        if (c.kind != CaseKind::Strum) {
+            MeasureNote(c, k, o);
+            continue;
+        }
+        const bool polyphonic = TunerKernel().analysisMode == kTunerPolyphonic;
+        if (polyphonic && o.framesToPolyphonic < 0) o.framesToPolyphonic = k;
+        if (!polyphonic || k < kStringsSteadyFrom || k >= kSteadyTo) continue;
+        ++counted;
+        for (int s = 0; s < 6; ++s) {
+            const TunerStringState& string = TunerKernel().sixString.strings[s];
+            sums[s] += string.s2 * 50.0;
+            if (string.state != 0) ++readFrames[s];
+        }
+    }
+    if (c.kind == CaseKind::Strum && counted > 0) {
+        for (int s = 0; s < 6; ++s) {
+            o.stringRead[s] = readFrames[s] > 0;
+            o.stringErrors[s] = sums[s] / counted - c.stringCents[s];
+            o.stringPartialErrors[s] = sums[s] / counted - c.secondPartialCents[s];
+        }
+    }
+    return o;
+}
+
+double Percentile(std::vector<double> values, double share)
+{
+    if (values.empty()) return 0.0;
+    for (double& v : values) v = std::fabs(v);
+    std::sort(values.begin(), values.end());
+    const double position = share * (values.size() - 1);
+    const size_t below = static_cast<size_t>(position);
+    const size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (position - below) * (values[above] - values[below]);
+}
+
+void Scorer::Add(const Case& c, const Outcome& o)
+{
+    entries_.push_back({&c, o});
+}
+
+Figures Scorer::FiguresOf(bool heldOut) const
+{
+    Figures f;
+    std::vector<double> noteErrors;
+    std::map<std::pair<std::string, int>, std::vector<double>> strum;
+    for (const Entry& e : entries_) {
+        const Case& c = *e.c;
+        if (c.heldOut != heldOut) continue;
+        const bool modelledHarmonic = c.group.find("harmonic") != std::string::npos;
+        if (c.kind == CaseKind::Strum) {
+            for (int s = 0; s < 6; ++s) {
+                if (!e.o.stringRead[s]) ++f.stringsUnread;
+                else if (modelledHarmonic) strum[{c.group, c.dropIndex}].push_back(e.o.stringErrors[s]);
+            }
+            continue;
+        }
+        if (e.o.harmonicFrames > 0) ++f.harmonicCases;
+        f.harmonicFrames += e.o.harmonicFrames;
+        if (c.kind == CaseKind::Change) {
+            if (e.o.framesToRight < 0 || f.slowestChange < 0) f.slowestChange = -1;
+            else f.slowestChange = std::max(f.slowestChange, e.o.framesToRight);
+            continue;
+        }
+        ++f.notes;
+        if (e.o.rightAtOnset) ++f.notesRightAtOnset;
+        if (modelledHarmonic) noteErrors.insert(noteErrors.end(), e.o.errors.begin(), e.o.errors.end());
+    }
+    f.noteMedian = Percentile(noteErrors, 0.5);
+    f.noteP95 = Percentile(noteErrors, 0.95);
+    for (const auto& [key, errors] : strum) {
+        f.strumMedianWorst = std::max(f.strumMedianWorst, Percentile(errors, 0.5));
+        f.strumP95Worst = std::max(f.strumP95Worst, Percentile(errors, 0.95));
+    }
+    return f;
+}
+
+void Scorer::PrintPart(std::FILE* out, bool heldOut) const
+{
+    std::fprintf(out, "\n=== %s part ===\n", heldOut ? "Held-out" : "Search");
+    // Single notes, by instrument and string.
+    struct NoteRow {
+        int cases = 0, onset = 0, harmonicCases = 0, harmonicFrames = 0, never = 0;
+        std::vector<double> frames, errors, partialErrors;
+    };
+    std::map<std::pair<std::string, int>, NoteRow> notes;
+    std::map<std::string, std::map<int, int>> changes;          // slowest frames to right by interval
+    std::map<std::string, int> changeHarmonic;
+    std::map<std::pair<std::string, int>, std::vector<const Entry*>> strums;
+    for (const Entry& e : entries_) {
+        const Case& c = *e.c;
+        if (c.heldOut != heldOut) continue;
+        if (c.kind == CaseKind::Note) {
+            for (int string : {c.string, 6}) {
+                NoteRow& r = notes[{c.group, string}];
+                ++r.cases;
+                r.onset += e.o.rightAtOnset;
+                r.harmonicCases += e.o.harmonicFrames > 0;
+                r.harmonicFrames += e.o.harmonicFrames;
+                if (e.o.framesToRight < 0) ++r.never;
+                else r.frames.push_back(e.o.framesToRight);
+                r.errors.insert(r.errors.end(), e.o.errors.begin(), e.o.errors.end());
+                r.partialErrors.insert(r.partialErrors.end(), e.o.partialErrors.begin(), e.o.partialErrors.end());
+            }
+        } else if (c.kind == CaseKind::Change) {
+            const std::string key = c.group + (c.legato ? " legato" : " repluck");
+            int& slowest = changes[key][c.interval];
+            slowest = e.o.framesToRight < 0 || slowest < 0 ? -1 : std::max(slowest, e.o.framesToRight);
+            changeHarmonic[key] += e.o.harmonicFrames;
+        } else {
+            strums[{c.group, c.dropIndex}].push_back(&e);
+        }
+    }
+    std::fprintf(out, "Single notes: steady state from %d to %d frames after onset; |error| in cents\n", kSteadyFrom,
+                 kSteadyTo);
+    std::fprintf(out, "%-30s %6s %7s %9s %11s %15s %15s\n", "instrument, string", "notes", "onset", "oct/sub",
+                 "to-right", "fund med/p95", "partial med/p95");
+    for (const auto& [key, r] : notes) {
+        char label[64];
+        std::snprintf(label, sizeof label, "%s %s", key.first.c_str(), key.second == 6 ? "all" : std::to_string(key.second + 1).c_str());
+        const double maxFrames = r.frames.empty() ? -1.0 : *std::max_element(r.frames.begin(), r.frames.end());
+        std::fprintf(out, "%-30s %6d %3d/%-3d %4d/%-4d %5.0f/%-3.0f%s %7.2f/%-7.2f %7.2f/%-7.2f\n", label, r.cases,
+                     r.onset, r.cases, r.harmonicCases, r.harmonicFrames, Percentile(r.frames, 0.5), maxFrames,
+                     r.never ? "!" : " ", Percentile(r.errors, 0.5), Percentile(r.errors, 0.95),
+                     Percentile(r.partialErrors, 0.5), Percentile(r.partialErrors, 0.95));
+    }
+    std::fprintf(out, "Note changes: most frames from the change to the right note, by interval (-1: never);\n"
+                      "oct/sub: frames after the third showing an octave or subharmonic\n%-18s",
+                 "");
+    for (int i = -7; i <= 7; ++i)
+        if (i != 0) std::fprintf(out, " %3d", i);
+    std::fprintf(out, " %8s\n", "oct/sub");
+    for (const auto& [key, row] : changes) {
+        std::fprintf(out, "%-18s", key.c_str());
+        for (int i = -7; i <= 7; ++i) {
+            if (i == 0) continue;
+            const auto it = row.find(i);
+            if (it == row.end()) std::fprintf(out, " %3s", "-");
+            else std::fprintf(out, " %3d", it->second);
+        }
+        std::fprintf(out, " %8d\n", changeHarmonic.at(key));
+    }
+    std::fprintf(out, "Strums: each string's settled error (mean of its deviation from %d to %d frames), |cents|\n",
+                 kStringsSteadyFrom, kSteadyTo);
+    std::fprintf(out, "%-30s %6s %6s %15s %15s %7s %7s\n", "instrument, tuning", "strums", "poly", "fund med/p95",
+                 "partial med/p95", "worst", "unread");
+    for (const auto& [key, list] : strums) {
+        std::vector<double> errors, partial;
+        int slowestPoly = 0, unread = 0;
+        double worst = 0.0;
+        for (const Entry* e : list) {
+            slowestPoly = e->o.framesToPolyphonic < 0 || slowestPoly < 0 ? -1 : std::max(slowestPoly, e->o.framesToPolyphonic);
+            for (int s = 0; s < 6; ++s) {
+                if (!e->o.stringRead[s]) {
+                    ++unread;
+                    continue;
+                }
+                errors.push_back(e->o.stringErrors[s]);
+                partial.push_back(e->o.stringPartialErrors[s]);
+                if (std::fabs(e->o.stringErrors[s]) > std::fabs(worst)) worst = e->o.stringErrors[s];
+            }
+        }
+        char label[64];
+        std::snprintf(label, sizeof label, "%s drop %d", key.first.c_str(), key.second);
+        std::fprintf(out, "%-30s %6zu %6d %7.2f/%-7.2f %7.2f/%-7.2f %+7.2f %7d\n", label, list.size(), slowestPoly,
+                     Percentile(errors, 0.5), Percentile(errors, 0.95), Percentile(partial, 0.5),
+                     Percentile(partial, 0.95), worst, unread);
+    }
+    const Figures f = FiguresOf(heldOut);
+    std::fprintf(out,
+                 "Figures: notes right at onset %d/%d; octave/subharmonic after frame 3: %d cases, %d frames;\n"
+                 "  slowest change %d frames; harmonic notes |error| median %.2f p95 %.2f cents;\n"
+                 "  harmonic strums worst median %.2f, worst p95 %.2f cents; strings unread %d\n",
+                 f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian, f.noteP95,
+                 f.strumMedianWorst, f.strumP95Worst, f.stringsUnread);
+}
+
+void Scorer::Print(std::FILE* out) const
+{
+    PrintPart(out, false);
+    PrintPart(out, true);
+}
+
+} // namespace corpus

@@ -1,0 +1,68 @@
+#pragma once
+
+// Runs the tuner kernel over corpus cases, frame by frame as the tuner object would, and scores
+// what a musician would see: the note right after the onset, octave and subharmonic readings, the
+// frames to the first right note, steady-state cents errors and each string's error in a strum.
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "AccuracyCorpus.h"
+
+namespace corpus {
+
+// What one case showed.
+struct Outcome {
+    bool rightAtOnset = false;        // the note shown three frames after the onset frame was right
+    int framesToRight = -1;           // frames from the onset or change frame to the first right note
+    int harmonicFrames = 0;           // frames after the third showing an octave or a subharmonic
+    std::vector<double> errors;       // steady frames with the right note: cents against the fundamental
+    std::vector<double> partialErrors;// ... against the partial the reading follows
+    int framesToPolyphonic = -1;      // strums
+    double stringErrors[6] = {};      // strums: each string's settled error against its fundamental
+    double stringPartialErrors[6] = {};// ... against its second partial, which the string analysis follows
+    bool stringRead[6] = {};
+};
+
+// Called after the kernel is reset for a case: a table search puts its candidate tables in place.
+using TablePatch = std::function<void()>;
+
+Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatch& patch = {});
+
+// The figures the goals are stated in, for one part of the corpus.
+struct Figures {
+    int notes = 0;
+    int notesRightAtOnset = 0;
+    int harmonicCases = 0;            // notes and changes with an octave or subharmonic after frame 3
+    int harmonicFrames = 0;
+    int slowestChange = 0;            // most frames to the right note after a change (-1: never)
+    double noteMedian = 0.0;          // steady |error| of harmonic single notes, cents
+    double noteP95 = 0.0;
+    double strumMedianWorst = 0.0;    // the worst instrument and tuning's median |string error| (harmonic)
+    double strumP95Worst = 0.0;
+    int stringsUnread = 0;            // strings of a strum that never settled to a reading
+};
+
+// Gathers outcomes and prints the tables of each part.
+class Scorer {
+public:
+    void Add(const Case& c, const Outcome& o);
+    Figures FiguresOf(bool heldOut) const;
+    void Print(std::FILE* out) const;
+
+private:
+    struct Entry {
+        const Case* c;
+        Outcome o;
+    };
+    std::vector<Entry> entries_;
+    void PrintPart(std::FILE* out, bool heldOut) const;
+};
+
+// Median and 95th percentile of the magnitudes.
+double Percentile(std::vector<double> values, double share);
+
+} // namespace corpus
