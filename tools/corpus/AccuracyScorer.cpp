@@ -83,6 +83,22 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
     return o;
 }
 
+void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o)
+{
+    std::fprintf(out, "%-45s %-8s", c.name.c_str(), c.heldOut ? "held-out" : "search");
+    if (c.kind == CaseKind::Strum) {
+        std::fprintf(out, " poly %3d  strings", o.framesToPolyphonic);
+        for (int s = 0; s < 6; ++s) {
+            if (o.stringRead[s]) std::fprintf(out, " %+6.2f", o.stringErrors[s]);
+            else std::fprintf(out, " %6s", "-");
+        }
+    } else {
+        std::fprintf(out, " to-right %3d  oct/sub %3d  error median %+6.2f", o.framesToRight, o.harmonicFrames,
+                     Percentile(o.errors, 0.5));
+    }
+    std::fprintf(out, "\n");
+}
+
 double Percentile(std::vector<double> values, double share)
 {
     if (values.empty()) return 0.0;
@@ -133,6 +149,23 @@ Figures Scorer::FiguresOf(bool heldOut) const
         f.strumP95Worst = std::max(f.strumP95Worst, Percentile(errors, 0.95));
     }
     return f;
+}
+
+double Scorer::StrumScore(bool heldOut) const
+{
+    std::map<std::pair<std::string, int>, std::vector<double>> errors;
+    int unread = 0;
+    for (const Entry& e : entries_) {
+        if (e.c->kind != CaseKind::Strum || e.c->heldOut != heldOut) continue;
+        std::vector<double>& list = errors[{e.c->group, e.c->dropIndex}];
+        for (int s = 0; s < 6; ++s) {
+            if (e.o.stringRead[s]) list.push_back(e.o.stringPartialErrors[s]);
+            else ++unread;
+        }
+    }
+    double sum = 0.0;
+    for (const auto& [key, list] : errors) sum += Percentile(list, 0.5) + Percentile(list, 0.95);
+    return (errors.empty() ? 0.0 : sum / errors.size()) + 10.0 * unread;
 }
 
 void Scorer::PrintPart(std::FILE* out, bool heldOut) const

@@ -51,6 +51,10 @@ class Scorer {
 public:
     void Add(const Case& c, const Outcome& o);
     Figures FiguresOf(bool heldOut) const;
+    // For a filter search: the mean over instruments and tunings of the median and the 95th
+    // percentile of |string error| in strums (against the followed partial), plus 10 cents for
+    // each string that was never read.
+    double StrumScore(bool heldOut) const;
     void Print(std::FILE* out) const;
 
 private:
@@ -61,6 +65,9 @@ private:
     std::vector<Entry> entries_;
     void PrintPart(std::FILE* out, bool heldOut) const;
 };
+
+// One line: the case, its part and what it showed.
+void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o);
 
 // Median and 95th percentile of the magnitudes.
 double Percentile(std::vector<double> values, double share);
