@@ -28,6 +28,7 @@ cat "$results"/*.csv | awk -F, '
     if (part[1] ~ /AnalyseFrame/) kernel[part[1]] = sprintf("%10.1f %12s", micro($4, $5), label)
     else if (part[1] == "ResampleOneSecond") resampler[part[2]] = sprintf("%10.1f", micro($4, $5))
     else if (part[1] == "ProcessOneSecond") { dsp[part[2], part[3]] = label; rates[part[2]] = 1; blocks[part[3]] = 1 }
+    else if (part[1] == "WorstOrdinaryBlock") { worst[part[2], part[3]] = $8; sub(/^"worst_ordinary_block=/, "", worst[part[2], part[3]]); sub(/".*$/, "", worst[part[2], part[3]]) }
   }
   END {
     printf "\nSummary (CPU time)\n%-32s %10s %12s\n", "kernel", "us/frame", "% of a core"
@@ -41,6 +42,12 @@ cat "$results"/*.csv | awk -F, '
     for (r = 1; r <= nr; r++) {
       printf "  %-8s", rate[r]
       for (i = 1; i <= nb; i++) printf " %9s", dsp[rate[r], block[i]]
+      printf "\n"
+    }
+    printf "dearest block that completes no frame, times the average block\n"
+    for (r = 1; r <= nr; r++) {
+      printf "  %-8s", rate[r]
+      for (i = 1; i <= nb; i++) printf " %9s", ((rate[r], block[i]) in worst) ? worst[rate[r], block[i]] : "-"
       printf "\n"
     }
   }'

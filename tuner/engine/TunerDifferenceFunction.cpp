@@ -60,8 +60,8 @@ void TunerDifferenceFunction(const int32_t* previous, const int32_t* newest, con
 {
     const int length = config.frameLength;
 
-    int64_t newestEnergy = 0;
-    for (int n = 0; n < length; ++n) newestEnergy += static_cast<int64_t>(newest[n]) * newest[n];
+    const TunerVectorLoops& loops = TunerLoops();
+    const int64_t newestEnergy = static_cast<int64_t>(loops.sumOfSquares(newest, length));
     const int64_t energy = newestEnergy + state.previousEnergy;
     state.previousEnergy = newestEnergy;
     state.energy = energy;
@@ -76,10 +76,10 @@ void TunerDifferenceFunction(const int32_t* previous, const int32_t* newest, con
     const int32_t* current = joined + length;
 
     const Reciprocal reciprocal = EnergyReciprocal(energy);
-    const auto squaredDifferences = TunerLoops().squaredDifferences;
     for (int i = 0; i < config.candidateCount; ++i) {
         const int lag = config.lags[i];
-        const int64_t difference = static_cast<int64_t>(squaredDifferences(current, current - lag, config.windows[i]));
+        const int64_t difference =
+            static_cast<int64_t>(loops.squaredDifferences(current, current - lag, config.windows[i]));
         bool overflow = false;
         values[i] = Normalise(difference, reciprocal, config.shifts[i], config.normalisers[i], overflow);
         if (overflow) state.noSignal = -1;

@@ -6,6 +6,7 @@
 
 #include "TunerAnalyser.h"
 #include "TunerKernelState.h"
+#include "TunerLevelFollower.h"
 #include "TunerResultBlock.h"
 
 // Frame driver: analyses frame0 (1024 Q24 samples at 24 kHz), clears frame0 and frame1,
@@ -18,8 +19,9 @@ void TunerProcessFrame(int32_t* frame);
 // Six-string stage on the newest frame, then the display values.
 void TunerDetect();
 
-// Level gate on the newest frame after pre-emphasis; returns the largest filtered level.
-float TunerLevelDb(const int32_t* frame);
+// Level gate on the newest frame after pre-emphasis, from its level follower at the end of each
+// quarter; returns the largest filtered level.
+float TunerLevelDb(const int64_t (&followerAtQuarterEnds)[kTunerLevelQuarters]);
 
 // Median of value and the two previous ones; the history becomes (value, previous newest).
 float TunerMedian3(float value, float history[2]);

@@ -1,14 +1,10 @@
 #include <cmath>
-#include <cstdlib>
 
 #include "TunerKernel.h"
+#include "TunerLevelFollower.h"
 #include "TunerMath.h"
 
 namespace {
-
-// Rectified-level follower with a 150 ms time constant: 2^31 (1 - e^(-1/3600)).
-constexpr int64_t kFollowerCoefficient = 596440;
-constexpr int kQuarterLength = kTunerFrameLength / 4;
 
 // Butterworth high-pass at one eighth of its rate (one value per 256 samples): it turns a rise of
 // the level into a positive pulse, so only an onset closes the gate.
@@ -18,17 +14,12 @@ constexpr float kFloor = -1e10f;
 
 } // namespace
 
-float TunerLevelDb(const int32_t* frame)
+float TunerLevelDb(const int64_t (&followerAtQuarterEnds)[kTunerLevelQuarters])
 {
     TunerSingleNoteState& s = TunerKernel().single;
     float largest = kFloor;
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        const int32_t* samples = frame + quarter * kQuarterLength;
-        for (int n = 0; n < kQuarterLength; ++n) {
-            const int64_t magnitude = std::llabs(static_cast<int64_t>(samples[n]) * 256);
-            s.levelFollower += kFollowerCoefficient * (magnitude - tuner::ShiftRight(s.levelFollower, 31));
-        }
-        const float level = static_cast<float>(tuner::ShiftRight(s.levelFollower, 31) / 2147483648.0);
+    for (int quarter = 0; quarter < kTunerLevelQuarters; ++quarter) {
+        const float level = static_cast<float>(tuner::ShiftRight(followerAtQuarterEnds[quarter], 31) / 2147483648.0);
         const float z = 20.0f * std::log10(level + 1e-10f);
         const float y = kB0 * z + kB1 * s.levelFilterZ1 + kB2 * s.levelFilterZ2 - kA1 * s.levelFilterY1 -
                         kA2 * s.levelFilterY2;

@@ -38,30 +38,37 @@ double Depth(int32_t value)
     return 8.0 * value / 2147483648.0;
 }
 
-// One frame of pre-emphasis with its state in locals. Acc holds gain (x - x1) + pole y1 exactly:
-// __int128 always does, int64_t when every step |x - x1| is below 2^31 (each product is then below
-// 2^62). Both divide toward zero, so both give the same samples.
+// One frame of pre-emphasis, and the level follower on its output, with their state in locals:
+// two recursions in one pass, which the processor overlaps. Acc holds gain (x - x1) + pole y1
+// exactly: __int128 always does, int64_t when every step |x - x1| is below 2^31 (each product is
+// then below 2^62). Both divide toward zero, so both give the same samples.
 template <typename Acc>
-void PreEmphasiseWith(int32_t* frame, TunerSingleNoteState& s)
+void PreEmphasiseWith(int32_t* frame, TunerSingleNoteState& s, int64_t (&followerAtQuarterEnds)[kTunerLevelQuarters])
 {
     int64_t x1 = s.preEmphasisX1;
     int32_t y1 = s.preEmphasisY1;
-    for (int n = 0; n < kTunerFrameLength; ++n) {
-        const int64_t x = static_cast<int64_t>(frame[n]) * 4;
-        const Acc acc = static_cast<Acc>(kPreEmphasisGain) * (x - x1) + static_cast<Acc>(kPreEmphasisPole) * y1;
-        const Acc quotient = acc / (static_cast<Acc>(1) << 31);  // toward zero
-        const int32_t y = quotient > INT32_MAX ? INT32_MAX
-                          : quotient < INT32_MIN ? INT32_MIN
-                                                 : static_cast<int32_t>(quotient);
-        x1 = x;
-        y1 = y;
-        frame[n] = tuner::SaturateToSample24(tuner::ShiftRight(y, 7));
+    int64_t follower = s.levelFollower;
+    for (int quarter = 0; quarter < kTunerLevelQuarters; ++quarter) {
+        for (int n = quarter * kTunerLevelQuarterLength; n < (quarter + 1) * kTunerLevelQuarterLength; ++n) {
+            const int64_t x = static_cast<int64_t>(frame[n]) * 4;
+            const Acc acc = static_cast<Acc>(kPreEmphasisGain) * (x - x1) + static_cast<Acc>(kPreEmphasisPole) * y1;
+            const Acc quotient = acc / (static_cast<Acc>(1) << 31);  // toward zero
+            const int32_t y = quotient > INT32_MAX ? INT32_MAX
+                              : quotient < INT32_MIN ? INT32_MIN
+                                                     : static_cast<int32_t>(quotient);
+            x1 = x;
+            y1 = y;
+            frame[n] = tuner::SaturateToSample24(tuner::ShiftRight(y, 7));
+            follower = TunerFollowLevel(follower, frame[n]);
+        }
+        followerAtQuarterEnds[quarter] = follower;
     }
     s.preEmphasisX1 = x1;
     s.preEmphasisY1 = y1;
+    s.levelFollower = follower;
 }
 
-void PreEmphasise(int32_t* frame, TunerSingleNoteState& s)
+void PreEmphasise(int32_t* frame, TunerSingleNoteState& s, int64_t (&followerAtQuarterEnds)[kTunerLevelQuarters])
 {
     constexpr int64_t kNarrowStep = int64_t(1) << 31;
     int64_t previous = s.preEmphasisX1;
@@ -73,9 +80,9 @@ void PreEmphasise(int32_t* frame, TunerSingleNoteState& s)
         previous = x;
     }
     if (narrow)
-        PreEmphasiseWith<int64_t>(frame, s);
+        PreEmphasiseWith<int64_t>(frame, s, followerAtQuarterEnds);
     else
-        PreEmphasiseWith<__int128>(frame, s);
+        PreEmphasiseWith<__int128>(frame, s, followerAtQuarterEnds);
 }
 
 // Refined period of the minimum at j: vertex of the parabola through (1/f, depth) at j-1, j, j+1.
@@ -217,9 +224,10 @@ void TunerProcessFrame(int32_t* frame)
     TunerKernelState& k = TunerKernel();
     TunerSingleNoteState& s = k.single;
 
-    PreEmphasise(frame, s);
+    int64_t followerAtQuarterEnds[kTunerLevelQuarters];
+    PreEmphasise(frame, s, followerAtQuarterEnds);
 
-    if (3.3333333f * TunerLevelDb(frame) >= 1.0f) {
+    if (3.3333333f * TunerLevelDb(followerAtQuarterEnds) >= 1.0f) {
         s.levelGate = 0.0f;
         s.onsetCounter = 0;
     } else {

@@ -21,6 +21,16 @@ __attribute__((always_inline)) inline uint64_t SquaredDifferencesBody(const int3
     return sum;
 }
 
+__attribute__((always_inline)) inline uint64_t SumOfSquaresBody(const int32_t* a, int count)
+{
+    uint64_t sum = 0;
+    for (int n = 0; n < count; ++n) {
+        const uint32_t magnitude = static_cast<uint32_t>(a[n] < 0 ? -static_cast<int64_t>(a[n]) : a[n]);
+        sum += static_cast<uint64_t>(magnitude) * magnitude;
+    }
+    return sum;
+}
+
 // One output is a dot product over 36 consecutive samples: a fixed-length loop of signed
 // 32 x 32 -> 64-bit products, with no branch per tap.
 __attribute__((always_inline)) inline void DecimatorSumsBody(const int32_t* x, const int32_t* taps, int64_t* sums,
@@ -39,6 +49,11 @@ uint64_t SquaredDifferencesBaseline(const int32_t* a, const int32_t* b, int coun
     return SquaredDifferencesBody(a, b, count);
 }
 
+uint64_t SumOfSquaresBaseline(const int32_t* a, int count)
+{
+    return SumOfSquaresBody(a, count);
+}
+
 void DecimatorSumsBaseline(const int32_t* x, const int32_t* taps, int64_t* sums, int count)
 {
     DecimatorSumsBody(x, taps, sums, count);
@@ -49,15 +64,22 @@ __attribute__((target("avx2"))) uint64_t SquaredDifferencesAvx2(const int32_t* a
     return SquaredDifferencesBody(a, b, count);
 }
 
+__attribute__((target("avx2"))) uint64_t SumOfSquaresAvx2(const int32_t* a, int count)
+{
+    return SumOfSquaresBody(a, count);
+}
+
 __attribute__((target("avx2"))) void DecimatorSumsAvx2(const int32_t* x, const int32_t* taps, int64_t* sums, int count)
 {
     DecimatorSumsBody(x, taps, sums, count);
 }
 
 // The sums gain nothing further from AVX-512 (their widening shuffles stay the limit).
-const TunerVectorLoops kBaseline = {SquaredDifferencesBaseline, DecimatorSumsBaseline, TunerFilterStringsScalar};
-const TunerVectorLoops kAvx2 = {SquaredDifferencesAvx2, DecimatorSumsAvx2, TunerFilterStringsScalar};
-const TunerVectorLoops kAvx512 = {SquaredDifferencesAvx2, DecimatorSumsAvx2, TunerFilterStringsAvx512};
+const TunerVectorLoops kBaseline = {SquaredDifferencesBaseline, SumOfSquaresBaseline, DecimatorSumsBaseline,
+                                    TunerFilterStringsScalar};
+const TunerVectorLoops kAvx2 = {SquaredDifferencesAvx2, SumOfSquaresAvx2, DecimatorSumsAvx2, TunerFilterStringsScalar};
+const TunerVectorLoops kAvx512 = {SquaredDifferencesAvx2, SumOfSquaresAvx2, DecimatorSumsAvx2,
+                                  TunerFilterStringsAvx512};
 
 const TunerVectorLoops& LoopsFor(TunerInstructionSet set)
 {

@@ -15,6 +15,8 @@ enum class TunerInstructionSet { kBaseline, kAvx2, kAvx512 };
 struct TunerVectorLoops {
     // Sum of (a[n] - b[n])^2 over n in [0, count); the differences must fit 32 bits.
     uint64_t (*squaredDifferences)(const int32_t* a, const int32_t* b, int count);
+    // Sum of a[n]^2 over n in [0, count).
+    uint64_t (*sumOfSquares)(const int32_t* a, int count);
     // sums[i] = sum over j < kTunerDecimatorTaps of taps[j] * x[kTunerDecimation i + j], for i in [0, count).
     void (*decimatorSums)(const int32_t* x, const int32_t* taps, int64_t* sums, int count);
     // The six string filters over one half.

@@ -307,6 +307,30 @@ TEST(HSVirenoDSP, OutputPeaksAreOfWhatWasWritten)
     EXPECT_EQ(outPeaks[1], 0.5f);
 }
 
+// Channel 1 is never analysed: switching between mono and stereo leaves the readings those of
+// channel 0 alone, also after a mono stretch of a length the resampling ratio does not divide.
+TEST(HSVirenoDSP, ChannelCountChangesLeaveTheReadingsOfChannelZero)
+{
+    const Host host = Tone(44100.0, 2, 1.0);
+    std::vector<TunerResultBlock> readings[2];
+    for (int pass = 0; pass < 2; ++pass) {
+        std::unique_ptr<HSVirenoDSP> dsp = Tuner(44100.0, pass == 0 ? 1 : 2);
+        std::vector<float> out0(333), out1(333);
+        float inPeaks[2], outPeaks[2];
+        for (size_t start = 0, b = 0; start + 333 <= host.in[0].size(); start += 333, ++b) {
+            if (pass == 1) dsp->SetChannelCounts(b % 3 == 1 ? 1 : 2, 2);
+            const float* inputs[] = {host.in[0].data() + start, host.in[1].data() + start};
+            float* outputs[] = {out0.data(), out1.data()};
+            dsp->Process(inputs, outputs, inPeaks, outPeaks, 333);
+            readings[pass].push_back(dsp->GetResult());
+        }
+        EXPECT_GE(dsp->GetResultCount(), 20u);
+    }
+    ASSERT_EQ(readings[0].size(), readings[1].size());
+    for (size_t b = 0; b < readings[0].size(); ++b)
+        EXPECT_EQ(0, std::memcmp(&readings[0][b], &readings[1][b], sizeof(TunerResultBlock))) << "block " << b;
+}
+
 TEST(HSVirenoDSP, MonoIntoStereoReadsAndWritesOnlyTheOneChannel)
 {
     std::unique_ptr<HSVirenoDSP> dsp = Tuner(48000.0);
