@@ -87,6 +87,32 @@ void AddNotes(std::vector<Case>& cases, bool bass, bool stretched)
     }
 }
 
+// Pure tones on every semitone from B0 to E6, in tune and detuned: the plainest periodic signal,
+// which a tuner must read exactly wherever it falls between the detector's candidates.
+void AddSines(std::vector<Case>& cases)
+{
+    for (int i = 0; i < 2 * (76 - 11 + 1); ++i) {
+        const int note = 11 + i / 2;
+        const double cents = i % 2 == 0 ? 0.0 : kDetunes[(i / 2) % std::size(kDetunes)];
+        const double frequency = signals::NoteFrequency(note, cents);
+        Case c;
+        char name[64];
+        std::snprintf(name, sizeof name, "sine note %d %+.0fc", note, cents);
+        c.name = name;
+        c.group = "sine harmonic";
+        c.string = -1;
+        c.note = note;
+        c.cents = cents;
+        c.eventSample = Samples(kLeadIn);
+        c.render = [frequency] {
+            std::vector<float> signal = signals::Silence(kLeadIn, kCorpusRate);
+            signals::Append(signal, signals::Sine(frequency, 0.3, kNoteSeconds, kCorpusRate));
+            return signal;
+        };
+        cases.push_back(std::move(c));
+    }
+}
+
 // Changes from a few starting strings, each interval up and down, replucked and legato; the
 // starting note sits on the string below the one played after it when the change is replucked
 // across strings, which makes no difference to the signal but keeps the tones realistic.
@@ -199,6 +225,7 @@ bool HeldOutByName(const std::string& name)
 std::vector<Case> ModelledCorpus()
 {
     std::vector<Case> cases;
+    AddSines(cases);
     for (bool bass : {false, true}) {
         for (bool stretched : {false, true}) AddNotes(cases, bass, stretched);
         AddChanges(cases, bass);

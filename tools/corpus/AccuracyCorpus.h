@@ -1,9 +1,10 @@
 #pragma once
 
-// The accuracy corpus: single notes on every string and fret up to the 12th, note changes up and
-// down by 1 to 7 semitones (replucked and legato), and six-string strums in every tuning, as
-// modelled plucked strings with and without stiffness, and optionally as sampled instruments. A
-// third of the corpus is held out of any table search; each case says which part it is in.
+// The accuracy corpus: pure tones on every semitone from B0 to E6; single notes on every string
+// and fret up to the 12th, note changes up and down by 1 to 7 semitones (replucked and legato) and
+// six-string strums in every tuning, as modelled plucked strings with and without stiffness, and
+// optionally as sampled instruments. A third of the corpus is held out of any table search; each
+// case says which part it is in.
 
 #include <cstddef>
 #include <functional>
@@ -24,7 +25,7 @@ struct Case {
     int dropIndex = 0;         // the tuner's tuning setting
     bool heldOut = false;
     bool stretched = false;    // partials above their harmonic places (a stiff string)
-    int string = 0;            // notes: 0-based string, lowest first
+    int string = 0;            // notes: 0-based string, lowest first (-1: a pure tone)
     // Notes and changes: the note the tone (after the change) was made at, in semitones above C0
     // and cents off it, and where its first four partials sit over their number, in cents above
     // the fundamental (all 0 for a harmonic tone).

@@ -140,6 +140,11 @@ Figures Scorer::FiguresOf(bool heldOut) const
         }
         ++f.notes;
         if (e.o.rightAtOnset) ++f.notesRightAtOnset;
+        if (c.string < 0 && !e.o.errors.empty()) {
+            double sum = 0.0;
+            for (double error : e.o.errors) sum += error;
+            f.sineWorst = std::max(f.sineWorst, std::fabs(sum / e.o.errors.size()));
+        }
         if (modelledHarmonic) noteErrors.insert(noteErrors.end(), e.o.errors.begin(), e.o.errors.end());
     }
     f.noteMedian = Percentile(noteErrors, 0.5);
@@ -185,6 +190,7 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
         if (c.heldOut != heldOut) continue;
         if (c.kind == CaseKind::Note) {
             for (int string : {c.string, 6}) {
+                if (string < 0) continue;
                 NoteRow& r = notes[{c.group, string}];
                 ++r.cases;
                 r.onset += e.o.rightAtOnset;
@@ -263,9 +269,10 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
     std::fprintf(out,
                  "Figures: notes right at onset %d/%d; octave/subharmonic after frame 3: %d cases, %d frames;\n"
                  "  slowest change %d frames; harmonic notes |error| median %.2f p95 %.2f cents;\n"
-                 "  harmonic strums worst median %.2f, worst p95 %.2f cents; strings unread %d\n",
-                 f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian, f.noteP95,
-                 f.strumMedianWorst, f.strumP95Worst, f.stringsUnread);
+                 "  worst pure tone %.2f cents; harmonic strums worst median %.2f, worst p95 %.2f cents;\n"
+                 "  strings unread %d\n",
+                 f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian,
+                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread);
 }
 
 void Scorer::Print(std::FILE* out) const

@@ -41,6 +41,7 @@ struct Figures {
     int slowestChange = 0;            // most frames to the right note after a change (-1: never)
     double noteMedian = 0.0;          // steady |error| of harmonic single notes, cents
     double noteP95 = 0.0;
+    double sineWorst = 0.0;           // the largest |mean steady error| of a pure tone, cents
     double strumMedianWorst = 0.0;    // the worst instrument and tuning's median |string error| (harmonic)
     double strumP95Worst = 0.0;
     int stringsUnread = 0;            // strings of a strum that never settled to a reading

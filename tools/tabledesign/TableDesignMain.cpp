@@ -2,8 +2,9 @@
 // prints the search and held-out figures of every candidate and of the choice.
 //   vireno-table-design [--soundfont FILE.sf2] [--lags | --filters]
 // The lags: two geometric runs that meet where the detector's window stops growing (150 samples),
-// consecutive samples below the first; the search picks where the consecutive run ends and how
-// the count is shared between the runs. The filters: per table, the bandwidth share and the
+// consecutive samples below the first up to the reference A's period, every other sample among the
+// shortest; the search picks where that sparse run ends and how the count is shared between the
+// geometric runs. The filters: per table, the bandwidth share and the
 // stagger of the three sections, one table at a time over a grid.
 
 #include <cmath>
@@ -25,6 +26,9 @@ using corpus::Case;
 using corpus::CaseKind;
 
 constexpr int kWindowStopsGrowing = 150;  // 6 lags a window up to the 900-sample cap
+// Every sample up to the period of the reference A at 440 Hz (54.5 samples), which must read exactly:
+// with fewer, it falls where rounding leaves two samples between candidates.
+constexpr int kReferencePeriod = 54;
 
 struct Evaluation {
     corpus::Figures search, heldOut;
@@ -41,48 +45,54 @@ Evaluation Evaluate(const std::vector<Case>& cases, bool strums, const corpus::T
     return {scorer.FiguresOf(false), scorer.FiguresOf(true)};
 }
 
-// The lag search keeps the candidates that are no worse than today's table on any figure of the
-// search part, and of those takes the one with the smallest median error of single notes: the
-// octave and subharmonic counts of sampled tones swing by hundreds of frames from one table to
-// the next, too much to trade against cents.
+// The lag search keeps the candidates that are no worse than today's table on the search part
+// in the steady error (median and 95th percentile, and the worst pure tone), the octave and subharmonic frames and the
+// slowest change, and within 1% of the notes in the two counts of notes (right at onset, with an
+// octave or subharmonic), which swing by a few notes between tables that differ only far from
+// them; of those it takes the one with the smallest median error of single notes.
 bool NoWorse(const corpus::Figures& f, const corpus::Figures& today)
 {
-    return f.notesRightAtOnset >= today.notesRightAtOnset && f.harmonicCases <= today.harmonicCases &&
+    const int slack = today.notes / 100;
+    return f.notesRightAtOnset + slack >= today.notesRightAtOnset && f.harmonicCases <= today.harmonicCases + slack &&
            f.harmonicFrames <= today.harmonicFrames && f.slowestChange >= 0 && f.slowestChange <= today.slowestChange &&
-           f.noteMedian <= today.noteMedian && f.noteP95 <= today.noteP95;
+           f.noteMedian <= today.noteMedian && f.noteP95 <= today.noteP95 && f.sineWorst <= today.sineWorst;
 }
 
 void PrintLagFigures(const char* label, const Evaluation& e)
 {
     for (const corpus::Figures* f : {&e.search, &e.heldOut})
-        std::printf("  %-26s %-8s onset %3d/%-3d oct/sub %2d/%-3d slowest change %2d  median %.3f p95 %.3f\n", label,
-                    f == &e.search ? "search" : "held-out", f->notesRightAtOnset, f->notes, f->harmonicCases,
-                    f->harmonicFrames, f->slowestChange, f->noteMedian, f->noteP95);
+        std::printf("  %-26s %-8s onset %3d/%-3d oct/sub %2d/%-3d slowest change %2d  median %.3f p95 %.3f sine %.3f\n",
+                    label, f == &e.search ? "search" : "held-out", f->notesRightAtOnset, f->notes, f->harmonicCases,
+                    f->harmonicFrames, f->slowestChange, f->noteMedian, f->noteP95, f->sineWorst);
 }
 
 std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
 {
-    std::printf("Single-note lags: consecutive to L, then S geometric steps to %d, the rest to 900\n",
-                kWindowStopsGrowing);
+    std::printf("Single-note lags: every other sample to E, consecutive to L, then S geometric steps to %d, the rest "
+                "to 900\n", kWindowStopsGrowing);
     auto patchFor = [](const std::vector<int16_t>& lags) -> corpus::TablePatch {
         return [lags] { TunerConfigureSingleNoteDetector(TunerKernel().singleNoteConfig, lags.data()); };
     };
-    const Evaluation today = Evaluate(cases, false, {});
-    PrintLagFigures("the kernel's table", today);
-    std::vector<int16_t> best(kTunerCandidateLags, kTunerCandidateLags + kTunerCandidateCount);
+    // The first table: every sample to 54, 40 steps to 150, 53 to 900.
+    std::vector<int16_t> best = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, kReferencePeriod,
+                                                        kWindowStopsGrowing, 40);
+    const Evaluation today = Evaluate(cases, false, patchFor(best));
+    PrintLagFigures("the first table", today);
     corpus::Figures bestFigures = today.search;
-    for (int consecutiveTo : {36, 40, 44, 48, 54, 58}) {
-        for (int stepsBelow : {30, 36, 40, 44, 48, 52, 56}) {
-            const std::vector<int16_t> lags = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, consecutiveTo,
-                                                                      kWindowStopsGrowing, stepsBelow);
-            const Evaluation e = Evaluate(cases, false, patchFor(lags));
-            char label[64];
-            std::snprintf(label, sizeof label, "L %d, S %d%s", consecutiveTo, stepsBelow,
-                          NoWorse(e.search, today.search) ? " (no worse)" : "");
-            PrintLagFigures(label, e);
-            if (NoWorse(e.search, today.search) && e.search.noteMedian < bestFigures.noteMedian) {
-                bestFigures = e.search;
-                best = lags;
+    for (int everyOtherTo : {0, 12, 16}) {
+        for (int consecutiveTo : {kReferencePeriod}) {
+            for (int stepsBelow : {38, 40, 42, 44}) {
+                const std::vector<int16_t> lags = tabledesign::TwoRunLags(
+                    kTunerCandidateCount, 6, 900, consecutiveTo, kWindowStopsGrowing, stepsBelow, everyOtherTo);
+                const Evaluation e = Evaluate(cases, false, patchFor(lags));
+                char label[64];
+                std::snprintf(label, sizeof label, "E %d, L %d, S %d%s", everyOtherTo, consecutiveTo, stepsBelow,
+                              NoWorse(e.search, today.search) ? " (ok)" : "");
+                PrintLagFigures(label, e);
+                if (NoWorse(e.search, today.search) && e.search.noteMedian < bestFigures.noteMedian) {
+                    bestFigures = e.search;
+                    best = lags;
+                }
             }
         }
     }
@@ -113,36 +123,45 @@ struct FilterPatch {
     }
 };
 
+// What the filter search minimises on the search part: the worst instrument and tuning's 95th
+// percentile and median of |string error| in harmonic strums, and a tenth of the mean over all
+// instruments and tunings (StrumScore), which breaks ties among shapes that leave the worst ones
+// where they are.
+double FilterCost(const corpus::Figures& f, double meanScore)
+{
+    return f.strumP95Worst + f.strumMedianWorst + 0.1 * meanScore;
+}
+
 void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shapes)[3])
 {
     static FilterPatch patch;
-    auto evaluate = [&](const TunerStringFilterShape (&candidate)[3], std::vector<double>& score) {
-        for (int t = 0; t < 3; ++t) patch.shapes[t] = candidate[t];
-        Evaluate(cases, true, [] { patch.Apply(); }, &score);
+    auto evaluate = [&](const char* label) {
+        for (int t = 0; t < 3; ++t) patch.shapes[t] = shapes[t];
+        std::vector<double> mean;
+        const Evaluation e = Evaluate(cases, true, [] { patch.Apply(); }, &mean);
+        for (int part = 0; part < 2; ++part) {
+            const corpus::Figures& f = part == 0 ? e.search : e.heldOut;
+            std::printf("  %-36s %-8s worst median %.3f worst p95 %6.3f mean %.3f cost %.3f\n", label,
+                        part == 0 ? "search" : "held-out", f.strumMedianWorst, f.strumP95Worst, mean[part],
+                        FilterCost(f, mean[part]));
+        }
+        std::fflush(stdout);
+        return FilterCost(e.search, mean[0]);
     };
-    std::printf("\nString filters: mean over instruments and tunings of the median and 95th percentile of\n"
-                "|string error| in strums, cents (search, held-out)\n");
-    std::vector<double> score;
-    evaluate(shapes, score);
-    std::printf("  %-40s %7.3f %7.3f\n", "today's shapes", score[0], score[1]);
+    std::printf("\nString filters, per table: bandwidth share and stagger; |string error| in strums, cents\n");
+    double best = evaluate("the first design's shapes");
     const char* names[3] = {"A", "B", "low B"};
-    const double shares[] = {0.02, 0.03, 0.05, 0.07, 0.09, 0.12};
-    const double staggers[] = {0.0, 0.5, 1.0};
-    double best = score[0];
-    for (int round = 0; round < 1; ++round) {
-        for (int t = 0; t < 3; ++t) {
-            for (double share : shares) {
-                for (double stagger : staggers) {
-                    TunerStringFilterShape candidate[3] = {shapes[0], shapes[1], shapes[2]};
-                    candidate[t] = {share, stagger};
-                    evaluate(candidate, score);
-                    std::printf("  table %-5s share %.2f stagger %.1f %14s %7.3f %7.3f\n", names[t], share, stagger, "",
-                                score[0], score[1]);
-                    std::fflush(stdout);
-                    if (score[0] < best) {
-                        best = score[0];
-                        shapes[t] = candidate[t];
-                    }
+    for (int round = 0; round < 2; ++round) {
+        for (int t : {2, 0, 1}) {
+            for (double share : {0.03, 0.05, 0.07, 0.09}) {
+                for (double stagger : {0.0, 0.5, 1.0}) {
+                    const TunerStringFilterShape kept = shapes[t];
+                    shapes[t] = {share, stagger};
+                    char label[64];
+                    std::snprintf(label, sizeof label, "table %s share %.2f stagger %.1f", names[t], share, stagger);
+                    const double cost = evaluate(label);
+                    if (cost < best - 1e-9) best = cost;
+                    else shapes[t] = kept;
                 }
             }
         }
