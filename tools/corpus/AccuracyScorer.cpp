@@ -125,6 +125,8 @@ Figures Scorer::FiguresOf(bool heldOut) const
         if (c.heldOut != heldOut) continue;
         const bool modelledHarmonic = c.group.find("harmonic") != std::string::npos;
         if (c.kind == CaseKind::Strum) {
+            const int frames = e.o.framesToPolyphonic;
+            f.slowestPolyphonic = frames < 0 || f.slowestPolyphonic < 0 ? -1 : std::max(f.slowestPolyphonic, frames);
             for (int s = 0; s < 6; ++s) {
                 if (!e.o.stringRead[s]) ++f.stringsUnread;
                 else if (modelledHarmonic) strum[{c.group, c.dropIndex}].push_back(e.o.stringErrors[s]);
@@ -270,9 +272,10 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
                  "Figures: notes right at onset %d/%d; octave/subharmonic after frame 3: %d cases, %d frames;\n"
                  "  slowest change %d frames; harmonic notes |error| median %.2f p95 %.2f cents;\n"
                  "  worst pure tone %.2f cents; harmonic strums worst median %.2f, worst p95 %.2f cents;\n"
-                 "  strings unread %d\n",
+                 "  strings unread %d; slowest polyphonic reading %d frames\n",
                  f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian,
-                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread);
+                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread,
+                 f.slowestPolyphonic);
 }
 
 void Scorer::Print(std::FILE* out) const

@@ -45,6 +45,7 @@ struct Figures {
     double strumMedianWorst = 0.0;    // the worst instrument and tuning's median |string error| (harmonic)
     double strumP95Worst = 0.0;
     int stringsUnread = 0;            // strings of a strum that never settled to a reading
+    int slowestPolyphonic = 0;        // most frames from a strum to the polyphonic reading (-1: never)
 };
 
 // Gathers outcomes and prints the tables of each part.

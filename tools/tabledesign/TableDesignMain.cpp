@@ -7,6 +7,7 @@
 // geometric runs. The filters: per table, the bandwidth share and the
 // stagger of the three sections, one table at a time over a grid.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -34,36 +35,40 @@ struct Evaluation {
     corpus::Figures search, heldOut;
 };
 
-// Scores the cases of one kind set with a patch; both parts.
-Evaluation Evaluate(const std::vector<Case>& cases, bool strums, const corpus::TablePatch& patch,
+enum class Kinds { All, Strums };
+
+// Scores the cases (all, or the strums alone) with a patch; both parts.
+Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::TablePatch& patch,
                     std::vector<double>* strumScore = nullptr)
 {
     corpus::Scorer scorer;
     for (const Case& c : cases)
-        if ((c.kind == CaseKind::Strum) == strums) scorer.Add(c, corpus::Measure(c, c.render(), patch));
+        if (kinds == Kinds::All || c.kind == CaseKind::Strum) scorer.Add(c, corpus::Measure(c, c.render(), patch));
     if (strumScore) *strumScore = {scorer.StrumScore(false), scorer.StrumScore(true)};
     return {scorer.FiguresOf(false), scorer.FiguresOf(true)};
 }
 
-// The lag search keeps the candidates that are no worse than today's table on the search part
-// in the steady error (median and 95th percentile, and the worst pure tone), the octave and subharmonic frames and the
-// slowest change, and within 1% of the notes in the two counts of notes (right at onset, with an
-// octave or subharmonic), which swing by a few notes between tables that differ only far from
-// them; of those it takes the one with the smallest median error of single notes.
+// The lag search keeps the candidates that are no worse than the first table on the search part
+// in the steady error (median, 95th percentile and the worst pure tone), the octave and
+// subharmonic frames, the slowest change and the slowest polyphonic reading of a strum, and within
+// 1% of the notes in the two counts of notes (right at onset, with an octave or subharmonic),
+// which swing by a few notes between tables that differ only far from them; of those it takes
+// the one with the smallest median error of single notes.
 bool NoWorse(const corpus::Figures& f, const corpus::Figures& today)
 {
     const int slack = today.notes / 100;
     return f.notesRightAtOnset + slack >= today.notesRightAtOnset && f.harmonicCases <= today.harmonicCases + slack &&
            f.harmonicFrames <= today.harmonicFrames && f.slowestChange >= 0 && f.slowestChange <= today.slowestChange &&
-           f.noteMedian <= today.noteMedian && f.noteP95 <= today.noteP95 && f.sineWorst <= today.sineWorst;
+           f.noteMedian <= today.noteMedian && f.noteP95 <= today.noteP95 && f.sineWorst <= today.sineWorst &&
+           f.slowestPolyphonic >= 0 && f.slowestPolyphonic <= today.slowestPolyphonic;
 }
 
 void PrintLagFigures(const char* label, const Evaluation& e)
 {
     for (const corpus::Figures* f : {&e.search, &e.heldOut})
-        std::printf("  %-26s %-8s onset %3d/%-3d oct/sub %2d/%-3d slowest change %2d  median %.3f p95 %.3f sine %.3f\n",
+        std::printf("  %-26s %-8s onset %3d/%-3d oct/sub %2d/%-3d change %2d poly %2d median %.3f p95 %.3f sine %.3f\n",
                     label, f == &e.search ? "search" : "held-out", f->notesRightAtOnset, f->notes, f->harmonicCases,
-                    f->harmonicFrames, f->slowestChange, f->noteMedian, f->noteP95, f->sineWorst);
+                    f->harmonicFrames, f->slowestChange, f->slowestPolyphonic, f->noteMedian, f->noteP95, f->sineWorst);
 }
 
 std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
@@ -76,7 +81,7 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
     // The first table: every sample to 54, 40 steps to 150, 53 to 900.
     std::vector<int16_t> best = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, kReferencePeriod,
                                                         kWindowStopsGrowing, 40);
-    const Evaluation today = Evaluate(cases, false, patchFor(best));
+    const Evaluation today = Evaluate(cases, Kinds::All, patchFor(best));
     PrintLagFigures("the first table", today);
     corpus::Figures bestFigures = today.search;
     for (int everyOtherTo : {0, 12, 16}) {
@@ -84,7 +89,7 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
             for (int stepsBelow : {38, 40, 42, 44}) {
                 const std::vector<int16_t> lags = tabledesign::TwoRunLags(
                     kTunerCandidateCount, 6, 900, consecutiveTo, kWindowStopsGrowing, stepsBelow, everyOtherTo);
-                const Evaluation e = Evaluate(cases, false, patchFor(lags));
+                const Evaluation e = Evaluate(cases, Kinds::All, patchFor(lags));
                 char label[64];
                 std::snprintf(label, sizeof label, "E %d, L %d, S %d%s", everyOtherTo, consecutiveTo, stepsBelow,
                               NoWorse(e.search, today.search) ? " (ok)" : "");
@@ -96,8 +101,9 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
             }
         }
     }
-    std::printf("Chosen lags (largest step above 100 samples %.2f%%):",
-                100.0 * tabledesign::LargestStep(std::vector<int16_t>(best.begin() + 94, best.end())));
+    const auto from100 = std::lower_bound(best.begin(), best.end(), 100);
+    std::printf("Chosen lags (largest step from 100 samples %.2f%%):",
+                100.0 * tabledesign::LargestStep(std::vector<int16_t>(from100, best.end())));
     for (size_t i = 0; i < best.size(); ++i) std::printf("%s%d,", i % 20 == 0 ? "\n    " : " ", best[i]);
     std::printf("\n");
     std::fflush(stdout);
@@ -138,7 +144,7 @@ void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shap
     auto evaluate = [&](const char* label) {
         for (int t = 0; t < 3; ++t) patch.shapes[t] = shapes[t];
         std::vector<double> mean;
-        const Evaluation e = Evaluate(cases, true, [] { patch.Apply(); }, &mean);
+        const Evaluation e = Evaluate(cases, Kinds::Strums, [] { patch.Apply(); }, &mean);
         for (int part = 0; part < 2; ++part) {
             const corpus::Figures& f = part == 0 ? e.search : e.heldOut;
             std::printf("  %-36s %-8s worst median %.3f worst p95 %6.3f mean %.3f cost %.3f\n", label,
