@@ -17,6 +17,12 @@ constexpr int kSteadyTo = 60;           // 2.5 s
 constexpr int kStringsSteadyFrom = 30;  // the string smoothing takes about 1.3 s to settle from 0
 const int kHarmonicIntervals[] = {12, 19, 24, 28, 31, 36};
 
+// Frames where -1 means never: the larger, counting never as the most.
+int Slowest(int a, int b)
+{
+    return a < 0 || b < 0 ? -1 : std::max(a, b);
+}
+
 bool IsHarmonicInterval(int semitones)
 {
     for (int i : kHarmonicIntervals)
@@ -125,8 +131,7 @@ Figures Scorer::FiguresOf(bool heldOut) const
         if (c.heldOut != heldOut) continue;
         const bool modelledHarmonic = c.group.find("harmonic") != std::string::npos;
         if (c.kind == CaseKind::Strum) {
-            const int frames = e.o.framesToPolyphonic;
-            f.slowestPolyphonic = frames < 0 || f.slowestPolyphonic < 0 ? -1 : std::max(f.slowestPolyphonic, frames);
+            f.slowestPolyphonic = Slowest(f.slowestPolyphonic, e.o.framesToPolyphonic);
             for (int s = 0; s < 6; ++s) {
                 if (!e.o.stringRead[s]) ++f.stringsUnread;
                 else if (modelledHarmonic) strum[{c.group, c.dropIndex}].push_back(e.o.stringErrors[s]);
@@ -136,8 +141,7 @@ Figures Scorer::FiguresOf(bool heldOut) const
         if (e.o.harmonicFrames > 0) ++f.harmonicCases;
         f.harmonicFrames += e.o.harmonicFrames;
         if (c.kind == CaseKind::Change) {
-            if (e.o.framesToRight < 0 || f.slowestChange < 0) f.slowestChange = -1;
-            else f.slowestChange = std::max(f.slowestChange, e.o.framesToRight);
+            f.slowestChange = Slowest(f.slowestChange, e.o.framesToRight);
             continue;
         }
         ++f.notes;
@@ -175,25 +179,53 @@ double Scorer::StrumScore(bool heldOut) const
     return (errors.empty() ? 0.0 : sum / errors.size()) + 10.0 * unread;
 }
 
-void Scorer::PrintPart(std::FILE* out, bool heldOut) const
-{
-    std::fprintf(out, "\n=== %s part ===\n", heldOut ? "Held-out" : "Search");
-    // Single notes, by instrument and string.
+// A part's tables: single notes by instrument and string (string 6: all strings), note changes by
+// instrument and style, strums by instrument and tuning.
+struct Scorer::Tables {
     struct NoteRow {
         int cases = 0, onset = 0, harmonicCases = 0, harmonicFrames = 0, never = 0;
         std::vector<double> frames, errors, partialErrors;
     };
+    struct StrumRow {
+        int strums = 0, slowestPoly = 0, unread = 0;
+        std::vector<double> errors, partial;
+        double worst = 0.0;
+    };
     std::map<std::pair<std::string, int>, NoteRow> notes;
-    std::map<std::string, std::map<int, int>> changes;          // slowest frames to right by interval
+    std::map<std::string, std::map<int, int>> changes;  // slowest frames to right by interval (-1: never)
     std::map<std::string, int> changeHarmonic;
-    std::map<std::pair<std::string, int>, std::vector<const Entry*>> strums;
+    std::map<std::pair<std::string, int>, StrumRow> strums;
+};
+
+namespace {
+
+std::string NoteLabel(const std::pair<std::string, int>& key)
+{
+    return key.first + " " + (key.second == 6 ? std::string("all") : std::to_string(key.second + 1));
+}
+
+std::string StrumLabel(const std::pair<std::string, int>& key)
+{
+    return key.first + " drop " + std::to_string(key.second);
+}
+
+double MaxOf(const std::vector<double>& values)
+{
+    return values.empty() ? -1.0 : *std::max_element(values.begin(), values.end());
+}
+
+} // namespace
+
+Scorer::Tables Scorer::TablesOf(bool heldOut) const
+{
+    Tables t;
     for (const Entry& e : entries_) {
         const Case& c = *e.c;
         if (c.heldOut != heldOut) continue;
         if (c.kind == CaseKind::Note) {
             for (int string : {c.string, 6}) {
                 if (string < 0) continue;
-                NoteRow& r = notes[{c.group, string}];
+                Tables::NoteRow& r = t.notes[{c.group, string}];
                 ++r.cases;
                 r.onset += e.o.rightAtOnset;
                 r.harmonicCases += e.o.harmonicFrames > 0;
@@ -205,25 +237,109 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
             }
         } else if (c.kind == CaseKind::Change) {
             const std::string key = c.group + (c.legato ? " legato" : " repluck");
-            int& slowest = changes[key][c.interval];
-            slowest = e.o.framesToRight < 0 || slowest < 0 ? -1 : std::max(slowest, e.o.framesToRight);
-            changeHarmonic[key] += e.o.harmonicFrames;
+            int& slowest = t.changes[key][c.interval];
+            slowest = Slowest(slowest, e.o.framesToRight);
+            t.changeHarmonic[key] += e.o.harmonicFrames;
         } else {
-            strums[{c.group, c.dropIndex}].push_back(&e);
+            Tables::StrumRow& r = t.strums[{c.group, c.dropIndex}];
+            ++r.strums;
+            r.slowestPoly = Slowest(r.slowestPoly, e.o.framesToPolyphonic);
+            for (int s = 0; s < 6; ++s) {
+                if (!e.o.stringRead[s]) {
+                    ++r.unread;
+                    continue;
+                }
+                r.errors.push_back(e.o.stringErrors[s]);
+                r.partial.push_back(e.o.stringPartialErrors[s]);
+                if (std::fabs(e.o.stringErrors[s]) > std::fabs(r.worst)) r.worst = e.o.stringErrors[s];
+            }
         }
     }
+    return t;
+}
+
+std::vector<Row> Scorer::Rows(bool heldOut) const
+{
+    std::vector<Row> rows;
+    const Figures f = FiguresOf(heldOut);
+    rows.push_back({"notes right at onset", double(f.notesRightAtOnset), Row::Count});
+    rows.push_back({"octave/subharmonic cases", double(f.harmonicCases), Row::Frames});
+    rows.push_back({"octave/subharmonic frames", double(f.harmonicFrames), Row::Frames});
+    rows.push_back({"slowest change", double(f.slowestChange), Row::Frames});
+    rows.push_back({"harmonic notes median", f.noteMedian, Row::Cents});
+    rows.push_back({"harmonic notes p95", f.noteP95, Row::Cents});
+    rows.push_back({"worst pure tone", f.sineWorst, Row::Cents});
+    rows.push_back({"harmonic strums worst median", f.strumMedianWorst, Row::Cents});
+    rows.push_back({"harmonic strums worst p95", f.strumP95Worst, Row::Cents});
+    rows.push_back({"strings unread", double(f.stringsUnread), Row::Frames});
+    rows.push_back({"slowest polyphonic reading", double(f.slowestPolyphonic), Row::Frames});
+    const Tables t = TablesOf(heldOut);
+    for (const auto& [key, r] : t.notes) {
+        const std::string label = NoteLabel(key);
+        rows.push_back({label + " onset", double(r.onset), Row::Count});
+        rows.push_back({label + " oct/sub cases", double(r.harmonicCases), Row::Frames});
+        rows.push_back({label + " oct/sub frames", double(r.harmonicFrames), Row::Frames});
+        rows.push_back({label + " to-right median", Percentile(r.frames, 0.5), Row::Frames});
+        rows.push_back({label + " to-right most", r.never ? -1.0 : MaxOf(r.frames), Row::Frames});
+        rows.push_back({label + " fund median", Percentile(r.errors, 0.5), Row::Cents});
+        rows.push_back({label + " fund p95", Percentile(r.errors, 0.95), Row::Cents});
+        rows.push_back({label + " partial median", Percentile(r.partialErrors, 0.5), Row::Cents});
+        rows.push_back({label + " partial p95", Percentile(r.partialErrors, 0.95), Row::Cents});
+    }
+    for (const auto& [key, row] : t.changes) {
+        for (const auto& [interval, frames] : row)
+            rows.push_back({key + " " + std::to_string(interval), double(frames), Row::Frames});
+        rows.push_back({key + " oct/sub frames", double(t.changeHarmonic.at(key)), Row::Frames});
+    }
+    for (const auto& [key, r] : t.strums) {
+        const std::string label = StrumLabel(key);
+        rows.push_back({label + " poly", double(r.slowestPoly), Row::Frames});
+        rows.push_back({label + " fund median", Percentile(r.errors, 0.5), Row::Cents});
+        rows.push_back({label + " fund p95", Percentile(r.errors, 0.95), Row::Cents});
+        rows.push_back({label + " partial median", Percentile(r.partial, 0.5), Row::Cents});
+        rows.push_back({label + " partial p95", Percentile(r.partial, 0.95), Row::Cents});
+        rows.push_back({label + " worst", std::fabs(r.worst), Row::Cents});
+        rows.push_back({label + " unread", double(r.unread), Row::Frames});
+    }
+    return rows;
+}
+
+std::vector<std::string> WorseRows(const std::vector<Row>& candidate, const std::vector<Row>& today)
+{
+    std::map<std::string, const Row*> before;
+    for (const Row& r : today) before[r.name] = &r;
+    std::vector<std::string> worse;
+    char text[160];
+    for (const Row& r : candidate) {
+        const auto it = before.find(r.name);
+        if (it == before.end()) continue;
+        const double was = it->second->value;
+        bool isWorse = false;
+        switch (r.kind) {
+        case Row::Count: isWorse = r.value < was; break;
+        case Row::Frames: isWorse = (r.value < 0) != (was < 0) ? r.value < 0 : r.value > was; break;
+        case Row::Cents: isWorse = r.value > was + kCentsNoise; break;
+        }
+        if (!isWorse) continue;
+        std::snprintf(text, sizeof text, "%s %.2f -> %.2f", r.name.c_str(), was, r.value);
+        worse.push_back(text);
+    }
+    return worse;
+}
+
+void Scorer::PrintPart(std::FILE* out, bool heldOut) const
+{
+    std::fprintf(out, "\n=== %s part ===\n", heldOut ? "Held-out" : "Search");
+    const Tables t = TablesOf(heldOut);
     std::fprintf(out, "Single notes: steady state from %d to %d frames after onset; |error| in cents\n", kSteadyFrom,
                  kSteadyTo);
     std::fprintf(out, "%-30s %6s %7s %9s %11s %15s %15s\n", "instrument, string", "notes", "onset", "oct/sub",
                  "to-right", "fund med/p95", "partial med/p95");
-    for (const auto& [key, r] : notes) {
-        char label[64];
-        std::snprintf(label, sizeof label, "%s %s", key.first.c_str(), key.second == 6 ? "all" : std::to_string(key.second + 1).c_str());
-        const double maxFrames = r.frames.empty() ? -1.0 : *std::max_element(r.frames.begin(), r.frames.end());
-        std::fprintf(out, "%-30s %6d %3d/%-3d %4d/%-4d %5.0f/%-3.0f%s %7.2f/%-7.2f %7.2f/%-7.2f\n", label, r.cases,
-                     r.onset, r.cases, r.harmonicCases, r.harmonicFrames, Percentile(r.frames, 0.5), maxFrames,
-                     r.never ? "!" : " ", Percentile(r.errors, 0.5), Percentile(r.errors, 0.95),
-                     Percentile(r.partialErrors, 0.5), Percentile(r.partialErrors, 0.95));
+    for (const auto& [key, r] : t.notes) {
+        std::fprintf(out, "%-30s %6d %3d/%-3d %4d/%-4d %5.0f/%-3.0f%s %7.2f/%-7.2f %7.2f/%-7.2f\n",
+                     NoteLabel(key).c_str(), r.cases, r.onset, r.cases, r.harmonicCases, r.harmonicFrames,
+                     Percentile(r.frames, 0.5), MaxOf(r.frames), r.never ? "!" : " ", Percentile(r.errors, 0.5),
+                     Percentile(r.errors, 0.95), Percentile(r.partialErrors, 0.5), Percentile(r.partialErrors, 0.95));
     }
     std::fprintf(out, "Note changes: most frames from the change to the right note, by interval (-1: never);\n"
                       "oct/sub: frames after the third showing an octave or subharmonic\n%-18s",
@@ -231,7 +347,7 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
     for (int i = -7; i <= 7; ++i)
         if (i != 0) std::fprintf(out, " %3d", i);
     std::fprintf(out, " %8s\n", "oct/sub");
-    for (const auto& [key, row] : changes) {
+    for (const auto& [key, row] : t.changes) {
         std::fprintf(out, "%-18s", key.c_str());
         for (int i = -7; i <= 7; ++i) {
             if (i == 0) continue;
@@ -239,33 +355,16 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
             if (it == row.end()) std::fprintf(out, " %3s", "-");
             else std::fprintf(out, " %3d", it->second);
         }
-        std::fprintf(out, " %8d\n", changeHarmonic.at(key));
+        std::fprintf(out, " %8d\n", t.changeHarmonic.at(key));
     }
     std::fprintf(out, "Strums: each string's settled error (mean of its deviation from %d to %d frames), |cents|\n",
                  kStringsSteadyFrom, kSteadyTo);
     std::fprintf(out, "%-30s %6s %6s %15s %15s %7s %7s\n", "instrument, tuning", "strums", "poly", "fund med/p95",
                  "partial med/p95", "worst", "unread");
-    for (const auto& [key, list] : strums) {
-        std::vector<double> errors, partial;
-        int slowestPoly = 0, unread = 0;
-        double worst = 0.0;
-        for (const Entry* e : list) {
-            slowestPoly = e->o.framesToPolyphonic < 0 || slowestPoly < 0 ? -1 : std::max(slowestPoly, e->o.framesToPolyphonic);
-            for (int s = 0; s < 6; ++s) {
-                if (!e->o.stringRead[s]) {
-                    ++unread;
-                    continue;
-                }
-                errors.push_back(e->o.stringErrors[s]);
-                partial.push_back(e->o.stringPartialErrors[s]);
-                if (std::fabs(e->o.stringErrors[s]) > std::fabs(worst)) worst = e->o.stringErrors[s];
-            }
-        }
-        char label[64];
-        std::snprintf(label, sizeof label, "%s drop %d", key.first.c_str(), key.second);
-        std::fprintf(out, "%-30s %6zu %6d %7.2f/%-7.2f %7.2f/%-7.2f %+7.2f %7d\n", label, list.size(), slowestPoly,
-                     Percentile(errors, 0.5), Percentile(errors, 0.95), Percentile(partial, 0.5),
-                     Percentile(partial, 0.95), worst, unread);
+    for (const auto& [key, r] : t.strums) {
+        std::fprintf(out, "%-30s %6d %6d %7.2f/%-7.2f %7.2f/%-7.2f %+7.2f %7d\n", StrumLabel(key).c_str(), r.strums,
+                     r.slowestPoly, Percentile(r.errors, 0.5), Percentile(r.errors, 0.95), Percentile(r.partial, 0.5),
+                     Percentile(r.partial, 0.95), r.worst, r.unread);
     }
     const Figures f = FiguresOf(heldOut);
     std::fprintf(out,

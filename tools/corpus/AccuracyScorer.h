@@ -48,6 +48,25 @@ struct Figures {
     int slowestPolyphonic = 0;        // most frames from a strum to the polyphonic reading (-1: never)
 };
 
+// One figure of a part's tables (the summary figures, and each group's columns) for comparing
+// two tables of the kernel. Counts of right notes are better higher; frames, octave and
+// subharmonic counts and cents are better lower, and a frame count of -1 (never) is worst.
+struct Row {
+    enum Kind { Count, Frames, Cents };
+    std::string name;
+    double value;
+    Kind kind;
+};
+
+// The noise margin of a comparison: rows in cents differ by this much between tables that leave
+// the tones' readings alike (rounding of the reading and of the percentiles of few values); counts
+// and frames have none.
+constexpr double kCentsNoise = 0.05;
+
+// The rows of `candidate` worse than the same rows of `today` beyond the noise margin, each as
+// "name today -> candidate".
+std::vector<std::string> WorseRows(const std::vector<Row>& candidate, const std::vector<Row>& today);
+
 // Gathers outcomes and prints the tables of each part.
 class Scorer {
 public:
@@ -57,9 +76,13 @@ public:
     // percentile of |string error| in strums (against the followed partial), plus 10 cents for
     // each string that was never read.
     double StrumScore(bool heldOut) const;
+    // Every figure of a part and every group's row, as printed.
+    std::vector<Row> Rows(bool heldOut) const;
     void Print(std::FILE* out) const;
 
 private:
+    struct Tables;
+    Tables TablesOf(bool heldOut) const;
     struct Entry {
         const Case* c;
         Outcome o;

@@ -4,8 +4,12 @@
 // The lags: two geometric runs that meet where the detector's window stops growing (150 samples),
 // consecutive samples below the first up to the reference A's period, every other sample among the
 // shortest; the search picks where that sparse run ends and how the count is shared between the
-// geometric runs. The filters: per table, the bandwidth share and the
-// stagger of the three sections, one table at a time over a grid.
+// geometric runs. The filters: per table, the bandwidth share and the stagger of the three
+// sections, one table at a time over a grid.
+// A candidate is admissible only if no figure and no group's row of the scorer on the search part
+// is worse than with the kernel's own table beyond the scorer's noise margin (corpus::WorseRows):
+// a table that helps one instrument at another's cost is not chosen. When no candidate is
+// admissible and better, the kernel's table stays, and the program says which rows kept it.
 
 #include <algorithm>
 #include <cmath>
@@ -33,34 +37,39 @@ constexpr int kReferencePeriod = 54;
 
 struct Evaluation {
     corpus::Figures search, heldOut;
+    std::vector<corpus::Row> searchRows, heldOutRows;
+    double strumScore[2] = {};  // search, held-out
 };
 
 enum class Kinds { All, Strums };
 
 // Scores the cases (all, or the strums alone) with a patch; both parts.
-Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::TablePatch& patch,
-                    std::vector<double>* strumScore = nullptr)
+Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::TablePatch& patch)
 {
     corpus::Scorer scorer;
     for (const Case& c : cases)
         if (kinds == Kinds::All || c.kind == CaseKind::Strum) scorer.Add(c, corpus::Measure(c, c.render(), patch));
-    if (strumScore) *strumScore = {scorer.StrumScore(false), scorer.StrumScore(true)};
-    return {scorer.FiguresOf(false), scorer.FiguresOf(true)};
+    return {scorer.FiguresOf(false), scorer.FiguresOf(true), scorer.Rows(false), scorer.Rows(true),
+            {scorer.StrumScore(false), scorer.StrumScore(true)}};
 }
 
-// The lag search keeps the candidates that are no worse than the first table on the search part
-// in the steady error (median, 95th percentile and the worst pure tone), the octave and
-// subharmonic frames, the slowest change and the slowest polyphonic reading of a strum, and within
-// 1% of the notes in the two counts of notes (right at onset, with an octave or subharmonic),
-// which swing by a few notes between tables that differ only far from them; of those it takes
-// the one with the smallest median error of single notes.
-bool NoWorse(const corpus::Figures& f, const corpus::Figures& today)
+// Prints how many rows of a part are worse than the kernel's table's, and the first few.
+void PrintWorse(const char* part, const std::vector<std::string>& worse)
 {
-    const int slack = today.notes / 100;
-    return f.notesRightAtOnset + slack >= today.notesRightAtOnset && f.harmonicCases <= today.harmonicCases + slack &&
-           f.harmonicFrames <= today.harmonicFrames && f.slowestChange >= 0 && f.slowestChange <= today.slowestChange &&
-           f.noteMedian <= today.noteMedian && f.noteP95 <= today.noteP95 && f.sineWorst <= today.sineWorst &&
-           f.slowestPolyphonic >= 0 && f.slowestPolyphonic <= today.slowestPolyphonic;
+    std::printf("    %s: %zu rows worse than the kernel's table", part, worse.size());
+    for (size_t i = 0; i < worse.size() && i < 4; ++i) std::printf("%s %s", i == 0 ? ":" : ";", worse[i].c_str());
+    std::printf("%s\n", worse.size() > 4 ? "; ..." : "");
+}
+
+void PrintWorse(const Evaluation& e, const Evaluation& kernel)
+{
+    PrintWorse("search", corpus::WorseRows(e.searchRows, kernel.searchRows));
+    PrintWorse("held-out", corpus::WorseRows(e.heldOutRows, kernel.heldOutRows));
+}
+
+bool Admissible(const Evaluation& e, const Evaluation& kernel)
+{
+    return corpus::WorseRows(e.searchRows, kernel.searchRows).empty();
 }
 
 void PrintLagFigures(const char* label, const Evaluation& e)
@@ -71,6 +80,17 @@ void PrintLagFigures(const char* label, const Evaluation& e)
                     f->harmonicFrames, f->slowestChange, f->slowestPolyphonic, f->noteMedian, f->noteP95, f->sineWorst);
 }
 
+void PrintLags(const char* label, const std::vector<int16_t>& lags)
+{
+    const auto from100 = std::lower_bound(lags.begin(), lags.end(), 100);
+    std::printf("%s (largest step from 100 samples %.2f%%):", label,
+                100.0 * tabledesign::LargestStep(std::vector<int16_t>(from100, lags.end())));
+    for (size_t i = 0; i < lags.size(); ++i) std::printf("%s%d,", i % 20 == 0 ? "\n    " : " ", lags[i]);
+    std::printf("\n");
+}
+
+// Of the admissible candidates, the one with the smallest median error of harmonic single notes,
+// if it is smaller than the kernel's.
 std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
 {
     std::printf("Single-note lags: every other sample to E, consecutive to L, then S geometric steps to %d, the rest "
@@ -78,34 +98,32 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
     auto patchFor = [](const std::vector<int16_t>& lags) -> corpus::TablePatch {
         return [lags] { TunerConfigureSingleNoteDetector(TunerKernel().singleNoteConfig, lags.data()); };
     };
-    // The first table: every sample to 54, 40 steps to 150, 53 to 900.
-    std::vector<int16_t> best = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, kReferencePeriod,
-                                                        kWindowStopsGrowing, 40);
-    const Evaluation today = Evaluate(cases, Kinds::All, patchFor(best));
-    PrintLagFigures("the first table", today);
-    corpus::Figures bestFigures = today.search;
+    const std::vector<int16_t> kernelLags(kTunerCandidateLags, kTunerCandidateLags + kTunerCandidateCount);
+    const Evaluation kernel = Evaluate(cases, Kinds::All, patchFor(kernelLags));
+    PrintLagFigures("the kernel's table", kernel);
+    std::vector<int16_t> best = kernelLags;
+    double bestMedian = kernel.search.noteMedian;
     for (int everyOtherTo : {0, 12, 16}) {
-        for (int consecutiveTo : {kReferencePeriod}) {
-            for (int stepsBelow : {38, 40, 42, 44}) {
-                const std::vector<int16_t> lags = tabledesign::TwoRunLags(
-                    kTunerCandidateCount, 6, 900, consecutiveTo, kWindowStopsGrowing, stepsBelow, everyOtherTo);
-                const Evaluation e = Evaluate(cases, Kinds::All, patchFor(lags));
-                char label[64];
-                std::snprintf(label, sizeof label, "E %d, L %d, S %d%s", everyOtherTo, consecutiveTo, stepsBelow,
-                              NoWorse(e.search, today.search) ? " (ok)" : "");
-                PrintLagFigures(label, e);
-                if (NoWorse(e.search, today.search) && e.search.noteMedian < bestFigures.noteMedian) {
-                    bestFigures = e.search;
-                    best = lags;
-                }
+        for (int stepsBelow : {38, 40, 42, 44}) {
+            const std::vector<int16_t> lags = tabledesign::TwoRunLags(
+                kTunerCandidateCount, 6, 900, kReferencePeriod, kWindowStopsGrowing, stepsBelow, everyOtherTo);
+            const Evaluation e = Evaluate(cases, Kinds::All, patchFor(lags));
+            const bool admissible = Admissible(e, kernel);
+            char label[64];
+            std::snprintf(label, sizeof label, "E %d, L %d, S %d%s", everyOtherTo, kReferencePeriod, stepsBelow,
+                          admissible ? " (ok)" : "");
+            PrintLagFigures(label, e);
+            PrintWorse(e, kernel);
+            std::fflush(stdout);
+            if (admissible && e.search.noteMedian < bestMedian) {
+                bestMedian = e.search.noteMedian;
+                best = lags;
             }
         }
     }
-    const auto from100 = std::lower_bound(best.begin(), best.end(), 100);
-    std::printf("Chosen lags (largest step from 100 samples %.2f%%):",
-                100.0 * tabledesign::LargestStep(std::vector<int16_t>(from100, best.end())));
-    for (size_t i = 0; i < best.size(); ++i) std::printf("%s%d,", i % 20 == 0 ? "\n    " : " ", best[i]);
-    std::printf("\n");
+    if (best == kernelLags)
+        std::printf("No candidate is admissible and better: the kernel's lags stay.\n");
+    PrintLags("Chosen lags", best);
     std::fflush(stdout);
     return best;
 }
@@ -138,24 +156,25 @@ double FilterCost(const corpus::Figures& f, double meanScore)
     return f.strumP95Worst + f.strumMedianWorst + 0.1 * meanScore;
 }
 
+// Greedy over one table at a time: a shape replaces the table's current one if the whole set is
+// admissible and costs less.
 void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shapes)[3])
 {
     static FilterPatch patch;
     auto evaluate = [&](const char* label) {
         for (int t = 0; t < 3; ++t) patch.shapes[t] = shapes[t];
-        std::vector<double> mean;
-        const Evaluation e = Evaluate(cases, Kinds::Strums, [] { patch.Apply(); }, &mean);
+        const Evaluation e = Evaluate(cases, Kinds::Strums, [] { patch.Apply(); });
         for (int part = 0; part < 2; ++part) {
             const corpus::Figures& f = part == 0 ? e.search : e.heldOut;
             std::printf("  %-36s %-8s worst median %.3f worst p95 %6.3f mean %.3f cost %.3f\n", label,
-                        part == 0 ? "search" : "held-out", f.strumMedianWorst, f.strumP95Worst, mean[part],
-                        FilterCost(f, mean[part]));
+                        part == 0 ? "search" : "held-out", f.strumMedianWorst, f.strumP95Worst, e.strumScore[part],
+                        FilterCost(f, e.strumScore[part]));
         }
-        std::fflush(stdout);
-        return FilterCost(e.search, mean[0]);
+        return e;
     };
     std::printf("\nString filters, per table: bandwidth share and stagger; |string error| in strums, cents\n");
-    double best = evaluate("the first design's shapes");
+    const Evaluation kernel = evaluate("the kernel's shapes");
+    double best = FilterCost(kernel.search, kernel.strumScore[0]);
     const char* names[3] = {"A", "B", "low B"};
     for (int round = 0; round < 2; ++round) {
         for (int t : {2, 0, 1}) {
@@ -165,15 +184,22 @@ void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shap
                     shapes[t] = {share, stagger};
                     char label[64];
                     std::snprintf(label, sizeof label, "table %s share %.2f stagger %.1f", names[t], share, stagger);
-                    const double cost = evaluate(label);
-                    if (cost < best - 1e-9) best = cost;
+                    const Evaluation e = evaluate(label);
+                    PrintWorse(e, kernel);
+                    std::fflush(stdout);
+                    const double cost = FilterCost(e.search, e.strumScore[0]);
+                    if (Admissible(e, kernel) && cost < best - 1e-9) best = cost;
                     else shapes[t] = kept;
                 }
             }
         }
     }
-    for (int t = 0; t < 3; ++t)
-        std::printf("Chosen table %s: share %.2f, stagger %.1f\n", names[t], shapes[t].share, shapes[t].stagger);
+    for (int t = 0; t < 3; ++t) {
+        const bool kernels = shapes[t].share == kTunerStringFilterShapes[t].share &&
+                             shapes[t].stagger == kTunerStringFilterShapes[t].stagger;
+        std::printf("Chosen table %s: share %.2f, stagger %.1f%s\n", names[t], shapes[t].share, shapes[t].stagger,
+                    kernels ? " (the kernel's: no admissible shape costs less)" : "");
+    }
 }
 
 } // namespace
@@ -208,7 +234,8 @@ int main(int argc, char** argv)
         for (Case& c : sampled) cases.push_back(std::move(c));
     }
     if (lags) ChooseLags(cases);
-    TunerStringFilterShape shapes[3] = {{0.07, 0.0}, {0.05, 0.0}, {0.03, 0.0}};  // the first design's
+    TunerStringFilterShape shapes[3];
+    std::copy(kTunerStringFilterShapes, kTunerStringFilterShapes + 3, shapes);
     if (filters) ChooseFilters(cases, shapes);
     return 0;
 }

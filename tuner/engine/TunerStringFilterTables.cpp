@@ -14,22 +14,6 @@ constexpr int kFirstRowSemitones = 23;
 constexpr double kC0 = 16.351597831287414;
 constexpr double kClassReferenceHz[kTunerReferenceClassCount] = {436.5, 440.0, 443.5};
 
-// A row's three sections are staggered towards a maximally flat (Butterworth) band: flat across
-// the band, so a string's partial passes alike however far it is detuned within it, and falling
-// with the cube of the distance outside it, where three sections at one centre round the band off
-// and fall that steeply only far out. The shares are of the centre frequency. The nearest foreign
-// partial a string filter must reject is the lower neighbour's third harmonic, two semitones (12%)
-// above the target; partials that coincide with a target (an octave-related string's harmonics,
-// or in the lower bass tunings another string's fundamental) no filter can remove.
-// vireno-table-design chose each table's share and stagger on the strums of the search part of
-// the accuracy corpus, for the smallest worst-case string error over instruments and tunings:
-//  table A (strings 1 and 2, passed twice): a flat 7% band, about 32 dB down at 12% a pass;
-//  table B (strings 3-6): a flat 5% band, about 41 dB down at 12% (82 dB after string 3's two passes);
-//  the bass's low B row for drop tunings, where a string may sit a semitone above: 3%, half staggered.
-constexpr TunerStringFilterShape kShapeA = {0.07, 1.0};
-constexpr TunerStringFilterShape kShapeB = {0.05, 1.0};
-constexpr TunerStringFilterShape kShapeLowB = {0.03, 0.5};
-
 constexpr int kRowsWithSeparate = kTunerFilterRowCount + 1;
 int16_t gRows[2][kTunerReferenceClassCount][kRowsWithSeparate][kTunerFilterCoefficientCount];
 bool gDesigned = false;
@@ -70,16 +54,30 @@ void Store(const Section& s, double gain, int16_t* c)
 
 } // namespace
 
+// A row's three sections are staggered towards a maximally flat (Butterworth) band: flat across
+// the band, so a string's partial passes alike however far it is detuned within it, and falling
+// with the cube of the distance outside it, where three sections at one centre round the band off
+// and fall that steeply only far out. The shares are of the centre frequency. The nearest foreign
+// partial a string filter must reject is the lower neighbour's third harmonic, two semitones (12%)
+// above the target; partials that coincide with a target (an octave-related string's harmonics,
+// or in the lower bass tunings another string's fundamental) no filter can remove.
+// vireno-table-design chose each table's share and stagger on the strums of the search part of
+// the accuracy corpus, for the smallest worst-case string error over instruments and tunings:
+//  table A (strings 1 and 2, passed twice): a flat 7% band, about 32 dB down at 12% a pass;
+//  table B (strings 3-6): a flat 5% band, about 41 dB down at 12% (82 dB after string 3's two passes);
+//  the bass's low B row for drop tunings, where a string may sit a semitone above: 3%, half staggered.
+const TunerStringFilterShape kTunerStringFilterShapes[3] = {{0.07, 1.0}, {0.05, 1.0}, {0.03, 0.5}};
+
 void TunerInitStringFilterTables()
 {
     if (gDesigned) return;
     for (int table = 0; table < 2; ++table) {
-        const TunerStringFilterShape& shape = table == 0 ? kShapeA : kShapeB;
+        const TunerStringFilterShape& shape = kTunerStringFilterShapes[table];
         for (int cls = 0; cls < kTunerReferenceClassCount; ++cls) {
             for (int row = 0; row < kTunerFilterRowCount; ++row)
                 TunerDesignStringFilterRow(TunerStringFilterCentreHz(cls, row), shape, gRows[table][cls][row]);
-            TunerDesignStringFilterRow(TunerStringFilterCentreHz(cls, kTunerSeparateBassRow), kShapeLowB,
-                                       gRows[table][cls][kTunerFilterRowCount]);
+            TunerDesignStringFilterRow(TunerStringFilterCentreHz(cls, kTunerSeparateBassRow),
+                                       kTunerStringFilterShapes[2], gRows[table][cls][kTunerFilterRowCount]);
         }
     }
     gDesigned = true;

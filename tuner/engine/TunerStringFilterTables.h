@@ -17,6 +17,9 @@ struct TunerStringFilterShape {
     double stagger;
 };
 
+// The shapes the tables are designed with: table A, table B, the bass's separate row.
+extern const TunerStringFilterShape kTunerStringFilterShapes[3];
+
 // Centre of a row for a reference class, Hz (the separate bass row shares row 0's centre).
 double TunerStringFilterCentreHz(int referenceClass, int row);
 

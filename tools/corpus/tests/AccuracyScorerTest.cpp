@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "AccuracyScorer.h"
 #include "StringTone.h"
@@ -82,4 +83,46 @@ TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
     const Figures f = scorer.FiguresOf(note.heldOut);
     EXPECT_EQ(f.notes, 1);
     EXPECT_EQ(f.notesRightAtOnset, 1);
+}
+
+TEST(AccuracyScorer, WorseRowsKeepTheDirectionOfEachKindAndTheNoiseMargin)
+{
+    const std::vector<Row> today = {
+        {"onset", 10, Row::Count},        {"slowest", 5, Row::Frames},  {"never", -1, Row::Frames},
+        {"median", 0.30, Row::Cents},     {"p95", 1.00, Row::Cents},    {"gone", 1.0, Row::Cents},
+    };
+    const std::vector<Row> better = {
+        {"onset", 11, Row::Count}, {"slowest", 4, Row::Frames}, {"never", 30, Row::Frames},
+        {"median", 0.30 + kCentsNoise * 0.9, Row::Cents}, {"p95", 0.5, Row::Cents}, {"new", 9.0, Row::Cents},
+    };
+    EXPECT_TRUE(WorseRows(better, today).empty());
+    EXPECT_TRUE(WorseRows(today, today).empty());
+    const std::vector<Row> worse = {
+        {"onset", 9, Row::Count}, {"slowest", -1, Row::Frames}, {"never", -1, Row::Frames},
+        {"median", 0.30 + kCentsNoise * 1.1, Row::Cents}, {"p95", 1.0, Row::Cents},
+    };
+    const std::vector<std::string> rows = WorseRows(worse, today);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], "onset 10.00 -> 9.00");
+    EXPECT_EQ(rows[1], "slowest 5.00 -> -1.00");
+    EXPECT_EQ(rows[2].rfind("median ", 0), 0u);
+}
+
+TEST(AccuracyScorer, RowsNameEveryGroupOfThePrintedTables)
+{
+    const std::vector<Case> corpus = ModelledCorpus();
+    std::vector<Case> cases;
+    for (const char* name : {"guitar harmonic note s2 f5 ", "guitar change repluck +5 from s2 f0",
+                             "guitar harmonic strum drop 2 set 0"}) {
+        cases.push_back(Named(corpus, name));
+        cases.back().heldOut = false;
+    }
+    Scorer scorer;
+    for (const Case& c : cases) scorer.Add(c, Measure(c, c.render()));
+    std::set<std::string> names;
+    for (const Row& r : scorer.Rows(false)) names.insert(r.name);
+    for (const char* name : {"notes right at onset", "slowest polyphonic reading", "guitar harmonic 2 fund p95",
+                             "guitar harmonic all onset", "guitar repluck 5", "guitar repluck oct/sub frames",
+                             "guitar harmonic drop 2 worst"})
+        EXPECT_EQ(names.count(name), 1u) << name;
 }
