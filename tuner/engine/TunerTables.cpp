@@ -57,27 +57,28 @@ const float kTunerStringPowerFactor[2][kTunerStringCount] = {
     {0.1f, 0.0001f, 0.0001f, 0.0001f, 0.00031623f, 0.031623f},
 };
 
-// 142 lags from 6 samples (4 kHz) to 900 samples (26.7 Hz), shortest first, in runs of constant
-// relative spacing:
-//   6 .. 16     every other sample (1500 Hz and above, beyond the instruments' fretted range);
-//   16 .. 54    every sample, down to the period of the reference A at 440 Hz (54.5 samples);
-//   54 .. 150   40 steps of (150/54)^(1/40), 2.6% (44 cents), rounded to whole samples;
-//   150 .. 900  58 steps of (900/150)^(1/58), 3.1% (53 cents), rounded to whole samples.
-// At 150 samples the window stops growing with the lag. Within a geometric run each period lies
-// the same share of itself from its nearest candidates, so the parabola's error in cents is alike
-// across the run, and the dip at a multiple of a period meets candidates spaced as many times
-// wider, which keeps subharmonics shallower than the fundamental. vireno-table-design
-// (tools/tabledesign) chose where the sparse run ends and how the count is shared between the
-// geometric runs on the search part of the accuracy corpus: of the tables no worse than the first
-// one (every sample to 54, 40 steps to 150, 53 to 900) on the scorer's figures, the one with the
-// smallest median error of single notes. TwoRunLags(142, 6, 900, 54, 150, 40, 16) gives it.
+// 142 lags from 6 samples (4 kHz) to 900 samples (26.7 Hz), shortest first. The refinement fits a
+// parabola through three neighbouring candidates, and its bias grows with their spacing: where the
+// window, and with it the normalisation, grows with the lag (up to 150 samples) the parabola is
+// tilted and reads a period long by about (h^2 - 3 p^2) / 2T for a spacing h and an offset p of the
+// nearest lag; where the window is fixed, the harmonics of a plucked string sharpen the minimum
+// beyond a parabola. The spacing balances the two:
+//   6 .. 54    every sample, the finest integer lags can go (above 444 Hz);
+//   54 .. 150  40 steps of 2.6% (45 cents);
+//   150 .. 900 53 steps of 3.4% (59 cents).
+// Steady-state errors stay within about 0.9 cent from B0 to E6 for sines and plucked strings.
+// This is TwoRunLags(142, 6, 900, 54, 150, 40) of vireno-table-design (tools/tabledesign), which
+// keeps it: each other table it tries (every other sample among the shortest lags, 38 to 44 steps
+// below 150) lowers the median error of single notes but worsens a hundred or more of the
+// accuracy scorer's rows on the search part (notes right at onset, octave readings, sampled
+// instruments' errors), so none is admissible.
 const int16_t kTunerCandidateLags[kTunerCandidateCount] = {
-    6, 8, 10, 12, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
-    31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50,
-    51, 52, 53, 54, 55, 57, 58, 60, 61, 63, 65, 66, 68, 70, 72, 73, 75, 77, 79, 81,
-    83, 86, 88, 90, 92, 95, 97, 100, 102, 105, 108, 110, 113, 116, 119, 122, 125, 129, 132, 135,
-    139, 143, 146, 150, 155, 160, 165, 170, 175, 181, 186, 192, 198, 204, 211, 217, 224, 231, 238, 246,
-    254, 262, 270, 278, 287, 296, 305, 315, 325, 335, 345, 356, 367, 379, 391, 403, 416, 429, 442, 456,
-    470, 485, 500, 516, 532, 549, 566, 584, 602, 621, 641, 661, 682, 703, 725, 748, 771, 795, 820, 846,
-    873, 900,
+    6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+    26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45,
+    46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 57, 58, 60, 61, 63, 65, 66, 68, 70, 72,
+    73, 75, 77, 79, 81, 83, 86, 88, 90, 92, 95, 97, 100, 102, 105, 108, 110, 113, 116, 119,
+    122, 125, 129, 132, 135, 139, 143, 146, 150, 155, 160, 166, 172, 178, 184, 190, 197, 203, 210, 218,
+    225, 233, 241, 249, 258, 266, 276, 285, 295, 305, 316, 326, 338, 349, 361, 374, 387, 400, 414, 428,
+    443, 458, 473, 490, 507, 524, 542, 561, 580, 600, 620, 642, 664, 687, 710, 735, 760, 786, 813, 841,
+    870, 900,
 };
