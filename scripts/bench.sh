@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the benchmarks and the accuracy report, optimised, and runs them.
+# Builds the benchmarks, the accuracy report and the accuracy scorer, optimised, and runs them.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$top/scripts/setup.sh"
@@ -53,3 +53,6 @@ cat "$results"/*.csv | awk -F, '
   }'
 
 "$top/build/release/bench/vireno-accuracy"
+
+# The accuracy scorer over the whole corpus, with instruments sampled from a General MIDI soundfont.
+"$top/build/release/bench/vireno-corpus-score" --soundfont /usr/share/sounds/sf2/TimGM6mb.sf2

@@ -35,3 +35,7 @@ void TunerSetReferenceOffset(int offsetHz);
 void TunerSelectTables();
 void TunerSetInstrumentMode(int instrument);
 void TunerInit();
+
+// Derives the single-note detector's windows and normalisers from a lag table (kTunerCandidateLags,
+// or a candidate table under design).
+void TunerConfigureSingleNoteDetector(TunerSingleNoteConfig& config, const int16_t* lags);

@@ -27,10 +27,12 @@ void SingleNoteNormaliser(int window, uint8_t& shift, uint32_t& normaliser)
     normaliser = 0xFFFFFFFFu;
 }
 
-void ConfigureSingleNoteDetector(TunerSingleNoteConfig& config)
+} // namespace
+
+void TunerConfigureSingleNoteDetector(TunerSingleNoteConfig& config, const int16_t* lags)
 {
     for (int i = 0; i < kTunerCandidateCount; ++i) {
-        const int lag = kTunerCandidateLags[i];
+        const int lag = lags[i];
         int window = 6 * lag;
         if (window < kTunerMinimumWindow) window = kTunerMinimumWindow;
         if (window > kTunerMaximumWindow) window = kTunerMaximumWindow;
@@ -41,6 +43,8 @@ void ConfigureSingleNoteDetector(TunerSingleNoteConfig& config)
     config.difference = {kTunerFrameLength, kTunerCandidateCount, config.lags, config.windows, config.shifts,
                          config.normalisers};
 }
+
+namespace {
 
 void ConfigureStringDetectors(TunerSettings& settings, TunerInstrument instrument)
 {
@@ -140,7 +144,7 @@ void TunerSelectTables()
 
     ConfigureStringDetectors(settings, instrument);
     ClearDifferenceValues(k);
-    ConfigureSingleNoteDetector(k.singleNoteConfig);
+    TunerConfigureSingleNoteDetector(k.singleNoteConfig, kTunerCandidateLags);
 }
 
 void TunerInit()

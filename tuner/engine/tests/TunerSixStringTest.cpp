@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "KernelTestSupport.h"
+#include "TunerStringFilterTables.h"
 
 using namespace kerneltest;
 
@@ -93,6 +94,32 @@ TEST(TunerSixString, SilenceGivesNoStringPitch)
     for (const TunerStringState& string : TunerKernel().sixString.strings) EXPECT_LT(string.pitch, 0.0f);
 }
 
+namespace {
+
+// Steady gain of a coefficient row for a sine at the 6000 Hz string rate, through the section
+// formula of the string filters.
+double RowGain(const int16_t* row, double hz)
+{
+    int64_t xs[3][2] = {}, y[3][2] = {};
+    double peak = 0.0;
+    for (int n = 0; n < 12000; ++n) {
+        int64_t x = int64_t(1e6 * std::sin(2 * M_PI * hz * n / 6000.0));
+        for (int k = 0; k < 3; ++k) {
+            const int16_t* c = row + 4 * k;
+            const int64_t out = (c[0] * x + c[1] * xs[k][1] - 2 * c[2] * y[k][0] - c[3] * y[k][1]) / 32768;
+            xs[k][1] = xs[k][0];
+            xs[k][0] = x;
+            y[k][1] = y[k][0];
+            y[k][0] = out;
+            x = out;
+        }
+        if (n > 9000) peak = std::max(peak, std::fabs(double(x)));
+    }
+    return peak / 1e6;
+}
+
+} // namespace
+
 TEST(TunerSixString, FilterRowsPeakAtTheirTargets)
 {
     signals::ResetKernel({});
@@ -100,25 +127,27 @@ TEST(TunerSixString, FilterRowsPeakAtTheirTargets)
     for (int s = 0; s < 6; ++s) {
         const int16_t* row = TunerKernel().settings.stringFilters[s];
         const double target = signals::NoteFrequency(signals::kGuitarOpenStrings[s] + 12);
-        auto gain = [&](double hz) {
-            int64_t xs[3][2] = {}, y[3][2] = {};
-            double peak = 0.0;
-            for (int n = 0; n < 6000; ++n) {
-                int64_t x = int64_t(1e6 * std::sin(2 * M_PI * hz * n / 6000.0));
-                for (int k = 0; k < 3; ++k) {
-                    const int16_t* c = row + 4 * k;
-                    const int64_t out = (c[0] * x + c[1] * xs[k][1] - 2 * c[2] * y[k][0] - c[3] * y[k][1]) / 32768;
-                    xs[k][1] = xs[k][0];
-                    xs[k][0] = x;
-                    y[k][1] = y[k][0];
-                    y[k][0] = out;
-                    x = out;
-                }
-                if (n > 3000) peak = std::max(peak, std::fabs(double(x)));
-            }
-            return peak / 1e6;
-        };
-        EXPECT_NEAR(gain(target), 1.0, 0.05) << "string " << s + 1;
-        EXPECT_LT(gain(target * std::exp2(2.0 / 12.0)), 0.1) << "string " << s + 1;
+        EXPECT_NEAR(RowGain(row, target), 1.0, 0.05) << "string " << s + 1;
+        EXPECT_LT(RowGain(row, target * std::exp2(2.0 / 12.0)), 0.1) << "string " << s + 1;
     }
+}
+
+TEST(TunerSixString, StaggeredRowsAreFlatAcrossTheirBandAndSteepOutside)
+{
+    // The same 3 dB bandwidth from three sections at the centre (each sqrt(2^(1/3) - 1) times as
+    // narrow as their sum) and from a maximally flat band: the flat one is 3 dB down at the band's
+    // edges, and falls faster beyond them.
+    const double centre = 440.0, share = 0.08;
+    int16_t flat[12], peaked[12];
+    TunerDesignStringFilterRow(centre, {share, 1.0}, flat);
+    TunerDesignStringFilterRow(centre, {share / std::sqrt(std::cbrt(2.0) - 1.0), 0.0}, peaked);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(flat[4 * k + 1], -flat[4 * k]);
+        EXPECT_EQ(peaked[4 * k], peaked[0]);
+    }
+    EXPECT_NEAR(RowGain(flat, centre), 1.0, 0.02);
+    EXPECT_NEAR(RowGain(peaked, centre), 1.0, 0.02);
+    EXPECT_NEAR(RowGain(flat, centre * (1 + share / 2)), std::sqrt(0.5), 0.05);
+    EXPECT_NEAR(RowGain(flat, centre * (1 - share / 2)), std::sqrt(0.5), 0.05);
+    EXPECT_LT(RowGain(flat, centre * 1.25), 0.5 * RowGain(peaked, centre * 1.25));
 }

@@ -1,0 +1,100 @@
+#pragma once
+
+// Runs the tuner kernel over corpus cases, frame by frame as the tuner object would, and scores
+// what a musician would see: the note right after the onset, octave and subharmonic readings, the
+// frames to the first right note, steady-state cents errors and each string's error in a strum.
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "AccuracyCorpus.h"
+
+namespace corpus {
+
+// What one case showed.
+struct Outcome {
+    bool rightAtOnset = false;        // the note shown three frames after the onset frame was right
+    int framesToRight = -1;           // frames from the onset or change frame to the first right note
+    int harmonicFrames = 0;           // frames after the third showing an octave or a subharmonic
+    std::vector<double> errors;       // steady frames with the right note: cents against the fundamental
+    std::vector<double> partialErrors;// ... against the partial the reading follows
+    int framesToPolyphonic = -1;      // strums
+    double stringErrors[6] = {};      // strums: each string's settled error against its fundamental
+    double stringPartialErrors[6] = {};// ... against its second partial, which the string analysis follows
+    bool stringRead[6] = {};
+};
+
+// Called after the kernel is reset for a case: a table search puts its candidate tables in place.
+using TablePatch = std::function<void()>;
+
+Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatch& patch = {});
+
+// The figures the goals are stated in, for one part of the corpus.
+struct Figures {
+    int notes = 0;
+    int notesRightAtOnset = 0;
+    int harmonicCases = 0;            // notes and changes with an octave or subharmonic after frame 3
+    int harmonicFrames = 0;
+    int slowestChange = 0;            // most frames to the right note after a change (-1: never)
+    double noteMedian = 0.0;          // steady |error| of harmonic single notes, cents
+    double noteP95 = 0.0;
+    double sineWorst = 0.0;           // the largest |mean steady error| of a pure tone, cents
+    double strumMedianWorst = 0.0;    // the worst instrument and tuning's median |string error| (harmonic)
+    double strumP95Worst = 0.0;
+    int stringsUnread = 0;            // strings of a strum that never settled to a reading
+    int slowestPolyphonic = 0;        // most frames from a strum to the polyphonic reading (-1: never)
+};
+
+// One figure of a part's tables (the summary figures, and each group's columns) for comparing
+// two tables of the kernel. Counts of right notes are better higher; frames, octave and
+// subharmonic counts and cents are better lower, and a frame count of -1 (never) is worst.
+struct Row {
+    enum Kind { Count, Frames, Cents };
+    std::string name;
+    double value;
+    Kind kind;
+};
+
+// The noise margin of a comparison: rows in cents differ by this much between tables that leave
+// the tones' readings alike (rounding of the reading and of the percentiles of few values); counts
+// and frames have none.
+constexpr double kCentsNoise = 0.05;
+
+// The rows of `candidate` worse than the same rows of `today` beyond the noise margin, each as
+// "name today -> candidate".
+std::vector<std::string> WorseRows(const std::vector<Row>& candidate, const std::vector<Row>& today);
+
+// Gathers outcomes and prints the tables of each part.
+class Scorer {
+public:
+    void Add(const Case& c, const Outcome& o);
+    Figures FiguresOf(bool heldOut) const;
+    // For a filter search: the mean over instruments and tunings of the median and the 95th
+    // percentile of |string error| in strums (against the followed partial), plus 10 cents for
+    // each string that was never read.
+    double StrumScore(bool heldOut) const;
+    // Every figure of a part and every group's row, as printed.
+    std::vector<Row> Rows(bool heldOut) const;
+    void Print(std::FILE* out) const;
+
+private:
+    struct Tables;
+    Tables TablesOf(bool heldOut) const;
+    struct Entry {
+        const Case* c;
+        Outcome o;
+    };
+    std::vector<Entry> entries_;
+    void PrintPart(std::FILE* out, bool heldOut) const;
+};
+
+// One line: the case, its part and what it showed.
+void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o);
+
+// Median and 95th percentile of the magnitudes.
+double Percentile(std::vector<double> values, double share);
+
+} // namespace corpus
