@@ -14,6 +14,14 @@ function(vireno_library name)
   vireno_warnings(${name})
 endfunction()
 
+# vireno_old_target_name(target old): the library's name from before targets were named in one style
+# (snake_case; kro_ in kro-core/, vireno_ elsewhere; programs a person runs keep their command's
+# name), kept as an ALIAS so that branches written against it still link. To be removed once they
+# have all merged.
+function(vireno_old_target_name target old)
+  add_library(${old} ALIAS ${target})
+endfunction()
+
 # vireno_test(name SOURCES ... [LIBS ...] [PROPERTIES name value ...]): a GoogleTest binary registered
 # with CTest, its tests given the CTest properties named (a RESOURCE_LOCK, an ENVIRONMENT).
 function(vireno_test name)
