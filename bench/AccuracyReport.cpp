@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "KernelRunner.h"
-#include "TestSignals.h"
+#include "tools/signals/KernelRunner.h"
+#include "tools/signals/TestSignals.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <string>
 
-#include "AccuracyScorer.h"
-#include "SampledCorpus.h"
+#include "tools/corpus/AccuracyScorer.h"
+#include "tools/corpus/SampledCorpus.h"
 
 int main(int argc, char** argv)
 {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "CorePercent.h"
-#include "HSVirenoDSP.h"
-#include "TestSignals.h"
-#include "TunerParameterIndex.h"
+#include "tuner/plugin/HSVirenoDSP.h"
+#include "tools/signals/TestSignals.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 namespace {
 

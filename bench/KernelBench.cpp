@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include "CorePercent.h"
-#include "KernelRunner.h"
-#include "TestSignals.h"
-#include "TunerResampler.h"
+#include "tools/signals/KernelRunner.h"
+#include "tools/signals/TestSignals.h"
+#include "tuner/engine/TunerResampler.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "CorePercent.h"
-#include "TunerResampler.h"
+#include "tuner/engine/TunerResampler.h"
 
 namespace {
 

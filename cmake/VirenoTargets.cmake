@@ -7,11 +7,19 @@ function(vireno_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra $<IF:$<BOOL:${VIRENO_WERROR}>,-Werror,-Werror=return-type>)
 endfunction()
 
+# For branches written before includes carried their folder: each library's headers also resolve by
+# their bare names. To be switched off, and removed, once those branches have merged.
+option(VIRENO_FLAT_INCLUDES "Headers of our libraries also resolve by their bare names" ON)
+
 # vireno_library(name SOURCES ... [LIBS ...]): a static library of one subsystem.
 function(vireno_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  # An include names the folder it reaches from the top of the tree: "kro-core/plugin/KROParameter.h".
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(VIRENO_FLAT_INCLUDES)
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   vireno_warnings(${name})
 endfunction()

@@ -1,6 +1,6 @@
 #include "IClock.h"
 
-#include "IPlatform.h"
+#include "platform/IPlatform.h"
 
 namespace VSTGUI {
 

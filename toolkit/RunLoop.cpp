@@ -1,6 +1,6 @@
 #include "IRunLoop.h"
 
-#include "ITimerLoop.h"
+#include "platform/ITimerLoop.h"
 
 #include <map>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "StandaloneRunLoop.h"
 
-#include "IPlatform.h"
+#include "platform/IPlatform.h"
 
 #include <algorithm>
 #include <poll.h>

@@ -11,12 +11,12 @@
 #include "AAX_Guarded.h"
 #include "AAX_VTransport.h"
 #include "aaxsdk/AAX_HostIDs.h"
-#include "IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
 #include "KROAAXPlugEditorMessage.h"
-#include "KROParameter.h"
-#include "KROPlugInDSP.h"
-#include "KROTaperType.h"
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/KROParameter.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KROTaperType.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 #include <algorithm>
 #include <functional>

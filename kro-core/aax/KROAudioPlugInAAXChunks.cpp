@@ -4,8 +4,8 @@
 #include "KROAudioPlugInAAX.h"
 
 #include "AAX_Guarded.h"
-#include "KROPlugInDSP.h"
-#include "KROStateTreeXml.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 
 #include <boost/property_tree/ptree.hpp>
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "IKROParameterOwner.h"
-#include "KROAudioPreset.h"
-#include "KROParameter.h"
+#include "kro-core/plugin/IKROParameterOwner.h"
+#include "kro-core/plugin/KROAudioPreset.h"
+#include "kro-core/plugin/KROParameter.h"
 
 // Four-character codes as the framework stores them.
 constexpr uint32_t KROFourCharCode(const char (&code)[5])

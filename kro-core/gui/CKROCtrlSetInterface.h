@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CControl.h"
+#include "toolkit/CControl.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBitmap.h"
+#include "toolkit/CBitmap.h"
 
 #include <map>
 #include <string>

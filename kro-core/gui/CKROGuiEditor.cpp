@@ -1,12 +1,12 @@
 #include "CKROGuiEditor.h"
 
-#include "CBitmap.h"
-#include "CFrame.h"
-#include "IKROParamInfoInterface.h"
-#include "IKROSDKController.h"
-#include "KROParameter.h"
-#include "KROStateTreeXml.h"
-#include "KroEditorMessages.h"
+#include "toolkit/CBitmap.h"
+#include "toolkit/CFrame.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "kro-core/plugin/KROParameter.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 #include <boost/property_tree/ptree.hpp>
 

@@ -2,8 +2,8 @@
 
 #include "CKROCtrlSetInterface.h"
 #include "CKROGuiTimer.h"
-#include "IControlListener.h"
-#include "PluginGUIEditor.h"
+#include "toolkit/IControlListener.h"
+#include "toolkit/PluginGUIEditor.h"
 
 #include <boost/property_tree/ptree_fwd.hpp>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IPlatform.h"
+#include "platform/IPlatform.h"
 
 #include <cstdint>
 #include <vector>

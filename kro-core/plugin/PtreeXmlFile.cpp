@@ -6,7 +6,7 @@
 
 #include <boost/property_tree/xml_parser.hpp>
 
-#include "FileReplace.h"
+#include "platform/FileReplace.h"
 #include "KROXmlLimits.h"
 
 namespace pt = boost::property_tree;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "IPlatform.h"
+#include "platform/IPlatform.h"
 
 namespace platform
 {

@@ -1,7 +1,7 @@
-#include "FileReplace.h"
-#include "PosixFileIo.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "platform/FileReplace.h"
+#include "platform/PosixFileIo.h"
+#include "platform/testing/TemporaryFolder.h"
+#include "platform/testing/TestFiles.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "LinuxPlatform.h"
+#include "platform/LinuxPlatform.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>

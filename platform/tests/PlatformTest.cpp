@@ -1,5 +1,5 @@
-#include "FakePlatform.h"
-#include "IPlatform.h"
+#include "platform/testing/FakePlatform.h"
+#include "platform/IPlatform.h"
 
 #include <gtest/gtest.h>
 

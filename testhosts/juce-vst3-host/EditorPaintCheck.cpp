@@ -1,6 +1,6 @@
 #include "EditorPaintCheck.h"
 
-#include "WindowPicture.h"
+#include "testhosts/x11/WindowPicture.h"
 
 #include <xcb/xcb.h>
 

@@ -5,7 +5,7 @@
 // Exit status: 0 done, 1 the bundle or the audio failed, 2 bad arguments.
 
 #include "EditorPaintCheck.h"
-#include "WavFile.h"
+#include "tools/wavfile/WavFile.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vstgui.h"
+#include "toolkit/vstgui.h"
 
 #include <string>
 #include <vector>

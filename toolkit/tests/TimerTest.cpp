@@ -1,4 +1,4 @@
-#include "IPlatform.h"
+#include "platform/IPlatform.h"
 #include "TestViews.h"
 
 #include <gtest/gtest.h>

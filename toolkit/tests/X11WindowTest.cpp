@@ -1,5 +1,5 @@
 #include "TestViews.h"
-#include "X11Frame.h"
+#include "toolkit/X11Frame.h"
 
 #include <chrono>
 #include <cstdlib>

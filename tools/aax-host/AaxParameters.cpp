@@ -1,11 +1,11 @@
 #include "AaxParameters.h"
 
 #include "AAX_CString.h"
-#include "KROParameter.h"
-#include "KROVirenoParamTable.h"
+#include "kro-core/plugin/KROParameter.h"
+#include "tuner/plugin/KROVirenoParamTable.h"
 #include "SimPlugIn.h"
-#include "TextMatch.h"
-#include "TunerParameterIndex.h"
+#include "tools/cli/TextMatch.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 #include <cmath>
 #include <cstdio>

@@ -14,17 +14,17 @@
 #include <boost/property_tree/ptree.hpp>
 
 #include "AaxParameters.h"
-#include "ArgumentParser.h"
-#include "HostFiles.h"
-#include "HostInput.h"
-#include "HostOptions.h"
-#include "KROStateTreeXml.h"
-#include "ReadingText.h"
+#include "tools/cli/ArgumentParser.h"
+#include "tools/host/HostFiles.h"
+#include "tools/host/HostInput.h"
+#include "tools/host/HostOptions.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
+#include "tools/reading/ReadingText.h"
 #include "SimEditor.h"
 #include "SimPlugIn.h"
-#include "TunerParameterIndex.h"
-#include "TunerResultBlock.h"
-#include "WavFile.h"
+#include "tuner/plugin/TunerParameterIndex.h"
+#include "tuner/engine/TunerResultBlock.h"
+#include "tools/wavfile/WavFile.h"
 #include "aaxsdk/AAX_PlugInChunk.h"
 
 #ifndef VIRENO_DEFAULT_AAX_BUNDLE

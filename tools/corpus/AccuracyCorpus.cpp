@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "StringTone.h"
-#include "TestSignals.h"
+#include "tools/signals/TestSignals.h"
 
 namespace corpus {
 

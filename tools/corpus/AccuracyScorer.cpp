@@ -4,7 +4,7 @@
 #include <cmath>
 #include <set>
 
-#include "KernelRunner.h"
+#include "tools/signals/KernelRunner.h"
 
 namespace corpus {
 

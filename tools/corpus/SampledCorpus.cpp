@@ -7,7 +7,7 @@
 #include <fstream>
 #include <memory>
 
-#include "WavFile.h"
+#include "tools/wavfile/WavFile.h"
 
 namespace corpus {
 

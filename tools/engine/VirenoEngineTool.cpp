@@ -8,13 +8,13 @@
 #include <cstdio>
 #include <string>
 
-#include "ArgumentParser.h"
-#include "DemoSignal.h"
-#include "InputLength.h"
-#include "KernelRunner.h"
-#include "NoteNames.h"
-#include "ReadingText.h"
-#include "WavFile.h"
+#include "tools/cli/ArgumentParser.h"
+#include "tools/signals/DemoSignal.h"
+#include "tools/reading/InputLength.h"
+#include "tools/signals/KernelRunner.h"
+#include "tools/reading/NoteNames.h"
+#include "tools/reading/ReadingText.h"
+#include "tools/wavfile/WavFile.h"
 
 namespace {
 

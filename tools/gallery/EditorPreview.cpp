@@ -1,10 +1,10 @@
 #include "EditorPreview.h"
 
-#include "CKROVirenoCtrlSet.h"
-#include "CKROVirenoDisplay.h"
-#include "LedMatrixLayout.h"
-#include "VirenoBitmapNumbers.h"
-#include "vstgui.h"
+#include "tuner/gui/CKROVirenoCtrlSet.h"
+#include "tuner/gui/CKROVirenoDisplay.h"
+#include "tuner/resources/LedMatrixLayout.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
+#include "toolkit/vstgui.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CKROGUIContainerInterface.h"
-#include "TunerResultBlock.h"
+#include "kro-core/gui/CKROGUIContainerInterface.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 #include <string>
 #include <vector>

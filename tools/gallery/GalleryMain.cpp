@@ -1,13 +1,13 @@
 // Writes every editor bitmap, the about view, previews of the editor's pages and of the display's
 // pictures, and the whole editor as a host shows it, as PNG files:
 //   vireno-gallery [FOLDER]      (default: ./gallery)
-#include "ArgumentParser.h"
-#include "CAboutView.h"
-#include "CKROVirenoGUIContainer.h"
+#include "tools/cli/ArgumentParser.h"
+#include "tuner/gui/CAboutView.h"
+#include "tuner/gui/CKROVirenoGUIContainer.h"
 #include "EditorPreview.h"
-#include "VirenoBitmapNumbers.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
 #include "WholeEditorPreview.h"
-#include "vstgui.h"
+#include "toolkit/vstgui.h"
 
 #include <filesystem>
 #include <iostream>

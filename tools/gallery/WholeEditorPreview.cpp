@@ -1,12 +1,12 @@
 #include "WholeEditorPreview.h"
 
-#include "CKROVirenoCtrlSet.h"
-#include "CKROVirenoGUIEditor.h"
-#include "IKROSDKController.h"
-#include "KRODisplayDataBuffer.h"
-#include "TunerParameterIndex.h"
-#include "TunerResultBlock.h"
-#include "vstgui.h"
+#include "tuner/gui/CKROVirenoCtrlSet.h"
+#include "tuner/gui/CKROVirenoGUIEditor.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "tuner/plugin/TunerParameterIndex.h"
+#include "tuner/engine/TunerResultBlock.h"
+#include "toolkit/vstgui.h"
 
 #include <cstring>
 #include <map>

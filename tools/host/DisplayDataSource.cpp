@@ -1,8 +1,8 @@
 #include "DisplayDataSource.h"
 
-#include "KRODisplayDataBuffer.h"
-#include "KROVST3PlugInCustomInterface.h"
-#include "TunerResultBlock.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/vst3/plugin/KROVST3PlugInCustomInterface.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 #include <memory>
 

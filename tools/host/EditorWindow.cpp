@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "HostRunLoop.h"
-#include "X11TopWindow.h"
+#include "testhosts/x11/X11TopWindow.h"
 
 using namespace Steinberg;
 

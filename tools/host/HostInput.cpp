@@ -1,8 +1,8 @@
 #include "HostInput.h"
 
-#include "DemoSignal.h"
+#include "tools/signals/DemoSignal.h"
 #include "HostFiles.h"
-#include "InputLength.h"
+#include "tools/reading/InputLength.h"
 
 namespace {
 

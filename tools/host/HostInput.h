@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "HostOptions.h"
-#include "WavFile.h"
+#include "tools/wavfile/WavFile.h"
 
 // What a command-line plug-in host plays and sets, taken from its options before any plug-in is
 // loaded: the parameter settings split into name and value, the places it will write checked, and

@@ -1,6 +1,6 @@
 #include "HostOptions.h"
 
-#include "ArgumentParser.h"
+#include "tools/cli/ArgumentParser.h"
 
 void DeclareHostOptions(ArgumentParser& parser, HostOptions& options)
 {

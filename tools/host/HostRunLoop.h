@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "StandaloneRunLoop.h"
+#include "toolkit/StandaloneRunLoop.h"
 
 #include "base/source/fobject.h"
 #include "pluginterfaces/gui/iplugview.h"

@@ -1,6 +1,6 @@
 #include "PluginParameters.h"
 
-#include "TextMatch.h"
+#include "tools/cli/TextMatch.h"
 
 #include "base/source/fstring.h"
 #include "pluginterfaces/base/ustring.h"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "ArgumentParser.h"
-#include "TunerTables.h"
+#include "tools/cli/ArgumentParser.h"
+#include "tuner/engine/TunerTables.h"
 
 long AnalysisFrames(long frames, double rate)
 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "TunerTables.h"
+#include "tuner/engine/TunerTables.h"
 
 // Note names for readings. A single note is spelled with sharps, as the editor draws it; the
 // strings of a lowered tuning with flats, as the drop tunings themselves are named ("Eb", "Db").

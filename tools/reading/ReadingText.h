@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "TunerResultBlock.h"
-#include "TunerTables.h"
+#include "tuner/engine/TunerResultBlock.h"
+#include "tuner/engine/TunerTables.h"
 
 // What a reading is read against: the instrument and drop tuning that name the strings, and the
 // display mode whose value carries the single note's deviation.

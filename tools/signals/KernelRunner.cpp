@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "TunerResampler.h"
+#include "tuner/engine/TunerResampler.h"
 
 namespace signals {
 

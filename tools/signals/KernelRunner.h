@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "TunerKernel.h"
-#include "TunerQ24.h"
+#include "tuner/engine/TunerKernel.h"
+#include "tuner/engine/TunerQ24.h"
 
 namespace signals {
 

@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "AccuracyScorer.h"
+#include "tools/corpus/AccuracyScorer.h"
 #include "LagDesign.h"
-#include "SampledCorpus.h"
-#include "TunerKernel.h"
-#include "TunerStringFilterTables.h"
+#include "tools/corpus/SampledCorpus.h"
+#include "tuner/engine/TunerKernel.h"
+#include "tuner/engine/TunerStringFilterTables.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "TemporaryFolder.h"
+#include "platform/testing/TemporaryFolder.h"
 
 #if !defined(VIRENO_HOST_TOOL) || !defined(VIRENO_AAX_HOST_TOOL) || !defined(VIRENO_ENGINE_TOOL) || \
     !defined(VIRENO_GALLERY_TOOL)

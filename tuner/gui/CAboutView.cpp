@@ -1,8 +1,8 @@
 #include "CAboutView.h"
 
-#include "CBitmap.h"
-#include "CDrawContext.h"
-#include "CFontDesc.h"
+#include "toolkit/CBitmap.h"
+#include "toolkit/CDrawContext.h"
+#include "toolkit/CFontDesc.h"
 
 using namespace VSTGUI;
 

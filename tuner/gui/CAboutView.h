@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CColor.h"
-#include "CControl.h"
+#include "toolkit/CColor.h"
+#include "toolkit/CControl.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "CKROVirenoCtrlBaseSet.h"
 
-#include "CKROGUIContainerInterface.h"
-#include "IKROParamInfoInterface.h"
-#include "KROParameter.h"
-#include "vstgui.h"
+#include "kro-core/gui/CKROGUIContainerInterface.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
+#include "kro-core/plugin/KROParameter.h"
+#include "toolkit/vstgui.h"
 
 using namespace VSTGUI;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CKROCtrlSetInterface.h"
-#include "VirenoBitmapNumbers.h"
+#include "kro-core/gui/CKROCtrlSetInterface.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
 
 #include <cstdint>
 

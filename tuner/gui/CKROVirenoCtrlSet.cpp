@@ -1,14 +1,14 @@
 #include "CKROVirenoCtrlSet.h"
 
-#include "CKROGUIContainerInterface.h"
+#include "kro-core/gui/CKROGUIContainerInterface.h"
 #include "CKROVirenoDisplay.h"
-#include "IKROParamInfoInterface.h"
-#include "IKROSDKController.h"
-#include "KRODisplayDataBuffer.h"
-#include "KroEditorMessages.h"
-#include "LedMatrixLayout.h"
-#include "TunerNormalizedIndex.h"
-#include "vstgui.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/plugin/KroEditorMessages.h"
+#include "tuner/resources/LedMatrixLayout.h"
+#include "tuner/plugin/TunerNormalizedIndex.h"
+#include "toolkit/vstgui.h"
 
 #include <cstring>
 

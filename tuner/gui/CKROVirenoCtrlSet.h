@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CKROVirenoCtrlBaseSet.h"
-#include "TunerParameterDescription.h"
-#include "VirenoBitmapNumbers.h"
+#include "tuner/plugin/TunerParameterDescription.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "CKROVirenoDisplay.h"
 
-#include "CBitmap.h"
+#include "toolkit/CBitmap.h"
 #include "LedCurve.h"
 
 #include <algorithm>

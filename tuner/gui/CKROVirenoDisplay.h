@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CView.h"
-#include "LedMatrixLayout.h"
-#include "TunerResultBlock.h"
+#include "toolkit/CView.h"
+#include "tuner/resources/LedMatrixLayout.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 #include <array>
 

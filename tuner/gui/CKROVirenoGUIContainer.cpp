@@ -1,7 +1,7 @@
 #include "CKROVirenoGUIContainer.h"
 
-#include "VirenoBitmapNumbers.h"
-#include "VirenoResources.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
+#include "tuner/resources/VirenoResources.h"
 
 CKROVirenoGUIContainer::CKROVirenoGUIContainer()
 {

@@ -3,11 +3,11 @@
 #include "CAboutView.h"
 #include "CKROVirenoCtrlSet.h"
 #include "CKROVirenoGUIContainer.h"
-#include "IKROSDKController.h"
-#include "KROVirenoParamInfo.h"
-#include "KroEditorMessages.h"
-#include "KroPresetList.h"
-#include "vstgui.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "tuner/plugin/KROVirenoParamInfo.h"
+#include "kro-core/plugin/KroEditorMessages.h"
+#include "kro-core/plugin/KroPresetList.h"
+#include "toolkit/vstgui.h"
 
 using namespace VSTGUI;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CKROGuiEditor.h"
-#include "CFrame.h"
+#include "kro-core/gui/CKROGuiEditor.h"
+#include "toolkit/CFrame.h"
 
 #include <cstdint>
 #include <map>

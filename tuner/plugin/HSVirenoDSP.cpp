@@ -5,11 +5,11 @@
 #include <functional>
 
 #include "KROVirenoParamTable.h"
-#include "TunerKernel.h"
+#include "tuner/engine/TunerKernel.h"
 #include "TunerNormalizedIndex.h"
 #include "TunerParameterDescription.h"
 #include "TunerParameterIndex.h"
-#include "TunerQ24.h"
+#include "tuner/engine/TunerQ24.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "KRODSPAlgInterface.h"
-#include "TunerAnalyser.h"
+#include "kro-core/dsp/KRODSPAlgInterface.h"
+#include "tuner/engine/TunerAnalyser.h"
 #include "TunerRateSetupMailbox.h"
 #include "TunerResultHandOver.h"
-#include "TunerTables.h"
+#include "tuner/engine/TunerTables.h"
 
 // The tuner's DSP algorithm. Turns host blocks of any rate and size into the kernel's input:
 // meters the peaks, applies the tuner parameters to the kernel, resamples the first channel to

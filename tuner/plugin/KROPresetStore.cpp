@@ -9,10 +9,10 @@
 #include <boost/optional.hpp>
 #include <boost/property_tree/ptree.hpp>
 
-#include "IPlatform.h"
-#include "PtreeXmlFile.h"
+#include "platform/IPlatform.h"
+#include "kro-core/plugin/PtreeXmlFile.h"
 #include "TunerParameterIndex.h"
-#include "utf8util.h"
+#include "kro-core/plugin/utf8util.h"
 
 namespace fs = boost::filesystem;
 namespace pt = boost::property_tree;

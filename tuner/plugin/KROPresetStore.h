@@ -8,7 +8,7 @@
 
 #include <boost/filesystem/path.hpp>
 
-#include "KROAudioPreset.h"
+#include "kro-core/plugin/KROAudioPreset.h"
 #include "KROVirenoParamTable.h"
 
 // Preset number -> record, held by value.

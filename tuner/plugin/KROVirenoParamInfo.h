@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
 #include "KROVirenoParamTable.h"
 
 // The product's parameter info: the interface over one owned parameter table.

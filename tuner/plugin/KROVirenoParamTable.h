@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "KROAudioPreset.h"
-#include "KROParameter.h"
+#include "kro-core/plugin/KROAudioPreset.h"
+#include "kro-core/plugin/KROParameter.h"
 
 // The product's five list parameters under F ... F+4 and the factory preset "Default" that
 // their defaults come from. F is 1 in the AAX build and 0 in the VST3 build.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 #include "KROVirenoParamTable.h"
 #include "TunerNormalizedIndex.h"
 #include "TunerParameterIndex.h"

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "HSVirenoDSP.h"
-#include "KROPlugInDSP.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "KROPresetStore.h"
 #include "KROVirenoParamInfo.h"
 #include "TunerInstanceClaim.h"
-#include "TunerResultBlock.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 // The tuner effect that both plug-in formats create: one HSVirenoDSP under key 0, the product's
 // parameters numbered from the build's first index F (1 AAX, 0 VST3), the stored default preset

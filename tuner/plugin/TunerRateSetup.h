@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "TunerResampler.h"
+#include "tuner/engine/TunerResampler.h"
 
 // What the audio thread needs to bring one host rate to 24 kHz: a resampler for each of the two
 // analysed channels and room for their output. Built off the audio thread, since designing the

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "TunerResultBlock.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 // Hands the newest result block from the audio thread to the user-interface thread without a
 // lock. A sequence counter, odd while the block is being rewritten, lets the reader retry

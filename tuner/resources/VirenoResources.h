@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResourceTable.h"
+#include "toolkit/ResourceTable.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 #include "KROVirenoEditController.h"
 
 #include "KROVirenoGUIEditorVST3.h"
-#include "KROVirenoParamInfo.h"
-#include "KROVirenoParamTable.h"
+#include "tuner/plugin/KROVirenoParamInfo.h"
+#include "tuner/plugin/KROVirenoParamTable.h"
 #include "VirenoVST3Ids.h"
 
 #include <cstring>

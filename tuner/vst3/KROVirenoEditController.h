@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KROVST3EditController.h"
+#include "kro-core/vst3/plugin/KROVST3EditController.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "KROVirenoGUIEditorVST3.h"
 
-#include "KROVST3EntryGuard.h"
+#include "kro-core/vst3/plugin/KROVST3EntryGuard.h"
 #include "VirenoVST3Ids.h"
 
 #include <cmath>

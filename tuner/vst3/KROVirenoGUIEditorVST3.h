@@ -1,8 +1,8 @@
 #pragma once
 
-#include "KROGuiEditorVST3.h"
+#include "kro-core/vst3/editor/KROGuiEditorVST3.h"
 
-#include "CKROVirenoGUIEditor.h"
+#include "tuner/gui/CKROVirenoGUIEditor.h"
 
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 

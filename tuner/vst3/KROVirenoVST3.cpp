@@ -1,8 +1,8 @@
 #include "KROVirenoVST3.h"
 
-#include "KROPlugInDSP.h"
-#include "KROVST3EntryGuard.h"
-#include "KROVST3PlugEditorMessage.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/vst3/plugin/KROVST3EntryGuard.h"
+#include "kro-core/vst3/plugin/KROVST3PlugEditorMessage.h"
 #include "VirenoProductEffect.h"
 #include "VirenoVST3Ids.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KROAudioPlugInVST3.h"
+#include "kro-core/vst3/plugin/KROAudioPlugInVST3.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "VirenoProductEffect.h"
 
-#include "KROVirenoPlugInDSP.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
 #include "VirenoVST3Ids.h"
 
 namespace Vireno {

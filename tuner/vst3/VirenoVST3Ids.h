@@ -3,8 +3,8 @@
 // The VST3 identifiers of Vireno.vst3: its parameter IDs, the bypass ID and its class IDs. The 16 bytes are laid out in the COM-compatible order the Windows
 // build uses, on every platform, so that a host's project finds the same classes everywhere.
 
-#include "KROVST3ParamIds.h"
-#include "TunerParameterIndex.h"
+#include "kro-core/vst3/plugin/KROVST3ParamIds.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 #include "pluginterfaces/base/funknown.h"
 

@@ -1,12 +1,12 @@
 #include "KROAAXController.h"
 
-#include "CKROGuiEditor.h"
-#include "IKRO_AAXParamsIDsConverter.h"
-#include "KRODisplayDataBuffer.h"
-#include "KROAudioPlugInAAX.h"
-#include "KROPlugInDSP.h"
-#include "KroEditorMessages.h"
-#include "KroPresetList.h"
+#include "kro-core/gui/CKROGuiEditor.h"
+#include "kro-core/aax/IKRO_AAXParamsIDsConverter.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/aax/KROAudioPlugInAAX.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KroEditorMessages.h"
+#include "kro-core/plugin/KroPresetList.h"
 
 #include <boost/property_tree/ptree.hpp>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "AAX_IViewContainer.h"
-#include "CKROCtrlSetInterface.h"
-#include "IKROAAXLinkedEditor.h"
+#include "kro-core/gui/CKROCtrlSetInterface.h"
+#include "kro-core/aax/IKROAAXLinkedEditor.h"
 #include "KROMainAAXView.h"
 
-#include "CFrame.h"
+#include "toolkit/CFrame.h"
 
 #include <utility>
 

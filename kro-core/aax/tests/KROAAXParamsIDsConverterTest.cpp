@@ -1,6 +1,6 @@
 // Index <-> identifier: "par%d" for 1 ... capacity, the empty identifier for 0, nothing else.
 
-#include "KROAAXParamsIDsConverter.h"
+#include "kro-core/aax/KROAAXParamsIDsConverter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "KRODSPAlgInterface.h"
+#include "kro-core/dsp/KRODSPAlgInterface.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IKROSDKController.h"
-#include "KRODisplayDataBuffer.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
 
 #include <boost/property_tree/ptree.hpp>
 

@@ -1,5 +1,5 @@
-#include "CKROGUIContainerInterface.h"
-#include "ResourceTable.h"
+#include "kro-core/gui/CKROGUIContainerInterface.h"
+#include "toolkit/ResourceTable.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,8 +1,8 @@
-#include "CKROGuiEditor.h"
+#include "kro-core/gui/CKROGuiEditor.h"
 
-#include "FakePlatform.h"
-#include "RecordingController.h"
-#include "vstgui.h"
+#include "platform/testing/FakePlatform.h"
+#include "kro-core/gui/testing/RecordingController.h"
+#include "toolkit/vstgui.h"
 
 #include <boost/property_tree/ptree.hpp>
 #include <gtest/gtest.h>

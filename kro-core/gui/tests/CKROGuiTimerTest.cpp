@@ -1,6 +1,6 @@
-#include "CKROGuiEditor.h"
+#include "kro-core/gui/CKROGuiEditor.h"
 
-#include "FakePlatform.h"
+#include "platform/testing/FakePlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Base64.h"
+#include "kro-core/plugin/Base64.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "DirectController.h"
-#include "IKROPlugEditorMessage.h"
-#include "IKROSDKController.h"
-#include "KRODisplayDataBuffer.h"
+#include "kro-core/plugin/testing/DirectController.h"
+#include "kro-core/plugin/IKROPlugEditorMessage.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KROAudioPreset.h"
+#include "kro-core/plugin/KROAudioPreset.h"
 
 #include <gtest/gtest.h>
 

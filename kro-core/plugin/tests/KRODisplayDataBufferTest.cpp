@@ -1,4 +1,4 @@
-#include "KRODisplayDataBuffer.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Number texts as states and editor messages carry them.
 
-#include "KRONumberText.h"
+#include "kro-core/plugin/KRONumberText.h"
 
 #include <gtest/gtest.h>
 

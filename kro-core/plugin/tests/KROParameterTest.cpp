@@ -1,4 +1,4 @@
-#include "KROParameter.h"
+#include "kro-core/plugin/KROParameter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The XML limits every parse checks first: depth counted only for elements the reader would
 // descend into, size capped.
 
-#include "KROXmlLimits.h"
-#include "PtreeXmlFile.h"
+#include "kro-core/plugin/KROXmlLimits.h"
+#include "kro-core/plugin/PtreeXmlFile.h"
 
 #include <gtest/gtest.h>
 

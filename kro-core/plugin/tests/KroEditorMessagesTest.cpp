@@ -1,4 +1,4 @@
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KroPresetList.h"
+#include "kro-core/plugin/KroPresetList.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 namespace
 {

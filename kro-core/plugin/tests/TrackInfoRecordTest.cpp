@@ -1,4 +1,4 @@
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "utf8util.h"
+#include "kro-core/plugin/utf8util.h"
 
 #include <gtest/gtest.h>
 

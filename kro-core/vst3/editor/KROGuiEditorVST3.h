@@ -2,10 +2,10 @@
 
 #include "KROVST3EditorView.h"
 
-#include "CKROGuiEditor.h"
-#include "KROVST3Controller.h"
+#include "kro-core/gui/CKROGuiEditor.h"
+#include "kro-core/vst3/plugin/KROVST3Controller.h"
 
-#include "CFrame.h"
+#include "toolkit/CFrame.h"
 
 #include <memory>
 #include <string>

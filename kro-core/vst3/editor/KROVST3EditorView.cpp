@@ -1,10 +1,10 @@
 #include "KROVST3EditorView.h"
 
-#include "KROVST3EditController.h"
-#include "KROVST3EntryGuard.h"
+#include "kro-core/vst3/plugin/KROVST3EditController.h"
+#include "kro-core/vst3/plugin/KROVST3EntryGuard.h"
 
-#include "CFrame.h"
-#include "CVSTGUITimer.h"
+#include "toolkit/CFrame.h"
+#include "toolkit/CVSTGUITimer.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "IKROAttachedEditor.h"
+#include "kro-core/vst3/plugin/IKROAttachedEditor.h"
 #include "KROVST3RunLoop.h"
 
-#include "CBaseObject.h"
-#include "CRect.h"
-#include "ERect.h"
+#include "toolkit/CBaseObject.h"
+#include "toolkit/CRect.h"
+#include "toolkit/ERect.h"
 
 #include "public.sdk/source/vst/vsteditcontroller.h"
 

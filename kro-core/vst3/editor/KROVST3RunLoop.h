@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IRunLoop.h"
+#include "toolkit/IRunLoop.h"
 
 #include "pluginterfaces/gui/iplugview.h"
 

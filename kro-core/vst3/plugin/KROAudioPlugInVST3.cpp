@@ -1,6 +1,6 @@
 #include "KROAudioPlugInVST3.h"
 
-#include "KROPlugInDSP.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "KROVST3EntryGuard.h"
 #include "KROVST3ParamIds.h"
 #include "KROVST3PlugEditorMessage.h"

@@ -3,13 +3,13 @@
 
 #include "KROAudioPlugInVST3.h"
 
-#include "KROPlugInDSP.h"
-#include "KRONumberText.h"
-#include "KROStateTreeXml.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KRONumberText.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 #include "KROVST3HostText.h"
-#include "KroEditorMessages.h"
-#include "KroPresetList.h"
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/KroEditorMessages.h"
+#include "kro-core/plugin/KroPresetList.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 #include "pluginterfaces/vst/ivstmessage.h"
 

@@ -4,8 +4,8 @@
 
 #include "KROAudioPlugInVST3.h"
 
-#include "KROPlugInDSP.h"
-#include "KROStateTreeXml.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 #include "KROVST3EntryGuard.h"
 #include "KROVST3StateReader.h"
 #include "KROVST3StateStream.h"

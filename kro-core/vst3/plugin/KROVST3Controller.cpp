@@ -1,9 +1,9 @@
 #include "KROVST3Controller.h"
 
-#include "KROStateTreeXml.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 #include "KROVST3EditController.h"
 #include "KROVST3PeerMessages.h"
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IKROSDKController.h"
+#include "kro-core/plugin/IKROSDKController.h"
 
 namespace Steinberg {
 namespace Vst {

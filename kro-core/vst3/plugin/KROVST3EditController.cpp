@@ -1,8 +1,8 @@
 #include "KROVST3EditController.h"
 
 #include "IKROAttachedEditor.h"
-#include "IKROParamInfoInterface.h"
-#include "KROTaperType.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
+#include "kro-core/plugin/KROTaperType.h"
 #include "KROVST3EntryGuard.h"
 #include "KROVST3HostText.h"
 #include "KROVST3ParamIds.h"

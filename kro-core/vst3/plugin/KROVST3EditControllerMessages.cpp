@@ -5,12 +5,12 @@
 #include "KROVST3EditController.h"
 
 #include "IKROAttachedEditor.h"
-#include "KRODisplayDataBuffer.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
 #include "KROVST3EntryGuard.h"
 #include "KROVST3HostText.h"
-#include "KroEditorMessages.h"
-#include "PtreeXmlFile.h"
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/KroEditorMessages.h"
+#include "kro-core/plugin/PtreeXmlFile.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 #include "pluginterfaces/vst/ivstmessage.h"
 

@@ -3,7 +3,7 @@
 
 #include "KROVST3EditController.h"
 
-#include "IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
 #include "KROVST3EntryGuard.h"
 #include "KROVST3ParamIds.h"
 #include "KROVST3StateReader.h"

@@ -1,6 +1,6 @@
 #include "KROVST3HostText.h"
 
-#include "utf8util.h"
+#include "kro-core/plugin/utf8util.h"
 
 namespace Steinberg {
 namespace Vst {

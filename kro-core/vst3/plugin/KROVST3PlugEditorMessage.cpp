@@ -1,7 +1,7 @@
 #include "KROVST3PlugEditorMessage.h"
 
 #include "KROAudioPlugInVST3.h"
-#include "KROStateTreeXml.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 #include "KROVST3PeerMessages.h"
 
 namespace Steinberg {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IKROPlugEditorMessage.h"
+#include "kro-core/plugin/IKROPlugEditorMessage.h"
 
 namespace Steinberg {
 namespace Vst {

@@ -1,6 +1,6 @@
 #include "KROVST3StateReader.h"
 
-#include "KRONumberText.h"
+#include "kro-core/plugin/KRONumberText.h"
 #include "KROVST3LegacyState.h"
 #include "KROVST3StateXml.h"
 

@@ -1,6 +1,6 @@
 #include "KROVST3StateXml.h"
 
-#include "KROStateTreeXml.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 #include "KROVST3StateStream.h"
 
 namespace Steinberg {

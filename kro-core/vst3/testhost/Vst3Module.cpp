@@ -1,6 +1,6 @@
 #include "Vst3Module.h"
 
-#include "BundleFiles.h"
+#include "testhosts/bundles/BundleFiles.h"
 
 #include <dlfcn.h>
 

@@ -1,8 +1,8 @@
 // The fixture's factory as a host reads it: two classes, processor first, with their texts and
 // flags, one shared factory object, and a processor that names its controller.
 
-#include "PassThroughIds.h"
-#include "Vst3HostChecks.h"
+#include "kro-core/vst3/tests/passthrough/PassThroughIds.h"
+#include "kro-core/vst3/testhost/Vst3HostChecks.h"
 
 #include "pluginterfaces/base/ipluginbase.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"

@@ -2,7 +2,7 @@
 // and an empty or missing stream changes nothing.
 
 #include "PassThroughTestInstance.h"
-#include "Vst3ProcessBlock.h"
+#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
 
 #include "public.sdk/source/common/memorystream.h"
 

@@ -2,8 +2,8 @@
 
 // The fixture set up as a host would: created from its own factory through the in-process host.
 
-#include "PassThroughIds.h"
-#include "Vst3HostChecks.h"
+#include "kro-core/vst3/tests/passthrough/PassThroughIds.h"
+#include "kro-core/vst3/testhost/Vst3HostChecks.h"
 
 #include <memory>
 

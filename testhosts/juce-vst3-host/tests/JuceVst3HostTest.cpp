@@ -2,7 +2,7 @@
 // and checks what a third-party host sees: the parameters with their texts, audio passed
 // bit-exactly, and the editor painted in a real window.
 
-#include "WavFile.h"
+#include "tools/wavfile/WavFile.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "TemporaryFolder.h"
+#include "platform/testing/TemporaryFolder.h"
 
 namespace {
 

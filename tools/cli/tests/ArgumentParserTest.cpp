@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ArgumentParser.h"
-#include "TextMatch.h"
+#include "tools/cli/ArgumentParser.h"
+#include "tools/cli/TextMatch.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <set>
 
-#include "AccuracyScorer.h"
-#include "StringTone.h"
+#include "tools/corpus/AccuracyScorer.h"
+#include "tools/corpus/StringTone.h"
 
 using namespace corpus;
 

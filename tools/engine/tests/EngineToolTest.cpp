@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "TestSignals.h"
-#include "WavFile.h"
+#include "tools/signals/TestSignals.h"
+#include "tools/wavfile/WavFile.h"
 
 #ifndef VIRENO_ENGINE_TOOL
 #error "VIRENO_ENGINE_TOOL must name the tool under test"

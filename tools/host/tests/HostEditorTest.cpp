@@ -11,8 +11,8 @@
 #include <string>
 #include <sys/wait.h>
 
-#include "TemporaryFolder.h"
-#include "WavFile.h"
+#include "platform/testing/TemporaryFolder.h"
+#include "tools/wavfile/WavFile.h"
 
 #ifndef VIRENO_HOST_TOOL
 #error "VIRENO_HOST_TOOL must name the tool under test"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TemporaryFolder.h"
+#include "platform/testing/TemporaryFolder.h"
 
 #ifndef VIRENO_HOST_TOOL
 #error "VIRENO_HOST_TOOL must name the tool under test"

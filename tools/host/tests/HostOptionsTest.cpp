@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ArgumentParser.h"
-#include "HostOptions.h"
+#include "tools/cli/ArgumentParser.h"
+#include "tools/host/HostOptions.h"
 
 TEST(VirenoHostOptions, ParsesTheCommandLine)
 {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "InputLength.h"
-#include "NoteNames.h"
-#include "ReadingText.h"
+#include "tools/reading/InputLength.h"
+#include "tools/reading/NoteNames.h"
+#include "tools/reading/ReadingText.h"
 
 namespace {
 

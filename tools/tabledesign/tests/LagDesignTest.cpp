@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "LagDesign.h"
-#include "TunerTables.h"
+#include "tools/tabledesign/LagDesign.h"
+#include "tuner/engine/TunerTables.h"
 
 TEST(LagDesign, TwoRunsFillTheCountFromFirstToLastInStrictOrder)
 {

@@ -1,6 +1,6 @@
 #include "AAXVireno_Process.h"
 
-#include "KROAudioPlugInAAX.h"
+#include "kro-core/aax/KROAudioPlugInAAX.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 
 #include <cmath>

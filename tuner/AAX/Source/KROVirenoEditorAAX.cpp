@@ -1,14 +1,14 @@
 #include "KROVirenoEditorAAX.h"
 
 #include "AAX_Guarded.h"
-#include "KROAAXController.h"
-#include "KROAAXParamsIDsConverter.h"
-#include "KROAudioPlugInAAX.h"
-#include "KROMainAAXView.h"
-#include "KRO_AAX_Control.h"
-#include "TunerParameterIndex.h"
+#include "kro-core/aax/editor/KROAAXController.h"
+#include "kro-core/aax/KROAAXParamsIDsConverter.h"
+#include "kro-core/aax/KROAudioPlugInAAX.h"
+#include "kro-core/aax/editor/KROMainAAXView.h"
+#include "kro-core/aax/editor/KRO_AAX_Control.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
-#include "StandaloneRunLoop.h"
+#include "toolkit/StandaloneRunLoop.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "AAX_CEffectGUI_VST.h"
-#include "CKROVirenoGUIEditor.h"
-#include "KROGuiEditorAAX.h"
+#include "tuner/gui/CKROVirenoGUIEditor.h"
+#include "kro-core/aax/editor/KROGuiEditorAAX.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 
 #include "AAX_VController.h"
 #include "AAX_VTransport.h"
-#include "KROAAXPlugEditorMessage.h"
-#include "KROVirenoPlugInDSP.h"
-#include "TunerParameterIndex.h"
+#include "kro-core/aax/KROAAXPlugEditorMessage.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 
 #include <new>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KROAudioPlugInAAX.h"
+#include "kro-core/aax/KROAudioPlugInAAX.h"
 
 #include <memory>
 

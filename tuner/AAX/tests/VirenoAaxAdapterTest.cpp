@@ -1,15 +1,15 @@
 // Vireno's AAX effect in process, on the simulated host: what a host cannot see from outside -
 // the editor link, the hidden parameters, the chunk's room, the track name.
 
-#include "AAXVireno_Process.h"
+#include "tuner/AAX/Source/AAXVireno_Process.h"
 #include "AAX_CString.h"
 #include "AAX_HostServicesHolder.h"
-#include "IKROAAXLinkedEditor.h"
-#include "KROAAXPlugEditorMessage.h"
-#include "KROPlugInDSP.h"
-#include "KROVirenoPlugInAAX.h"
+#include "kro-core/aax/IKROAAXLinkedEditor.h"
+#include "kro-core/aax/KROAAXPlugEditorMessage.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "tuner/AAX/Source/KROVirenoPlugInAAX.h"
 #include "SimHost.h"
-#include "TemporaryFolder.h"
+#include "platform/testing/TemporaryFolder.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 #include "aaxsdk/AAX_Results.h"
 

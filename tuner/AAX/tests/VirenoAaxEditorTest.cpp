@@ -2,24 +2,24 @@
 // bridge onto the effect, and the editor in an X11 window of the host's, ticking on the toolkit's
 // run loop.
 
-#include "CKROVirenoCtrlSet.h"
-#include "CKROVirenoDisplay.h"
-#include "KROAAXController.h"
-#include "KROAAXParamsIDsConverter.h"
-#include "KRODisplayDataBuffer.h"
-#include "KROPlugInDSP.h"
-#include "KROVirenoEditorAAX.h"
-#include "KROVirenoPlugInAAX.h"
-#include "KRO_AAX_Control.h"
-#include "KroEditorMessages.h"
+#include "tuner/gui/CKROVirenoCtrlSet.h"
+#include "tuner/gui/CKROVirenoDisplay.h"
+#include "kro-core/aax/editor/KROAAXController.h"
+#include "kro-core/aax/KROAAXParamsIDsConverter.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "tuner/AAX/Source/KROVirenoEditorAAX.h"
+#include "tuner/AAX/Source/KROVirenoPlugInAAX.h"
+#include "kro-core/aax/editor/KRO_AAX_Control.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 #include "SimEditor.h"
 #include "SimHost.h"
-#include "TemporaryFolder.h"
-#include "TunerParameterIndex.h"
+#include "platform/testing/TemporaryFolder.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 #include "aaxsdk/AAX_Results.h"
 
-#include "CFrame.h"
-#include "CViewContainer.h"
+#include "toolkit/CFrame.h"
+#include "toolkit/CViewContainer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "SimEditor.h"
 #include "VirenoAaxTestHost.h"
-#include "WindowPicture.h"
+#include "testhosts/x11/WindowPicture.h"
 #include "aaxsdk/AAX_Results.h"
 
 #include <xcb/xcb.h>

@@ -3,8 +3,8 @@
 // parameters travel both ways, the single-instance rule, its state chunks, and unloading.
 
 #include "AAX_CChunkDataParser.h"
-#include "BundleFiles.h"
-#include "DemoSignal.h"
+#include "testhosts/bundles/BundleFiles.h"
+#include "tools/signals/DemoSignal.h"
 #include "VirenoAaxTestHost.h"
 #include "aaxsdk/AAX_EntryPoints.h"
 #include "aaxsdk/AAX_Results.h"

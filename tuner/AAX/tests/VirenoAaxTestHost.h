@@ -5,7 +5,7 @@
 // the plug-in starts from. Instances go before the plug-in; at the end the module may unload.
 
 #include "SimPlugIn.h"
-#include "TemporaryFolder.h"
+#include "platform/testing/TemporaryFolder.h"
 
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>

@@ -13,8 +13,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "TunerResultBlock.h"
-#include "TunerVectorLoops.h"
+#include "tuner/engine/TunerResultBlock.h"
+#include "tuner/engine/TunerVectorLoops.h"
 
 namespace golden {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "KernelRunner.h"
-#include "TestSignals.h"
+#include "tools/signals/KernelRunner.h"
+#include "tools/signals/TestSignals.h"
 
 namespace kerneltest {
 

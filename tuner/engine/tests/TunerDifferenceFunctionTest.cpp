@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "TunerDifferenceFunction.h"
-#include "TunerKernel.h"
-#include "KernelRunner.h"
+#include "tuner/engine/TunerDifferenceFunction.h"
+#include "tuner/engine/TunerKernel.h"
+#include "tools/signals/KernelRunner.h"
 
 namespace {
 

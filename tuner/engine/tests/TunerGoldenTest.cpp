@@ -11,7 +11,7 @@
 
 #include "GoldenDigest.h"
 #include "KernelTestSupport.h"
-#include "TunerResampler.h"
+#include "tuner/engine/TunerResampler.h"
 
 using namespace kerneltest;
 

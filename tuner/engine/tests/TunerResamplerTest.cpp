@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "TunerFirDesign.h"
-#include "TunerResampler.h"
+#include "tuner/engine/TunerFirDesign.h"
+#include "tuner/engine/TunerResampler.h"
 
 namespace {
 

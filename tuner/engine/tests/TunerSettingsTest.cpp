@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "KernelRunner.h"
-#include "TunerKernel.h"
+#include "tools/signals/KernelRunner.h"
+#include "tuner/engine/TunerKernel.h"
 
 TEST(TunerSettings, ReferenceLogOffset)
 {

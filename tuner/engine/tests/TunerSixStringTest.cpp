@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "KernelTestSupport.h"
-#include "TunerStringFilterTables.h"
+#include "tuner/engine/TunerStringFilterTables.h"
 
 using namespace kerneltest;
 

@@ -1,6 +1,6 @@
-#include "CAboutView.h"
-#include "CKROVirenoGUIContainer.h"
-#include "vstgui.h"
+#include "tuner/gui/CAboutView.h"
+#include "tuner/gui/CKROVirenoGUIContainer.h"
+#include "toolkit/vstgui.h"
 
 #include <gtest/gtest.h>
 

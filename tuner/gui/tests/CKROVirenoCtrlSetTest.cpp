@@ -1,6 +1,6 @@
 #include "EditorTestSupport.h"
 
-#include "CKROVirenoDisplay.h"
+#include "tuner/gui/CKROVirenoDisplay.h"
 
 #include <cstring>
 #include <limits>

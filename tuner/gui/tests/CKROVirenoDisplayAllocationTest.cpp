@@ -1,8 +1,8 @@
 // Drawing runs on every display refresh; it must not allocate. This file counts the program's
 // operator new calls while the view draws on a real context with real LED bitmaps.
-#include "CKROVirenoDisplay.h"
-#include "CKROVirenoGUIContainer.h"
-#include "vstgui.h"
+#include "tuner/gui/CKROVirenoDisplay.h"
+#include "tuner/gui/CKROVirenoGUIContainer.h"
+#include "toolkit/vstgui.h"
 
 #include <atomic>
 #include <cairo.h>

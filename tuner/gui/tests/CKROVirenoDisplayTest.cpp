@@ -1,6 +1,6 @@
-#include "CKROVirenoDisplay.h"
-#include "CKROVirenoGUIContainer.h"
-#include "vstgui.h"
+#include "tuner/gui/CKROVirenoDisplay.h"
+#include "tuner/gui/CKROVirenoGUIContainer.h"
+#include "toolkit/vstgui.h"
 
 #include <algorithm>
 #include <cairo.h>

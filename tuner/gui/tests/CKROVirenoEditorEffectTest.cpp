@@ -1,12 +1,12 @@
 #include "EditorTestSupport.h"
 
-#include "CKROVirenoDisplay.h"
-#include "DirectController.h"
-#include "IKROSDKController.h"
-#include "KRODisplayDataBuffer.h"
-#include "KROStateTreeXml.h"
-#include "KROVirenoPlugInDSP.h"
-#include "TunerNormalizedIndex.h"
+#include "tuner/gui/CKROVirenoDisplay.h"
+#include "kro-core/plugin/testing/DirectController.h"
+#include "kro-core/plugin/IKROSDKController.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
+#include "tuner/plugin/TunerNormalizedIndex.h"
 
 #include <boost/property_tree/ptree.hpp>
 

@@ -1,5 +1,5 @@
-#include "CKROVirenoCtrlSet.h"
-#include "CKROVirenoGUIContainer.h"
+#include "tuner/gui/CKROVirenoCtrlSet.h"
+#include "tuner/gui/CKROVirenoGUIContainer.h"
 
 #include <gtest/gtest.h>
 

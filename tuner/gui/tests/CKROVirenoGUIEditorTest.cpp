@@ -1,7 +1,7 @@
 #include "EditorTestSupport.h"
 
-#include "CAboutView.h"
-#include "CKROVirenoGUIContainer.h"
+#include "tuner/gui/CAboutView.h"
+#include "tuner/gui/CKROVirenoGUIContainer.h"
 
 using namespace VSTGUI;
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CKROVirenoCtrlSet.h"
-#include "CKROVirenoGUIEditor.h"
-#include "FakePlatform.h"
-#include "RecordingController.h"
-#include "TemporaryFolder.h"
-#include "TunerParameterIndex.h"
-#include "vstgui.h"
+#include "tuner/gui/CKROVirenoCtrlSet.h"
+#include "tuner/gui/CKROVirenoGUIEditor.h"
+#include "platform/testing/FakePlatform.h"
+#include "kro-core/gui/testing/RecordingController.h"
+#include "platform/testing/TemporaryFolder.h"
+#include "tuner/plugin/TunerParameterIndex.h"
+#include "toolkit/vstgui.h"
 
 #include <gtest/gtest.h>
 

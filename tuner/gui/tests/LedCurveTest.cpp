@@ -1,4 +1,4 @@
-#include "LedCurve.h"
+#include "tuner/gui/LedCurve.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "GoldenDigest.h"
+#include "tuner/engine/tests/GoldenDigest.h"
 #include "HSVirenoDSPTestSupport.h"
-#include "TestSignals.h"
+#include "tools/signals/TestSignals.h"
 
 using dsptest::kFirstIndex;
 

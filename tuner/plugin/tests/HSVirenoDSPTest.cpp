@@ -6,8 +6,8 @@
 #include <random>
 
 #include "HSVirenoDSPTestSupport.h"
-#include "TestSignals.h"
-#include "TunerQ24.h"
+#include "tools/signals/TestSignals.h"
+#include "tuner/engine/TunerQ24.h"
 
 using dsptest::Host;
 using dsptest::kFirstIndex;

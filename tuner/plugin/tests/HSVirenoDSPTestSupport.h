@@ -7,9 +7,9 @@
 #include <cstring>
 #include <vector>
 
-#include "HSVirenoDSP.h"
-#include "TunerKernel.h"
-#include "TunerParameterIndex.h"
+#include "tuner/plugin/HSVirenoDSP.h"
+#include "tuner/engine/TunerKernel.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 namespace dsptest {
 

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "HSVirenoDSPTestSupport.h"
-#include "TestSignals.h"
+#include "tools/signals/TestSignals.h"
 
 using dsptest::kFirstIndex;
 

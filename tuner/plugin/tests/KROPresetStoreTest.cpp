@@ -1,4 +1,4 @@
-#include "KROPresetStore.h"
+#include "tuner/plugin/KROPresetStore.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "FakePlatform.h"
-#include "KROVirenoParamTable.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
-#include "TunerParameterIndex.h"
+#include "platform/testing/FakePlatform.h"
+#include "tuner/plugin/KROVirenoParamTable.h"
+#include "platform/testing/TemporaryFolder.h"
+#include "platform/testing/TestFiles.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 namespace
 {

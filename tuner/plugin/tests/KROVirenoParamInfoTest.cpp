@@ -1,5 +1,5 @@
-#include "KROVirenoParamInfo.h"
-#include "TunerParameterIndex.h"
+#include "tuner/plugin/KROVirenoParamInfo.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KROVirenoPlugInDSP.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 
 #include <boost/property_tree/ptree.hpp>
 
-#include "IKROPlugEditorMessage.h"
-#include "TestFiles.h"
-#include "TestSignals.h"
-#include "TunerParameterIndex.h"
+#include "kro-core/plugin/IKROPlugEditorMessage.h"
+#include "platform/testing/TestFiles.h"
+#include "tools/signals/TestSignals.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 #include "VirenoEffectTestSupport.h"
 
 using effecttest::Drive;

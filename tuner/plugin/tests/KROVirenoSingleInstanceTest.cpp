@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "KROVirenoPlugInDSP.h"
-#include "TestSignals.h"
-#include "TunerInstanceClaim.h"
-#include "TunerParameterIndex.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
+#include "tools/signals/TestSignals.h"
+#include "tuner/plugin/TunerInstanceClaim.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 #include "VirenoEffectTestSupport.h"
 
 using effecttest::Drive;

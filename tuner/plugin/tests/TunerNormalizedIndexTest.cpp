@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "TunerNormalizedIndex.h"
+#include "tuner/plugin/TunerNormalizedIndex.h"
 
 TEST(TunerNormalizedIndex, DropTuningThresholdsAreSixths)
 {

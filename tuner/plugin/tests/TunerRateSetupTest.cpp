@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TunerRateSetup.h"
-#include "TunerRateSetupMailbox.h"
+#include "tuner/plugin/TunerRateSetup.h"
+#include "tuner/plugin/TunerRateSetupMailbox.h"
 
 TEST(TunerRateSetup, PiecesFitTheirBuffersAtEveryRate)
 {

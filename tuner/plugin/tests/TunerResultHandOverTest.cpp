@@ -3,7 +3,7 @@
 #include <atomic>
 #include <thread>
 
-#include "TunerResultHandOver.h"
+#include "tuner/plugin/TunerResultHandOver.h"
 
 namespace {
 

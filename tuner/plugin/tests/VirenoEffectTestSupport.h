@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "FakePlatform.h"
-#include "KROVirenoPlugInDSP.h"
-#include "TemporaryFolder.h"
+#include "platform/testing/FakePlatform.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
+#include "platform/testing/TemporaryFolder.h"
 
 namespace effecttest
 {

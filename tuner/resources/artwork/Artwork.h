@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CColor.h"
+#include "toolkit/CColor.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "ArtworkCanvas.h"
 
-#include "CFontDesc.h"
+#include "toolkit/CFontDesc.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CColor.h"
-#include "CDrawContext.h"
-#include "CRect.h"
-#include "PlatformBitmap.h"
+#include "toolkit/CColor.h"
+#include "toolkit/CDrawContext.h"
+#include "toolkit/CRect.h"
+#include "toolkit/PlatformBitmap.h"
 
 #include <cairo.h>
 #include <string>

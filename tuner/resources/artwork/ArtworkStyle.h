@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CColor.h"
+#include "toolkit/CColor.h"
 
 // Colours, fonts and sizes of the pedal's artwork. Sizes are chosen to fit the editor's fixed
 // control positions on the 452 x 266 face.

@@ -1,7 +1,7 @@
 #include "Artwork.h"
 #include "ArtworkCanvas.h"
 #include "ArtworkStyle.h"
-#include "LedMatrixLayout.h"
+#include "tuner/resources/LedMatrixLayout.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "Artwork.h"
 #include "ArtworkStyle.h"
-#include "TunerParameterDescription.h"
-#include "VirenoBitmapNumbers.h"
+#include "tuner/plugin/TunerParameterDescription.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
 
 #include <cctype>
 

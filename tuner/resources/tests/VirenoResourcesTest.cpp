@@ -1,8 +1,8 @@
-#include "CRect.h"
-#include "LedMatrixLayout.h"
-#include "PlatformBitmap.h"
-#include "VirenoBitmapNumbers.h"
-#include "VirenoResources.h"
+#include "toolkit/CRect.h"
+#include "tuner/resources/LedMatrixLayout.h"
+#include "toolkit/PlatformBitmap.h"
+#include "tuner/resources/VirenoBitmapNumbers.h"
+#include "tuner/resources/VirenoResources.h"
 
 #include <gtest/gtest.h>
 #include <iterator>

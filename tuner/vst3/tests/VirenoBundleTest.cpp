@@ -2,10 +2,10 @@
 // factory it hands out creates a processor that passes audio and a controller, and the controller's
 // editor opens in the host's window.
 
-#include "FakeVST3Host.h"
-#include "TemporaryFolder.h"
-#include "Vst3HostChecks.h"
-#include "X11HostWindow.h"
+#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "platform/testing/TemporaryFolder.h"
+#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "kro-core/vst3/editor/testing/X11HostWindow.h"
 
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 

@@ -4,11 +4,11 @@
 
 #include "VirenoLoneController.h"
 
-#include "FakeVST3Host.h"
-#include "KRODisplayDataBuffer.h"
-#include "KROPlugInDSP.h"
-#include "KROVST3Controller.h"
-#include "KROVST3ParamIds.h"
+#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/vst3/plugin/KROVST3Controller.h"
+#include "kro-core/vst3/plugin/KROVST3ParamIds.h"
 
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 

@@ -4,11 +4,11 @@
 
 #include "VirenoLoneController.h"
 
-#include "KRODisplayDataBuffer.h"
-#include "KROVST3ParamIds.h"
-#include "KROVST3PlugInCustomInterface.h"
-#include "KROVirenoEditController.h"
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/KRODisplayDataBuffer.h"
+#include "kro-core/vst3/plugin/KROVST3ParamIds.h"
+#include "kro-core/vst3/plugin/KROVST3PlugInCustomInterface.h"
+#include "tuner/vst3/KROVirenoEditController.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 #include "pluginterfaces/vst/ivstchannelcontextinfo.h"
 

@@ -4,13 +4,13 @@
 
 #include "VirenoTestHost.h"
 
-#include "FakeVST3Host.h"
-#include "KROVirenoEditController.h"
-#include "KROVirenoGUIEditorVST3.h"
+#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "tuner/vst3/KROVirenoEditController.h"
+#include "tuner/vst3/KROVirenoGUIEditorVST3.h"
 #include "VirenoOffscreenEditor.h"
-#include "X11HostWindow.h"
+#include "kro-core/vst3/editor/testing/X11HostWindow.h"
 
-#include "CFrame.h"
+#include "toolkit/CFrame.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // flags and class IDs, one shared factory object, and a processor that names its controller.
 
 #include "VirenoTestHost.h"
-#include "Vst3HostChecks.h"
-#include "VirenoVST3Ids.h"
+#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "tuner/vst3/VirenoVST3Ids.h"
 
 #include "pluginterfaces/base/ipluginbase.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"

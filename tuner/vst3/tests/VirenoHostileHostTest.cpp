@@ -8,9 +8,9 @@
 #include "VirenoOffscreenEditor.h"
 #include "VirenoTestHost.h"
 
-#include "FakeVST3Host.h"
-#include "KRODSPAlgInterface.h"
-#include "KROVirenoEditController.h"
+#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "kro-core/dsp/KRODSPAlgInterface.h"
+#include "tuner/vst3/KROVirenoEditController.h"
 
 #include "pluginterfaces/vst/ivstunits.h"
 

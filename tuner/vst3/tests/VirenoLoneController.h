@@ -6,7 +6,7 @@
 #include "VirenoMessageTools.h"
 #include "VirenoTestHost.h"
 
-#include "KROVirenoEditController.h"
+#include "tuner/vst3/KROVirenoEditController.h"
 
 class VirenoLoneController : public VirenoTest
 {

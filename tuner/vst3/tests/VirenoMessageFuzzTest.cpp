@@ -6,7 +6,7 @@
 #include "VirenoMessageTools.h"
 #include "VirenoTestHost.h"
 
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 #include <cstring>
 #include <limits>

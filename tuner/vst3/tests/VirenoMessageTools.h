@@ -4,7 +4,7 @@
 // (and may answer) what it is sent, an editor view that records what the controller relays, and
 // helpers that build and read messages.
 
-#include "IKROAttachedEditor.h"
+#include "kro-core/vst3/plugin/IKROAttachedEditor.h"
 
 #include "base/source/fobject.h"
 #include "pluginterfaces/gui/iplugview.h"

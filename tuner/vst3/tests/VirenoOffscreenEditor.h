@@ -2,9 +2,9 @@
 
 // Vireno's editor with its frame offscreen, in place of the host's window.
 
-#include "KROVirenoGUIEditorVST3.h"
+#include "tuner/vst3/KROVirenoGUIEditorVST3.h"
 
-#include "CFrame.h"
+#include "toolkit/CFrame.h"
 
 class OffscreenVirenoEditor final : public Steinberg::Vst::CKROVirenoGUIEditorVST3
 {

@@ -2,11 +2,11 @@
 // bit-exact pass-through, the odd calls real hosts make, silence flags, the host's bypass and
 // the parameter changes it reports back.
 
-#include "ProcessorConformance.h"
+#include "kro-core/vst3/testing/ProcessorConformance.h"
 #include "VirenoTestHost.h"
 
-#include "KROVST3ParamIds.h"
-#include "KROVST3PlugEditorMessage.h"
+#include "kro-core/vst3/plugin/KROVST3ParamIds.h"
+#include "kro-core/vst3/plugin/KROVST3PlugEditorMessage.h"
 
 #include "pluginterfaces/vst/ivstprocesscontext.h"
 

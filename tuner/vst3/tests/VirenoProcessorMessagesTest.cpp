@@ -5,9 +5,9 @@
 #include "VirenoMessageTools.h"
 #include "VirenoTestHost.h"
 
-#include "KROPlugInDSP.h"
-#include "KROVST3PeerMessages.h"
-#include "KROVST3PlugEditorMessage.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/vst3/plugin/KROVST3PeerMessages.h"
+#include "kro-core/vst3/plugin/KROVST3PlugEditorMessage.h"
 
 #include <filesystem>
 #include <fstream>

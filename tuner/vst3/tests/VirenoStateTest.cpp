@@ -3,7 +3,7 @@
 
 #include "VirenoTestHost.h"
 
-#include "KROVST3ParamIds.h"
+#include "kro-core/vst3/plugin/KROVST3ParamIds.h"
 
 #include <cstring>
 #include <limits>

@@ -4,11 +4,11 @@
 // VST3, and one algorithm that passes its input through and counts what it is given, so that
 // tests see which blocks reached the effect.
 
-#include "KRODSPAlgInterface.h"
-#include "KROPlugInDSP.h"
-#include "KROVirenoParamInfo.h"
-#include "KROVirenoParamTable.h"
-#include "TunerParameterIndex.h"
+#include "kro-core/dsp/KRODSPAlgInterface.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "tuner/plugin/KROVirenoParamInfo.h"
+#include "tuner/plugin/KROVirenoParamTable.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 #include <cstring>
 #include <memory>

@@ -4,13 +4,13 @@
 // compiled into the test, or as a bare processor on the stand-in effect. Every fixture points the
 // platform layer at a fresh folder first, since the product effect writes its Default.xml there.
 
-#include "FakePlatform.h"
-#include "KROPlugInDSP.h"
-#include "KROVST3ParamIds.h"
-#include "KROVirenoVST3.h"
-#include "TemporaryFolder.h"
+#include "platform/testing/FakePlatform.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/vst3/plugin/KROVST3ParamIds.h"
+#include "tuner/vst3/KROVirenoVST3.h"
+#include "platform/testing/TemporaryFolder.h"
 #include "VirenoTestEffect.h"
-#include "Vst3HostChecks.h"
+#include "kro-core/vst3/testhost/Vst3HostChecks.h"
 
 #include "public.sdk/source/common/memorystream.h"
 #include "public.sdk/source/vst/hosting/hostclasses.h"

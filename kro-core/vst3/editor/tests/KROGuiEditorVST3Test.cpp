@@ -1,14 +1,14 @@
-#include "KROGuiEditorVST3.h"
+#include "kro-core/vst3/editor/KROGuiEditorVST3.h"
 
-#include "FakePlatform.h"
-#include "FakeVST3Host.h"
-#include "KROVST3EditController.h"
+#include "platform/testing/FakePlatform.h"
+#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "kro-core/vst3/plugin/KROVST3EditController.h"
 
-#include "CBitmap.h"
-#include "CFrame.h"
-#include "CKickButton.h"
-#include "CVSTGUITimer.h"
-#include "PlatformBitmap.h"
+#include "toolkit/CBitmap.h"
+#include "toolkit/CFrame.h"
+#include "toolkit/CKickButton.h"
+#include "toolkit/CVSTGUITimer.h"
+#include "toolkit/PlatformBitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "KROVST3RunLoop.h"
+#include "kro-core/vst3/editor/KROVST3RunLoop.h"
 
-#include "FakeVST3Host.h"
+#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KROVST3ChangedIndexQueue.h"
+#include "kro-core/vst3/plugin/KROVST3ChangedIndexQueue.h"
 
 #include <gtest/gtest.h>
 

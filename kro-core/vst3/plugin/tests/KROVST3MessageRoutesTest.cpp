@@ -1,6 +1,6 @@
-#include "KROAudioPlugInVST3.h"
-#include "KROVST3EditController.h"
-#include "KROVST3MessageIds.h"
+#include "kro-core/vst3/plugin/KROAudioPlugInVST3.h"
+#include "kro-core/vst3/plugin/KROVST3EditController.h"
+#include "kro-core/vst3/plugin/KROVST3MessageIds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The pieces of the component state: stream reading and writing that count only whole
 // transfers, the older binary layout, and telling XML from that layout.
 
-#include "KROVST3LegacyState.h"
-#include "KROVST3StateStream.h"
-#include "KROVST3StateXml.h"
+#include "kro-core/vst3/plugin/KROVST3LegacyState.h"
+#include "kro-core/vst3/plugin/KROVST3StateStream.h"
+#include "kro-core/vst3/plugin/KROVST3StateXml.h"
 
 #include "public.sdk/source/common/memorystream.h"
 

@@ -10,12 +10,12 @@
 
 #include <boost/property_tree/ptree.hpp>
 
-#include "FakePlatform.h"
-#include "IKROParamInfoInterface.h"
-#include "IKROPlugEditorMessage.h"
-#include "KRODSPAlgInterface.h"
-#include "KROPlugInDSP.h"
-#include "KROStateTreeXml.h"
+#include "platform/testing/FakePlatform.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROPlugEditorMessage.h"
+#include "kro-core/dsp/KRODSPAlgInterface.h"
+#include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
 
 namespace effect_test
 {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Base64.h"
-#include "KRONumberText.h"
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/Base64.h"
+#include "kro-core/plugin/KRONumberText.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 namespace pt = boost::property_tree;
 

@@ -10,10 +10,10 @@
 
 #include <boost/property_tree/ptree.hpp>
 
-#include "IKROParamInfoInterface.h"
-#include "IKROPlugEditorMessage.h"
+#include "kro-core/plugin/IKROParamInfoInterface.h"
+#include "kro-core/plugin/IKROPlugEditorMessage.h"
 #include "KROPlugInInterface.h"
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 // The framework's effect: algorithm and preset tables, parameter setting with the modified-state
 // rule, the PluginState tree, preset selection and the editor's text messages. A product effect

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "KRODSPAlgInterface.h"
+#include "kro-core/dsp/KRODSPAlgInterface.h"
 #include "PresetFileSink.h"
 
 // Algorithm key -> algorithm, iterated in ascending key order everywhere.

@@ -2,8 +2,8 @@
 // the modified-state rule.
 #include "KROPlugInDSP.h"
 
-#include "IPlatform.h"
-#include "KroEditorMessages.h"
+#include "platform/IPlatform.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 float CKROPlugInDSP::GetParameterNormalized(int32_t index)
 {

@@ -1,8 +1,8 @@
 // CKROPlugInDSP: the editor's text messages that the framework itself answers.
 #include "KROPlugInDSP.h"
 
-#include "KRONumberText.h"
-#include "KroEditorMessages.h"
+#include "kro-core/plugin/KRONumberText.h"
+#include "kro-core/plugin/KroEditorMessages.h"
 
 namespace msg = KroEditorMessages;
 

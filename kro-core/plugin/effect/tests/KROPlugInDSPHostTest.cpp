@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "EffectTestSupport.h"
-#include "TrackInfoRecord.h"
+#include "kro-core/plugin/TrackInfoRecord.h"
 
 using namespace effect_test;
 
