@@ -15,6 +15,7 @@
 #include "tools/reading/NoteNames.h"
 #include "tools/reading/ReadingText.h"
 #include "tools/wavfile/WavFile.h"
+#include "tuner/plugin/TunerParameterDescription.h"
 
 namespace {
 
@@ -66,7 +67,10 @@ int main(int argc, char** argv)
     parser.Integer("--every", 1, 1 << 20, "print a reading every N analysis frames of 42.7 ms", every);
     parser.Flag("--bass", "tune a bass instead of a guitar", settings.bass);
     parser.Integer("--drop", 0, kTunerDropTuningCount - 1, "drop tuning: semitones below standard", settings.dropIndex);
-    parser.Integer("--reference", 435, 445, "reference frequency of A in Hz", settings.referenceHz);
+    const int32_t references = TunerParameterDescription::Of(TunerParameterIndex::kReferenceFrequency).count;
+    const int32_t lowest = TunerParameterDescription::kLowestReferenceHz;
+    parser.Integer("--reference", lowest, lowest + references - 1,
+                   "reference frequency of A in Hz", settings.referenceHz);
     parser.Flag("--stream", "the \"Stream\" (strobe) display instead of the needle", settings.stream);
     parser.Flag("--raw", "print machine-readable columns instead of readings", raw);
     if (const auto exitCode = parser.ParseOrExit(argc, argv)) return *exitCode;

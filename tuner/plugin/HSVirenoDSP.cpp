@@ -10,10 +10,13 @@
 #include "TunerParameterDescription.h"
 #include "TunerParameterIndex.h"
 #include "tuner/engine/TunerQ24.h"
+#include "tuner/engine/TunerTables.h"
 
 namespace {
 
 using TunerParameterDescription::kLowestReferenceHz;
+static_assert(TunerParameterDescription::Of(TunerParameterIndex::kDropTuning).count == kTunerDropTuningCount,
+              "one drop tuning of the parameter for each of the kernel's tables");
 
 // The parameter each kernel setting reads, by its offset from the first index.
 constexpr TunerParameterIndex::Offset kSettingOffsets[] = {
