@@ -7,29 +7,14 @@ function(vireno_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra $<IF:$<BOOL:${VIRENO_WERROR}>,-Werror,-Werror=return-type>)
 endfunction()
 
-# For branches written before includes carried their folder: each library's headers also resolve by
-# their bare names. To be switched off, and removed, once those branches have merged.
-option(VIRENO_FLAT_INCLUDES "Headers of our libraries also resolve by their bare names" ON)
-
 # vireno_library(name SOURCES ... [LIBS ...]): a static library of one subsystem.
 function(vireno_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   # An include names the folder it reaches from the top of the tree: "kro-core/plugin/KROParameter.h".
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-  if(VIRENO_FLAT_INCLUDES)
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-  endif()
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   vireno_warnings(${name})
-endfunction()
-
-# vireno_old_target_name(target old): the library's name from before targets were named in one style
-# (snake_case; kro_ in kro-core/, vireno_ elsewhere; programs a person runs keep their command's
-# name), kept as an ALIAS so that branches written against it still link. To be removed once they
-# have all merged.
-function(vireno_old_target_name target old)
-  add_library(${old} ALIAS ${target})
 endfunction()
 
 # vireno_test(name SOURCES ... [LIBS ...] [PROPERTIES name value ...]): a GoogleTest binary registered

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AAX_CEffectParameters.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CEffectParameters.h"
 #include "KROAAXParamsIDsConverter.h"
 #include "aaxsdk/IKROAAXDisplayData.h"
 

@@ -3,7 +3,7 @@
 
 #include "KROAudioPlugInAAX.h"
 
-#include "AAX_Guarded.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Guarded.h"
 #include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "kro-core/plugin/KROStateTreeXml.h"
 

@@ -1,6 +1,6 @@
 #include "AaxModule.h"
 
-#include "BundleFiles.h"
+#include "testhosts/bundles/BundleFiles.h"
 
 #include <dlfcn.h>
 

@@ -1,6 +1,6 @@
 #include "SimEditor.h"
 
-#include "IRunLoop.h"
+#include "toolkit/IRunLoop.h"
 #include "aaxsdk/AAX_Results.h"
 
 #include <algorithm>

@@ -10,8 +10,8 @@
 #include "SimHost.h"
 #include "aaxsdk/AAX_IACFEffectGUI.h"
 
-#include "StandaloneRunLoop.h"
-#include "X11TopWindow.h"
+#include "toolkit/StandaloneRunLoop.h"
+#include "testhosts/x11/X11TopWindow.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "AaxParameters.h"
 
-#include "AAX_CString.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CString.h"
 #include "kro-core/plugin/KROParameter.h"
 #include "tuner/plugin/KROVirenoParamTable.h"
-#include "SimPlugIn.h"
+#include "testhosts/aax/SimPlugIn.h"
 #include "tools/cli/TextMatch.h"
 #include "tuner/plugin/TunerParameterIndex.h"
 

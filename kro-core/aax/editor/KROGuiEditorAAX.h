@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AAX_IViewContainer.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_IViewContainer.h"
 #include "kro-core/gui/CKROCtrlSetInterface.h"
 #include "kro-core/aax/IKROAAXLinkedEditor.h"
 #include "KROMainAAXView.h"

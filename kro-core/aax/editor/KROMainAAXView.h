@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VSTGUI_ContentView.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/VSTGUI_ContentView.h"
 
 class AAX_IViewContainer;
 

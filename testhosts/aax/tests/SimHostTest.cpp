@@ -1,8 +1,8 @@
 // The simulated AAX host itself: its switches, reference counts and call log, which the AAX
 // library's tests rely on.
 
-#include "SimDescription.h"
-#include "SimHost.h"
+#include "testhosts/aax/SimDescription.h"
+#include "testhosts/aax/SimHost.h"
 #include "aaxsdk/AAX_HostIDs.h"
 #include "aaxsdk/AAX_IACFController.h"
 #include "aaxsdk/AAX_IACFDescription.h"

@@ -1,6 +1,6 @@
 #include "KROVirenoEditorAAX.h"
 
-#include "AAX_Guarded.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Guarded.h"
 #include "kro-core/aax/editor/KROAAXController.h"
 #include "kro-core/aax/KROAAXParamsIDsConverter.h"
 #include "kro-core/aax/KROAudioPlugInAAX.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AAX_CEffectGUI_VST.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CEffectGUI_VST.h"
 #include "tuner/gui/CKROVirenoGUIEditor.h"
 #include "kro-core/aax/editor/KROGuiEditorAAX.h"
 

@@ -1,7 +1,7 @@
 #include "KROVirenoPlugInAAX.h"
 
-#include "AAX_VController.h"
-#include "AAX_VTransport.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VController.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VTransport.h"
 #include "kro-core/aax/KROAAXPlugEditorMessage.h"
 #include "tuner/plugin/KROVirenoPlugInDSP.h"
 #include "tuner/plugin/TunerParameterIndex.h"

@@ -2,13 +2,13 @@
 // the editor link, the hidden parameters, the chunk's room, the track name.
 
 #include "tuner/AAX/Source/AAXVireno_Process.h"
-#include "AAX_CString.h"
-#include "AAX_HostServicesHolder.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CString.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_HostServicesHolder.h"
 #include "kro-core/aax/IKROAAXLinkedEditor.h"
 #include "kro-core/aax/KROAAXPlugEditorMessage.h"
 #include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "tuner/AAX/Source/KROVirenoPlugInAAX.h"
-#include "SimHost.h"
+#include "testhosts/aax/SimHost.h"
 #include "platform/testing/TemporaryFolder.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 #include "aaxsdk/AAX_Results.h"

@@ -1,10 +1,10 @@
 // Vireno's description when the host's description objects fail: what it still tells the
 // collection, what it asserts to the host, and what it returns.
 
-#include "AAX_HostServicesHolder.h"
-#include "AAX_Registration.h"
-#include "AAX_VCollection.h"
-#include "SimHost.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_HostServicesHolder.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Registration.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VCollection.h"
+#include "testhosts/aax/SimHost.h"
 #include "aaxsdk/AAX_Results.h"
 
 #include <gtest/gtest.h>

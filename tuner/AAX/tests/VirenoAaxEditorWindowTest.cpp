@@ -2,7 +2,7 @@
 // factory's object in a window of the host's, woken by the host's timer, while the host renders a
 // tone in real time on an audio thread. What the window shows is read back from the X server.
 
-#include "SimEditor.h"
+#include "testhosts/aax/SimEditor.h"
 #include "VirenoAaxTestHost.h"
 #include "testhosts/x11/WindowPicture.h"
 #include "aaxsdk/AAX_Results.h"

@@ -2,7 +2,7 @@
 // simulated host: what it exports and describes, how it renders, bypasses and meters, how its
 // parameters travel both ways, the single-instance rule, its state chunks, and unloading.
 
-#include "AAX_CChunkDataParser.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CChunkDataParser.h"
 #include "testhosts/bundles/BundleFiles.h"
 #include "tools/signals/DemoSignal.h"
 #include "VirenoAaxTestHost.h"

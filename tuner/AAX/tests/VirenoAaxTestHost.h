@@ -4,7 +4,7 @@
 // folder pointed at an empty one of the test's, so that no Default.xml of the machine changes what
 // the plug-in starts from. Instances go before the plug-in; at the end the module may unload.
 
-#include "SimPlugIn.h"
+#include "testhosts/aax/SimPlugIn.h"
 #include "platform/testing/TemporaryFolder.h"
 
 #include <boost/property_tree/ptree.hpp>

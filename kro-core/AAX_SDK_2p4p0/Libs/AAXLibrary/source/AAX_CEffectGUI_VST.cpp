@@ -1,6 +1,6 @@
 #include "AAX_CEffectGUI_VST.h"
 
-#include "CFrame.h"
+#include "toolkit/CFrame.h"
 #include "aaxsdk/AAX_Results.h"
 
 AAX_CEffectGUI_VST::~AAX_CEffectGUI_VST()

@@ -1,6 +1,6 @@
 #include "VSTGUI_ContentView.h"
 
-#include "PlatformFrame.h"
+#include "toolkit/PlatformFrame.h"
 
 #include <xcb/xcb.h>
 

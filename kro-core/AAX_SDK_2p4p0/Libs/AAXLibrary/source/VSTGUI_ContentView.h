@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFrame.h"
-#include "VstKeyCode.h"
+#include "toolkit/CFrame.h"
+#include "toolkit/VstKeyCode.h"
 
 #include <cstdint>
 

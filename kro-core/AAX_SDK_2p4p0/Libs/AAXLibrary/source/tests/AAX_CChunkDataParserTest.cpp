@@ -1,4 +1,4 @@
-#include "AAX_CChunkDataParser.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CChunkDataParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "AAX_CEffectGUI_VST.h"
-#include "AAX_CEffectParameters.h"
-#include "AAX_CLinearTaperDelegate.h"
-#include "AAX_CNumberDisplayDelegate.h"
-#include "AAX_CParameter.h"
-#include "SimHost.h"
-#include "VSTGUI_ContentView.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CEffectGUI_VST.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CEffectParameters.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CLinearTaperDelegate.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CNumberDisplayDelegate.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CParameter.h"
+#include "testhosts/aax/SimHost.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/VSTGUI_ContentView.h"
 #include "X11HostWindow.h"
 
-#include "IRunLoop.h"
-#include "StandaloneRunLoop.h"
+#include "toolkit/IRunLoop.h"
+#include "toolkit/StandaloneRunLoop.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // forward to the host's objects, own every child they hand out, apply the stem-format and
 // pointer-property rules, and register process procedures one by one for older hosts.
 
-#include "AAX_VCollection.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VCollection.h"
 #include "StartedSimHost.h"
 #include "aaxsdk/AAX_HostIDs.h"
 

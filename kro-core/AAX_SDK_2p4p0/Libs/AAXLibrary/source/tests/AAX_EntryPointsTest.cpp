@@ -1,10 +1,10 @@
 // The entry points in the test process: registration and its failures, the host-services holder,
 // assertions and traces.
 
-#include "AAX_Exception.h"
-#include "AAX_ICollection.h"
-#include "AAX_Registration.h"
-#include "CACFUnknown.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Exception.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_ICollection.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Registration.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/CACFUnknown.h"
 #include "StartedSimHost.h"
 #include "aaxsdk/AAX_EntryPoints.h"
 #include "aaxsdk/AAX_HostIDs.h"

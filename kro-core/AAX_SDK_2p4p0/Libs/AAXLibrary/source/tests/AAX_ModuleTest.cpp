@@ -1,9 +1,9 @@
 // A module built on the library, loaded as a Linux host loads it: only the seven entry points are
 // visible, and they work through the simulated host.
 
-#include "AaxModule.h"
-#include "BundleFiles.h"
-#include "SimHost.h"
+#include "testhosts/aax/AaxModule.h"
+#include "testhosts/bundles/BundleFiles.h"
+#include "testhosts/aax/SimHost.h"
 #include "aaxsdk/AAX_Results.h"
 
 #include <gtest/gtest.h>

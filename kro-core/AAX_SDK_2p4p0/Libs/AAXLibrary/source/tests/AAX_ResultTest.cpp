@@ -1,6 +1,6 @@
-#include "AAX_CheckedResult.h"
-#include "AAX_Exception.h"
-#include "AAX_ResultText.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CheckedResult.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Exception.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_ResultText.h"
 #include "StartedSimHost.h"
 
 #include <gtest/gtest.h>

@@ -2,13 +2,13 @@
 // arguments and result unchanged, gives its fixed result without a host call when that version is
 // missing, and every host reference a wrapper takes goes back when it is deleted.
 
-#include "AAX_Exception.h"
-#include "AAX_VAutomationDelegate.h"
-#include "AAX_VController.h"
-#include "AAX_VHostServices.h"
-#include "AAX_VTransport.h"
-#include "AAX_VViewContainer.h"
-#include "SimHost.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Exception.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VAutomationDelegate.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VController.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VHostServices.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VTransport.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VViewContainer.h"
+#include "testhosts/aax/SimHost.h"
 #include "aaxsdk/AAX_HostIDs.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "CACFUnknown.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/CACFUnknown.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PacketDispatcherMutex.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/PacketDispatcherMutex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AAX_IAutomationDelegate.h"
-#include "AAX_IParameter.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_IAutomationDelegate.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_IParameter.h"
 #include "aaxsdk/AAX_Results.h"
 
 #include <string>

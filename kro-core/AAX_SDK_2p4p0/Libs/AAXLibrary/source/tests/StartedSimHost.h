@@ -3,8 +3,8 @@
 // A simulated host whose services the library holds for the test's duration, as between the
 // module's startup and shutdown; at the end every host object is back at its baseline.
 
-#include "AAX_HostServicesHolder.h"
-#include "SimHost.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_HostServicesHolder.h"
+#include "testhosts/aax/SimHost.h"
 
 #include <gtest/gtest.h>
 

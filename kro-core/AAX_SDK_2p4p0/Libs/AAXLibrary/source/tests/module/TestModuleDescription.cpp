@@ -1,9 +1,9 @@
 // The description of the test module: one effect, named by the host's answers. A result the host
 // is set to fail makes the registration fail with it.
 
-#include "AAX_CheckedResult.h"
-#include "AAX_ICollection.h"
-#include "AAX_Registration.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CheckedResult.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_ICollection.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Registration.h"
 
 AAX_Result GetEffectDescriptions(AAX_ICollection* collection)
 {
