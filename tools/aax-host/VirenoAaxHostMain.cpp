@@ -56,17 +56,8 @@ int ComponentFor(const SimEffectRecord& effect, int channels)
 // What the readings are read against, from the effect's parameters after the set-up.
 ReadingSetup ReadingSetupOf(SimInstance& instance)
 {
-    ReadingSetup setup;
-    const int instrument = AaxParameterListIndex(instance, TunerParameterIndex::kSelectInstrument);
-    const int drop = AaxParameterListIndex(instance, TunerParameterIndex::kDropTuning);
-    setup.instrument = instrument == kTunerBass ? kTunerBass : kTunerGuitar;
-    setup.dropIndex = drop >= 0 ? drop : 0;
-    setup.stream = AaxParameterListIndex(instance, TunerParameterIndex::kDisplayMode) == 1;
-    setup.description = AaxParameterValueText(instance, TunerParameterIndex::kSelectInstrument) + ", drop tuning " +
-                        AaxParameterValueText(instance, TunerParameterIndex::kDropTuning) + ", reference " +
-                        AaxParameterValueText(instance, TunerParameterIndex::kReferenceFrequency) + " Hz, " +
-                        AaxParameterValueText(instance, TunerParameterIndex::kDisplayMode);
-    return setup;
+    return ReadingSetupOfParameters([&](int offset) { return AaxParameterListIndex(instance, offset); },
+                                    [&](int offset) { return AaxParameterValueText(instance, offset); });
 }
 
 // A state written by --state: the XML of a PluginState tree.

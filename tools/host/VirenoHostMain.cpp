@@ -52,18 +52,9 @@ int Fail(const std::string& message, int code = 1)
 // What the readings are read against, from the controller's parameters after the set-up.
 ReadingSetup ReadingSetupOf(IEditController* controller)
 {
-    ReadingSetup setup;
-    const int instrument = ParameterListIndex(controller, Vireno::ParameterId(TunerParameterIndex::kSelectInstrument));
-    const int drop = ParameterListIndex(controller, Vireno::ParameterId(TunerParameterIndex::kDropTuning));
-    setup.instrument = instrument == kTunerBass ? kTunerBass : kTunerGuitar;
-    setup.dropIndex = drop >= 0 ? drop : 0;
-    setup.stream = ParameterListIndex(controller, Vireno::ParameterId(TunerParameterIndex::kDisplayMode)) == 1;
-    setup.description =
-        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kSelectInstrument)) + ", drop tuning " +
-        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kDropTuning)) + ", reference " +
-        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kReferenceFrequency)) + " Hz, " +
-        ParameterValueText(controller, Vireno::ParameterId(TunerParameterIndex::kDisplayMode));
-    return setup;
+    return ReadingSetupOfParameters(
+        [&](int offset) { return ParameterListIndex(controller, Vireno::ParameterId(static_cast<TunerParameterIndex::Offset>(offset))); },
+        [&](int offset) { return ParameterValueText(controller, Vireno::ParameterId(static_cast<TunerParameterIndex::Offset>(offset))); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "NoteNames.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 
 namespace {
 
@@ -85,6 +86,22 @@ TunerResultBlock ResultBlockFromValues(const float* values)
     TunerResultBlock reading;
     std::memcpy(static_cast<void*>(&reading), values, sizeof reading);  // the block is 19 plain four-byte values
     return reading;
+}
+
+ReadingSetup ReadingSetupOfParameters(const std::function<int(int offset)>& listIndex,
+                                      const std::function<std::string(int offset)>& valueText)
+{
+    ReadingSetup setup;
+    const int instrument = listIndex(TunerParameterIndex::kSelectInstrument);
+    const int drop = listIndex(TunerParameterIndex::kDropTuning);
+    setup.instrument = instrument == kTunerBass ? kTunerBass : kTunerGuitar;
+    setup.dropIndex = drop >= 0 ? drop : 0;
+    setup.stream = listIndex(TunerParameterIndex::kDisplayMode) == 1;
+    setup.description = valueText(TunerParameterIndex::kSelectInstrument) + ", drop tuning " +
+                        valueText(TunerParameterIndex::kDropTuning) + ", reference " +
+                        valueText(TunerParameterIndex::kReferenceFrequency) + " Hz, " +
+                        valueText(TunerParameterIndex::kDisplayMode);
+    return setup;
 }
 
 ReadingText::ReadingText(ReadingSetup setup) : setup(std::move(setup)) {}

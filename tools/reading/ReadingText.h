@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "tuner/engine/TunerResultBlock.h"
@@ -13,6 +14,11 @@ struct ReadingSetup {
     bool stream = false;
     std::string description;  // the settings in the user's words, for the header
 };
+
+// The set-up as a plug-in reports it, asked per product parameter (its offset from the first
+// index): the position in its value list (-1 when unknown) and its value text.
+ReadingSetup ReadingSetupOfParameters(const std::function<int(int offset)>& listIndex,
+                                      const std::function<std::string(int offset)>& valueText);
 
 // Readings as a musician reads them: the note and its cents in words, or the six strings by name
 // while a strum reads polyphonic, and nothing while nothing sounds.
