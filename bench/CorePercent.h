@@ -19,7 +19,8 @@ inline double ThreadCpuSeconds()
 }
 
 // Started just before the timed loop; Report labels the benchmark "core_percent=..." after it.
-class CorePercent {
+class CorePercent
+{
 public:
     CorePercent() : start_(ThreadCpuSeconds()) {}
 

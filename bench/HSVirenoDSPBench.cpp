@@ -18,7 +18,8 @@
 namespace {
 
 // A tuner object fed two seconds of an A string on the left and its fifth on the right, looped.
-class StereoTone {
+class StereoTone
+{
 public:
     StereoTone(int rate, int block)
         : dsp(static_cast<double>(rate), TunerParameterIndex::kFirstIndexVST3), block_(block),
@@ -35,7 +36,8 @@ public:
 
     void ProcessBlock()
     {
-        if (position_ + static_cast<size_t>(block_) > left_.size()) position_ = 0;
+        if (position_ + static_cast<size_t>(block_) > left_.size())
+            position_ = 0;
         const float* inputs[] = {left_.data() + position_, right_.data() + position_};
         float* outputs[] = {outLeft_.data(), outRight_.data()};
         dsp.Process(inputs, outputs, inPeaks_, outPeaks_, block_);
@@ -67,7 +69,8 @@ void ProcessOneSecond(benchmark::State& state)
 
     const bench::CorePercent core;
     for (auto _ : state)
-        for (int b = 0; b < blocks; ++b) tone.ProcessBlock();
+        for (int b = 0; b < blocks; ++b)
+            tone.ProcessBlock();
     core.Report(state, static_cast<double>(blocks) * block / rate);
 }
 
@@ -85,8 +88,10 @@ void WorstOrdinaryBlock(benchmark::State& state)
     double total = 0.0;
     long timed = 0;
 
-    for (auto _ : state) {
-        for (int b = 0; b < blocks; ++b) {
+    for (auto _ : state)
+    {
+        for (int b = 0; b < blocks; ++b)
+        {
             const uint32_t results = tone.dsp.GetResultCount();
             const Clock::time_point start = Clock::now();
             tone.ProcessBlock();
@@ -99,7 +104,8 @@ void WorstOrdinaryBlock(benchmark::State& state)
     }
     double worst = 0.0;
     for (double seconds : cheapest)
-        if (seconds != std::numeric_limits<double>::infinity()) worst = std::max(worst, seconds);
+        if (seconds != std::numeric_limits<double>::infinity())
+            worst = std::max(worst, seconds);
     char label[64];
     std::snprintf(label, sizeof label, "worst_ordinary_block=%.2f", timed > 0 ? worst / (total / timed) : 0.0);
     state.SetLabel(label);
@@ -110,7 +116,5 @@ void WorstOrdinaryBlock(benchmark::State& state)
 BENCHMARK(ProcessOneSecond)
     ->ArgsProduct({{44100, 48000, 96000}, {32, 64, 256, 1024, 4096}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(WorstOrdinaryBlock)
-    ->ArgsProduct({{44100, 48000, 96000}, {32, 64, 256, 1024}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstOrdinaryBlock)->ArgsProduct({{44100, 48000, 96000}, {32, 64, 256, 1024}})->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -20,17 +20,20 @@ void AnalyseFrame(benchmark::State& state, bool stream, bool bass)
     settings.bass = bass;
     signals::ResetKernel(settings);
     signals::PluckShape shape;
-    shape.decaySeconds = 30.0;  // keeps the tone steady over the whole run
+    shape.decaySeconds = 30.0; // keeps the tone steady over the whole run
     const std::vector<float> tone = signals::Pluck(signals::NoteFrequency(bass ? 16 : 40), shape, 4.0, 24000.0);
     std::vector<int32_t> q24(tone.size());
-    for (size_t n = 0; n < tone.size(); ++n) q24[n] = TunerToQ24(tone[n]);
+    for (size_t n = 0; n < tone.size(); ++n)
+        q24[n] = TunerToQ24(tone[n]);
 
     TunerAnalyser analyser;
     int32_t frame0[kTunerFrameLength], frame1[kTunerFrameLength];
     size_t position = 0;
     const bench::CorePercent core;
-    for (auto _ : state) {
-        if (position + kTunerFrameLength > q24.size()) position = 0;
+    for (auto _ : state)
+    {
+        if (position + kTunerFrameLength > q24.size())
+            position = 0;
         std::copy(q24.begin() + position, q24.begin() + position + kTunerFrameLength, frame0);
         position += kTunerFrameLength;
         TunerAnalyseFrame(analyser, frame0, frame1);
@@ -39,8 +42,14 @@ void AnalyseFrame(benchmark::State& state, bool stream, bool bass)
     core.Report(state, 1.0 / kFramesPerSecond);
 }
 
-void BM_AnalyseFrameGuitarNeedle(benchmark::State& state) { AnalyseFrame(state, false, false); }
-void BM_AnalyseFrameBassStream(benchmark::State& state) { AnalyseFrame(state, true, true); }
+void BM_AnalyseFrameGuitarNeedle(benchmark::State& state)
+{
+    AnalyseFrame(state, false, false);
+}
+void BM_AnalyseFrameBassStream(benchmark::State& state)
+{
+    AnalyseFrame(state, true, true);
+}
 
 void BM_EngineAtHostRate(benchmark::State& state)
 {
@@ -52,8 +61,8 @@ void BM_EngineAtHostRate(benchmark::State& state)
     shape.decaySeconds = 30.0;
     std::vector<float> strum;
     for (int s = 0; s < 6; ++s)
-        signals::MixInto(strum, signals::Pluck(signals::NoteFrequency(signals::kGuitarOpenStrings[s]), shape, 4.0, rate),
-                         s * 480);
+        signals::MixInto(
+            strum, signals::Pluck(signals::NoteFrequency(signals::kGuitarOpenStrings[s]), shape, 4.0, rate), s * 480);
 
     auto resampler = TunerResampler::Create(rate);
     std::vector<float> resampled(static_cast<size_t>(resampler->MaxOutputCount(kBlock)));
@@ -62,13 +71,17 @@ void BM_EngineAtHostRate(benchmark::State& state)
     int filled = 0;
     size_t position = 0;
     const bench::CorePercent core;
-    for (auto _ : state) {
-        if (position + kBlock > strum.size()) position = 0;
+    for (auto _ : state)
+    {
+        if (position + kBlock > strum.size())
+            position = 0;
         const int produced = resampler->Run(strum.data() + position, kBlock, resampled.data());
         position += kBlock;
-        for (int n = 0; n < produced; ++n) {
+        for (int n = 0; n < produced; ++n)
+        {
             frame0[filled++] = TunerToQ24(resampled[static_cast<size_t>(n)]);
-            if (filled == kTunerFrameLength) {
+            if (filled == kTunerFrameLength)
+            {
                 TunerAnalyseFrame(analyser, frame0, frame1);
                 filled = 0;
             }

@@ -2,8 +2,7 @@
 
 #include <string>
 
-namespace platform
-{
+namespace platform {
 
 // Replaces the whole content of a file so that a reader, or a crash, sees either the old content or
 // the new one and never a part: the bytes go to a new file in the same folder, are flushed to the
@@ -16,4 +15,4 @@ namespace platform
 // write, the flush or the rename fails.
 bool ReplaceFileContents(const std::string& path, const std::string& contents);
 
-}  // namespace platform
+} // namespace platform

@@ -6,8 +6,7 @@
 // The operating-system services the plug-in needs, behind one small interface so that tests can
 // stand in for the clock, the folders, the window timers and the clipboard. The packet
 // dispatcher's mutex joins this interface when the AAX library needs it.
-namespace platform
-{
+namespace platform {
 
 // Identifies a running window timer; 0 is never one.
 using TimerId = uintptr_t;
@@ -68,4 +67,4 @@ private:
     IPlatform* previous;
 };
 
-}  // namespace platform
+} // namespace platform

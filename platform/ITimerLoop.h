@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-namespace platform
-{
+namespace platform {
 
 // What the Linux window timers run on: the GUI toolkit's run loop, which sits above this layer and
 // installs itself here (see SetTimerLoop). Without a loop no window timer can be made.
@@ -28,4 +27,4 @@ public:
 void SetTimerLoop(ITimerLoop* loop);
 ITimerLoop* CurrentTimerLoop();
 
-}  // namespace platform
+} // namespace platform

@@ -12,11 +12,9 @@
 #include <optional>
 #include <string>
 
-namespace platform
-{
+namespace platform {
 
-namespace posix
-{
+namespace posix {
 
 bool WriteAllBytes(int descriptor, const char* data, size_t size)
 {
@@ -35,26 +33,26 @@ bool WriteAllBytes(int descriptor, const char* data, size_t size)
     return true;
 }
 
-}  // namespace posix
+} // namespace posix
 
-namespace
-{
+namespace {
 
 // Enough attempts to step past leftovers of crashed writers, never an endless loop.
 constexpr int kTemporaryNameAttempts = 100;
-constexpr mode_t kNewFileMode = 0666;  // narrowed by the user's umask, as for any new file
+constexpr mode_t kNewFileMode = 0666; // narrowed by the user's umask, as for any new file
 
 // The file that really gets replaced: the path itself, or the end of its chain of links, with the
 // permissions the new content keeps.
 struct Target
 {
-    std::string path;  // empty when the path cannot be replaced as a regular file
-    std::optional<mode_t> permissions;  // none for a file that does not exist yet
+    std::string path;                  // empty when the path cannot be replaced as a regular file
+    std::optional<mode_t> permissions; // none for a file that does not exist yet
 };
 
 Target ResolveTarget(const std::string& path)
 {
-    struct stat status{};
+    struct stat status
+    {};
     if (lstat(path.c_str(), &status) != 0)
         return errno == ENOENT ? Target{path, std::nullopt} : Target{};
     Target target{path, std::nullopt};
@@ -111,7 +109,7 @@ void SyncFolder(const std::string& folder)
     close(descriptor);
 }
 
-}  // namespace
+} // namespace
 
 bool ReplaceFileContents(const std::string& path, const std::string& contents)
 {
@@ -138,4 +136,4 @@ bool ReplaceFileContents(const std::string& path, const std::string& contents)
     return true;
 }
 
-}  // namespace platform
+} // namespace platform

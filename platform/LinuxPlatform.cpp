@@ -7,11 +7,9 @@
 #include <ctime>
 #include <vector>
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 constexpr char kConfigFolderInHome[] = "/.config";
 
@@ -32,7 +30,7 @@ std::string PasswordDatabaseHome()
     return IsAbsoluteFolder(found->pw_dir) ? std::string(found->pw_dir) : std::string();
 }
 
-}  // namespace
+} // namespace
 
 uint32_t LinuxPlatform::GetTickCount() const
 {
@@ -61,15 +59,13 @@ IPlatform& SystemPlatform()
     return services;
 }
 
-}  // namespace platform
+} // namespace platform
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 ITimerLoop* currentTimerLoop = nullptr;
-}  // namespace
+} // namespace
 
 void SetTimerLoop(ITimerLoop* loop)
 {
@@ -145,4 +141,4 @@ bool LinuxPlatform::GetClipboardText(std::string& text)
     return true;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -9,8 +9,7 @@
 #include "IPlatform.h"
 #include "ITimerLoop.h"
 
-namespace platform
-{
+namespace platform {
 
 class LinuxPlatform final : public IPlatform
 {
@@ -47,4 +46,4 @@ private:
     bool clipboardHoldsText = false;
 };
 
-}  // namespace platform
+} // namespace platform

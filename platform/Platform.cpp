@@ -2,24 +2,21 @@
 
 #include <atomic>
 
-namespace platform
-{
+namespace platform {
 
-namespace
-{
+namespace {
 
 // Written by tests on their own thread before the code under test runs; atomic so that a reader
 // on another thread never sees a torn pointer.
 std::atomic<IPlatform*> installed{nullptr};
 
-}  // namespace
+} // namespace
 
 int32_t TickDifference(uint32_t later, uint32_t earlier)
 {
     // Unsigned subtraction is modulo 2^32; its bit pattern read as signed is the distance.
     const uint32_t distance = later - earlier;
-    return distance <= 0x7FFFFFFFu ? static_cast<int32_t>(distance)
-                                   : -static_cast<int32_t>(~distance) - 1;
+    return distance <= 0x7FFFFFFFu ? static_cast<int32_t>(distance) : -static_cast<int32_t>(~distance) - 1;
 }
 
 IPlatform& CurrentPlatform()
@@ -43,4 +40,4 @@ ScopedPlatform::~ScopedPlatform()
     InstallPlatform(previous);
 }
 
-}  // namespace platform
+} // namespace platform

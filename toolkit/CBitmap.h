@@ -34,8 +34,7 @@ public:
     PlatformBitmapPtr getBestPlatformBitmapForScaleFactor(double scaleFactor) const;
 
     // Draws the part of the bitmap that starts at offset into rect, with the alpha factor.
-    virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(0, 0),
-                      float alpha = 1.f);
+    virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(0, 0), float alpha = 1.f);
 
 private:
     CResourceDescription resourceDesc;

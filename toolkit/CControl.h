@@ -13,8 +13,7 @@ class IControlListener;
 class CControl : public CView
 {
 public:
-    CControl(const CRect& size, IControlListener* listener = nullptr, int32_t tag = 0,
-             CBitmap* background = nullptr);
+    CControl(const CRect& size, IControlListener* listener = nullptr, int32_t tag = 0, CBitmap* background = nullptr);
 
     void setListener(IControlListener* l) { listener = l; }
     IControlListener* getListener() const { return listener; }

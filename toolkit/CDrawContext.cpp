@@ -34,8 +34,7 @@ struct CDrawContext::State
 
 CDrawContext::CDrawContext(cairo_t* cairo, double scaleFactor)
     : cairo(cairo_reference(cairo)), scaleFactor(scaleFactor), state(new State)
-{
-}
+{}
 
 CDrawContext::~CDrawContext()
 {

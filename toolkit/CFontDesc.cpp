@@ -9,8 +9,7 @@ CFontDesc::CFontDesc(const std::string& name, CCoord size, int32_t style) : name
 
 CFontDesc::CFontDesc(const CFontDesc& other)
     : CBaseObject(other), name(other.name), size(other.size), style(other.style)
-{
-}
+{}
 
 CFontDesc::~CFontDesc()
 {

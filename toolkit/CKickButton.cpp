@@ -7,8 +7,7 @@ namespace VSTGUI {
 CKickButton::CKickButton(const CRect& size, IControlListener* listener, int32_t tag, CBitmap* background,
                          CCoord heightOfOneImage)
     : CControl(size, listener, tag, background), heightOfOneImage(heightOfOneImage)
-{
-}
+{}
 
 void CKickButton::draw(CDrawContext* context)
 {

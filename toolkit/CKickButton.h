@@ -10,8 +10,8 @@ namespace VSTGUI {
 class CKickButton : public CControl
 {
 public:
-    CKickButton(const CRect& size, IControlListener* listener = nullptr, int32_t tag = 0,
-                CBitmap* background = nullptr, CCoord heightOfOneImage = 0);
+    CKickButton(const CRect& size, IControlListener* listener = nullptr, int32_t tag = 0, CBitmap* background = nullptr,
+                CCoord heightOfOneImage = 0);
 
     CView* newCopy() const override { return new CKickButton(*this); }
     void draw(CDrawContext* context) override;

@@ -11,8 +11,7 @@ CMovieBitmap::CMovieBitmap(const CRect& size, IControlListener* listener, int32_
                            CCoord heightOfOneImage, CBitmap* background)
     : CControl(size, listener, tag, background), numberOfImages(std::max(numberOfImages, 1)),
       heightOfOneImage(heightOfOneImage)
-{
-}
+{}
 
 int32_t CMovieBitmap::getCurrentImage() const
 {

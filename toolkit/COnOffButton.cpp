@@ -6,8 +6,7 @@ namespace VSTGUI {
 
 COnOffButton::COnOffButton(const CRect& size, IControlListener* listener, int32_t tag, CBitmap* background)
     : CControl(size, listener, tag, background)
-{
-}
+{}
 
 void COnOffButton::draw(CDrawContext* context)
 {

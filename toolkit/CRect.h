@@ -17,7 +17,8 @@ struct CRect
     CRect() = default;
     CRect(CCoord l, CCoord t, CCoord r, CCoord b) : left(l), top(t), right(r), bottom(b) {}
     CRect(const CPoint& origin, const CPoint& size)
-        : left(origin.x), top(origin.y), right(origin.x + size.x), bottom(origin.y + size.y) {}
+        : left(origin.x), top(origin.y), right(origin.x + size.x), bottom(origin.y + size.y)
+    {}
 
     CCoord getWidth() const { return right - left; }
     CCoord getHeight() const { return bottom - top; }
@@ -62,7 +63,10 @@ struct CRect
     }
 
     bool pointInside(const CPoint& p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    bool rectOverlap(const CRect& r) const { return r.left < right && r.right > left && r.top < bottom && r.bottom > top; }
+    bool rectOverlap(const CRect& r) const
+    {
+        return r.left < right && r.right > left && r.top < bottom && r.bottom > top;
+    }
 
     // Shrinks this rectangle to its intersection with r (empty when they do not meet).
     CRect& bound(const CRect& r)

@@ -16,8 +16,7 @@ CFontDesc* defaultLabelFont()
 
 CTextLabel::CTextLabel(const CRect& size, const std::string& text, CBitmap* background, int32_t style)
     : CControl(size, nullptr, -1, background), text(text), font(defaultLabelFont()), style(style)
-{
-}
+{}
 
 CTextLabel::CTextLabel(const CTextLabel& other)
     : CControl(other), text(other.text), font(other.font), fontColor(other.fontColor), backColor(other.backColor),

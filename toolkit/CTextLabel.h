@@ -20,8 +20,7 @@ enum CTextLabelStyle : int32_t
 class CTextLabel : public CControl
 {
 public:
-    CTextLabel(const CRect& size, const std::string& text = "", CBitmap* background = nullptr,
-               int32_t style = 0);
+    CTextLabel(const CRect& size, const std::string& text = "", CBitmap* background = nullptr, int32_t style = 0);
     CTextLabel(const CTextLabel& other);
     ~CTextLabel() override;
 

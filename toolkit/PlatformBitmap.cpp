@@ -36,8 +36,7 @@ cairo_status_t readPng(void* closure, unsigned char* out, unsigned int length)
 
 PlatformBitmap::PlatformBitmap(cairo_surface_t* surface)
     : surface(surface), width(cairo_image_surface_get_width(surface)), height(cairo_image_surface_get_height(surface))
-{
-}
+{}
 
 PlatformBitmap::~PlatformBitmap()
 {
@@ -58,10 +57,10 @@ PlatformBitmapPtr PlatformBitmap::adopt(cairo_surface_t* surface)
     }
     catch (...)
     {
-        cairo_surface_destroy(surface);  // no owner came to be
+        cairo_surface_destroy(surface); // no owner came to be
         throw;
     }
-    return PlatformBitmapPtr(bitmap);  // deletes the bitmap, and so the surface, when it cannot take it
+    return PlatformBitmapPtr(bitmap); // deletes the bitmap, and so the surface, when it cannot take it
 }
 
 PlatformBitmapPtr PlatformBitmap::createFromPNG(const void* data, size_t size)

@@ -4,8 +4,7 @@ namespace VSTGUI {
 
 PluginGUIEditor::PluginGUIEditor(void* effect, IClock& clock)
     : effect(effect), clock(clock), lastIdleTicks(clock.getTicks())
-{
-}
+{}
 
 PluginGUIEditor::~PluginGUIEditor() = default;
 

@@ -72,8 +72,8 @@ void StandaloneRunLoop::fireDueTimers()
     uint32_t now = clock.getTicks();
     for (const auto& candidate : due)
     {
-        auto it = std::find_if(timers.begin(), timers.end(),
-                               [&](const Timer& t) { return t.handler == candidate.handler; });
+        auto it =
+            std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.handler == candidate.handler; });
         if (it == timers.end() || !isDue(now, it->nextDue))
             continue;
         it->nextDue = now + it->intervalMs;

@@ -45,7 +45,7 @@ CButtonState buttonsFrom(uint16_t state, uint8_t pressedButton)
 } // namespace
 
 std::unique_ptr<X11Frame> X11Frame::create(CFrame& frame, uint32_t parentWindow, int width, int height,
-                                            IRunLoop* runLoop)
+                                           IRunLoop* runLoop)
 {
     if (!runLoop || parentWindow == 0)
         return nullptr;
@@ -63,8 +63,7 @@ std::unique_ptr<X11Frame> X11Frame::create(CFrame& frame, uint32_t parentWindow,
 
 X11Frame::X11Frame(CFrame& frame, xcb_connection_t* connection, uint32_t parent, int width, int height)
     : PlatformFrame(frame, width, height), connection(connection), parent(parent)
-{
-}
+{}
 
 bool X11Frame::openWindow(IRunLoop* loop)
 {
@@ -210,43 +209,42 @@ void X11Frame::handle(const xcb_generic_event_t* event)
 {
     switch (event->response_type & 0x7f)
     {
-        case XCB_EXPOSE:
-        {
-            auto* expose = reinterpret_cast<const xcb_expose_event_t*>(event);
-            // Our own announcements of invalidated areas are sent events; the server's are not.
-            if (!(event->response_type & 0x80))
-                exposed = true;
-            invalidRect(CRect(expose->x, expose->y, expose->x + expose->width, expose->y + expose->height));
-            break;
-        }
-        case XCB_BUTTON_PRESS:
-        {
-            auto* press = reinterpret_cast<const xcb_button_press_event_t*>(event);
-            if (press->detail >= 1 && press->detail <= 3) // 4 and up are wheel steps
-                frame.platformOnMouseDown(CPoint(press->event_x, press->event_y),
-                                          buttonsFrom(press->state, press->detail));
-            break;
-        }
-        case XCB_BUTTON_RELEASE:
-        {
-            auto* release = reinterpret_cast<const xcb_button_release_event_t*>(event);
-            if (release->detail >= 1 && release->detail <= 3)
-                frame.platformOnMouseUp(CPoint(release->event_x, release->event_y),
-                                        buttonsFrom(release->state, release->detail));
-            break;
-        }
-        case XCB_MOTION_NOTIFY:
-        {
-            auto* motion = reinterpret_cast<const xcb_motion_notify_event_t*>(event);
-            frame.platformOnMouseMoved(CPoint(motion->event_x, motion->event_y), buttonsFrom(motion->state, 0));
-            break;
-        }
-        case XCB_UNMAP_NOTIFY:
-            // Off screen until the server exposes it again.
-            exposed = false;
-            break;
-        default:
-            break;
+    case XCB_EXPOSE:
+    {
+        auto* expose = reinterpret_cast<const xcb_expose_event_t*>(event);
+        // Our own announcements of invalidated areas are sent events; the server's are not.
+        if (!(event->response_type & 0x80))
+            exposed = true;
+        invalidRect(CRect(expose->x, expose->y, expose->x + expose->width, expose->y + expose->height));
+        break;
+    }
+    case XCB_BUTTON_PRESS:
+    {
+        auto* press = reinterpret_cast<const xcb_button_press_event_t*>(event);
+        if (press->detail >= 1 && press->detail <= 3) // 4 and up are wheel steps
+            frame.platformOnMouseDown(CPoint(press->event_x, press->event_y), buttonsFrom(press->state, press->detail));
+        break;
+    }
+    case XCB_BUTTON_RELEASE:
+    {
+        auto* release = reinterpret_cast<const xcb_button_release_event_t*>(event);
+        if (release->detail >= 1 && release->detail <= 3)
+            frame.platformOnMouseUp(CPoint(release->event_x, release->event_y),
+                                    buttonsFrom(release->state, release->detail));
+        break;
+    }
+    case XCB_MOTION_NOTIFY:
+    {
+        auto* motion = reinterpret_cast<const xcb_motion_notify_event_t*>(event);
+        frame.platformOnMouseMoved(CPoint(motion->event_x, motion->event_y), buttonsFrom(motion->state, 0));
+        break;
+    }
+    case XCB_UNMAP_NOTIFY:
+        // Off screen until the server exposes it again.
+        exposed = false;
+        break;
+    default:
+        break;
     }
 }
 

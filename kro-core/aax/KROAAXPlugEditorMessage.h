@@ -11,7 +11,8 @@ class IKROAAXLinkedEditor;
 class CKROAAXPlugEditorMessage final : public IKROPlugEditorMessage
 {
 public:
-    CKROAAXPlugEditorMessage(IKROAAXLinkedEditor* editor, CKROAudioPlugInAAX& plugIn) : editor(editor), plugIn(plugIn) {}
+    CKROAAXPlugEditorMessage(IKROAAXLinkedEditor* editor, CKROAudioPlugInAAX& plugIn) : editor(editor), plugIn(plugIn)
+    {}
 
     void SendString(std::string text) override;
     void SendParameterChange(uint32_t index, float value) override;

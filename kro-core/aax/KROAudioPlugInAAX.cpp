@@ -32,10 +32,8 @@ constexpr size_t kShortestEffectMessage = 21;
 
 CKROAudioPlugInAAX::CKROAudioPlugInAAX()
     : idConverter(std::make_unique<CKROAAXParamsIDsConverter>(kIdentifierCapacity)),
-      linkedChanges(static_cast<size_t>(changeCapacity), 0),
-      processChanges(static_cast<size_t>(changeCapacity), 0)
-{
-}
+      linkedChanges(static_cast<size_t>(changeCapacity), 0), processChanges(static_cast<size_t>(changeCapacity), 0)
+{}
 
 CKROAudioPlugInAAX::~CKROAudioPlugInAAX() = default;
 
@@ -131,10 +129,10 @@ void CKROAudioPlugInAAX::CreateParameters()
             std::vector<AAX_CString> texts;
             for (const std::string& label : record->GetValueLabels())
                 texts.emplace_back(label.c_str());
-            auto* parameter = new AAX_CParameter<int32_t>(
-                id, name, static_cast<int32_t>(record->GetDefaultPlainValue()),
-                AAX_CStateTaperDelegate<int32_t>(0, labels - 1), AAX_CStateDisplayDelegate<int32_t>(texts),
-                record->GetReadOnlyFlag() == 0);
+            auto* parameter =
+                new AAX_CParameter<int32_t>(id, name, static_cast<int32_t>(record->GetDefaultPlainValue()),
+                                            AAX_CStateTaperDelegate<int32_t>(0, labels - 1),
+                                            AAX_CStateDisplayDelegate<int32_t>(texts), record->GetReadOnlyFlag() == 0);
             parameter->SetType(AAX_eParameterType_Discrete);
             parameter->SetNumberOfSteps(static_cast<uint32_t>(labels));
             parameterRegistry.AddParameter(parameter);
@@ -144,7 +142,8 @@ void CKROAudioPlugInAAX::CreateParameters()
     });
 }
 
-void CKROAudioPlugInAAX::RenderAudio(const float* const* inputs, float* const* outputs, int32_t frames, int32_t channels)
+void CKROAudioPlugInAAX::RenderAudio(const float* const* inputs, float* const* outputs, int32_t frames,
+                                     int32_t channels)
 {
     if (!effect || !inputs || !outputs || channels < 1 || frames < 0)
         return;
@@ -267,9 +266,7 @@ void CKROAudioPlugInAAX::HandleEffectMessage(const std::string& text)
     }
 }
 
-void CKROAudioPlugInAAX::ReceiveStateTree(const boost::property_tree::ptree&)
-{
-}
+void CKROAudioPlugInAAX::ReceiveStateTree(const boost::property_tree::ptree&) {}
 
 AAX_Result CKROAudioPlugInAAX::NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size)
 {
@@ -285,7 +282,8 @@ AAX_Result CKROAudioPlugInAAX::NotificationReceived(AAX_CTypeID type, const void
     return AAX_CEffectParameters::NotificationReceived(type, data, size);
 }
 
-AAX_Result CKROAudioPlugInAAX::GetParameterValueFromString(AAX_CParamID id, double* value, const AAX_IString& text) const
+AAX_Result CKROAudioPlugInAAX::GetParameterValueFromString(AAX_CParamID id, double* value,
+                                                           const AAX_IString& text) const
 {
     IKROParamInfoInterface* info = effect ? effect->GetParameterInfo() : nullptr;
     const int32_t index = idConverter->GetIndexFromID(id);

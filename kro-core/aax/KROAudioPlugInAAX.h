@@ -29,12 +29,12 @@ class CKROAudioPlugInAAX : public AAX_CEffectParameters, public IKROAAXDisplayDa
 {
 public:
     // The state chunk: the effect's PluginState tree as XML, three blanks after it.
-    static constexpr AAX_CTypeID kStateChunkID = 0x73746368;  // 'stch'
+    static constexpr AAX_CTypeID kStateChunkID = 0x73746368; // 'stch'
     static constexpr const char* kStateChunkName = "KRO State Chunk";
     // The effect's own binary chunk, accepted on load.
-    static constexpr AAX_CTypeID kBinaryChunkID = 0x6B726463;  // 'krdc'
+    static constexpr AAX_CTypeID kBinaryChunkID = 0x6B726463; // 'krdc'
     // The host's notification that the track's name changed; its data is an AAX string.
-    static constexpr AAX_CTypeID kTrackNameNotification = 0x4158746E;  // 'AXtn'
+    static constexpr AAX_CTypeID kTrackNameNotification = 0x4158746E; // 'AXtn'
     static constexpr const char* kMasterBypassID = "MasterBypassID";
     static constexpr const char* kMasterBypassName = "Master Bypass";
     // Identifiers are made for indices 1 ... this.
@@ -109,8 +109,8 @@ protected:
     bool channelCountsSet = false;
     bool blockSizeSet = false;
     std::unique_ptr<CKROAAXParamsIDsConverter> idConverter;
-    CKROPlugInDSP* effect = nullptr;                   // set and owned by the product class
-    CKROAAXPlugEditorMessage* editorLink = nullptr;    // set and owned by the product class
+    CKROPlugInDSP* effect = nullptr;                // set and owned by the product class
+    CKROAAXPlugEditorMessage* editorLink = nullptr; // set and owned by the product class
     int32_t changeCapacity = 10;
     std::vector<int32_t> linkedChanges;
     int32_t linkedChangeCount = 0;

@@ -2,9 +2,7 @@
 
 #include <utility>
 
-CKRODSPAlgInterface::CKRODSPAlgInterface(double sampleRate_) : sampleRate(sampleRate_)
-{
-}
+CKRODSPAlgInterface::CKRODSPAlgInterface(double sampleRate_) : sampleRate(sampleRate_) {}
 
 // The maps own their records and free them with the object.
 CKRODSPAlgInterface::~CKRODSPAlgInterface() = default;

@@ -11,8 +11,8 @@
 // Four-character codes as the framework stores them.
 constexpr uint32_t KROFourCharCode(const char (&code)[5])
 {
-    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16) |
-           (uint32_t(uint8_t(code[2])) << 8) | uint32_t(uint8_t(code[3]));
+    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16) | (uint32_t(uint8_t(code[2])) << 8) |
+           uint32_t(uint8_t(code[3]));
 }
 
 // Base of one DSP algorithm of an effect: its parameter and preset records, sample rate, block
@@ -57,8 +57,7 @@ public:
     // Audio thread.
     virtual void ProcessHook(const float* const* /*inputs*/, float* const* /*outputs*/, float* /*inputPeaks*/,
                              float* /*outputPeaks*/, int32_t /*frames*/)
-    {
-    }
+    {}
     // Audio thread, at the start of a block.
     // Applies pending changes; rateChanged says a rate or size change is pending.
     virtual int32_t UpdateParameters(bool rateChanged) = 0;

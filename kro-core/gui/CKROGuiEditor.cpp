@@ -27,7 +27,7 @@ float clampedNormalized(double value)
     return value > 1.0 ? 1.f : static_cast<float>(value);
 }
 
-}  // namespace
+} // namespace
 
 CKROGuiEditor::CKROGuiEditor(void* effect)
     : VSTGUI::PluginGUIEditor(effect), timer(std::make_unique<CKROGuiTimer>(*this, kDefaultTimerIntervalMs))

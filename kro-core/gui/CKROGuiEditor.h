@@ -89,9 +89,9 @@ protected:
     void SetEditorRect(VSTGUI::CCoord width, VSTGUI::CCoord height);
 
     std::unique_ptr<IKROParamInfoInterface> parameterInfo;
-    std::map<int32_t, CKROCtrlSetInterface*> controlSets;  // not owned
+    std::map<int32_t, CKROCtrlSetInterface*> controlSets; // not owned
     CKROCtrlSetInterface* currentControlSet = nullptr;
-    VSTGUI::CBitmap* backgroundBitmap = nullptr;  // not owned
+    VSTGUI::CBitmap* backgroundBitmap = nullptr; // not owned
     std::unique_ptr<CKROGuiTimer> timer;
 
 private:

@@ -52,7 +52,8 @@ std::vector<CKROGuiTimer*>& KroGuiTimerList()
 void KroGuiTimerProc(platform::TimerId timer)
 {
     const auto& list = KroGuiTimerList();
-    auto found = std::find_if(list.begin(), list.end(), [timer](const CKROGuiTimer* t) { return t->TimerId() == timer; });
+    auto found =
+        std::find_if(list.begin(), list.end(), [timer](const CKROGuiTimer* t) { return t->TimerId() == timer; });
     if (found != list.end())
         (*found)->Editor().idle();
 }

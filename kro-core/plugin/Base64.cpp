@@ -1,7 +1,6 @@
 #include "Base64.h"
 
-namespace
-{
+namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr char kFill = '=';
@@ -22,7 +21,7 @@ int ValueOf(char c)
     return kNotInAlphabet;
 }
 
-}  // namespace
+} // namespace
 
 std::string Base64Encode(const uint8_t* bytes, size_t count)
 {
@@ -53,7 +52,7 @@ std::string Base64Decode(const std::string& text)
     {
         const int value = ValueOf(c);
         if (value == kNotInAlphabet)
-            break;  // "=" is outside the alphabet too: it ends the data like any foreign character
+            break; // "=" is outside the alphabet too: it ends the data like any foreign character
         group = (group << 6) | static_cast<uint32_t>(value);
         if (++groupSize == 4)
         {

@@ -6,8 +6,7 @@
 
 #include <boost/property_tree/ptree_fwd.hpp>
 
-namespace Mevarik
-{
+namespace Mevarik {
 
 // The editor's handle on the effect. Each plug-in format implements it (a direct call on AAX,
 // messages to the processor on VST3); the editor that receives one owns it and deletes it.
@@ -42,4 +41,4 @@ public:
     virtual ~IKROSDKController() = default;
 };
 
-}  // namespace Mevarik
+} // namespace Mevarik

@@ -4,8 +4,7 @@
 
 CKROAudioPreset::CKROAudioPreset(std::string name_, std::vector<float> values_, int32_t factoryFlag_)
     : name(std::move(name_)), values(std::move(values_)), factoryFlag(factoryFlag_)
-{
-}
+{}
 
 int32_t NextPresetNumber(const KROPresetMap& presets)
 {

@@ -6,8 +6,7 @@
 #include <limits>
 #include <utility>
 
-namespace
-{
+namespace {
 
 // The number part of a display text stays short enough for the small fields hosts show it in.
 constexpr size_t kMaxNumberTextLength = 15;
@@ -53,12 +52,12 @@ std::string IntegerText(int32_t value)
 
 std::string OneDecimalText(double value)
 {
-    char buffer[std::numeric_limits<double>::max_exponent10 + 16];  // the widest double in fixed notation
+    char buffer[std::numeric_limits<double>::max_exponent10 + 16]; // the widest double in fixed notation
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
     return std::string(buffer, result.ptr);
 }
 
-}  // namespace
+} // namespace
 
 double DenormalizeParameterValue(double normalized, int32_t taperType, double minimum, double maximum)
 {
@@ -81,15 +80,8 @@ double DenormalizeParameterValue(double normalized, int32_t taperType, double mi
 CKROParameter::CKROParameter(IKROParameterOwner* owner_, std::string name_, std::vector<std::string> valueLabels_,
                              double minimum_, double maximum_, double step_, double defaultPlainValue_,
                              int32_t taperType_, int32_t readOnlyFlag_, int32_t secondFlag_, int32_t thirdFlag_)
-    : owner(owner_),
-      minimum(minimum_),
-      maximum(maximum_),
-      step(step_),
-      valueLabels(std::move(valueLabels_)),
-      name(std::move(name_)),
-      taperType(taperType_),
-      readOnlyFlag(readOnlyFlag_),
-      secondFlag(secondFlag_),
+    : owner(owner_), minimum(minimum_), maximum(maximum_), step(step_), valueLabels(std::move(valueLabels_)),
+      name(std::move(name_)), taperType(taperType_), readOnlyFlag(readOnlyFlag_), secondFlag(secondFlag_),
       thirdFlag(thirdFlag_)
 {
     // Normalising needs the taper and the range, so it comes after they are stored.
@@ -123,8 +115,8 @@ double CKROParameter::Normalize(double plainValue_) const
     {
     case kTaperStepped:
     {
-        const double snapped = DenormalizeParameterValue(NormalizeLinear(plainValue_, minimum, maximum),
-                                                         kTaperStepped, minimum, maximum);
+        const double snapped =
+            DenormalizeParameterValue(NormalizeLinear(plainValue_, minimum, maximum), kTaperStepped, minimum, maximum);
         return (snapped - minimum) / (maximum - minimum);
     }
     case kTaperLogarithmic:
@@ -170,8 +162,8 @@ std::string CKROParameter::GetDisplayText(bool withName, bool withUnit, double v
     if (!(value >= 0.0))
         value = Denormalize(normalized.Load());
 
-    std::string numberText = taperType == kTaperStepped ? IntegerText(RoundHalfAwayFromZero(value))
-                                                        : OneDecimalText(value);
+    std::string numberText =
+        taperType == kTaperStepped ? IntegerText(RoundHalfAwayFromZero(value)) : OneDecimalText(value);
     if (numberText.size() > kMaxNumberTextLength)
         numberText.resize(kMaxNumberTextLength);
     const std::string labelText = LabelText(value, numberText);

@@ -41,9 +41,9 @@ private:
 class CKROParameter
 {
 public:
-    CKROParameter(IKROParameterOwner* owner, std::string name, std::vector<std::string> valueLabels,
-                  double minimum, double maximum, double step, double defaultPlainValue, int32_t taperType,
-                  int32_t readOnlyFlag, int32_t secondFlag, int32_t thirdFlag);
+    CKROParameter(IKROParameterOwner* owner, std::string name, std::vector<std::string> valueLabels, double minimum,
+                  double maximum, double step, double defaultPlainValue, int32_t taperType, int32_t readOnlyFlag,
+                  int32_t secondFlag, int32_t thirdFlag);
 
     // Stores the normalised value and its plain value, tells the owner; returns the plain value.
     double SetNormalized(double normalized);

@@ -8,8 +8,8 @@
 // encoding "utf-8".
 enum class KROStateTreeLayout
 {
-    kCompact,   // the host's project: no line breaks or indent inside the tree
-    kIndented,  // the editor and the clipboard: one element a line, two blanks a level
+    kCompact,  // the host's project: no line breaks or indent inside the tree
+    kIndented, // the editor and the clipboard: one element a line, two blanks a level
 };
 
 // False, and text untouched, when the writer fails. Never throws.

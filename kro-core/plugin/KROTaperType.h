@@ -8,11 +8,11 @@
 enum KROTaperType : int32_t
 {
     kTaperLinear = 0,
-    kTaperStepped = 1,           // plain values rounded to whole numbers
-    kTaperSwitch = 2,            // two labels, chosen by the half of the range
-    kTaperList = 3,              // plain value k is label k
-    kTaperLogarithmic = 4,       // needs a positive minimum and maximum
-    kTaperLinearMinusInf = 5,    // shows "-Inf" at the minimum
+    kTaperStepped = 1,        // plain values rounded to whole numbers
+    kTaperSwitch = 2,         // two labels, chosen by the half of the range
+    kTaperList = 3,           // plain value k is label k
+    kTaperLogarithmic = 4,    // needs a positive minimum and maximum
+    kTaperLinearMinusInf = 5, // shows "-Inf" at the minimum
     kTaperSquared = 6,
     kTaperLinearOffAtMinimum = 7,
     kTaperLinearOffAtMaximum = 8,

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 
 bool StartsAt(const std::string& text, size_t at, const char* prefix)
 {
@@ -41,7 +40,7 @@ size_t PastTag(const std::string& text, size_t from, bool& selfClosing)
     return std::string::npos;
 }
 
-}  // namespace
+} // namespace
 
 bool IsXmlWithinLimits(const std::string& text)
 {

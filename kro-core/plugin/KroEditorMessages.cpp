@@ -4,8 +4,7 @@
 
 #include "KRONumberText.h"
 
-namespace KroEditorMessages
-{
+namespace KroEditorMessages {
 
 bool ContainsMessage(const std::string& text, const char* name)
 {
@@ -27,4 +26,4 @@ int32_t ReadMessageInteger(const std::string& value)
     return ReadIntegerText(value, number) ? number : 0;
 }
 
-}  // namespace KroEditorMessages
+} // namespace KroEditorMessages

@@ -7,8 +7,7 @@
 // directly followed by its value where it has one (a decimal number, a preset name or a preset
 // list). Receivers find a name anywhere in the text; its value runs from the end of the name's
 // first occurrence to the end of the text.
-namespace KroEditorMessages
-{
+namespace KroEditorMessages {
 
 // Editor to effect; the format adapters answer the requests.
 constexpr char kGetFactoryPresets[] = "CKROGetFactoryPresetsMessage";
@@ -49,4 +48,4 @@ bool FindMessageValue(const std::string& text, const char* name, std::string& va
 // digits or the number does not fit 32 bits.
 int32_t ReadMessageInteger(const std::string& value);
 
-}  // namespace KroEditorMessages
+} // namespace KroEditorMessages

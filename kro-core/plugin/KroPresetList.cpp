@@ -4,11 +4,9 @@
 
 #include "KroEditorMessages.h"
 
-namespace KroPresetList
-{
+namespace KroPresetList {
 
-namespace
-{
+namespace {
 
 // The name inside one entry's text: what follows the info part, or all of it without one. An info
 // part that never closes leaves an empty name, so that later entries keep their positions.
@@ -21,7 +19,7 @@ std::string EntryName(const std::string& entry)
     return infoEnd == std::string::npos ? std::string() : entry.substr(infoEnd + std::strlen(kInfoEnd));
 }
 
-}  // namespace
+} // namespace
 
 std::string BuildPresetListMessage(const char* messageName, const std::vector<std::string>& names,
                                    const std::vector<std::string>& infos)
@@ -53,8 +51,8 @@ bool ParsePresetListMessage(const std::string& text, const char* messageName, st
     {
         entryStart += markerLength;
         const size_t next = list.find(kEntryMarker, entryStart);
-        names.push_back(EntryName(list.substr(entryStart, next == std::string::npos ? std::string::npos
-                                                                                    : next - entryStart)));
+        names.push_back(
+            EntryName(list.substr(entryStart, next == std::string::npos ? std::string::npos : next - entryStart)));
         entryStart = next;
     }
     return true;
@@ -68,4 +66,4 @@ std::map<std::string, int32_t> NumberUserPresets(const std::vector<std::string>&
     return numbers;
 }
 
-}  // namespace KroPresetList
+} // namespace KroPresetList

@@ -9,8 +9,7 @@
 // preset with nothing between entries:
 //   <CKROPRESET><CKROPRESETINFO>algorithm name</CKROPRESETINFO>preset name
 // An empty list is the message name alone. Names and infos are not escaped.
-namespace KroPresetList
-{
+namespace KroPresetList {
 
 constexpr char kEntryMarker[] = "<CKROPRESET>";
 constexpr char kInfoBegin[] = "<CKROPRESETINFO>";
@@ -28,4 +27,4 @@ bool ParsePresetListMessage(const std::string& text, const char* messageName, st
 // order. Of two entries with one name the first keeps its number.
 std::map<std::string, int32_t> NumberUserPresets(const std::vector<std::string>& userNames, int32_t factoryCount);
 
-}  // namespace KroPresetList
+} // namespace KroPresetList

@@ -11,8 +11,7 @@
 
 namespace pt = boost::property_tree;
 
-namespace
-{
+namespace {
 
 constexpr char kIndentCharacter = ' ';
 constexpr int kIndentCount = 2;
@@ -27,7 +26,7 @@ std::string XmlText(const pt::ptree& tree, int indentCount)
     return text.str();
 }
 
-}  // namespace
+} // namespace
 
 std::string PtreeToXmlText(const pt::ptree& tree)
 {

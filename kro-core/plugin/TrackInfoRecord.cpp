@@ -4,8 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-namespace
-{
+namespace {
 
 // Cuts the text so that the zero always fits; the rest of the field stays zero.
 void CopyText(char (&field)[TrackInfoRecord::kTextSize], const std::string& text)
@@ -14,7 +13,7 @@ void CopyText(char (&field)[TrackInfoRecord::kTextSize], const std::string& text
     std::memcpy(field, text.data(), std::min(text.size(), sizeof field - 1));
 }
 
-}  // namespace
+} // namespace
 
 void InitTrackInfoRecord(TrackInfoRecord& record)
 {

@@ -8,7 +8,7 @@
 // the processor as raw bytes, so the layout is fixed: 396 bytes, little-endian, no padding.
 struct TrackInfoRecord
 {
-    static constexpr size_t kTextSize = 128;  // each text: at most 127 bytes and a zero
+    static constexpr size_t kTextSize = 128; // each text: at most 127 bytes and a zero
 
     // Bits of validFlags: which fields the host reported.
     enum ValidFlag : uint32_t
@@ -22,7 +22,7 @@ struct TrackInfoRecord
 
     char name[kTextSize];
     int32_t index;
-    uint8_t colour[4];  // red, green, blue, alpha
+    uint8_t colour[4]; // red, green, blue, alpha
     char indexNamespace[kTextSize];
     // "PreVolFader", "PostVolFader", "UsedAsPanner" or "unknown!".
     char plugInLocation[kTextSize];

@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-namespace utf8util
-{
+namespace utf8util {
 
-namespace
-{
+namespace {
 
 constexpr char kInvalidUtf8Message[] = "Invalid UTF-8 sequence found in input string.";
 constexpr char32_t kReplacementCharacter = 0xFFFD;
@@ -31,7 +29,7 @@ LeadByte DescribeLead(unsigned char lead)
 {
     if (lead < 0x80)
         return {1, 0x7F, 0, 0};
-    if (lead < 0xC2)  // a continuation byte on its own, or an overlong two-byte form
+    if (lead < 0xC2) // a continuation byte on its own, or an overlong two-byte form
         return {0, 0, 0, 0};
     if (lead < 0xE0)
         return {2, 0x1F, 0x80, 0xBF};
@@ -47,7 +45,7 @@ LeadByte DescribeLead(unsigned char lead)
         return {4, 0x07, 0x80, 0xBF};
     if (lead == 0xF4)
         return {4, 0x07, 0x80, 0x8F};
-    return {0, 0, 0, 0};  // F5 ... FF never occur in UTF-8
+    return {0, 0, 0, 0}; // F5 ... FF never occur in UTF-8
 }
 
 [[noreturn]] void ThrowInvalidUtf8()
@@ -93,15 +91,20 @@ void AppendUtf8(std::string& out, char32_t codePoint)
     }
 }
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
-}  // namespace
+} // namespace
 
 utf8_conversion_error::utf8_conversion_error(const char* message, int32_t direction, int32_t errorCode)
     : std::runtime_error(message), direction_(direction), errorCode_(errorCode)
-{
-}
+{}
 
 std::u16string Utf8ToUtf16(const char* text)
 {
@@ -156,4 +159,4 @@ std::string Utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
-}  // namespace utf8util
+} // namespace utf8util

@@ -6,8 +6,7 @@
 
 // Conversion between the framework's UTF-8 strings and the UTF-16 strings that file and folder
 // functions take.
-namespace utf8util
-{
+namespace utf8util {
 
 // Thrown by both conversions. Carries the direction (kFromUtf8 or kFromUtf16) and the system
 // error code of the failure, as the Windows conversion reports it.
@@ -38,4 +37,4 @@ std::u16string Utf8ToUtf16(const char* text);
 // conversion does.
 std::string Utf16ToUtf8(const std::u16string& text);
 
-}  // namespace utf8util
+} // namespace utf8util

@@ -9,8 +9,7 @@
 
 #include "platform/IPlatform.h"
 
-namespace platform
-{
+namespace platform {
 
 // Services for tests: a clock that moves only when told, a chosen application-data folder,
 // window timers that fire only when told, and a clipboard of its own.
@@ -89,4 +88,4 @@ private:
     bool clipboardLocked = false;
 };
 
-}  // namespace platform
+} // namespace platform

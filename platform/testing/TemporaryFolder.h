@@ -6,8 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace platform::testing
-{
+namespace platform::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end of
 // the scope.
@@ -35,4 +34,4 @@ private:
     std::filesystem::path path;
 };
 
-}  // namespace platform::testing
+} // namespace platform::testing

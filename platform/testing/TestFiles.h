@@ -5,8 +5,7 @@
 #include <iterator>
 #include <string>
 
-namespace platform::testing
-{
+namespace platform::testing {
 
 inline std::string ReadWholeFile(const std::filesystem::path& path)
 {
@@ -19,4 +18,4 @@ inline void WriteWholeFile(const std::filesystem::path& path, const std::string&
     std::ofstream(path, std::ios::binary) << text;
 }
 
-}  // namespace platform::testing
+} // namespace platform::testing

@@ -11,8 +11,7 @@
 #include <set>
 #include <string>
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 using platform::testing::ReadWholeFile;
@@ -39,7 +38,7 @@ TEST_F(FileReplace, CreatesAndReplacesTheWholeContent)
     EXPECT_EQ(ReadWholeFile(file), "first, longer content\n");
     ASSERT_TRUE(platform::ReplaceFileContents(file.string(), "second\n"));
     EXPECT_EQ(ReadWholeFile(file), "second\n");
-    EXPECT_EQ(NamesIn(temporary.Path()), std::set<std::string>{"Default.xml"});  // no leftovers
+    EXPECT_EQ(NamesIn(temporary.Path()), std::set<std::string>{"Default.xml"}); // no leftovers
 }
 
 TEST_F(FileReplace, KeepsTheReplacedFilesPermissions)
@@ -95,4 +94,4 @@ TEST(PosixFileIo, WriteAllBytesReportsAFullDisk)
     close(null);
 }
 
-}  // namespace
+} // namespace

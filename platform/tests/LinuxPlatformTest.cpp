@@ -8,8 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 
 // Sets or clears one environment variable for a test and puts the old value back afterwards.
 class ScopedEnvironment
@@ -52,12 +51,9 @@ struct FolderCase
 TEST(LinuxPlatform, AppDataFolderFollowsTheDesktopsConfigurationFolder)
 {
     const FolderCase cases[] = {
-        {"/xdg/config", "/home/ada", "/xdg/config"},
-        {"relative/config", "/home/ada", "/home/ada/.config"},
-        {"", "/home/ada", "/home/ada/.config"},
-        {nullptr, "/home/ada", "/home/ada/.config"},
-        {nullptr, nullptr, DatabaseConfigFolder()},
-        {nullptr, "", DatabaseConfigFolder()},
+        {"/xdg/config", "/home/ada", "/xdg/config"},   {"relative/config", "/home/ada", "/home/ada/.config"},
+        {"", "/home/ada", "/home/ada/.config"},        {nullptr, "/home/ada", "/home/ada/.config"},
+        {nullptr, nullptr, DatabaseConfigFolder()},    {nullptr, "", DatabaseConfigFolder()},
         {"", "relative/home", DatabaseConfigFolder()},
     };
     const platform::LinuxPlatform services;
@@ -79,7 +75,7 @@ TEST(LinuxPlatform, TickCountNeverRunsBackwards)
     EXPECT_GE(platform::TickDifference(second, first), 0);
 }
 
-}  // namespace
+} // namespace
 
 TEST(LinuxPlatformClipboard, HoldsTheLastTextWithinTheProcess)
 {

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace
-{
+namespace {
 
 struct TickCase
 {
@@ -22,10 +21,10 @@ TEST(TickDifference, IsTheSignedDistanceAlsoAcrossTheWrap)
         {0, 500, 500},
         {0, 501, 501},
         {1000, 1500, 500},
-        {0xFFFFFF00u, 0x000000F4u, 500},  // 256 ms before the wrap, 244 after
+        {0xFFFFFF00u, 0x000000F4u, 500}, // 256 ms before the wrap, 244 after
         {0xFFFFFF00u, 0x000000F5u, 501},
         {0xFFFFFFFFu, 0, 1},
-        {501, 0, -501},  // a stamp from the future
+        {501, 0, -501}, // a stamp from the future
         {0x000000F5u, 0xFFFFFF00u, -501},
         {0, 0x7FFFFFFFu, std::numeric_limits<int32_t>::max()},
         {0, 0x80000000u, std::numeric_limits<int32_t>::min()},
@@ -44,7 +43,7 @@ TEST(CurrentPlatform, IsTheSystemUnlessATestInstalledOther)
         const platform::ScopedPlatform scope(fake);
         EXPECT_EQ(platform::CurrentPlatform().GetTickCount(), 0xFFFFFFFFu);
         fake.AdvanceTickCount(501);
-        EXPECT_EQ(platform::CurrentPlatform().GetTickCount(), 500u);  // wrapped
+        EXPECT_EQ(platform::CurrentPlatform().GetTickCount(), 500u); // wrapped
         EXPECT_EQ(platform::CurrentPlatform().GetAppDataFolder(), "/tmp/somewhere");
 
         platform::FakePlatform inner;
@@ -57,4 +56,4 @@ TEST(CurrentPlatform, IsTheSystemUnlessATestInstalledOther)
     EXPECT_EQ(&platform::CurrentPlatform(), &platform::SystemPlatform());
 }
 
-}  // namespace
+} // namespace

@@ -41,7 +41,8 @@ int32_t SimComponentRecord::Property(uint32_t number, int32_t fallback) const
 
 SimProperties SimPropertiesOf(IACFUnknown* map)
 {
-    const SimPropertyMap* properties = SimObjectOf<AAX_IACFPropertyMap_V1, SimPropertyMap>(map, IID_AAX_IACFPropertyMap_V1);
+    const SimPropertyMap* properties =
+        SimObjectOf<AAX_IACFPropertyMap_V1, SimPropertyMap>(map, IID_AAX_IACFPropertyMap_V1);
     return properties != nullptr ? properties->InOrder() : SimProperties();
 }
 
@@ -69,8 +70,8 @@ std::string SimDescribePropertyMap(IACFUnknown* map)
 AAX_Result SimCollection::AddEffect(const char* effectId, IACFUnknown* effectDescriptor)
 {
     // The host copies the effect as it stands now.
-    if (const SimEffectDescriptor* effect =
-            SimObjectOf<AAX_IACFEffectDescriptor_V1, SimEffectDescriptor>(effectDescriptor, IID_AAX_IACFEffectDescriptor_V1))
+    if (const SimEffectDescriptor* effect = SimObjectOf<AAX_IACFEffectDescriptor_V1, SimEffectDescriptor>(
+            effectDescriptor, IID_AAX_IACFEffectDescriptor_V1))
         record.effects.emplace_back(effectId != nullptr ? effectId : "", effect->Kept());
     return Record("AddEffect", SimArguments(effectId, effectDescriptor != nullptr ? "descriptor" : "none"));
 }
@@ -222,9 +223,8 @@ AAX_Result SimComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc proces
     return result;
 }
 
-AAX_Result SimComponentDescriptor::AddProcessProc_TI(const char* dllFileName, const char* processProc,
-                                                     IACFUnknown*, const char*, const char*,
-                                                     AAX_CTypeID* procedureId)
+AAX_Result SimComponentDescriptor::AddProcessProc_TI(const char* dllFileName, const char* processProc, IACFUnknown*,
+                                                     const char*, const char*, AAX_CTypeID* procedureId)
 {
     const AAX_Result result = Record("AddProcessProc_TI", SimArguments(dllFileName, processProc));
     if (procedureId != nullptr)

@@ -20,10 +20,10 @@ using SimProperties = std::vector<std::pair<uint32_t, int32_t>>;
 // An algorithm component as the host copied it when the effect added it.
 struct SimComponentRecord
 {
-    std::vector<std::string> fields;         // in declaration order, as "AudioIn 2", "DataInPort 0 4 1"
-    std::vector<AAX_CTypeID> meters;         // the meter ids of the meters field
-    AAX_CProcessProc process = nullptr;      // the native process procedure
-    SimProperties processProperties;         // the procedure's property map
+    std::vector<std::string> fields;    // in declaration order, as "AudioIn 2", "DataInPort 0 4 1"
+    std::vector<AAX_CTypeID> meters;    // the meter ids of the meters field
+    AAX_CProcessProc process = nullptr; // the native process procedure
+    SimProperties processProperties;    // the procedure's property map
     int32_t Property(uint32_t number, int32_t fallback = -1) const;
 };
 
@@ -40,7 +40,7 @@ struct SimEffectRecord
     std::string name;
     std::vector<uint32_t> categories;
     std::vector<SimComponentRecord> components;
-    std::map<uint32_t, void*> procedures;  // by process-pointer id
+    std::map<uint32_t, void*> procedures; // by process-pointer id
     SimProperties properties;
     std::vector<SimMeterRecord> meters;
 };
@@ -121,9 +121,8 @@ private:
     SimEffectRecord record;
 };
 
-class SimComponentDescriptor final
-    : public SimComObject<AAX_IACFComponentDescriptor_V1, AAX_IACFComponentDescriptor_V2,
-                          AAX_IACFComponentDescriptor_V3>
+class SimComponentDescriptor final : public SimComObject<AAX_IACFComponentDescriptor_V1, AAX_IACFComponentDescriptor_V2,
+                                                         AAX_IACFComponentDescriptor_V3>
 {
 public:
     explicit SimComponentDescriptor(SimHost& host) : SimComObject(host, "ComponentDescriptor") {}
@@ -150,9 +149,8 @@ private:
     SimComponentRecord record;
 };
 
-class SimPropertyMap final
-    : public SimComObject<AAX_IACFPropertyMap_V1, AAX_IACFPropertyMap_V2, AAX_IACFPropertyMap_V3,
-                          AAX_IACFDescriptionHost>
+class SimPropertyMap final : public SimComObject<AAX_IACFPropertyMap_V1, AAX_IACFPropertyMap_V2, AAX_IACFPropertyMap_V3,
+                                                 AAX_IACFDescriptionHost>
 {
 public:
     explicit SimPropertyMap(SimHost& host) : SimComObject(host, "PropertyMap") {}

@@ -17,8 +17,8 @@ class SimEffectLink
 public:
     enum class Answer
     {
-        AtOnce,  // the update arrives inside the plug-in's set-value request
-        Queued,  // as a host does: after the request has returned, on DeliverQueued
+        AtOnce, // the update arrives inside the plug-in's set-value request
+        Queued, // as a host does: after the request has returned, on DeliverQueued
     };
 
     // The effect the host drives (not owned); the GUI's question for the effect-parameters

@@ -18,8 +18,8 @@
 enum class SimOffer
 {
     Offered,
-    Absent,      // the interface is refused
-    NullObject,  // the host says yes and hands out nothing
+    Absent,     // the interface is refused
+    NullObject, // the host says yes and hands out nothing
 };
 
 // Whether the host holds a request back under that switch; then *result is what it answers.

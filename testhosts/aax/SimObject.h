@@ -70,11 +70,11 @@ private:
 template <class Interface>
 struct SimInterfaceID;
 
-#define SIM_INTERFACE_ID(Interface, iid)           \
-    template <>                                    \
-    struct SimInterfaceID<Interface>               \
-    {                                              \
-        static const acfUID& Get() { return iid; } \
+#define SIM_INTERFACE_ID(Interface, iid)                                                                               \
+    template <>                                                                                                        \
+    struct SimInterfaceID<Interface>                                                                                   \
+    {                                                                                                                  \
+        static const acfUID& Get() { return iid; }                                                                     \
     };
 
 // An object of the simulated host that answers the given interfaces and the base interface.

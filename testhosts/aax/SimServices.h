@@ -50,9 +50,8 @@ public:
     AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note, int32_t flags) override;
 };
 
-class SimController final
-    : public SimComObject<AAX_IACFController_V1, AAX_IACFController_V2, AAX_IACFController_V3,
-                          AAX_IACFPageTableSource_V1, AAX_IACFPageTableSource_V2>
+class SimController final : public SimComObject<AAX_IACFController_V1, AAX_IACFController_V2, AAX_IACFController_V3,
+                                                AAX_IACFPageTableSource_V1, AAX_IACFPageTableSource_V2>
 {
 public:
     explicit SimController(SimHost& host) : SimComObject(host, "Controller") {}

@@ -13,8 +13,7 @@
 #include <memory>
 #include <thread>
 
-namespace
-{
+namespace {
 
 constexpr double kSampleRate = 44100.0;
 constexpr int kBlockSize = 512;

@@ -15,8 +15,7 @@
 #include <memory>
 #include <string>
 
-namespace
-{
+namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kMaxListedSteps = 32;
@@ -46,15 +45,15 @@ int listParameters(juce::AudioPluginInstance& plugin)
         juce::String id;
         if (auto* hosted = dynamic_cast<juce::HostedAudioProcessorParameter*>(parameter))
             id = hosted->getParameterID();
-        std::printf("parameter %d id=%s name=\"%s\" label=\"%s\" value=\"%s\" steps=%d",
-                    parameter->getParameterIndex(), id.toRawUTF8(), parameter->getName(128).toRawUTF8(),
-                    parameter->getLabel().toRawUTF8(), parameter->getCurrentValueAsText().toRawUTF8(),
-                    parameter->getNumSteps());
+        std::printf("parameter %d id=%s name=\"%s\" label=\"%s\" value=\"%s\" steps=%d", parameter->getParameterIndex(),
+                    id.toRawUTF8(), parameter->getName(128).toRawUTF8(), parameter->getLabel().toRawUTF8(),
+                    parameter->getCurrentValueAsText().toRawUTF8(), parameter->getNumSteps());
         // A stepped parameter shows the text of each of its steps.
         const int steps = parameter->getNumSteps();
         if (steps > 1 && steps <= kMaxListedSteps)
             for (int i = 0; i < steps; ++i)
-                std::printf(" \"%s\"", parameter->getText(static_cast<float>(i) / static_cast<float>(steps - 1), 128).toRawUTF8());
+                std::printf(" \"%s\"",
+                            parameter->getText(static_cast<float>(i) / static_cast<float>(steps - 1), 128).toRawUTF8());
         std::printf("\n");
     }
     return EXIT_SUCCESS;
@@ -128,7 +127,7 @@ int usage()
     return kUsageError;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -4,8 +4,7 @@
 
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // A picture counts as painted when at most this share of its pixels is black.
 constexpr double kMostlyBlack = 0.5;
@@ -18,11 +17,11 @@ WindowPicture ReadWindowPicture(xcb_connection_t* connection, uint32_t window, i
 {
     if (width <= 0 || height <= 0)
         return {};
-    xcb_get_image_reply_t* image = xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(width),
-                      static_cast<uint16_t>(height), ~0u),
-        nullptr);
+    xcb_get_image_reply_t* image =
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0u),
+                            nullptr);
     if (image == nullptr)
         return {};
     const int length = xcb_get_image_data_length(image);

@@ -87,7 +87,7 @@ TEST(MovieBitmap, TheValuePicksTheImage)
         int image;
     };
     const Case cases[] = {
-        {2, 1, 0, 0}, {2, 1, 1, 1}, {6, 5, 0, 0}, {6, 5, 3, 3}, {6, 5, 5, 5},
+        {2, 1, 0, 0},   {2, 1, 1, 1},     {6, 5, 0, 0},     {6, 5, 3, 3},  {6, 5, 5, 5},
         {11, 10, 7, 7}, {11, 10, 10, 10}, {11, 10, 12, 10}, {6, 5, -1, 0},
     };
     for (const auto& c : cases)
@@ -125,8 +125,7 @@ protected:
     SplashScreen()
         : frame(new CFrame(CRect(0, 0, 100, 100), nullptr)), splashView(new COnOffButton(CRect(0, 0, 100, 100))),
           splash(new CSplashScreen(CRect(0, 0, 100, 100), &listener, 42, splashView))
-    {
-    }
+    {}
     ~SplashScreen() override
     {
         splash->forget();

@@ -15,8 +15,7 @@ public:
     ProbeView(const VSTGUI::CRect& size, bool* deleted = nullptr,
               VSTGUI::CMouseEventResult answer = VSTGUI::kMouseEventHandled)
         : CView(size), deleted(deleted), answer(answer)
-    {
-    }
+    {}
     ~ProbeView() override
     {
         if (deleted)

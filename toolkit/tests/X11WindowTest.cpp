@@ -119,8 +119,8 @@ protected:
     // The window's pixel as the X server holds it.
     CColor pixel(int x, int y)
     {
-        auto* image = xcb_get_image_reply(
-            host, xcb_get_image(host, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, 1, 1, ~0u), nullptr);
+        auto* image =
+            xcb_get_image_reply(host, xcb_get_image(host, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, 1, 1, ~0u), nullptr);
         if (!image)
             return kTransparentCColor;
         uint32_t value = 0;

@@ -17,7 +17,8 @@ std::vector<std::string> LabelsOf(const std::string& id)
 {
     static const CKROVirenoParamTable table(TunerParameterIndex::kFirstIndexAAX);
     int index = -1;
-    if (std::sscanf(id.c_str(), "par%d", &index) != 1) return {};
+    if (std::sscanf(id.c_str(), "par%d", &index) != 1)
+        return {};
     const auto found = table.GetParameterMap().find(index);
     return found != table.GetParameterMap().end() ? found->second.GetValueLabels() : std::vector<std::string>();
 }
@@ -30,7 +31,8 @@ std::string IdOf(int offset)
 // The label a normalised value stands for: label k of n is k / (n - 1).
 int LabelIndex(double normalized, size_t labels)
 {
-    if (labels < 2 || !(normalized >= 0.0)) return 0;
+    if (labels < 2 || !(normalized >= 0.0))
+        return 0;
     const long step = std::lround(normalized * static_cast<double>(labels - 1));
     return static_cast<int>(std::min<long>(step, static_cast<long>(labels - 1)));
 }
@@ -43,23 +45,28 @@ bool FindAaxParameterSetting(SimInstance& instance, const std::string& name, con
     int32_t count = 0;
     instance.Parameters().GetNumberOfParameters(&count);
     std::vector<std::string> ids, names;
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < count; ++i)
+    {
         AAX_CString id, title;
-        if (instance.Parameters().GetParameterIDFromIndex(i, &id) != 0) continue;
+        if (instance.Parameters().GetParameterIDFromIndex(i, &id) != 0)
+            continue;
         // The host's bypass is the host's own switch, not a setting of the plug-in.
-        if (LabelsOf(id.Get()).empty()) continue;
+        if (LabelsOf(id.Get()).empty())
+            continue;
         instance.Parameters().GetParameterName(id.Get(), &title);
         ids.emplace_back(id.Get());
         names.emplace_back(title.Get());
     }
     const int found = FindIgnoringCase(names, name);
-    if (found < 0) {
+    if (found < 0)
+    {
         error = "--param: the plug-in has no parameter \"" + name + "\" (allowed: " + JoinChoices(names) + ")";
         return false;
     }
     const std::vector<std::string> labels = LabelsOf(ids[static_cast<size_t>(found)]);
     const int label = FindIgnoringCase(labels, valueText);
-    if (label < 0) {
+    if (label < 0)
+    {
         error = "--param: \"" + valueText + "\" is no value of \"" + names[static_cast<size_t>(found)] +
                 "\" (allowed: " + JoinChoices(labels) + ")";
         return false;
@@ -73,7 +80,8 @@ int AaxParameterListIndex(SimInstance& instance, int offset)
 {
     const std::string id = IdOf(offset);
     const std::vector<std::string> labels = LabelsOf(id);
-    if (labels.empty()) return -1;
+    if (labels.empty())
+        return -1;
     return LabelIndex(instance.Value(id.c_str()), labels.size());
 }
 

@@ -8,9 +8,10 @@ class SimInstance;
 // Vireno's host parameters as a user names them, by the name the plug-in gives and the value text
 // of the product's parameter table (the plug-in shows its values as plain numbers). Main thread.
 
-struct AaxParameterSetting {
-    std::string id;  // "par%d"
-    double value;    // normalised
+struct AaxParameterSetting
+{
+    std::string id; // "par%d"
+    double value;   // normalised
 };
 
 // The setting for a parameter's name and value text; false with a one-line message that lists the

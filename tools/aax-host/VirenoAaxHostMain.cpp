@@ -35,7 +35,7 @@ namespace {
 
 constexpr const char* kProgram = "vireno-aax-host";
 constexpr double kAnalysisFrameSeconds = 1024.0 / 24000.0;
-constexpr AAX_CTypeID kStateChunkID = 0x73746368;  // 'stch'
+constexpr AAX_CTypeID kStateChunkID = 0x73746368; // 'stch'
 constexpr const char* kStateChunkName = "KRO State Chunk";
 
 int Fail(const std::string& message, int code = 1)
@@ -73,38 +73,48 @@ int main(int argc, char** argv)
 {
     HostOptions options;
     options.bundle = VIRENO_DEFAULT_AAX_BUNDLE;
-    ArgumentParser parser(kProgram, "Plays a sound through an AAX tuner plug-in on the simulated AAX host and prints its readings.");
+    ArgumentParser parser(
+        kProgram, "Plays a sound through an AAX tuner plug-in on the simulated AAX host and prints its readings.");
     DeclareHostOptions(parser, options);
-    if (const auto exitCode = parser.ParseOrExit(argc, argv)) return *exitCode;
+    if (const auto exitCode = parser.ParseOrExit(argc, argv))
+        return *exitCode;
 
     std::string error;
     HostInput input;
     int exitCode = 0;
-    if (!PrepareHostInput(options, input, error, exitCode)) return Fail(error, exitCode);
+    if (!PrepareHostInput(options, input, error, exitCode))
+        return Fail(error, exitCode);
     const WavAudio& audio = input.audio;
     const int channels = input.channels;
 
     auto plugIn = SimPlugIn::Load(options.bundle, error);
-    if (!plugIn) return Fail(error);
+    if (!plugIn)
+        return Fail(error);
     const int componentIndex = ComponentFor(*plugIn->Effect(), channels);
-    if (componentIndex < 0) return Fail("the plug-in has no " + std::string(channels == 2 ? "stereo" : "mono") + " component");
+    if (componentIndex < 0)
+        return Fail("the plug-in has no " + std::string(channels == 2 ? "stereo" : "mono") + " component");
     SimHost host;
     host.values.sampleRate = static_cast<float>(audio.sampleRate);
     host.values.inputStemFormat = channels == 2 ? AAX_eStemFormat_Stereo : AAX_eStemFormat_Mono;
     SimInstance instance(*plugIn->Effect(), static_cast<size_t>(componentIndex), host);
-    if (!instance.IsOpen() || !instance.Error().empty()) return Fail(instance.Error());
+    if (!instance.IsOpen() || !instance.Error().empty())
+        return Fail(instance.Error());
 
-    if (!options.loadState.empty()) {
+    if (!options.loadState.empty())
+    {
         std::vector<char> bytes;
-        if (!ReadStateFile(options.loadState, bytes, error)) return Fail(error);
+        if (!ReadStateFile(options.loadState, bytes, error))
+            return Fail(error);
         const std::string text(bytes.begin(), bytes.end());
         if (!IsStateText(text) ||
             instance.LoadChunk(kStateChunkID, SimInstance::MakeChunk(kStateChunkID, kStateChunkName, text)) != 0)
             return Fail("--load-state: the plug-in refuses " + options.loadState + ": it is no state of this plug-in");
     }
-    for (const auto& [name, text] : input.parameters) {
+    for (const auto& [name, text] : input.parameters)
+    {
         AaxParameterSetting setting;
-        if (!FindAaxParameterSetting(instance, name, text, setting, error)) return Fail(error, 2);
+        if (!FindAaxParameterSetting(instance, name, text, setting, error))
+            return Fail(error, 2);
         // As the host's own control would: the host's value, confirmed to the plug-in.
         instance.Parameters().UpdateParameterNormalizedValue(setting.id.c_str(), setting.value,
                                                              AAX_eUpdateSource_Unspecified);
@@ -115,29 +125,36 @@ int main(int argc, char** argv)
     // parameter update, woken by the host's timer.
     std::unique_ptr<SimEditorWindow> window;
     std::unique_ptr<SimEditor> editor;
-    if (options.editor) {
+    if (options.editor)
+    {
         window = SimEditorWindow::Open("Vireno", 400, 300, error);
-        if (!window) return Fail("--editor " + error);
+        if (!window)
+            return Fail("--editor " + error);
         editor = std::make_unique<SimEditor>(*plugIn->Effect(), host);
-        if (!editor->IsOpen() || !editor->Error().empty()) return Fail(editor->Error());
+        if (!editor->IsOpen() || !editor->Error().empty())
+            return Fail(editor->Error());
         editor->Show(window->NativeWindow());
         const AAX_Point size = editor->ViewSize();
-        if (size.horz < 1.0f || size.vert < 1.0f) return Fail("the plug-in's editor did not open in the window");
+        if (size.horz < 1.0f || size.vert < 1.0f)
+            return Fail("the plug-in's editor did not open in the window");
         window->Window().Resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
     }
 
     const ReadingSetup readingSetup = ReadingSetupOf(instance);
     const ReadingText readingText(readingSetup);
-    if (!options.raw) std::printf("%s\n", readingText.Header().c_str());
+    if (!options.raw)
+        std::printf("%s\n", readingText.Header().c_str());
     std::fflush(stdout);
 
     const long frames = audio.frames();
     WavAudio passed{channels, audio.sampleRate, std::vector<float>(static_cast<size_t>(frames) * channels)};
-    std::vector<std::vector<float>> in(static_cast<size_t>(channels), std::vector<float>(static_cast<size_t>(options.blockSize)));
+    std::vector<std::vector<float>> in(static_cast<size_t>(channels),
+                                       std::vector<float>(static_cast<size_t>(options.blockSize)));
     std::vector<std::vector<float>> out = in;
     std::vector<const float*> inputs;
     std::vector<float*> outputs;
-    for (int c = 0; c < channels; ++c) {
+    for (int c = 0; c < channels; ++c)
+    {
         inputs.push_back(in[static_cast<size_t>(c)].data());
         outputs.push_back(out[static_cast<size_t>(c)].data());
     }
@@ -147,47 +164,60 @@ int main(int argc, char** argv)
     std::vector<float> values;
     bool closedByUser = false;
     const auto started = std::chrono::steady_clock::now();
-    for (long start = 0; start < frames; start += options.blockSize) {
+    for (long start = 0; start < frames; start += options.blockSize)
+    {
         const int n = static_cast<int>(frames - start < options.blockSize ? frames - start : options.blockSize);
         for (int c = 0; c < channels; ++c)
             for (int i = 0; i < n; ++i)
-                in[static_cast<size_t>(c)][static_cast<size_t>(i)] = audio.samples[static_cast<size_t>((start + i) * audio.channels + c)];
+                in[static_cast<size_t>(c)][static_cast<size_t>(i)] =
+                    audio.samples[static_cast<size_t>((start + i) * audio.channels + c)];
         instance.Render(inputs.data(), outputs.data(), n);
         for (int c = 0; c < channels; ++c)
             for (int i = 0; i < n; ++i)
-                passed.samples[static_cast<size_t>((start + i) * channels + c)] = out[static_cast<size_t>(c)][static_cast<size_t>(i)];
+                passed.samples[static_cast<size_t>((start + i) * channels + c)] =
+                    out[static_cast<size_t>(c)][static_cast<size_t>(i)];
 
-        if (editor) {
+        if (editor)
+        {
             // In real time: the block is due when its last sample would have been heard.
             const auto due = started + std::chrono::duration<double>(double(start + n) / audio.sampleRate);
-            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
+            const auto wait =
+                std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
             editor->Serve(*window, wait.count() > 0 ? static_cast<uint32_t>(wait.count()) : 0);
-            if ((closedByUser = window->Closed())) break;
+            if ((closedByUser = window->Closed()))
+                break;
         }
 
-        if (start + n < nextPrint) continue;
+        if (start + n < nextPrint)
+            continue;
         nextPrint += printStep;
-        if (instance.ReadDisplayData(values) != kTunerResultValueCount) continue;
+        if (instance.ReadDisplayData(values) != kTunerResultValueCount)
+            continue;
         const double seconds = double(start + n) / audio.sampleRate;
         const TunerResultBlock reading = ResultBlockFromValues(values.data());
-        const std::string line = options.raw ? RawReadingLine(seconds, reading, readingSetup.stream)
-                                             : readingText.Line(seconds, reading);
+        const std::string line =
+            options.raw ? RawReadingLine(seconds, reading, readingSetup.stream) : readingText.Line(seconds, reading);
         std::printf("%s\n", line.c_str());
-        if (editor) std::fflush(stdout);
+        if (editor)
+            std::fflush(stdout);
         ++readings;
     }
     editor.reset();
     window.reset();
 
-    if (!options.output.empty() && !writeWav(options.output, passed, error)) return Fail("--out: " + error);
-    if (!options.saveState.empty()) {
+    if (!options.output.empty() && !writeWav(options.output, passed, error))
+        return Fail("--out: " + error);
+    if (!options.saveState.empty())
+    {
         AAX_Result result = 0;
         const std::vector<uint8_t> chunk = instance.SaveChunk(kStateChunkID, result);
-        if (chunk.size() < kAAXChunkHeaderSize) return Fail("the plug-in gives no state");
+        if (chunk.size() < kAAXChunkHeaderSize)
+            return Fail("the plug-in gives no state");
         if (!WriteFile(options.saveState, reinterpret_cast<const char*>(chunk.data()) + kAAXChunkHeaderSize,
                        chunk.size() - kAAXChunkHeaderSize, error))
             return Fail(error);
     }
-    if (readings == 0 && !closedByUser) return Fail("the plug-in gave no reading for " + input.name);
+    if (readings == 0 && !closedByUser)
+        return Fail("the plug-in gave no reading for " + input.name);
     return 0;
 }

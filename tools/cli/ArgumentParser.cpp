@@ -27,18 +27,19 @@ bool IsWholeNumber(const std::string& text)
 
 bool ParseWholeNumber(const std::string& text, long lowest, long highest, long& value)
 {
-    if (!IsWholeNumber(text)) return false;
+    if (!IsWholeNumber(text))
+        return false;
     errno = 0;
     const long parsed = std::strtol(text.c_str(), nullptr, 10);
-    if (errno == ERANGE || parsed < lowest || parsed > highest) return false;
+    if (errno == ERANGE || parsed < lowest || parsed > highest)
+        return false;
     value = parsed;
     return true;
 }
 
 ArgumentParser::ArgumentParser(std::string program, std::string synopsis)
     : program(std::move(program)), synopsis(std::move(synopsis))
-{
-}
+{}
 
 ArgumentParser::Option& ArgumentParser::Add(const std::string& name, const std::string& valueName,
                                             const std::string& help, Kind kind, void* target)
@@ -82,34 +83,41 @@ void ArgumentParser::Positional(const std::string& valueName, const std::string&
 ArgumentParser::Option* ArgumentParser::Find(const std::string& name)
 {
     for (Option& option : options)
-        if (option.name == name) return &option;
+        if (option.name == name)
+            return &option;
     return nullptr;
 }
 
 bool ArgumentParser::Given(const std::string& name) const
 {
     for (const Option& option : options)
-        if (option.name == name) return option.given;
+        if (option.name == name)
+            return option.given;
     return false;
 }
 
 std::string ArgumentParser::OptionList() const
 {
     std::string list;
-    for (const Option& option : options) list += option.name + (option.valueName.empty() ? "" : " " + option.valueName) + ", ";
+    for (const Option& option : options)
+        list += option.name + (option.valueName.empty() ? "" : " " + option.valueName) + ", ";
     return list + "--help";
 }
 
 ArgumentParser::Outcome ArgumentParser::Parse(int argc, const char* const* argv, std::string& error)
 {
     bool positionalSeen = false;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i)
+    {
         std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") return Outcome::kHelp;
-        if (argument.size() < 2 || argument[0] != '-') {
-            if (!positional || positionalSeen) {
-                error = "unexpected argument \"" + argument + "\" (allowed: " +
-                        (positional ? "one " + positionalName : std::string("options only")) + ")";
+        if (argument == "--help" || argument == "-h")
+            return Outcome::kHelp;
+        if (argument.size() < 2 || argument[0] != '-')
+        {
+            if (!positional || positionalSeen)
+            {
+                error = "unexpected argument \"" + argument +
+                        "\" (allowed: " + (positional ? "one " + positionalName : std::string("options only")) + ")";
                 return Outcome::kError;
             }
             *positional = argument;
@@ -119,37 +127,49 @@ ArgumentParser::Outcome ArgumentParser::Parse(int argc, const char* const* argv,
         // "--name=value" is "--name value".
         std::string inlineValue;
         bool hasInlineValue = false;
-        if (const size_t equals = argument.find('='); equals != std::string::npos && argument.rfind("--", 0) == 0) {
+        if (const size_t equals = argument.find('='); equals != std::string::npos && argument.rfind("--", 0) == 0)
+        {
             inlineValue = argument.substr(equals + 1);
             argument.resize(equals);
             hasInlineValue = true;
         }
         Option* option = Find(argument);
-        if (!option) {
+        if (!option)
+        {
             error = "unknown option \"" + argument + "\" (allowed: " + OptionList() + ")";
             return Outcome::kError;
         }
         option->given = true;
-        if (option->kind == Kind::kFlag) {
-            if (hasInlineValue) {
+        if (option->kind == Kind::kFlag)
+        {
+            if (hasInlineValue)
+            {
                 error = OptionValueError(argument, inlineValue, "takes no value", "the option alone");
                 return Outcome::kError;
             }
             *static_cast<bool*>(option->target) = true;
             continue;
         }
-        if (!hasInlineValue && i + 1 >= argc) {
+        if (!hasInlineValue && i + 1 >= argc)
+        {
             error = argument + " needs a value (allowed: " +
                     (option->kind == Kind::kInteger ? Range(option->lowest, option->highest) : option->valueName) + ")";
             return Outcome::kError;
         }
         const std::string value = hasInlineValue ? inlineValue : argv[++i];
-        switch (option->kind) {
-        case Kind::kText: *static_cast<std::string*>(option->target) = value; break;
-        case Kind::kTextList: static_cast<std::vector<std::string>*>(option->target)->push_back(value); break;
-        case Kind::kInteger: {
+        switch (option->kind)
+        {
+        case Kind::kText:
+            *static_cast<std::string*>(option->target) = value;
+            break;
+        case Kind::kTextList:
+            static_cast<std::vector<std::string>*>(option->target)->push_back(value);
+            break;
+        case Kind::kInteger:
+        {
             long number = 0;
-            if (!ParseWholeNumber(value, option->lowest, option->highest, number)) {
+            if (!ParseWholeNumber(value, option->lowest, option->highest, number))
+            {
                 error = OptionValueError(argument, value, IsWholeNumber(value) ? "out of range" : "not a whole number",
                                          Range(option->lowest, option->highest));
                 return Outcome::kError;
@@ -157,7 +177,8 @@ ArgumentParser::Outcome ArgumentParser::Parse(int argc, const char* const* argv,
             *static_cast<int*>(option->target) = static_cast<int>(number);
             break;
         }
-        case Kind::kFlag: break;
+        case Kind::kFlag:
+            break;
         }
     }
     return Outcome::kRun;
@@ -166,10 +187,15 @@ ArgumentParser::Outcome ArgumentParser::Parse(int argc, const char* const* argv,
 std::optional<int> ArgumentParser::ParseOrExit(int argc, const char* const* argv)
 {
     std::string error;
-    switch (Parse(argc, argv, error)) {
-    case Outcome::kRun: return std::nullopt;
-    case Outcome::kHelp: std::fputs(Usage().c_str(), stdout); return 0;
-    case Outcome::kError: break;
+    switch (Parse(argc, argv, error))
+    {
+    case Outcome::kRun:
+        return std::nullopt;
+    case Outcome::kHelp:
+        std::fputs(Usage().c_str(), stdout);
+        return 0;
+    case Outcome::kError:
+        break;
     }
     std::fprintf(stderr, "%s: %s\n", program.c_str(), error.c_str());
     return 2;
@@ -177,14 +203,15 @@ std::optional<int> ArgumentParser::ParseOrExit(int argc, const char* const* argv
 
 std::string ArgumentParser::Usage() const
 {
-    std::string usage = "usage: " + program + (positional ? " [" + positionalName + "]" : "") + " [options]\n" +
-                        synopsis + "\n";
+    std::string usage =
+        "usage: " + program + (positional ? " [" + positionalName + "]" : "") + " [options]\n" + synopsis + "\n";
     auto row = [&usage](const std::string& left, const std::string& help) {
         std::string line = "  " + left;
         line.resize(line.size() < 26 ? 26 : line.size() + 2, ' ');
         usage += line + help + "\n";
     };
-    if (positional) row(positionalName, positionalHelp);
+    if (positional)
+        row(positionalName, positionalHelp);
     for (const Option& option : options)
         row(option.name + (option.valueName.empty() ? "" : " " + option.valueName), option.help);
     row("--help", "print this and exit");

@@ -7,7 +7,8 @@
 // The strict command line every tool shares: each option is declared with what it accepts, and
 // anything else is refused with one line naming the option, the value and what is allowed.
 // "--help" is always understood. Main thread only.
-class ArgumentParser {
+class ArgumentParser
+{
 public:
     // synopsis: one line on what the program does, printed under the usage line.
     ArgumentParser(std::string program, std::string synopsis);
@@ -22,7 +23,12 @@ public:
     // The one optional argument that is no option.
     void Positional(const std::string& valueName, const std::string& help, std::string& target);
 
-    enum class Outcome { kRun, kHelp, kError };
+    enum class Outcome
+    {
+        kRun,
+        kHelp,
+        kError
+    };
     // Fills the targets from argv[1..]; kError with a one-line message.
     Outcome Parse(int argc, const char* const* argv, std::string& error);
 
@@ -37,8 +43,15 @@ public:
     const std::string& Program() const { return program; }
 
 private:
-    enum class Kind { kFlag, kText, kTextList, kInteger };
-    struct Option {
+    enum class Kind
+    {
+        kFlag,
+        kText,
+        kTextList,
+        kInteger
+    };
+    struct Option
+    {
         std::string name;
         std::string valueName;
         std::string help;

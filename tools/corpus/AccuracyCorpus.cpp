@@ -10,8 +10,8 @@ namespace corpus {
 
 namespace {
 
-constexpr int kFrets = 13;                // open to the 12th fret
-constexpr double kLeadIn = 0.5;           // silence before a note or strum
+constexpr int kFrets = 13;      // open to the 12th fret
+constexpr double kLeadIn = 0.5; // silence before a note or strum
 constexpr double kNoteSeconds = 3.0;
 constexpr double kFirstNoteSeconds = 1.5; // a change comes this long after the first note
 constexpr double kStrumSpacing = 0.012;   // between strings of a strum
@@ -40,7 +40,8 @@ StringTone Tone(bool bass, int string, int fret, double cents, bool stretched, i
 
 void PartialCents(const StringTone& tone, double (&out)[4])
 {
-    for (int h = 1; h <= 4; ++h) out[h - 1] = 1200.0 * std::log2(PartialFrequency(tone, h) / (h * tone.fundamental));
+    for (int h = 1; h <= 4; ++h)
+        out[h - 1] = 1200.0 * std::log2(PartialFrequency(tone, h) / (h * tone.fundamental));
 }
 
 std::size_t Samples(double seconds)
@@ -61,13 +62,16 @@ std::string Group(bool bass, bool stretched)
 void AddNotes(std::vector<Case>& cases, bool bass, bool stretched)
 {
     int variant = stretched ? 5 : 0;
-    for (int string = 0; string < 6; ++string) {
-        for (int fret = 0; fret < kFrets; ++fret, ++variant) {
+    for (int string = 0; string < 6; ++string)
+    {
+        for (int fret = 0; fret < kFrets; ++fret, ++variant)
+        {
             const double cents = kDetunes[variant % std::size(kDetunes)];
             const StringTone tone = Tone(bass, string, fret, cents, stretched, variant);
             Case c;
             char name[96];
-            std::snprintf(name, sizeof name, "%s note s%d f%d %+.0fc", Group(bass, stretched).c_str(), string + 1, fret, cents);
+            std::snprintf(name, sizeof name, "%s note s%d f%d %+.0fc", Group(bass, stretched).c_str(), string + 1, fret,
+                          cents);
             c.name = name;
             c.group = Group(bass, stretched);
             c.bass = bass;
@@ -91,7 +95,8 @@ void AddNotes(std::vector<Case>& cases, bool bass, bool stretched)
 // which a tuner must read exactly wherever it falls between the detector's candidates.
 void AddSines(std::vector<Case>& cases)
 {
-    for (int i = 0; i < 2 * (76 - 11 + 1); ++i) {
+    for (int i = 0; i < 2 * (76 - 11 + 1); ++i)
+    {
         const int note = 11 + i / 2;
         const double cents = i % 2 == 0 ? 0.0 : kDetunes[(i / 2) % std::size(kDetunes)];
         const double frequency = signals::NoteFrequency(note, cents);
@@ -121,11 +126,15 @@ void AddChanges(std::vector<Case>& cases, bool bass)
     const int startStrings[] = {1, 3, 5};
     const int startFrets[] = {0, 5, 7};
     int variant = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         const int string = startStrings[i] - (bass ? 1 : 0);
-        for (int interval = -7; interval <= 7; ++interval) {
-            if (interval == 0) continue;
-            for (bool legato : {false, true}) {
+        for (int interval = -7; interval <= 7; ++interval)
+        {
+            if (interval == 0)
+                continue;
+            for (bool legato : {false, true})
+            {
                 ++variant;
                 const bool stretched = variant % 2 == 0;
                 const int fret = startFrets[i] + (interval < 0 && startFrets[i] + interval < 0 ? 7 : 0);
@@ -149,14 +158,18 @@ void AddChanges(std::vector<Case>& cases, bool bass)
                 c.interval = interval;
                 c.legato = legato;
                 c.eventSample = Samples(kLeadIn + kFirstNoteSeconds);
-                if (legato) second.inharmonicity = first.inharmonicity;  // the same string, stopped shorter
+                if (legato)
+                    second.inharmonicity = first.inharmonicity; // the same string, stopped shorter
                 const double newFundamental = second.fundamental;
                 c.render = [first, second, legato, newFundamental] {
                     std::vector<float> signal = signals::Silence(kLeadIn, kCorpusRate);
-                    if (legato) {
+                    if (legato)
+                    {
                         AddLegato(first, newFundamental, kFirstNoteSeconds, kNoteSeconds, kCorpusRate, signal,
                                   Samples(kLeadIn));
-                    } else {
+                    }
+                    else
+                    {
                         AddPluck(first, kFirstNoteSeconds, kCorpusRate, signal, Samples(kLeadIn));
                         AddPluck(second, kNoteSeconds, kCorpusRate, signal, Samples(kLeadIn + kFirstNoteSeconds));
                     }
@@ -172,8 +185,10 @@ void AddChanges(std::vector<Case>& cases, bool bass)
 void AddStrums(std::vector<Case>& cases, bool bass, bool stretched)
 {
     uint32_t seed = bass ? 77u : 13u;
-    for (int drop = 0; drop < 6; ++drop) {
-        for (int set = 0; set < 3; ++set) {
+    for (int drop = 0; drop < 6; ++drop)
+    {
+        for (int set = 0; set < 3; ++set)
+        {
             Case c;
             char name[96];
             std::snprintf(name, sizeof name, "%s strum drop %d set %d", Group(bass, stretched).c_str(), drop, set);
@@ -186,7 +201,8 @@ void AddStrums(std::vector<Case>& cases, bool bass, bool stretched)
             c.heldOut = set == 2;
             c.eventSample = Samples(kLeadIn);
             std::vector<StringTone> tones;
-            for (int s = 0; s < 6; ++s) {
+            for (int s = 0; s < 6; ++s)
+            {
                 seed = seed * 1664525u + 1013904223u;
                 const double cents = (static_cast<double>(seed >> 8) / 16777216.0 - 0.5) * 30.0;
                 const int note = OpenStrings(bass)[s] - (bass && s == 0 ? 0 : drop);
@@ -194,7 +210,8 @@ void AddStrums(std::vector<Case>& cases, bool bass, bool stretched)
                 tone.fundamental = signals::NoteFrequency(note, cents);
                 tone.amplitude = 0.1;
                 c.stringCents[s] = cents;
-                c.secondPartialCents[s] = cents + 1200.0 * std::log2(PartialFrequency(tone, 2) / (2 * tone.fundamental));
+                c.secondPartialCents[s] =
+                    cents + 1200.0 * std::log2(PartialFrequency(tone, 2) / (2 * tone.fundamental));
                 tones.push_back(tone);
             }
             c.render = [tones] {
@@ -217,8 +234,9 @@ const int* OpenStrings(bool bass)
 
 bool HeldOutByName(const std::string& name)
 {
-    uint32_t hash = 2166136261u;  // FNV-1a
-    for (char ch : name) hash = (hash ^ static_cast<unsigned char>(ch)) * 16777619u;
+    uint32_t hash = 2166136261u; // FNV-1a
+    for (char ch : name)
+        hash = (hash ^ static_cast<unsigned char>(ch)) * 16777619u;
     return hash % 3 == 0;
 }
 
@@ -226,13 +244,17 @@ std::vector<Case> ModelledCorpus()
 {
     std::vector<Case> cases;
     AddSines(cases);
-    for (bool bass : {false, true}) {
-        for (bool stretched : {false, true}) AddNotes(cases, bass, stretched);
+    for (bool bass : {false, true})
+    {
+        for (bool stretched : {false, true})
+            AddNotes(cases, bass, stretched);
         AddChanges(cases, bass);
-        for (bool stretched : {false, true}) AddStrums(cases, bass, stretched);
+        for (bool stretched : {false, true})
+            AddStrums(cases, bass, stretched);
     }
     for (Case& c : cases)
-        if (c.kind != CaseKind::Strum) c.heldOut = HeldOutByName(c.name);
+        if (c.kind != CaseKind::Strum)
+            c.heldOut = HeldOutByName(c.name);
     return cases;
 }
 

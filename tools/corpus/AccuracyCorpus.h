@@ -15,30 +15,36 @@ namespace corpus {
 
 constexpr double kCorpusRate = 24000.0;
 
-enum class CaseKind { Note, Change, Strum };
+enum class CaseKind
+{
+    Note,
+    Change,
+    Strum
+};
 
-struct Case {
+struct Case
+{
     std::string name;
-    std::string group;         // what the scorer's rows are grouped by: instrument and tone model
+    std::string group; // what the scorer's rows are grouped by: instrument and tone model
     CaseKind kind = CaseKind::Note;
-    bool bass = false;         // the tuner's instrument setting
-    int dropIndex = 0;         // the tuner's tuning setting
+    bool bass = false; // the tuner's instrument setting
+    int dropIndex = 0; // the tuner's tuning setting
     bool heldOut = false;
-    bool stretched = false;    // partials above their harmonic places (a stiff string)
-    int string = 0;            // notes: 0-based string, lowest first (-1: a pure tone)
+    bool stretched = false; // partials above their harmonic places (a stiff string)
+    int string = 0;         // notes: 0-based string, lowest first (-1: a pure tone)
     // Notes and changes: the note the tone (after the change) was made at, in semitones above C0
     // and cents off it, and where its first four partials sit over their number, in cents above
     // the fundamental (all 0 for a harmonic tone).
     int note = 0;
     double cents = 0.0;
     double partialCents[4] = {};
-    int interval = 0;          // changes: semitones from the first note
+    int interval = 0; // changes: semitones from the first note
     bool legato = false;
     // Strums: each string's fundamental in cents off its target note, and its second partial's.
     double stringCents[6] = {};
     double secondPartialCents[6] = {};
-    std::size_t eventSample = 0;   // the onset, or the change
-    std::function<std::vector<float>()> render;  // the signal at kCorpusRate
+    std::size_t eventSample = 0;                // the onset, or the change
+    std::function<std::vector<float>()> render; // the signal at kCorpusRate
 };
 
 // The modelled cases, in a fixed order.

@@ -10,11 +10,11 @@ namespace corpus {
 
 namespace {
 
-constexpr int kOnsetFrame = 3;          // the display needs a frame, and the median three
-constexpr int kHarmonicFromFrame = 3;   // octave and subharmonic readings count from the fourth frame
-constexpr int kSteadyFrom = 12;         // frames after the onset or change: 0.5 s
-constexpr int kSteadyTo = 60;           // 2.5 s
-constexpr int kStringsSteadyFrom = 30;  // the string smoothing takes about 1.3 s to settle from 0
+constexpr int kOnsetFrame = 3;         // the display needs a frame, and the median three
+constexpr int kHarmonicFromFrame = 3;  // octave and subharmonic readings count from the fourth frame
+constexpr int kSteadyFrom = 12;        // frames after the onset or change: 0.5 s
+constexpr int kSteadyTo = 60;          // 2.5 s
+constexpr int kStringsSteadyFrom = 30; // the string smoothing takes about 1.3 s to settle from 0
 const int kHarmonicIntervals[] = {12, 19, 24, 28, 31, 36};
 
 // Frames where -1 means never: the larger, counting never as the most.
@@ -26,7 +26,8 @@ int Slowest(int a, int b)
 bool IsHarmonicInterval(int semitones)
 {
     for (int i : kHarmonicIntervals)
-        if (semitones == i || semitones == -i) return true;
+        if (semitones == i || semitones == -i)
+            return true;
     return false;
 }
 
@@ -35,16 +36,22 @@ void MeasureNote(const Case& c, int k, Outcome& o)
     const TunerSingleNoteState& s = TunerKernel().single;
     const bool single = TunerKernel().analysisMode == kTunerSingleNote;
     const int shown = single && s.noteState != kTunerNoteIdle ? s.noteNumber : -1;
-    if (shown < 0) return;
-    if (o.framesToRight < 0 && shown == c.note) o.framesToRight = k;
-    if (k == kOnsetFrame) o.rightAtOnset = shown == c.note;
-    if (k >= kHarmonicFromFrame && IsHarmonicInterval(shown - c.note)) ++o.harmonicFrames;
-    if (k < kSteadyFrom || k >= kSteadyTo || shown != c.note || s.noteState != kTunerNoteOn) return;
-    const double reading = (s.noteNumber - c.note) * 100.0 + s.rawDeviation * 50.0;  // cents off the note
+    if (shown < 0)
+        return;
+    if (o.framesToRight < 0 && shown == c.note)
+        o.framesToRight = k;
+    if (k == kOnsetFrame)
+        o.rightAtOnset = shown == c.note;
+    if (k >= kHarmonicFromFrame && IsHarmonicInterval(shown - c.note))
+        ++o.harmonicFrames;
+    if (k < kSteadyFrom || k >= kSteadyTo || shown != c.note || s.noteState != kTunerNoteOn)
+        return;
+    const double reading = (s.noteNumber - c.note) * 100.0 + s.rawDeviation * 50.0; // cents off the note
     o.errors.push_back(reading - c.cents);
     double nearest = reading - c.cents - c.partialCents[0];
     for (double p : c.partialCents)
-        if (std::fabs(reading - c.cents - p) < std::fabs(nearest)) nearest = reading - c.cents - p;
+        if (std::fabs(reading - c.cents - p) < std::fabs(nearest))
+            nearest = reading - c.cents - p;
     o.partialErrors.push_back(nearest);
 }
 
@@ -56,31 +63,41 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
     settings.bass = c.bass;
     settings.dropIndex = c.dropIndex;
     signals::KernelRunner runner(settings);
-    if (patch) patch();
+    if (patch)
+        patch();
     const int eventFrame = static_cast<int>(c.eventSample / kTunerFrameLength);
     Outcome o;
     double sums[6] = {};
     int counted = 0, readFrames[6] = {};
-    for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
+    for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f)
+    {
         runner.FeedFrame(signal.data() + start);
         const int k = static_cast<int>(f) - eventFrame;
-        if (k < 0) continue;
-        if (c.kind != CaseKind::Strum) {
+        if (k < 0)
+            continue;
+        if (c.kind != CaseKind::Strum)
+        {
             MeasureNote(c, k, o);
             continue;
         }
         const bool polyphonic = TunerKernel().analysisMode == kTunerPolyphonic;
-        if (polyphonic && o.framesToPolyphonic < 0) o.framesToPolyphonic = k;
-        if (!polyphonic || k < kStringsSteadyFrom || k >= kSteadyTo) continue;
+        if (polyphonic && o.framesToPolyphonic < 0)
+            o.framesToPolyphonic = k;
+        if (!polyphonic || k < kStringsSteadyFrom || k >= kSteadyTo)
+            continue;
         ++counted;
-        for (int s = 0; s < 6; ++s) {
+        for (int s = 0; s < 6; ++s)
+        {
             const TunerStringState& string = TunerKernel().sixString.strings[s];
             sums[s] += string.s2 * 50.0;
-            if (string.state != 0) ++readFrames[s];
+            if (string.state != 0)
+                ++readFrames[s];
         }
     }
-    if (c.kind == CaseKind::Strum && counted > 0) {
-        for (int s = 0; s < 6; ++s) {
+    if (c.kind == CaseKind::Strum && counted > 0)
+    {
+        for (int s = 0; s < 6; ++s)
+        {
             o.stringRead[s] = readFrames[s] > 0;
             o.stringErrors[s] = sums[s] / counted - c.stringCents[s];
             o.stringPartialErrors[s] = sums[s] / counted - c.secondPartialCents[s];
@@ -92,13 +109,19 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
 void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o)
 {
     std::fprintf(out, "%-45s %-8s", c.name.c_str(), c.heldOut ? "held-out" : "search");
-    if (c.kind == CaseKind::Strum) {
+    if (c.kind == CaseKind::Strum)
+    {
         std::fprintf(out, " poly %3d  strings", o.framesToPolyphonic);
-        for (int s = 0; s < 6; ++s) {
-            if (o.stringRead[s]) std::fprintf(out, " %+6.2f", o.stringErrors[s]);
-            else std::fprintf(out, " %6s", "-");
+        for (int s = 0; s < 6; ++s)
+        {
+            if (o.stringRead[s])
+                std::fprintf(out, " %+6.2f", o.stringErrors[s]);
+            else
+                std::fprintf(out, " %6s", "-");
         }
-    } else {
+    }
+    else
+    {
         std::fprintf(out, " to-right %3d  oct/sub %3d  error median %+6.2f", o.framesToRight, o.harmonicFrames,
                      Percentile(o.errors, 0.5));
     }
@@ -107,8 +130,10 @@ void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o)
 
 double Percentile(std::vector<double> values, double share)
 {
-    if (values.empty()) return 0.0;
-    for (double& v : values) v = std::fabs(v);
+    if (values.empty())
+        return 0.0;
+    for (double& v : values)
+        v = std::fabs(v);
     std::sort(values.begin(), values.end());
     const double position = share * (values.size() - 1);
     const size_t below = static_cast<size_t>(position);
@@ -126,36 +151,49 @@ Figures Scorer::FiguresOf(bool heldOut) const
     Figures f;
     std::vector<double> noteErrors;
     std::map<std::pair<std::string, int>, std::vector<double>> strum;
-    for (const Entry& e : entries_) {
+    for (const Entry& e : entries_)
+    {
         const Case& c = *e.c;
-        if (c.heldOut != heldOut) continue;
+        if (c.heldOut != heldOut)
+            continue;
         const bool modelledHarmonic = c.group.find("harmonic") != std::string::npos;
-        if (c.kind == CaseKind::Strum) {
+        if (c.kind == CaseKind::Strum)
+        {
             f.slowestPolyphonic = Slowest(f.slowestPolyphonic, e.o.framesToPolyphonic);
-            for (int s = 0; s < 6; ++s) {
-                if (!e.o.stringRead[s]) ++f.stringsUnread;
-                else if (modelledHarmonic) strum[{c.group, c.dropIndex}].push_back(e.o.stringErrors[s]);
+            for (int s = 0; s < 6; ++s)
+            {
+                if (!e.o.stringRead[s])
+                    ++f.stringsUnread;
+                else if (modelledHarmonic)
+                    strum[{c.group, c.dropIndex}].push_back(e.o.stringErrors[s]);
             }
             continue;
         }
-        if (e.o.harmonicFrames > 0) ++f.harmonicCases;
+        if (e.o.harmonicFrames > 0)
+            ++f.harmonicCases;
         f.harmonicFrames += e.o.harmonicFrames;
-        if (c.kind == CaseKind::Change) {
+        if (c.kind == CaseKind::Change)
+        {
             f.slowestChange = Slowest(f.slowestChange, e.o.framesToRight);
             continue;
         }
         ++f.notes;
-        if (e.o.rightAtOnset) ++f.notesRightAtOnset;
-        if (c.string < 0 && !e.o.errors.empty()) {
+        if (e.o.rightAtOnset)
+            ++f.notesRightAtOnset;
+        if (c.string < 0 && !e.o.errors.empty())
+        {
             double sum = 0.0;
-            for (double error : e.o.errors) sum += error;
+            for (double error : e.o.errors)
+                sum += error;
             f.sineWorst = std::max(f.sineWorst, std::fabs(sum / e.o.errors.size()));
         }
-        if (modelledHarmonic) noteErrors.insert(noteErrors.end(), e.o.errors.begin(), e.o.errors.end());
+        if (modelledHarmonic)
+            noteErrors.insert(noteErrors.end(), e.o.errors.begin(), e.o.errors.end());
     }
     f.noteMedian = Percentile(noteErrors, 0.5);
     f.noteP95 = Percentile(noteErrors, 0.95);
-    for (const auto& [key, errors] : strum) {
+    for (const auto& [key, errors] : strum)
+    {
         f.strumMedianWorst = std::max(f.strumMedianWorst, Percentile(errors, 0.5));
         f.strumP95Worst = std::max(f.strumP95Worst, Percentile(errors, 0.95));
     }
@@ -166,33 +204,42 @@ double Scorer::StrumScore(bool heldOut) const
 {
     std::map<std::pair<std::string, int>, std::vector<double>> errors;
     int unread = 0;
-    for (const Entry& e : entries_) {
-        if (e.c->kind != CaseKind::Strum || e.c->heldOut != heldOut) continue;
+    for (const Entry& e : entries_)
+    {
+        if (e.c->kind != CaseKind::Strum || e.c->heldOut != heldOut)
+            continue;
         std::vector<double>& list = errors[{e.c->group, e.c->dropIndex}];
-        for (int s = 0; s < 6; ++s) {
-            if (e.o.stringRead[s]) list.push_back(e.o.stringPartialErrors[s]);
-            else ++unread;
+        for (int s = 0; s < 6; ++s)
+        {
+            if (e.o.stringRead[s])
+                list.push_back(e.o.stringPartialErrors[s]);
+            else
+                ++unread;
         }
     }
     double sum = 0.0;
-    for (const auto& [key, list] : errors) sum += Percentile(list, 0.5) + Percentile(list, 0.95);
+    for (const auto& [key, list] : errors)
+        sum += Percentile(list, 0.5) + Percentile(list, 0.95);
     return (errors.empty() ? 0.0 : sum / errors.size()) + 10.0 * unread;
 }
 
 // A part's tables: single notes by instrument and string (string 6: all strings), note changes by
 // instrument and style, strums by instrument and tuning.
-struct Scorer::Tables {
-    struct NoteRow {
+struct Scorer::Tables
+{
+    struct NoteRow
+    {
         int cases = 0, onset = 0, harmonicCases = 0, harmonicFrames = 0, never = 0;
         std::vector<double> frames, errors, partialErrors;
     };
-    struct StrumRow {
+    struct StrumRow
+    {
         int strums = 0, slowestPoly = 0, unread = 0;
         std::vector<double> errors, partial;
         double worst = 0.0;
     };
     std::map<std::pair<std::string, int>, NoteRow> notes;
-    std::map<std::string, std::map<int, int>> changes;  // slowest frames to right by interval (-1: never)
+    std::map<std::string, std::map<int, int>> changes; // slowest frames to right by interval (-1: never)
     std::map<std::string, int> changeHarmonic;
     std::map<std::pair<std::string, int>, StrumRow> strums;
 };
@@ -219,39 +266,53 @@ double MaxOf(const std::vector<double>& values)
 Scorer::Tables Scorer::TablesOf(bool heldOut) const
 {
     Tables t;
-    for (const Entry& e : entries_) {
+    for (const Entry& e : entries_)
+    {
         const Case& c = *e.c;
-        if (c.heldOut != heldOut) continue;
-        if (c.kind == CaseKind::Note) {
-            for (int string : {c.string, 6}) {
-                if (string < 0) continue;
+        if (c.heldOut != heldOut)
+            continue;
+        if (c.kind == CaseKind::Note)
+        {
+            for (int string : {c.string, 6})
+            {
+                if (string < 0)
+                    continue;
                 Tables::NoteRow& r = t.notes[{c.group, string}];
                 ++r.cases;
                 r.onset += e.o.rightAtOnset;
                 r.harmonicCases += e.o.harmonicFrames > 0;
                 r.harmonicFrames += e.o.harmonicFrames;
-                if (e.o.framesToRight < 0) ++r.never;
-                else r.frames.push_back(e.o.framesToRight);
+                if (e.o.framesToRight < 0)
+                    ++r.never;
+                else
+                    r.frames.push_back(e.o.framesToRight);
                 r.errors.insert(r.errors.end(), e.o.errors.begin(), e.o.errors.end());
                 r.partialErrors.insert(r.partialErrors.end(), e.o.partialErrors.begin(), e.o.partialErrors.end());
             }
-        } else if (c.kind == CaseKind::Change) {
+        }
+        else if (c.kind == CaseKind::Change)
+        {
             const std::string key = c.group + (c.legato ? " legato" : " repluck");
             int& slowest = t.changes[key][c.interval];
             slowest = Slowest(slowest, e.o.framesToRight);
             t.changeHarmonic[key] += e.o.harmonicFrames;
-        } else {
+        }
+        else
+        {
             Tables::StrumRow& r = t.strums[{c.group, c.dropIndex}];
             ++r.strums;
             r.slowestPoly = Slowest(r.slowestPoly, e.o.framesToPolyphonic);
-            for (int s = 0; s < 6; ++s) {
-                if (!e.o.stringRead[s]) {
+            for (int s = 0; s < 6; ++s)
+            {
+                if (!e.o.stringRead[s])
+                {
                     ++r.unread;
                     continue;
                 }
                 r.errors.push_back(e.o.stringErrors[s]);
                 r.partial.push_back(e.o.stringPartialErrors[s]);
-                if (std::fabs(e.o.stringErrors[s]) > std::fabs(r.worst)) r.worst = e.o.stringErrors[s];
+                if (std::fabs(e.o.stringErrors[s]) > std::fabs(r.worst))
+                    r.worst = e.o.stringErrors[s];
             }
         }
     }
@@ -274,7 +335,8 @@ std::vector<Row> Scorer::Rows(bool heldOut) const
     rows.push_back({"strings unread", double(f.stringsUnread), Row::Frames});
     rows.push_back({"slowest polyphonic reading", double(f.slowestPolyphonic), Row::Frames});
     const Tables t = TablesOf(heldOut);
-    for (const auto& [key, r] : t.notes) {
+    for (const auto& [key, r] : t.notes)
+    {
         const std::string label = NoteLabel(key);
         rows.push_back({label + " onset", double(r.onset), Row::Count});
         rows.push_back({label + " oct/sub cases", double(r.harmonicCases), Row::Frames});
@@ -286,12 +348,14 @@ std::vector<Row> Scorer::Rows(bool heldOut) const
         rows.push_back({label + " partial median", Percentile(r.partialErrors, 0.5), Row::Cents});
         rows.push_back({label + " partial p95", Percentile(r.partialErrors, 0.95), Row::Cents});
     }
-    for (const auto& [key, row] : t.changes) {
+    for (const auto& [key, row] : t.changes)
+    {
         for (const auto& [interval, frames] : row)
             rows.push_back({key + " " + std::to_string(interval), double(frames), Row::Frames});
         rows.push_back({key + " oct/sub frames", double(t.changeHarmonic.at(key)), Row::Frames});
     }
-    for (const auto& [key, r] : t.strums) {
+    for (const auto& [key, r] : t.strums)
+    {
         const std::string label = StrumLabel(key);
         rows.push_back({label + " poly", double(r.slowestPoly), Row::Frames});
         rows.push_back({label + " fund median", Percentile(r.errors, 0.5), Row::Cents});
@@ -307,20 +371,31 @@ std::vector<Row> Scorer::Rows(bool heldOut) const
 std::vector<std::string> WorseRows(const std::vector<Row>& candidate, const std::vector<Row>& today)
 {
     std::map<std::string, const Row*> before;
-    for (const Row& r : today) before[r.name] = &r;
+    for (const Row& r : today)
+        before[r.name] = &r;
     std::vector<std::string> worse;
     char text[160];
-    for (const Row& r : candidate) {
+    for (const Row& r : candidate)
+    {
         const auto it = before.find(r.name);
-        if (it == before.end()) continue;
+        if (it == before.end())
+            continue;
         const double was = it->second->value;
         bool isWorse = false;
-        switch (r.kind) {
-        case Row::Count: isWorse = r.value < was; break;
-        case Row::Frames: isWorse = (r.value < 0) != (was < 0) ? r.value < 0 : r.value > was; break;
-        case Row::Cents: isWorse = r.value > was + kCentsNoise; break;
+        switch (r.kind)
+        {
+        case Row::Count:
+            isWorse = r.value < was;
+            break;
+        case Row::Frames:
+            isWorse = (r.value < 0) != (was < 0) ? r.value < 0 : r.value > was;
+            break;
+        case Row::Cents:
+            isWorse = r.value > was + kCentsNoise;
+            break;
         }
-        if (!isWorse) continue;
+        if (!isWorse)
+            continue;
         std::snprintf(text, sizeof text, "%s %.2f -> %.2f", r.name.c_str(), was, r.value);
         worse.push_back(text);
     }
@@ -335,25 +410,33 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
                  kSteadyTo);
     std::fprintf(out, "%-30s %6s %7s %9s %11s %15s %15s\n", "instrument, string", "notes", "onset", "oct/sub",
                  "to-right", "fund med/p95", "partial med/p95");
-    for (const auto& [key, r] : t.notes) {
+    for (const auto& [key, r] : t.notes)
+    {
         std::fprintf(out, "%-30s %6d %3d/%-3d %4d/%-4d %5.0f/%-3.0f%s %7.2f/%-7.2f %7.2f/%-7.2f\n",
                      NoteLabel(key).c_str(), r.cases, r.onset, r.cases, r.harmonicCases, r.harmonicFrames,
                      Percentile(r.frames, 0.5), MaxOf(r.frames), r.never ? "!" : " ", Percentile(r.errors, 0.5),
                      Percentile(r.errors, 0.95), Percentile(r.partialErrors, 0.5), Percentile(r.partialErrors, 0.95));
     }
-    std::fprintf(out, "Note changes: most frames from the change to the right note, by interval (-1: never);\n"
-                      "oct/sub: frames after the third showing an octave or subharmonic\n%-18s",
+    std::fprintf(out,
+                 "Note changes: most frames from the change to the right note, by interval (-1: never);\n"
+                 "oct/sub: frames after the third showing an octave or subharmonic\n%-18s",
                  "");
     for (int i = -7; i <= 7; ++i)
-        if (i != 0) std::fprintf(out, " %3d", i);
+        if (i != 0)
+            std::fprintf(out, " %3d", i);
     std::fprintf(out, " %8s\n", "oct/sub");
-    for (const auto& [key, row] : t.changes) {
+    for (const auto& [key, row] : t.changes)
+    {
         std::fprintf(out, "%-18s", key.c_str());
-        for (int i = -7; i <= 7; ++i) {
-            if (i == 0) continue;
+        for (int i = -7; i <= 7; ++i)
+        {
+            if (i == 0)
+                continue;
             const auto it = row.find(i);
-            if (it == row.end()) std::fprintf(out, " %3s", "-");
-            else std::fprintf(out, " %3d", it->second);
+            if (it == row.end())
+                std::fprintf(out, " %3s", "-");
+            else
+                std::fprintf(out, " %3d", it->second);
         }
         std::fprintf(out, " %8d\n", t.changeHarmonic.at(key));
     }
@@ -361,7 +444,8 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
                  kStringsSteadyFrom, kSteadyTo);
     std::fprintf(out, "%-30s %6s %6s %15s %15s %7s %7s\n", "instrument, tuning", "strums", "poly", "fund med/p95",
                  "partial med/p95", "worst", "unread");
-    for (const auto& [key, r] : t.strums) {
+    for (const auto& [key, r] : t.strums)
+    {
         std::fprintf(out, "%-30s %6d %6d %7.2f/%-7.2f %7.2f/%-7.2f %+7.2f %7d\n", StrumLabel(key).c_str(), r.strums,
                      r.slowestPoly, Percentile(r.errors, 0.5), Percentile(r.errors, 0.95), Percentile(r.partial, 0.5),
                      Percentile(r.partial, 0.95), r.worst, r.unread);
@@ -373,8 +457,7 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
                  "  worst pure tone %.2f cents; harmonic strums worst median %.2f, worst p95 %.2f cents;\n"
                  "  strings unread %d; slowest polyphonic reading %d frames\n",
                  f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian,
-                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread,
-                 f.slowestPolyphonic);
+                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread, f.slowestPolyphonic);
 }
 
 void Scorer::Print(std::FILE* out) const

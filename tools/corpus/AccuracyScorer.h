@@ -15,15 +15,16 @@
 namespace corpus {
 
 // What one case showed.
-struct Outcome {
-    bool rightAtOnset = false;        // the note shown three frames after the onset frame was right
-    int framesToRight = -1;           // frames from the onset or change frame to the first right note
-    int harmonicFrames = 0;           // frames after the third showing an octave or a subharmonic
-    std::vector<double> errors;       // steady frames with the right note: cents against the fundamental
-    std::vector<double> partialErrors;// ... against the partial the reading follows
-    int framesToPolyphonic = -1;      // strums
-    double stringErrors[6] = {};      // strums: each string's settled error against its fundamental
-    double stringPartialErrors[6] = {};// ... against its second partial, which the string analysis follows
+struct Outcome
+{
+    bool rightAtOnset = false;          // the note shown three frames after the onset frame was right
+    int framesToRight = -1;             // frames from the onset or change frame to the first right note
+    int harmonicFrames = 0;             // frames after the third showing an octave or a subharmonic
+    std::vector<double> errors;         // steady frames with the right note: cents against the fundamental
+    std::vector<double> partialErrors;  // ... against the partial the reading follows
+    int framesToPolyphonic = -1;        // strums
+    double stringErrors[6] = {};        // strums: each string's settled error against its fundamental
+    double stringPartialErrors[6] = {}; // ... against its second partial, which the string analysis follows
     bool stringRead[6] = {};
 };
 
@@ -33,26 +34,33 @@ using TablePatch = std::function<void()>;
 Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatch& patch = {});
 
 // The figures the goals are stated in, for one part of the corpus.
-struct Figures {
+struct Figures
+{
     int notes = 0;
     int notesRightAtOnset = 0;
-    int harmonicCases = 0;            // notes and changes with an octave or subharmonic after frame 3
+    int harmonicCases = 0; // notes and changes with an octave or subharmonic after frame 3
     int harmonicFrames = 0;
-    int slowestChange = 0;            // most frames to the right note after a change (-1: never)
-    double noteMedian = 0.0;          // steady |error| of harmonic single notes, cents
+    int slowestChange = 0;   // most frames to the right note after a change (-1: never)
+    double noteMedian = 0.0; // steady |error| of harmonic single notes, cents
     double noteP95 = 0.0;
-    double sineWorst = 0.0;           // the largest |mean steady error| of a pure tone, cents
-    double strumMedianWorst = 0.0;    // the worst instrument and tuning's median |string error| (harmonic)
+    double sineWorst = 0.0;        // the largest |mean steady error| of a pure tone, cents
+    double strumMedianWorst = 0.0; // the worst instrument and tuning's median |string error| (harmonic)
     double strumP95Worst = 0.0;
-    int stringsUnread = 0;            // strings of a strum that never settled to a reading
-    int slowestPolyphonic = 0;        // most frames from a strum to the polyphonic reading (-1: never)
+    int stringsUnread = 0;     // strings of a strum that never settled to a reading
+    int slowestPolyphonic = 0; // most frames from a strum to the polyphonic reading (-1: never)
 };
 
 // One figure of a part's tables (the summary figures, and each group's columns) for comparing
 // two tables of the kernel. Counts of right notes are better higher; frames, octave and
 // subharmonic counts and cents are better lower, and a frame count of -1 (never) is worst.
-struct Row {
-    enum Kind { Count, Frames, Cents };
+struct Row
+{
+    enum Kind
+    {
+        Count,
+        Frames,
+        Cents
+    };
     std::string name;
     double value;
     Kind kind;
@@ -68,7 +76,8 @@ constexpr double kCentsNoise = 0.05;
 std::vector<std::string> WorseRows(const std::vector<Row>& candidate, const std::vector<Row>& today);
 
 // Gathers outcomes and prints the tables of each part.
-class Scorer {
+class Scorer
+{
 public:
     void Add(const Case& c, const Outcome& o);
     Figures FiguresOf(bool heldOut) const;
@@ -83,7 +92,8 @@ public:
 private:
     struct Tables;
     Tables TablesOf(bool heldOut) const;
-    struct Entry {
+    struct Entry
+    {
         const Case* c;
         Outcome o;
     };

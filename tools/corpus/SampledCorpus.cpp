@@ -13,24 +13,26 @@ namespace corpus {
 
 namespace {
 
-constexpr int kTicksPerSecond = 960;   // 480 ticks a quarter note at the default 120 beats a minute
+constexpr int kTicksPerSecond = 960; // 480 ticks a quarter note at the default 120 beats a minute
 constexpr double kSegmentSeconds = 4.0;
 constexpr double kLeadIn = 0.5;
 constexpr double kHold = 3.0;
-constexpr int kMidiC0 = 12;            // MIDI note of C0
-constexpr int kBendRangeCents = 200;   // the General MIDI default
+constexpr int kMidiC0 = 12;          // MIDI note of C0
+constexpr int kBendRangeCents = 200; // the General MIDI default
 const int kFrets[] = {0, 3, 5, 7, 9, 12};
 constexpr int kVelocity = 96;
 
-struct Program {
-    int number;  // General MIDI, from 0
+struct Program
+{
+    int number; // General MIDI, from 0
     const char* name;
     bool bass;
 };
-const Program kPrograms[] = {{25, "steel guitar", false}, {27, "electric guitar", false},
-                             {33, "finger bass", true}, {34, "picked bass", true}};
+const Program kPrograms[] = {
+    {25, "steel guitar", false}, {27, "electric guitar", false}, {33, "finger bass", true}, {34, "picked bass", true}};
 
-struct Event {
+struct Event
+{
     int tick;
     unsigned char bytes[3];
     int size;
@@ -41,13 +43,16 @@ void WriteVariable(std::string& out, unsigned value)
     unsigned char buffer[5];
     int n = 0;
     buffer[n++] = value & 0x7F;
-    while ((value >>= 7) != 0) buffer[n++] = static_cast<unsigned char>((value & 0x7F) | 0x80);
-    while (n > 0) out.push_back(static_cast<char>(buffer[--n]));
+    while ((value >>= 7) != 0)
+        buffer[n++] = static_cast<unsigned char>((value & 0x7F) | 0x80);
+    while (n > 0)
+        out.push_back(static_cast<char>(buffer[--n]));
 }
 
 void Write32(std::string& out, unsigned value)
 {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<char>((value >> shift) & 0xFF));
 }
 
 // A type-0 MIDI file of the events, which must be in time order.
@@ -55,34 +60,39 @@ std::string MidiFile(const std::vector<Event>& events)
 {
     std::string track;
     int last = 0;
-    for (const Event& e : events) {
+    for (const Event& e : events)
+    {
         WriteVariable(track, static_cast<unsigned>(e.tick - last));
         last = e.tick;
         track.append(reinterpret_cast<const char*>(e.bytes), static_cast<size_t>(e.size));
     }
     track += std::string("\x00\xFF\x2F\x00", 4);
-    std::string file = std::string("MThd\0\0\0\6\0\0\0\1\x01\xE0", 14);  // format 0, one track, 480 a quarter
+    std::string file = std::string("MThd\0\0\0\6\0\0\0\1\x01\xE0", 14); // format 0, one track, 480 a quarter
     file += "MTrk";
     Write32(file, static_cast<unsigned>(track.size()));
     return file + track;
 }
 
-struct Score {
+struct Score
+{
     std::vector<Event> events;
     int segments = 0;
 
     int Tick(double seconds) const { return static_cast<int>(std::lround(seconds * kTicksPerSecond)); }
     void Add(double seconds, int status, int a, int b = -1)
     {
-        Event e{Tick(seconds), {static_cast<unsigned char>(status), static_cast<unsigned char>(a),
-                                static_cast<unsigned char>(b < 0 ? 0 : b)}, b < 0 ? 2 : 3};
+        Event e{Tick(seconds),
+                {static_cast<unsigned char>(status), static_cast<unsigned char>(a),
+                 static_cast<unsigned char>(b < 0 ? 0 : b)},
+                b < 0 ? 2 : 3};
         events.push_back(e);
     }
     // Plays notes (semitones above C0, with cents) on channels 0.., in the next segment.
     double Play(int program, const std::vector<std::pair<int, double>>& notes, double spacing)
     {
         const double start = segments++ * kSegmentSeconds;
-        for (size_t ch = 0; ch < notes.size(); ++ch) {
+        for (size_t ch = 0; ch < notes.size(); ++ch)
+        {
             const int channel = static_cast<int>(ch);
             Add(start, 0xC0 | channel, program);
             const int bend = 8192 + static_cast<int>(std::lround(notes[ch].second / kBendRangeCents * 8192.0));
@@ -90,7 +100,8 @@ struct Score {
         }
         for (size_t ch = 0; ch < notes.size(); ++ch)
             Add(start + kLeadIn + ch * spacing, 0x90 | int(ch), notes[ch].first + kMidiC0, kVelocity);
-        for (size_t ch = 0; ch < notes.size(); ++ch) Add(start + kLeadIn + kHold, 0x80 | int(ch), notes[ch].first + kMidiC0, 0);
+        for (size_t ch = 0; ch < notes.size(); ++ch)
+            Add(start + kLeadIn + kHold, 0x80 | int(ch), notes[ch].first + kMidiC0, 0);
         return start;
     }
 };
@@ -103,10 +114,10 @@ double Detune(uint32_t& seed, double range)
 
 } // namespace
 
-std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::string& workDirectory,
-                                std::string& error)
+std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::string& workDirectory, std::string& error)
 {
-    if (!std::ifstream(soundfontPath)) {
+    if (!std::ifstream(soundfontPath))
+    {
         error = "no soundfont at " + soundfontPath;
         return {};
     }
@@ -114,10 +125,13 @@ std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::str
     std::vector<Case> cases;
     std::vector<double> starts;
     uint32_t seed = 5u;
-    for (const Program& p : kPrograms) {
+    for (const Program& p : kPrograms)
+    {
         const std::string group = std::string(p.name) + " (sampled)";
-        for (int string = 0; string < 6; ++string) {
-            for (int fret : kFrets) {
+        for (int string = 0; string < 6; ++string)
+        {
+            for (int fret : kFrets)
+            {
                 Case c;
                 c.group = group;
                 c.bass = p.bass;
@@ -132,8 +146,10 @@ std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::str
                 cases.push_back(std::move(c));
             }
         }
-        for (int drop = 0; drop < 6; ++drop) {
-            for (int set = 0; set < 3; ++set) {
+        for (int drop = 0; drop < 6; ++drop)
+        {
+            for (int set = 0; set < 3; ++set)
+            {
                 Case c;
                 c.group = group;
                 c.kind = CaseKind::Strum;
@@ -144,7 +160,8 @@ std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::str
                 std::snprintf(name, sizeof name, "%s strum drop %d set %d", group.c_str(), drop, set);
                 c.name = name;
                 std::vector<std::pair<int, double>> notes;
-                for (int s = 0; s < 6; ++s) {
+                for (int s = 0; s < 6; ++s)
+                {
                     c.stringCents[s] = c.secondPartialCents[s] = std::round(Detune(seed, 15.0));
                     notes.push_back({OpenStrings(p.bass)[s] - (p.bass && s == 0 ? 0 : drop), c.stringCents[s]});
                 }
@@ -161,17 +178,21 @@ std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::str
     std::ofstream(midiPath, std::ios::binary) << MidiFile(score.events);
     const std::string command = "fluidsynth -ni -q -R 0 -C 0 -g 1.0 -r 24000 -O float -T wav -F '" + wavPath + "' '" +
                                 soundfontPath + "' '" + midiPath + "' >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) {
+    if (std::system(command.c_str()) != 0)
+    {
         error = "fluidsynth could not render the sampled corpus";
         return {};
     }
     auto audio = std::make_shared<WavAudio>();
-    if (!readWav(wavPath, *audio, error)) return {};
-    if (audio->sampleRate != 24000 || audio->channels < 1) {
+    if (!readWav(wavPath, *audio, error))
+        return {};
+    if (audio->sampleRate != 24000 || audio->channels < 1)
+    {
         error = "fluidsynth rendered at an unexpected rate";
         return {};
     }
-    for (size_t i = 0; i < cases.size(); ++i) {
+    for (size_t i = 0; i < cases.size(); ++i)
+    {
         const long first = static_cast<long>(starts[i] * kCorpusRate);
         const long count = static_cast<long>(kSegmentSeconds * kCorpusRate);
         cases[i].eventSample = static_cast<size_t>(kLeadIn * kCorpusRate);

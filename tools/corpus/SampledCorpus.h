@@ -13,7 +13,6 @@ namespace corpus {
 
 // Renders the sampled cases with the soundfont at `soundfontPath`, working in `workDirectory`.
 // Empty, with a message in error, when the soundfont or fluidsynth is missing or the render fails.
-std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::string& workDirectory,
-                                std::string& error);
+std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::string& workDirectory, std::string& error);
 
 } // namespace corpus

@@ -9,12 +9,13 @@
 
 namespace corpus {
 
-struct StringTone {
-    double fundamental = 110.0;    // Hz
-    double inharmonicity = 0.0;    // B: partial h sounds at h f sqrt(1 + B h^2)
-    double pickPosition = 0.2;     // share of the length from the bridge
-    double amplitude = 0.3;        // peak of the sum at the pluck, roughly
-    double decaySeconds = 2.0;     // time constant of the fundamental
+struct StringTone
+{
+    double fundamental = 110.0; // Hz
+    double inharmonicity = 0.0; // B: partial h sounds at h f sqrt(1 + B h^2)
+    double pickPosition = 0.2;  // share of the length from the bridge
+    double amplitude = 0.3;     // peak of the sum at the pluck, roughly
+    double decaySeconds = 2.0;  // time constant of the fundamental
 };
 
 // Frequency of partial h (1 is the fundamental).

@@ -30,9 +30,11 @@ void PrintRawReading(double seconds, const TunerResultBlock& r, float rawDeviati
                 seconds, SharpNoteName(note), rawDeviation * 50.0, r.needleDeviation, r.strobeSpeed, r.notePresentArc,
                 r.inTune, r.polyphonicFlag);
     // The six strings, each as its shown deviation in cents and its presence.
-    if (r.polyphonicFlag >= 0.5f) {
+    if (r.polyphonicFlag >= 0.5f)
+    {
         std::printf("  strings");
-        for (int s = 0; s < 6; ++s) std::printf(" %+5.1f/%.2f", r.stringDeviation[s] * 50.0, r.stringPresence[s]);
+        for (int s = 0; s < 6; ++s)
+            std::printf(" %+5.1f/%.2f", r.stringDeviation[s] * 50.0, r.stringPresence[s]);
     }
     std::printf("\n");
 }
@@ -47,9 +49,11 @@ int Fail(const std::string& message, int code = 1)
 bool ReadFirstChannel(const std::string& path, std::vector<float>& first, int& rate, std::string& error)
 {
     WavAudio audio;
-    if (!readWav(path, audio, error)) return false;
+    if (!readWav(path, audio, error))
+        return false;
     first.resize(static_cast<size_t>(audio.frames()));
-    for (size_t n = 0; n < first.size(); ++n) first[n] = audio.samples[n * static_cast<size_t>(audio.channels)];
+    for (size_t n = 0; n < first.size(); ++n)
+        first[n] = audio.samples[n * static_cast<size_t>(audio.channels)];
     rate = audio.sampleRate;
     return true;
 }
@@ -69,11 +73,12 @@ int main(int argc, char** argv)
     parser.Integer("--drop", 0, kTunerDropTuningCount - 1, "drop tuning: semitones below standard", settings.dropIndex);
     const int32_t references = TunerParameterDescription::Of(TunerParameterIndex::kReferenceFrequency).count;
     const int32_t lowest = TunerParameterDescription::kLowestReferenceHz;
-    parser.Integer("--reference", lowest, lowest + references - 1,
-                   "reference frequency of A in Hz", settings.referenceHz);
+    parser.Integer("--reference", lowest, lowest + references - 1, "reference frequency of A in Hz",
+                   settings.referenceHz);
     parser.Flag("--stream", "the \"Stream\" (strobe) display instead of the needle", settings.stream);
     parser.Flag("--raw", "print machine-readable columns instead of readings", raw);
-    if (const auto exitCode = parser.ParseOrExit(argc, argv)) return *exitCode;
+    if (const auto exitCode = parser.ParseOrExit(argc, argv))
+        return *exitCode;
 
     std::vector<float> signal;
     int rate = static_cast<int>(kRate);
@@ -82,30 +87,40 @@ int main(int argc, char** argv)
         signal = signals::DemoSignal(kRate);
     else if (!ReadFirstChannel(path, signal, rate, error))
         return Fail(error);
-    switch (CheckInputLength(path.empty() ? "the demo signal" : path, static_cast<long>(signal.size()), rate, every, error)) {
-    case InputLengthCheck::kEnough: break;
-    case InputLengthCheck::kTooShort: return Fail(error);
-    case InputLengthCheck::kEveryTooLarge: return Fail(error, 2);
+    switch (
+        CheckInputLength(path.empty() ? "the demo signal" : path, static_cast<long>(signal.size()), rate, every, error))
+    {
+    case InputLengthCheck::kEnough:
+        break;
+    case InputLengthCheck::kTooShort:
+        return Fail(error);
+    case InputLengthCheck::kEveryTooLarge:
+        return Fail(error, 2);
     }
-    if (rate != kTunerSampleRate) {
+    if (rate != kTunerSampleRate)
+    {
         signal = signals::ResampleTo24k(signal, rate);
-        if (signal.empty()) return Fail(path + " has an unusable sample rate (" + std::to_string(rate) + " Hz)");
+        if (signal.empty())
+            return Fail(path + " has an unusable sample rate (" + std::to_string(rate) + " Hz)");
     }
 
     ReadingSetup setup;
     setup.instrument = settings.bass ? kTunerBass : kTunerGuitar;
     setup.dropIndex = settings.dropIndex;
     setup.stream = settings.stream;
-    setup.description = std::string(settings.bass ? "bass" : "guitar") + ", drop " + std::to_string(settings.dropIndex) +
-                        ", reference " + std::to_string(settings.referenceHz) + " Hz, " +
-                        (settings.stream ? "stream" : "needle");
+    setup.description = std::string(settings.bass ? "bass" : "guitar") + ", drop " +
+                        std::to_string(settings.dropIndex) + ", reference " + std::to_string(settings.referenceHz) +
+                        " Hz, " + (settings.stream ? "stream" : "needle");
     const ReadingText readingText(setup);
-    if (!raw) std::printf("%s\n", readingText.Header().c_str());
+    if (!raw)
+        std::printf("%s\n", readingText.Header().c_str());
 
     signals::KernelRunner runner(settings);
-    for (size_t start = 0, f = 1; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f) {
+    for (size_t start = 0, f = 1; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f)
+    {
         const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
-        if (f % every != 0) continue;
+        if (f % every != 0)
+            continue;
         const double seconds = f * kTunerFrameLength / kRate;
         // The raw cents are the kernel's raw reading; the needle is its shaped, smoothed image.
         if (raw)

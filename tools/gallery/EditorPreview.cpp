@@ -78,8 +78,8 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const Di
     CBitmap* instrument = bitmaps.GetBitmap(kInstrumentIndicator);
     CBitmap* drop = bitmaps.GetBitmap(kDropTuningIndicator);
     CBitmap* reference = bitmaps.GetBitmap(kReferenceIndicator);
-    CKROVirenoDisplay::LedBitmaps leds = {bitmaps.GetBitmap(kRedLed), bitmaps.GetBitmap(kGreenLed), bitmaps.GetBitmap(kYellowLed),
-                                          bitmaps.GetBitmap(kBlueLed)};
+    CKROVirenoDisplay::LedBitmaps leds = {bitmaps.GetBitmap(kRedLed), bitmaps.GetBitmap(kGreenLed),
+                                          bitmaps.GetBitmap(kYellowLed), bitmaps.GetBitmap(kBlueLed)};
     if (!face || !mute || !settings || !instrument || !drop || !reference ||
         std::find(leds.begin(), leds.end(), nullptr) != leds.end())
         return false;
@@ -91,8 +91,8 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const Di
                             settings->getHeight() / 2);
     addControl<CMovieBitmap>(*frame, 0.f, placed(instrument, 27, 161, instrument->getHeight() / 2), nullptr, 0, 2,
                              instrument->getHeight() / 2, instrument);
-    auto* dropIndicator = new CMovieBitmap(placed(drop, 275, 215, drop->getHeight() / 6), nullptr, 0, 6,
-                                           drop->getHeight() / 6, drop);
+    auto* dropIndicator =
+        new CMovieBitmap(placed(drop, 275, 215, drop->getHeight() / 6), nullptr, 0, 6, drop->getHeight() / 6, drop);
     dropIndicator->setMax(5);
     frame->addView(dropIndicator);
     auto* referenceIndicator = new CMovieBitmap(placed(reference, 255, 231, reference->getHeight() / 11), nullptr, 0,
@@ -100,8 +100,8 @@ bool writeFace(const CKROGUIContainerInterface& bitmaps, int colourSet, const Di
     referenceIndicator->setMax(10);
     referenceIndicator->setValue(5);
     frame->addView(referenceIndicator);
-    auto* display = new CKROVirenoDisplay(
-        CRect(LedMatrixLayout::kDisplayLeft, LedMatrixLayout::kDisplayTop, 312, 197), leds);
+    auto* display =
+        new CKROVirenoDisplay(CRect(LedMatrixLayout::kDisplayLeft, LedMatrixLayout::kDisplayTop, 312, 197), leds);
     display->setMouseEnabled(false);
     display->setColourSet(colourSet);
     display->setDisplayMode(sample.displayMode);

@@ -77,6 +77,8 @@ int main(int argc, char** argv)
         std::cerr << "vireno-gallery: some pictures could not be made in " << folder << "\n";
         return 1;
     }
-    std::cout << "vireno-gallery: wrote " << bitmaps.Bitmaps().size() + samples.size() + 4 + WholeEditorPreview::kPictureCount << " pictures to " << folder << "\n";
+    std::cout << "vireno-gallery: wrote "
+              << bitmaps.Bitmaps().size() + samples.size() + 4 + WholeEditorPreview::kPictureCount << " pictures to "
+              << folder << "\n";
     return 0;
 }

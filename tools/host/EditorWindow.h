@@ -13,7 +13,8 @@ class X11TopWindow;
 // The plug-in's own editor in a top-level X11 window of the host's, as a Linux host shows it:
 // the view from the controller's createView, embedded with "X11EmbedWindowID", the host's run
 // loop offered through the plug frame. Main thread only.
-class EditorWindow {
+class EditorWindow
+{
 public:
     // Null with a one-line message when there is no display or the plug-in offers no X11 editor.
     static std::unique_ptr<EditorWindow> Open(Steinberg::Vst::IEditController* controller, const std::string& title,

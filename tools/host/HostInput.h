@@ -10,11 +10,12 @@
 // What a command-line plug-in host plays and sets, taken from its options before any plug-in is
 // loaded: the parameter settings split into name and value, the places it will write checked, and
 // the sound (a file, or the built-in default at 48 kHz) read and found long enough to read.
-struct HostInput {
+struct HostInput
+{
     std::vector<std::pair<std::string, std::string>> parameters;
     WavAudio audio;
-    int channels = 1;  // the plug-in is mono or stereo: a wider file plays its first two channels
-    std::string name;  // the sound as messages name it
+    int channels = 1; // the plug-in is mono or stereo: a wider file plays its first two channels
+    std::string name; // the sound as messages name it
 };
 
 // False with a one-line message and the exit status (2 for the command line, 1 for the input).

@@ -6,8 +6,8 @@ void DeclareHostOptions(ArgumentParser& parser, HostOptions& options)
 {
     parser.Positional("FILE", "a sound file to play (default: the built-in demo signal)", options.input);
     parser.Text("--bundle", "PATH", "the plug-in bundle to load (default: " + options.bundle + ")", options.bundle);
-    parser.TextList("--param", "\"Name=Value\"", "set a parameter by its name and value text, e.g. \"Select Instrument=Bass\"",
-                    options.parameters);
+    parser.TextList("--param", "\"Name=Value\"",
+                    "set a parameter by its name and value text, e.g. \"Select Instrument=Bass\"", options.parameters);
     parser.Integer("--block", 1, 1 << 20, "frames per processing block", options.blockSize);
     parser.Integer("--every", 1, 1 << 20, "print a reading every N analysis frames of 42.7 ms", options.every);
     parser.Text("--out", "OUT.wav", "write the passed-through audio", options.output);
@@ -20,8 +20,10 @@ void DeclareHostOptions(ArgumentParser& parser, HostOptions& options)
 bool SplitParameterSetting(const std::string& setting, std::string& name, std::string& value, std::string& error)
 {
     const size_t equals = setting.find('=');
-    if (equals == std::string::npos || equals == 0) {
-        error = OptionValueError("--param", setting, "not a setting", "\"Name=Value\", e.g. \"Select Instrument=Bass\"");
+    if (equals == std::string::npos || equals == 0)
+    {
+        error =
+            OptionValueError("--param", setting, "not a setting", "\"Name=Value\", e.g. \"Select Instrument=Bass\"");
         return false;
     }
     name = setting.substr(0, equals);

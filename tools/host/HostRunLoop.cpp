@@ -4,9 +4,13 @@
 
 using namespace Steinberg;
 
-class HostRunLoop::EventWatch final : public VSTGUI::IRunLoop::IEventHandler {
+class HostRunLoop::EventWatch final : public VSTGUI::IRunLoop::IEventHandler
+{
 public:
-    EventWatch(Linux::IEventHandler* handler, Linux::FileDescriptor fd) : handler(handler), fd(fd) { handler->addRef(); }
+    EventWatch(Linux::IEventHandler* handler, Linux::FileDescriptor fd) : handler(handler), fd(fd)
+    {
+        handler->addRef();
+    }
     ~EventWatch() override { handler->release(); }
     void onEvent() override { handler->onFDIsSet(fd); }
 
@@ -14,7 +18,8 @@ public:
     const Linux::FileDescriptor fd;
 };
 
-class HostRunLoop::TimerWatch final : public VSTGUI::IRunLoop::ITimerHandler {
+class HostRunLoop::TimerWatch final : public VSTGUI::IRunLoop::ITimerHandler
+{
 public:
     explicit TimerWatch(Linux::ITimerHandler* handler) : handler(handler) { handler->addRef(); }
     ~TimerWatch() override { handler->release(); }
@@ -38,15 +43,19 @@ HostRunLoop::HostRunLoop() = default;
 
 HostRunLoop::~HostRunLoop()
 {
-    for (const auto& watch : events) loop.unregisterEventHandler(watch.get());
-    for (const auto& watch : timers) loop.unregisterTimer(watch.get());
+    for (const auto& watch : events)
+        loop.unregisterEventHandler(watch.get());
+    for (const auto& watch : timers)
+        loop.unregisterTimer(watch.get());
 }
 
 tresult PLUGIN_API HostRunLoop::registerEventHandler(Linux::IEventHandler* handler, Linux::FileDescriptor fd)
 {
-    if (!handler || FindWatch(events, handler) != events.end()) return kInvalidArgument;
+    if (!handler || FindWatch(events, handler) != events.end())
+        return kInvalidArgument;
     auto watch = std::make_unique<EventWatch>(handler, fd);
-    if (!loop.registerEventHandler(watch.get(), fd)) return kInvalidArgument;
+    if (!loop.registerEventHandler(watch.get(), fd))
+        return kInvalidArgument;
     events.push_back(std::move(watch));
     return kResultOk;
 }
@@ -54,7 +63,8 @@ tresult PLUGIN_API HostRunLoop::registerEventHandler(Linux::IEventHandler* handl
 tresult PLUGIN_API HostRunLoop::unregisterEventHandler(Linux::IEventHandler* handler)
 {
     auto found = FindWatch(events, handler);
-    if (found == events.end()) return kInvalidArgument;
+    if (found == events.end())
+        return kInvalidArgument;
     loop.unregisterEventHandler(found->get());
     retiredEvents.push_back(std::move(*found));
     events.erase(found);
@@ -63,9 +73,11 @@ tresult PLUGIN_API HostRunLoop::unregisterEventHandler(Linux::IEventHandler* han
 
 tresult PLUGIN_API HostRunLoop::registerTimer(Linux::ITimerHandler* handler, Linux::TimerInterval milliseconds)
 {
-    if (!handler || FindWatch(timers, handler) != timers.end()) return kInvalidArgument;
+    if (!handler || FindWatch(timers, handler) != timers.end())
+        return kInvalidArgument;
     auto watch = std::make_unique<TimerWatch>(handler);
-    if (!loop.registerTimer(watch.get(), milliseconds)) return kInvalidArgument;
+    if (!loop.registerTimer(watch.get(), milliseconds))
+        return kInvalidArgument;
     timers.push_back(std::move(watch));
     return kResultOk;
 }
@@ -73,7 +85,8 @@ tresult PLUGIN_API HostRunLoop::registerTimer(Linux::ITimerHandler* handler, Lin
 tresult PLUGIN_API HostRunLoop::unregisterTimer(Linux::ITimerHandler* handler)
 {
     auto found = FindWatch(timers, handler);
-    if (found == timers.end()) return kInvalidArgument;
+    if (found == timers.end())
+        return kInvalidArgument;
     loop.unregisterTimer(found->get());
     retiredTimers.push_back(std::move(*found));
     timers.erase(found);

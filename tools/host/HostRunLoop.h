@@ -11,7 +11,8 @@
 // The run loop a host offers a plug-in's editor through its plug frame: what the plug-in registers
 // is served by the toolkit's standalone loop (its descriptors polled, its timers on the monotonic
 // clock). Like a host it holds a reference on each handler while registered. Main thread only.
-class HostRunLoop final : public Steinberg::FObject, public Steinberg::Linux::IRunLoop {
+class HostRunLoop final : public Steinberg::FObject, public Steinberg::Linux::IRunLoop
+{
 public:
     HostRunLoop();
     ~HostRunLoop() override;
@@ -30,7 +31,7 @@ public:
 
     OBJ_METHODS(HostRunLoop, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(Steinberg::Linux::IRunLoop)
+    DEF_INTERFACE(Steinberg::Linux::IRunLoop)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 

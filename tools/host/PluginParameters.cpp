@@ -20,9 +20,11 @@ std::string ToUtf8(const String128 text)
 std::vector<ParameterInfo> AllParameters(IEditController* controller)
 {
     std::vector<ParameterInfo> infos;
-    for (int32 i = 0; i < controller->getParameterCount(); ++i) {
+    for (int32 i = 0; i < controller->getParameterCount(); ++i)
+    {
         ParameterInfo info{};
-        if (controller->getParameterInfo(i, info) == kResultOk) infos.push_back(info);
+        if (controller->getParameterInfo(i, info) == kResultOk)
+            infos.push_back(info);
     }
     return infos;
 }
@@ -30,7 +32,8 @@ std::vector<ParameterInfo> AllParameters(IEditController* controller)
 bool FindInfo(IEditController* controller, ParamID id, ParameterInfo& found)
 {
     for (const ParameterInfo& info : AllParameters(controller))
-        if (info.id == id) {
+        if (info.id == id)
+        {
             found = info;
             return true;
         }
@@ -40,7 +43,8 @@ bool FindInfo(IEditController* controller, ParamID id, ParameterInfo& found)
 std::string TextOf(IEditController* controller, ParamID id, ParamValue value)
 {
     String128 text{};
-    if (controller->getParamStringByValue(id, value, text) != kResultOk) return {};
+    if (controller->getParamStringByValue(id, value, text) != kResultOk)
+        return {};
     return ToUtf8(text);
 }
 
@@ -62,7 +66,8 @@ std::string ParameterValueText(IEditController* controller, ParamID id)
 int ParameterListIndex(IEditController* controller, ParamID id)
 {
     ParameterInfo info{};
-    if (!FindInfo(controller, id, info)) return -1;
+    if (!FindInfo(controller, id, info))
+        return -1;
     return FindIgnoringCase(ParameterValueTexts(controller, info), ParameterValueText(controller, id));
 }
 
@@ -71,17 +76,21 @@ bool FindParameterSetting(IEditController* controller, const std::string& title,
 {
     const std::vector<ParameterInfo> infos = AllParameters(controller);
     std::vector<std::string> titles;
-    for (const ParameterInfo& info : infos) titles.push_back(ToUtf8(info.title));
+    for (const ParameterInfo& info : infos)
+        titles.push_back(ToUtf8(info.title));
     const int found = FindIgnoringCase(titles, title);
-    if (found < 0) {
+    if (found < 0)
+    {
         error = "--param: the plug-in has no parameter \"" + title + "\" (allowed: " + JoinChoices(titles) + ")";
         return false;
     }
     const ParameterInfo& info = infos[static_cast<size_t>(found)];
     const std::vector<std::string> texts = ParameterValueTexts(controller, info);
-    if (!texts.empty()) {
+    if (!texts.empty())
+    {
         const int step = FindIgnoringCase(texts, valueText);
-        if (step < 0) {
+        if (step < 0)
+        {
             error = "--param: \"" + valueText + "\" is no value of \"" + titles[static_cast<size_t>(found)] +
                     "\" (allowed: " + JoinChoices(texts) + ")";
             return false;
@@ -93,7 +102,8 @@ bool FindParameterSetting(IEditController* controller, const std::string& title,
     String128 wide{};
     UString(wide, 128).fromAscii(valueText.c_str());
     ParamValue value = 0.0;
-    if (controller->getParamValueByString(info.id, wide, value) != kResultOk) {
+    if (controller->getParamValueByString(info.id, wide, value) != kResultOk)
+    {
         error = "--param: \"" + valueText + "\" is no value of \"" + titles[static_cast<size_t>(found)] +
                 "\" (allowed: a value the plug-in reads)";
         return false;

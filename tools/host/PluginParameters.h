@@ -8,7 +8,8 @@
 // The plug-in's parameters as a user names them: by title and value text, without regard to case.
 // User-interface thread only.
 
-struct ParameterSetting {
+struct ParameterSetting
+{
     Steinberg::Vst::ParamID id;
     Steinberg::Vst::ParamValue value;
 };

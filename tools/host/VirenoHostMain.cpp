@@ -53,8 +53,14 @@ int Fail(const std::string& message, int code = 1)
 ReadingSetup ReadingSetupOf(IEditController* controller)
 {
     return ReadingSetupOfParameters(
-        [&](int offset) { return ParameterListIndex(controller, Vireno::ParameterId(static_cast<TunerParameterIndex::Offset>(offset))); },
-        [&](int offset) { return ParameterValueText(controller, Vireno::ParameterId(static_cast<TunerParameterIndex::Offset>(offset))); });
+        [&](int offset) {
+            return ParameterListIndex(controller,
+                                      Vireno::ParameterId(static_cast<TunerParameterIndex::Offset>(offset)));
+        },
+        [&](int offset) {
+            return ParameterValueText(controller,
+                                      Vireno::ParameterId(static_cast<TunerParameterIndex::Offset>(offset)));
+        });
 }
 
 } // namespace
@@ -65,28 +71,35 @@ int main(int argc, char** argv)
     options.bundle = VIRENO_DEFAULT_BUNDLE;
     ArgumentParser parser(kProgram, "Plays a sound through a VST3 tuner plug-in and prints its readings.");
     DeclareHostOptions(parser, options);
-    if (const auto exitCode = parser.ParseOrExit(argc, argv)) return *exitCode;
+    if (const auto exitCode = parser.ParseOrExit(argc, argv))
+        return *exitCode;
 
     std::string error;
     HostInput input;
     int exitCode = 0;
-    if (!PrepareHostInput(options, input, error, exitCode)) return Fail(error, exitCode);
+    if (!PrepareHostInput(options, input, error, exitCode))
+        return Fail(error, exitCode);
     const WavAudio& audio = input.audio;
     const int32 channels = input.channels;
 
     auto module = Vst3Module::load(options.bundle, error);
-    if (!module) return Fail(error);
+    if (!module)
+        return Fail(error);
     TUID processorClass;
     if (!Vst3PluginInstance::findClass(module->factory(), kVstAudioEffectClass, processorClass))
         return Fail("the bundle offers no audio effect");
     auto instance = Vst3PluginInstance::create(module->factory(), processorClass, error);
-    if (!instance) return Fail(error);
+    if (!instance)
+        return Fail(error);
     IEditController* controller = instance->controller();
-    if (!controller) return Fail("the plug-in has no edit controller");
+    if (!controller)
+        return Fail("the plug-in has no edit controller");
 
-    if (!options.loadState.empty()) {
+    if (!options.loadState.empty())
+    {
         std::vector<char> bytes;
-        if (!ReadStateFile(options.loadState, bytes, error)) return Fail(error);
+        if (!ReadStateFile(options.loadState, bytes, error))
+            return Fail(error);
         IPtr<MemoryStream> stream = owned(new MemoryStream(bytes.data(), static_cast<TSize>(bytes.size())));
         if (instance->component()->setState(stream) != kResultOk)
             return Fail("--load-state: the plug-in refuses " + options.loadState + ": it is no state of this plug-in");
@@ -94,9 +107,11 @@ int main(int argc, char** argv)
     }
 
     std::vector<ParameterSetting> settings;
-    for (const auto& [name, text] : input.parameters) {
+    for (const auto& [name, text] : input.parameters)
+    {
         ParameterSetting setting{};
-        if (!FindParameterSetting(controller, name, text, setting, error)) return Fail(error, 2);
+        if (!FindParameterSetting(controller, name, text, setting, error))
+            return Fail(error, 2);
         controller->setParamNormalized(setting.id, setting.value);
         settings.push_back(setting);
     }
@@ -105,21 +120,26 @@ int main(int argc, char** argv)
     if (instance->processor()->setBusArrangements(&arrangement, 1, &arrangement, 1) != kResultOk)
         return Fail("the plug-in refuses the bus arrangement");
     ProcessSetup setup{kRealtime, kSample32, options.blockSize, static_cast<double>(audio.sampleRate)};
-    if (instance->processor()->setupProcessing(setup) != kResultOk) return Fail("the plug-in refuses the set-up");
+    if (instance->processor()->setupProcessing(setup) != kResultOk)
+        return Fail("the plug-in refuses the set-up");
 
     std::unique_ptr<EditorWindow> editor;
-    if (options.editor) {
+    if (options.editor)
+    {
         editor = EditorWindow::Open(controller, "Vireno", error);
-        if (!editor) return Fail(error);
+        if (!editor)
+            return Fail(error);
     }
 
     instance->component()->setActive(true);
     instance->processor()->setProcessing(true);
 
     Vst3ProcessBlock block(channels, options.blockSize);
-    for (const ParameterSetting& setting : settings) {
+    for (const ParameterSetting& setting : settings)
+    {
         int32 queueIndex = 0;
-        if (IParamValueQueue* queue = block.inputChanges().addParameterData(setting.id, queueIndex)) {
+        if (IParamValueQueue* queue = block.inputChanges().addParameterData(setting.id, queueIndex))
+        {
             int32 pointIndex = 0;
             queue->addPoint(0, setting.value, pointIndex);
         }
@@ -127,7 +147,8 @@ int main(int argc, char** argv)
 
     const ReadingSetup readingSetup = ReadingSetupOf(controller);
     const ReadingText readingText(readingSetup);
-    if (!options.raw) std::printf("%s\n", readingText.Header().c_str());
+    if (!options.raw)
+        std::printf("%s\n", readingText.Header().c_str());
     std::fflush(stdout);
 
     const long frames = audio.frames();
@@ -138,32 +159,41 @@ int main(int argc, char** argv)
     bool closedByUser = false;
     std::vector<float> values;
     const auto started = std::chrono::steady_clock::now();
-    for (long start = 0; start < frames; start += options.blockSize) {
+    for (long start = 0; start < frames; start += options.blockSize)
+    {
         const int32 n = static_cast<int32>(frames - start < options.blockSize ? frames - start : options.blockSize);
         for (int32 c = 0; c < channels; ++c)
-            for (int32 i = 0; i < n; ++i) block.input(c)[i] = audio.samples[static_cast<size_t>((start + i) * audio.channels + c)];
+            for (int32 i = 0; i < n; ++i)
+                block.input(c)[i] = audio.samples[static_cast<size_t>((start + i) * audio.channels + c)];
         instance->processor()->process(block.prepare(n));
         block.inputChanges().clearQueue();
         for (int32 c = 0; c < channels; ++c)
-            for (int32 i = 0; i < n; ++i) passed.samples[static_cast<size_t>((start + i) * channels + c)] = block.output(c)[i];
+            for (int32 i = 0; i < n; ++i)
+                passed.samples[static_cast<size_t>((start + i) * channels + c)] = block.output(c)[i];
 
-        if (editor) {
+        if (editor)
+        {
             // In real time: the block is due when its last sample would have been heard.
             const auto due = started + std::chrono::duration<double>(double(start + n) / audio.sampleRate);
-            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
+            const auto wait =
+                std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
             editor->RunFor(wait.count() > 0 ? static_cast<uint32_t>(wait.count()) : 0);
-            if ((closedByUser = editor->Closed())) break;
+            if ((closedByUser = editor->Closed()))
+                break;
         }
 
-        if (start + n < nextPrint) continue;
+        if (start + n < nextPrint)
+            continue;
         nextPrint += printStep;
-        if (ReadDisplayData(controller, values) != kTunerResultValueCount) continue;
+        if (ReadDisplayData(controller, values) != kTunerResultValueCount)
+            continue;
         const double seconds = double(start + n) / audio.sampleRate;
         const TunerResultBlock reading = ResultBlockFromValues(values.data());
-        const std::string line = options.raw ? RawReadingLine(seconds, reading, readingSetup.stream)
-                                             : readingText.Line(seconds, reading);
+        const std::string line =
+            options.raw ? RawReadingLine(seconds, reading, readingSetup.stream) : readingText.Line(seconds, reading);
         std::printf("%s\n", line.c_str());
-        if (editor) std::fflush(stdout);
+        if (editor)
+            std::fflush(stdout);
         ++readings;
     }
     editor.reset();
@@ -171,13 +201,17 @@ int main(int argc, char** argv)
     instance->processor()->setProcessing(false);
     instance->component()->setActive(false);
 
-    if (!options.output.empty() && !writeWav(options.output, passed, error)) return Fail("--out: " + error);
-    if (!options.saveState.empty()) {
+    if (!options.output.empty() && !writeWav(options.output, passed, error))
+        return Fail("--out: " + error);
+    if (!options.saveState.empty())
+    {
         IPtr<MemoryStream> stream = owned(new MemoryStream);
-        if (instance->component()->getState(stream) != kResultOk) return Fail("the plug-in gives no state");
+        if (instance->component()->getState(stream) != kResultOk)
+            return Fail("the plug-in gives no state");
         if (!WriteFile(options.saveState, stream->getData(), static_cast<size_t>(stream->getSize()), error))
             return Fail(error);
     }
-    if (readings == 0 && !closedByUser) return Fail("the plug-in gave no reading for " + input.name);
+    if (readings == 0 && !closedByUser)
+        return Fail("the plug-in gave no reading for " + input.name);
     return 0;
 }

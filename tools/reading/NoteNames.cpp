@@ -21,8 +21,10 @@ const char* FlatNoteName(int pitchClass)
 std::vector<std::string> StringNames(TunerInstrument instrument, int dropIndex)
 {
     std::vector<std::string> names;
-    if (dropIndex < 0 || dropIndex >= kTunerDropTuningCount) return names;
+    if (dropIndex < 0 || dropIndex >= kTunerDropTuningCount)
+        return names;
     // A target is the open string's second harmonic; its pitch class is the string's name.
-    for (int8_t target : kTunerStringTargetSemitones[instrument][dropIndex]) names.push_back(FlatNoteName(target % kPitchClasses));
+    for (int8_t target : kTunerStringTargetSemitones[instrument][dropIndex])
+        names.push_back(FlatNoteName(target % kPitchClasses));
     return names;
 }

@@ -19,7 +19,7 @@ constexpr float kPresent = 0.5f;
 // Within this many cents of the target a note reads "in tune".
 constexpr double kInTuneCents = 2.0;
 
-const char* const kAbsent = "\u2014";  // an em dash
+const char* const kAbsent = "\u2014"; // an em dash
 
 double StringCents(const TunerResultBlock& reading, int string)
 {
@@ -38,14 +38,16 @@ std::string SignedCents(double cents)
     const double rounded = RoundedCents(cents);
     char digits[32];
     std::snprintf(digits, sizeof digits, "%.1f", std::fabs(rounded));
-    if (rounded == 0.0) return std::string(" ") + digits;
+    if (rounded == 0.0)
+        return std::string(" ") + digits;
     return (rounded > 0.0 ? "+" : "\u2212") + std::string(digits);
 }
 
 bool AnyStringPresent(const TunerResultBlock& reading)
 {
     for (float presence : reading.stringPresence)
-        if (presence >= kPresent) return true;
+        if (presence >= kPresent)
+            return true;
     return false;
 }
 
@@ -54,8 +56,10 @@ bool AnyStringPresent(const TunerResultBlock& reading)
 std::string Padded(std::string text, size_t width, bool alignRight = false)
 {
     size_t characters = 0;
-    for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    if (characters >= width) return text;
+    for (char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (characters >= width)
+        return text;
     return alignRight ? std::string(width - characters, ' ') + text : text + std::string(width - characters, ' ');
 }
 
@@ -66,7 +70,8 @@ double UnshapeDeviation(double shown, double gain, int power)
     // The shaping is odd and rises monotonically: bisect on |d| in 0..1.
     const double target = std::fabs(shown);
     double low = 0.0, high = 1.0;
-    for (int step = 0; step < 40; ++step) {
+    for (int step = 0; step < 40; ++step)
+    {
         const double middle = (low + high) / 2.0;
         if (std::tanh(gain * std::pow(middle, power)) * middle < target)
             low = middle;
@@ -84,7 +89,7 @@ double NoteCents(const TunerResultBlock& reading, bool stream)
 TunerResultBlock ResultBlockFromValues(const float* values)
 {
     TunerResultBlock reading;
-    std::memcpy(static_cast<void*>(&reading), values, sizeof reading);  // the block is 19 plain four-byte values
+    std::memcpy(static_cast<void*>(&reading), values, sizeof reading); // the block is 19 plain four-byte values
     return reading;
 }
 
@@ -109,7 +114,8 @@ ReadingText::ReadingText(ReadingSetup setup) : setup(std::move(setup)) {}
 std::string ReadingText::Header() const
 {
     std::string strings;
-    for (const std::string& name : StringNames(setup.instrument, setup.dropIndex)) strings += " " + name;
+    for (const std::string& name : StringNames(setup.instrument, setup.dropIndex))
+        strings += " " + name;
     return "   time  note      cents        (" + setup.description + "; strings" + strings + ")";
 }
 
@@ -118,21 +124,25 @@ std::string ReadingText::Line(double seconds, const TunerResultBlock& reading) c
     char time[32];
     std::snprintf(time, sizeof time, "%7.3f  ", seconds);
     const bool notePresent = reading.notePresentName >= kPresent;
-    if (reading.polyphonicFlag >= 0.5f && AnyStringPresent(reading)) {
+    if (reading.polyphonicFlag >= 0.5f && AnyStringPresent(reading))
+    {
         std::string line = std::string(time) + "strings";
         const std::vector<std::string> names = StringNames(setup.instrument, setup.dropIndex);
-        for (int s = 0; s < kTunerStringCount && s < static_cast<int>(names.size()); ++s) {
-            const std::string cents = reading.stringPresence[s] >= kPresent ? SignedCents(StringCents(reading, s)) : kAbsent;
+        for (int s = 0; s < kTunerStringCount && s < static_cast<int>(names.size()); ++s)
+        {
+            const std::string cents =
+                reading.stringPresence[s] >= kPresent ? SignedCents(StringCents(reading, s)) : kAbsent;
             line += "  " + Padded(names[static_cast<size_t>(s)], 2) + Padded(cents, 6, true);
         }
         return line;
     }
-    if (!notePresent) return std::string(time) + kAbsent;
+    if (!notePresent)
+        return std::string(time) + kAbsent;
     // The word follows the number shown.
     const double cents = RoundedCents(NoteCents(reading, setup.stream));
     const char* word = std::fabs(cents) < kInTuneCents ? "in tune" : (cents < 0.0 ? "flat" : "sharp");
-    return std::string(time) + Padded(SharpNoteName(reading.note), 2) + Padded(SignedCents(cents), 7, true) + " cents  " +
-           word;
+    return std::string(time) + Padded(SharpNoteName(reading.note), 2) + Padded(SignedCents(cents), 7, true) +
+           " cents  " + word;
 }
 
 std::string RawReadingLine(double seconds, const TunerResultBlock& reading, bool stream)
@@ -143,7 +153,8 @@ std::string RawReadingLine(double seconds, const TunerResultBlock& reading, bool
     int length = std::snprintf(line, sizeof line, "%7.3f s  %-2s %+7.2f cents  %s %+6.3f  presence %5.3f  poly %.0f",
                                seconds, name, NoteCents(reading, stream), stream ? "strobe" : "needle", shown,
                                reading.notePresentArc, reading.polyphonicFlag);
-    if (reading.polyphonicFlag >= 0.5f) {
+    if (reading.polyphonicFlag >= 0.5f)
+    {
         length += std::snprintf(line + length, sizeof line - length, "  strings");
         for (int s = 0; s < kTunerStringCount; ++s)
             length += std::snprintf(line + length, sizeof line - length, " %+5.1f/%.2f", StringCents(reading, s),

@@ -8,11 +8,12 @@
 
 // What a reading is read against: the instrument and drop tuning that name the strings, and the
 // display mode whose value carries the single note's deviation.
-struct ReadingSetup {
+struct ReadingSetup
+{
     TunerInstrument instrument = kTunerGuitar;
     int dropIndex = 0;
     bool stream = false;
-    std::string description;  // the settings in the user's words, for the header
+    std::string description; // the settings in the user's words, for the header
 };
 
 // The set-up as a plug-in reports it, asked per product parameter (its offset from the first
@@ -22,7 +23,8 @@ ReadingSetup ReadingSetupOfParameters(const std::function<int(int offset)>& list
 
 // Readings as a musician reads them: the note and its cents in words, or the six strings by name
 // while a strum reads polyphonic, and nothing while nothing sounds.
-class ReadingText {
+class ReadingText
+{
 public:
     explicit ReadingText(ReadingSetup setup);
 

@@ -9,7 +9,7 @@
 namespace signals {
 
 constexpr double kDemoLowECents = -7.0;
-constexpr int kDemoSharpString = 3;       // 0-based: the G string
+constexpr int kDemoSharpString = 3; // 0-based: the G string
 constexpr double kDemoSharpCents = 20.0;
 
 std::vector<float> DemoSignal(double rate);

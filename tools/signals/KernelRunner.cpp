@@ -25,7 +25,8 @@ TunerResultBlock KernelRunner::FeedFrame(const float* frame24k)
 {
     int32_t frame0[kTunerFrameLength];
     int32_t frame1[kTunerFrameLength];
-    for (int n = 0; n < kTunerFrameLength; ++n) {
+    for (int n = 0; n < kTunerFrameLength; ++n)
+    {
         frame0[n] = TunerToQ24(frame24k[n]);
         frame1[n] = 0;
     }
@@ -37,7 +38,8 @@ TunerResultBlock KernelRunner::FeedFrame(const float* frame24k)
 std::vector<float> ResampleTo24k(const std::vector<float>& signal, double rate)
 {
     const std::unique_ptr<TunerResampler> resampler = TunerResampler::Create(rate);
-    if (!resampler) return {};
+    if (!resampler)
+        return {};
     const int count = static_cast<int>(signal.size());
     std::vector<float> out(static_cast<size_t>(resampler->MaxOutputCount(count)));
     out.resize(static_cast<size_t>(resampler->Run(signal.data(), count, out.data())));

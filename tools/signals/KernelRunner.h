@@ -9,7 +9,8 @@
 
 namespace signals {
 
-struct KernelSettings {
+struct KernelSettings
+{
     bool bass = false;
     bool stream = false;
     int dropIndex = 0;
@@ -19,7 +20,8 @@ struct KernelSettings {
 // Re-initialises the kernel with the settings, as a fresh tuner object would.
 void ResetKernel(const KernelSettings& settings);
 
-class KernelRunner {
+class KernelRunner
+{
 public:
     explicit KernelRunner(const KernelSettings& settings = {});
     // Analyses one frame of kTunerFrameLength samples at 24 kHz and returns its result; the

@@ -31,14 +31,18 @@ std::vector<float> Pluck(double frequency, const PluckShape& shape, double secon
         return h == 1 ? w * shape.fundamentalShare : w;
     };
     double norm = 0.0;
-    for (int h = 1; h <= shape.harmonics; ++h) norm += weight(h);
-    for (int h = 1; h <= shape.harmonics; ++h) {
+    for (int h = 1; h <= shape.harmonics; ++h)
+        norm += weight(h);
+    for (int h = 1; h <= shape.harmonics; ++h)
+    {
         const double f = frequency * h;
-        if (f >= rate / 2.0) break;
+        if (f >= rate / 2.0)
+            break;
         const double a = shape.amplitude * weight(h) / norm;
         const double decay = shape.decaySeconds / (1.0 + 0.5 * (h - 1));
         const double phase = 0.3 * h;
-        for (size_t n = 0; n < out.size(); ++n) {
+        for (size_t n = 0; n < out.size(); ++n)
+        {
             const double t = n / rate;
             out[n] += static_cast<float>(a * std::exp(-t / decay) * std::sin(kTwoPi * f * t + phase));
         }
@@ -50,7 +54,8 @@ std::vector<float> Strum(bool bass, int dropIndex, const double (&cents)[6], con
 {
     const int(&open)[6] = bass ? kBassOpenStrings : kGuitarOpenStrings;
     std::vector<float> strum;
-    for (int s = 0; s < 6; ++s) {
+    for (int s = 0; s < 6; ++s)
+    {
         const int note = open[s] - (bass && s == 0 ? 0 : dropIndex);
         MixInto(strum, Pluck(NoteFrequency(note, cents[s]), shape, 3.0, rate),
                 static_cast<size_t>(s * kStrumSpacingSeconds * rate));
@@ -70,8 +75,10 @@ void Append(std::vector<float>& a, const std::vector<float>& b)
 
 void MixInto(std::vector<float>& a, const std::vector<float>& b, std::size_t offset)
 {
-    if (a.size() < offset + b.size()) a.resize(offset + b.size(), 0.0f);
-    for (size_t n = 0; n < b.size(); ++n) a[offset + n] += b[n];
+    if (a.size() < offset + b.size())
+        a.resize(offset + b.size(), 0.0f);
+    for (size_t n = 0; n < b.size(); ++n)
+        a[offset + n] += b[n];
 }
 
 } // namespace signals

@@ -30,26 +30,35 @@ namespace {
 using corpus::Case;
 using corpus::CaseKind;
 
-constexpr int kWindowStopsGrowing = 150;  // 6 lags a window up to the 900-sample cap
+constexpr int kWindowStopsGrowing = 150; // 6 lags a window up to the 900-sample cap
 // Every sample up to the period of the reference A at 440 Hz (54.5 samples), which must read exactly:
 // with fewer, it falls where rounding leaves two samples between candidates.
 constexpr int kReferencePeriod = 54;
 
-struct Evaluation {
+struct Evaluation
+{
     corpus::Figures search, heldOut;
     std::vector<corpus::Row> searchRows, heldOutRows;
-    double strumScore[2] = {};  // search, held-out
+    double strumScore[2] = {}; // search, held-out
 };
 
-enum class Kinds { All, Strums };
+enum class Kinds
+{
+    All,
+    Strums
+};
 
 // Scores the cases (all, or the strums alone) with a patch; both parts.
 Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::TablePatch& patch)
 {
     corpus::Scorer scorer;
     for (const Case& c : cases)
-        if (kinds == Kinds::All || c.kind == CaseKind::Strum) scorer.Add(c, corpus::Measure(c, c.render(), patch));
-    return {scorer.FiguresOf(false), scorer.FiguresOf(true), scorer.Rows(false), scorer.Rows(true),
+        if (kinds == Kinds::All || c.kind == CaseKind::Strum)
+            scorer.Add(c, corpus::Measure(c, c.render(), patch));
+    return {scorer.FiguresOf(false),
+            scorer.FiguresOf(true),
+            scorer.Rows(false),
+            scorer.Rows(true),
             {scorer.StrumScore(false), scorer.StrumScore(true)}};
 }
 
@@ -57,7 +66,8 @@ Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::T
 void PrintWorse(const char* part, const std::vector<std::string>& worse)
 {
     std::printf("    %s: %zu rows worse than the kernel's table", part, worse.size());
-    for (size_t i = 0; i < worse.size() && i < 4; ++i) std::printf("%s %s", i == 0 ? ":" : ";", worse[i].c_str());
+    for (size_t i = 0; i < worse.size() && i < 4; ++i)
+        std::printf("%s %s", i == 0 ? ":" : ";", worse[i].c_str());
     std::printf("%s\n", worse.size() > 4 ? "; ..." : "");
 }
 
@@ -85,7 +95,8 @@ void PrintLags(const char* label, const std::vector<int16_t>& lags)
     const auto from100 = std::lower_bound(lags.begin(), lags.end(), 100);
     std::printf("%s (largest step from 100 samples %.2f%%):", label,
                 100.0 * tabledesign::LargestStep(std::vector<int16_t>(from100, lags.end())));
-    for (size_t i = 0; i < lags.size(); ++i) std::printf("%s%d,", i % 20 == 0 ? "\n    " : " ", lags[i]);
+    for (size_t i = 0; i < lags.size(); ++i)
+        std::printf("%s%d,", i % 20 == 0 ? "\n    " : " ", lags[i]);
     std::printf("\n");
 }
 
@@ -94,7 +105,8 @@ void PrintLags(const char* label, const std::vector<int16_t>& lags)
 std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
 {
     std::printf("Single-note lags: every other sample to E, consecutive to L, then S geometric steps to %d, the rest "
-                "to 900\n", kWindowStopsGrowing);
+                "to 900\n",
+                kWindowStopsGrowing);
     auto patchFor = [](const std::vector<int16_t>& lags) -> corpus::TablePatch {
         return [lags] { TunerConfigureSingleNoteDetector(TunerKernel().singleNoteConfig, lags.data()); };
     };
@@ -103,10 +115,12 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
     PrintLagFigures("the kernel's table", kernel);
     std::vector<int16_t> best = kernelLags;
     double bestMedian = kernel.search.noteMedian;
-    for (int everyOtherTo : {0, 12, 16}) {
-        for (int stepsBelow : {38, 40, 42, 44}) {
-            const std::vector<int16_t> lags = tabledesign::TwoRunLags(
-                kTunerCandidateCount, 6, 900, kReferencePeriod, kWindowStopsGrowing, stepsBelow, everyOtherTo);
+    for (int everyOtherTo : {0, 12, 16})
+    {
+        for (int stepsBelow : {38, 40, 42, 44})
+        {
+            const std::vector<int16_t> lags = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, kReferencePeriod,
+                                                                      kWindowStopsGrowing, stepsBelow, everyOtherTo);
             const Evaluation e = Evaluate(cases, Kinds::All, patchFor(lags));
             const bool admissible = Admissible(e, kernel);
             char label[64];
@@ -115,7 +129,8 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
             PrintLagFigures(label, e);
             PrintWorse(e, kernel);
             std::fflush(stdout);
-            if (admissible && e.search.noteMedian < bestMedian) {
+            if (admissible && e.search.noteMedian < bestMedian)
+            {
                 bestMedian = e.search.noteMedian;
                 best = lags;
             }
@@ -130,14 +145,16 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
 
 // Rows designed for a case's instrument and tuning at the 440 Hz reference, put in place of the
 // selected ones.
-struct FilterPatch {
-    TunerStringFilterShape shapes[3];  // table A, table B, the bass's separate low row
+struct FilterPatch
+{
+    TunerStringFilterShape shapes[3]; // table A, table B, the bass's separate low row
     int16_t rows[kTunerStringCount][kTunerFilterCoefficientCount];
 
     void Apply()
     {
         auto& settings = TunerKernel().settings;
-        for (int s = 0; s < kTunerStringCount; ++s) {
+        for (int s = 0; s < kTunerStringCount; ++s)
+        {
             const int row = settings.filterRows[s];
             const TunerStringFilterShape& shape =
                 row == kTunerSeparateBassRow ? shapes[2] : shapes[TunerStringUsesTableA(s) ? 0 : 1];
@@ -162,9 +179,11 @@ void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shap
 {
     static FilterPatch patch;
     auto evaluate = [&](const char* label) {
-        for (int t = 0; t < 3; ++t) patch.shapes[t] = shapes[t];
+        for (int t = 0; t < 3; ++t)
+            patch.shapes[t] = shapes[t];
         const Evaluation e = Evaluate(cases, Kinds::Strums, [] { patch.Apply(); });
-        for (int part = 0; part < 2; ++part) {
+        for (int part = 0; part < 2; ++part)
+        {
             const corpus::Figures& f = part == 0 ? e.search : e.heldOut;
             std::printf("  %-36s %-8s worst median %.3f worst p95 %6.3f mean %.3f cost %.3f\n", label,
                         part == 0 ? "search" : "held-out", f.strumMedianWorst, f.strumP95Worst, e.strumScore[part],
@@ -176,10 +195,14 @@ void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shap
     const Evaluation kernel = evaluate("the kernel's shapes");
     double best = FilterCost(kernel.search, kernel.strumScore[0]);
     const char* names[3] = {"A", "B", "low B"};
-    for (int round = 0; round < 2; ++round) {
-        for (int t : {2, 0, 1}) {
-            for (double share : {0.03, 0.05, 0.07, 0.09}) {
-                for (double stagger : {0.0, 0.5, 1.0}) {
+    for (int round = 0; round < 2; ++round)
+    {
+        for (int t : {2, 0, 1})
+        {
+            for (double share : {0.03, 0.05, 0.07, 0.09})
+            {
+                for (double stagger : {0.0, 0.5, 1.0})
+                {
                     const TunerStringFilterShape kept = shapes[t];
                     shapes[t] = {share, stagger};
                     char label[64];
@@ -188,13 +211,16 @@ void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shap
                     PrintWorse(e, kernel);
                     std::fflush(stdout);
                     const double cost = FilterCost(e.search, e.strumScore[0]);
-                    if (Admissible(e, kernel) && cost < best - 1e-9) best = cost;
-                    else shapes[t] = kept;
+                    if (Admissible(e, kernel) && cost < best - 1e-9)
+                        best = cost;
+                    else
+                        shapes[t] = kept;
                 }
             }
         }
     }
-    for (int t = 0; t < 3; ++t) {
+    for (int t = 0; t < 3; ++t)
+    {
         const bool kernels = shapes[t].share == kTunerStringFilterShapes[t].share &&
                              shapes[t].stagger == kTunerStringFilterShapes[t].stagger;
         std::printf("Chosen table %s: share %.2f, stagger %.1f%s\n", names[t], shapes[t].share, shapes[t].stagger,
@@ -208,34 +234,48 @@ int main(int argc, char** argv)
 {
     std::string soundfont;
     bool lags = true, filters = true;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--soundfont") == 0 && i + 1 < argc) {
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "--soundfont") == 0 && i + 1 < argc)
+        {
             soundfont = argv[++i];
-        } else if (std::strcmp(argv[i], "--lags") == 0) {
+        }
+        else if (std::strcmp(argv[i], "--lags") == 0)
+        {
             filters = false;
-        } else if (std::strcmp(argv[i], "--filters") == 0) {
+        }
+        else if (std::strcmp(argv[i], "--filters") == 0)
+        {
             lags = false;
-        } else {
+        }
+        else
+        {
             std::fprintf(stderr, "usage: %s [--soundfont FILE.sf2] [--lags | --filters]\n", argv[0]);
             return 2;
         }
     }
     std::vector<Case> cases = corpus::ModelledCorpus();
-    if (!soundfont.empty()) {
+    if (!soundfont.empty())
+    {
         char work[] = "/tmp/vireno-design-XXXXXX";
-        if (!mkdtemp(work)) return 1;
+        if (!mkdtemp(work))
+            return 1;
         std::string error;
         std::vector<Case> sampled = corpus::SampledCorpus(soundfont, work, error);
         std::system((std::string("rm -rf '") + work + "'").c_str());
-        if (sampled.empty()) {
+        if (sampled.empty())
+        {
             std::fprintf(stderr, "sampled corpus: %s\n", error.c_str());
             return 1;
         }
-        for (Case& c : sampled) cases.push_back(std::move(c));
+        for (Case& c : sampled)
+            cases.push_back(std::move(c));
     }
-    if (lags) ChooseLags(cases);
+    if (lags)
+        ChooseLags(cases);
     TunerStringFilterShape shapes[3];
     std::copy(kTunerStringFilterShapes, kTunerStringFilterShapes + 3, shapes);
-    if (filters) ChooseFilters(cases, shapes);
+    if (filters)
+        ChooseFilters(cases, shapes);
     return 0;
 }

@@ -13,14 +13,15 @@
 
 #include "platform/testing/TemporaryFolder.h"
 
-#if !defined(VIRENO_HOST_TOOL) || !defined(VIRENO_AAX_HOST_TOOL) || !defined(VIRENO_ENGINE_TOOL) || \
+#if !defined(VIRENO_HOST_TOOL) || !defined(VIRENO_AAX_HOST_TOOL) || !defined(VIRENO_ENGINE_TOOL) ||                    \
     !defined(VIRENO_GALLERY_TOOL)
 #error "the tools under test must be named"
 #endif
 
 namespace {
 
-struct Outcome {
+struct Outcome
+{
     int exitCode = -1;
     std::string out;
     std::string err;
@@ -39,11 +40,13 @@ void WriteWav(const std::string& path, uint32_t rate, uint32_t frames, uint32_t 
     auto u16 = [](uint16_t v) { return std::string{char(v), char(v >> 8)}; };
     std::string bytes = "RIFF" + u32(36 + claimedFrames * 2) + "WAVE" + "fmt " + u32(16) + u16(1) + u16(1) + u32(rate) +
                         u32(rate * 2) + u16(2) + u16(16) + "data" + u32(claimedFrames * 2);
-    for (uint32_t n = 0; n < frames; ++n) bytes += u16(static_cast<uint16_t>((n % 100) * 200));
+    for (uint32_t n = 0; n < frames; ++n)
+        bytes += u16(static_cast<uint16_t>((n % 100) * 200));
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class ToolCommandLine : public ::testing::Test {
+class ToolCommandLine : public ::testing::Test
+{
 protected:
     ToolCommandLine()
     {
@@ -65,8 +68,8 @@ protected:
     {
         Outcome run;
         const std::string out = File("out.txt"), err = File("err.txt");
-        const std::string command = "cd " + folder.Path().string() + " && " + tool + " " + arguments + " >" + out +
-                                    " 2>" + err;
+        const std::string command =
+            "cd " + folder.Path().string() + " && " + tool + " " + arguments + " >" + out + " 2>" + err;
         const int status = std::system(command.c_str());
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         run.out = ReadText(out);
@@ -80,11 +83,12 @@ protected:
 TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
 {
     const std::string host = VIRENO_HOST_TOOL, engine = VIRENO_ENGINE_TOOL, gallery = VIRENO_GALLERY_TOOL;
-    struct Case {
+    struct Case
+    {
         std::string tool;
         std::string arguments;
         int exitCode;
-        std::string message;  // part of the one line on stderr
+        std::string message; // part of the one line on stderr
     };
     const std::vector<Case> cases = {
         {engine, "--drop 9", 2, "--drop \"9\": out of range (allowed: 0 to 5)"},
@@ -104,14 +108,16 @@ TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
         {host, "--param bass", 2, "--param \"bass\": not a setting (allowed: \"Name=Value\""},
         {host, "--param Instrument=Bass", 2,
          "no parameter \"Instrument\" (allowed: Select Instrument, Display Mode, Drop Tuning, Reference Frequency"},
-        {host, "--param 'select instrument=Banjo'", 2, "\"Banjo\" is no value of \"Select Instrument\" (allowed: Guitar, Bass)"},
+        {host, "--param 'select instrument=Banjo'", 2,
+         "\"Banjo\" is no value of \"Select Instrument\" (allowed: Guitar, Bass)"},
         {gallery, "--frobnicate", 2, "unknown option \"--frobnicate\""},
         {gallery, "a b", 2, "unexpected argument \"b\" (allowed: one FOLDER)"},
         // Inputs that give no reading.
         {host, "empty.wav", 1, "empty.wav holds no audio"},
         {engine, "empty.wav", 1, "empty.wav holds no audio"},
         {host, "short.wav", 1, "short.wav lasts 0.021 s (1000 frames): a reading needs at least 0.043 s"},
-        {host, "truncated.wav", 1, "truncated.wav is truncated: its header announces 144000 frames, only 4800 (0.100 s)"},
+        {host, "truncated.wav", 1,
+         "truncated.wav is truncated: its header announces 144000 frames, only 4800 (0.100 s)"},
         {engine, "truncated.wav", 1, "truncated.wav is truncated"},
         {host, "zero-hz.wav", 1, "zero-hz.wav gives a sample rate of 0 Hz"},
         {engine, "text.wav", 1, "cannot read text.wav as sound"},
@@ -128,8 +134,10 @@ TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
     // The AAX plug-in's host takes the same command line and refuses it in the same words.
     std::vector<Case> all = cases;
     for (const Case& c : cases)
-        if (c.tool == host) all.push_back({VIRENO_AAX_HOST_TOOL, c.arguments, c.exitCode, c.message});
-    for (const Case& c : all) {
+        if (c.tool == host)
+            all.push_back({VIRENO_AAX_HOST_TOOL, c.arguments, c.exitCode, c.message});
+    for (const Case& c : all)
+    {
         const std::string name = c.tool.substr(c.tool.rfind('/') + 1) + " " + c.arguments;
         SCOPED_TRACE(name);
         const Outcome run = Execute(c.tool, c.arguments);
@@ -143,7 +151,8 @@ TEST_F(ToolCommandLine, RefusesBadArgumentsAndInputsWithOneLine)
 
 TEST_F(ToolCommandLine, HelpPrintsUsageAndSucceeds)
 {
-    for (const std::string tool : {VIRENO_HOST_TOOL, VIRENO_AAX_HOST_TOOL, VIRENO_ENGINE_TOOL, VIRENO_GALLERY_TOOL}) {
+    for (const std::string tool : {VIRENO_HOST_TOOL, VIRENO_AAX_HOST_TOOL, VIRENO_ENGINE_TOOL, VIRENO_GALLERY_TOOL})
+    {
         SCOPED_TRACE(tool);
         const Outcome run = Execute(tool, "--help");
         EXPECT_EQ(run.exitCode, 0);
@@ -156,7 +165,8 @@ TEST_F(ToolCommandLine, HelpPrintsUsageAndSucceeds)
 
 TEST_F(ToolCommandLine, ParameterNamesAndValuesIgnoreCase)
 {
-    for (const char* tool : {VIRENO_HOST_TOOL, VIRENO_AAX_HOST_TOOL}) {
+    for (const char* tool : {VIRENO_HOST_TOOL, VIRENO_AAX_HOST_TOOL})
+    {
         SCOPED_TRACE(tool);
         const Outcome run = Execute(tool, "--every 20 --param 'SELECT instrument=bass' --param 'drop tuning=eB'");
         EXPECT_EQ(run.exitCode, 0) << run.err;

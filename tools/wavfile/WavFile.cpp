@@ -17,8 +17,8 @@ struct WaveHeader
 {
     uint32_t sampleRate = 0;
     uint16_t blockAlign = 0;
-    uint64_t claimedDataBytes = 0;  // what the data chunk's size says
-    uint64_t presentDataBytes = 0;  // what the file holds after the data chunk's start
+    uint64_t claimedDataBytes = 0; // what the data chunk's size says
+    uint64_t presentDataBytes = 0; // what the file holds after the data chunk's start
 };
 
 uint32_t Little32(const unsigned char* bytes)
@@ -61,12 +61,12 @@ bool ReadWaveHeader(const std::string& path, WaveHeader& header)
             header.presentDataBytes = fileSize - position;
             return haveFormat;
         }
-        position += size + (size & 1u);  // chunks are padded to even sizes
+        position += size + (size & 1u); // chunks are padded to even sizes
     }
     return false;
 }
 
-}  // namespace
+} // namespace
 
 bool readWav(const std::string& path, WavAudio& audio, std::string& error)
 {

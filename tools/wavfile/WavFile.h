@@ -8,7 +8,7 @@ struct WavAudio
 {
     int channels = 0;
     int sampleRate = 0;
-    std::vector<float> samples;  // frame after frame, channels interleaved
+    std::vector<float> samples; // frame after frame, channels interleaved
 
     long frames() const { return channels > 0 ? static_cast<long>(samples.size()) / channels : 0; }
 };

@@ -9,7 +9,8 @@ namespace {
 // A value that is not finite keeps the last published one; the rest are held to their ranges.
 void Publish(float& slot, float value, float low, float high)
 {
-    if (std::isfinite(value)) slot = tuner::Clamp(value, low, high);
+    if (std::isfinite(value))
+        slot = tuner::Clamp(value, low, high);
 }
 
 void PublishResult(const TunerKernelState& k, TunerResultBlock& r)
@@ -22,7 +23,8 @@ void PublishResult(const TunerKernelState& k, TunerResultBlock& r)
     Publish(r.notePresentName, s.notePresentB, 0.0f, 1.0f);
     Publish(r.inTune, s.inTune, 0.0f, 1.0f);
     r.note = s.noteNumber % 12;
-    for (int i = 0; i < kTunerStringCount; ++i) {
+    for (int i = 0; i < kTunerStringCount; ++i)
+    {
         Publish(r.stringDeviation[i], k.sixString.strings[i].deviation, -1.0f, 1.0f);
         Publish(r.stringPresence[i], k.sixString.strings[i].presence, 0.0f, 1.0f);
     }

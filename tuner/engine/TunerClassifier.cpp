@@ -11,14 +11,13 @@ constexpr float kDepth1Mean = 0.143744f, kDepth1Scale = 1.173958f;
 constexpr float kDepth2Mean = 0.333456f, kDepth2Scale = 1.270774f;
 constexpr float kRatioMean = 2.000394f, kRatioScale = 0.506371f;
 
-struct HiddenUnit {
+struct HiddenUnit
+{
     float bias, wDepth1, wDepth2, wRatio;
 };
 constexpr HiddenUnit kHidden[5] = {
-    {0.762286f, 0.240626f, -0.514534f, 4.123016f},
-    {-3.717021f, 6.349418f, 59.961487f, -0.571074f},
-    {0.445526f, 0.207161f, -0.070809f, 3.006615f},
-    {0.680307f, -14.232205f, 1.011144f, 0.02223f},
+    {0.762286f, 0.240626f, -0.514534f, 4.123016f},   {-3.717021f, 6.349418f, 59.961487f, -0.571074f},
+    {0.445526f, 0.207161f, -0.070809f, 3.006615f},   {0.680307f, -14.232205f, 1.011144f, 0.02223f},
     {-2.841769f, -3.015363f, 5.153506f, -0.012363f},
 };
 constexpr float kOutputBias = -10.471038f;
@@ -31,8 +30,10 @@ constexpr float kExponentLow = -87.33655f;
 float Tanh(float x)
 {
     float z = 2.0f * x;
-    if (z > kExponentHigh) z = kExponentHigh;
-    if (z < kExponentLow) z = kExponentLow;
+    if (z > kExponentHigh)
+        z = kExponentHigh;
+    if (z < kExponentLow)
+        z = kExponentLow;
     return 2.0f / (1.0f + std::exp(-z)) - 1.0f;
 }
 
@@ -49,19 +50,25 @@ void TunerClassify(const TunerCandidateFeatures& features, float hidden[5], floa
 
     float h[5];
     bool finite = true;
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < 5; ++k)
+    {
         const HiddenUnit& u = kHidden[k];
         h[k] = Tanh(u.bias + u.wDepth1 * i1 + u.wDepth2 * i2 + u.wRatio * i3);
         finite = finite && std::isfinite(h[k]);
     }
     if (finite)
-        for (int k = 0; k < 5; ++k) hidden[k] = h[k];
+        for (int k = 0; k < 5; ++k)
+            hidden[k] = h[k];
 
     float o = kOutputBias;
-    for (int k = 0; k < 5; ++k) o += kOutputWeights[k] * hidden[k];
-    if (!std::isfinite(o)) return;
-    if (o > kExponentHigh) o = kExponentHigh;
+    for (int k = 0; k < 5; ++k)
+        o += kOutputWeights[k] * hidden[k];
+    if (!std::isfinite(o))
+        return;
+    if (o > kExponentHigh)
+        o = kExponentHigh;
     float exponent = -o;
-    if (exponent > -kExponentLow) exponent = -kExponentLow;
+    if (exponent > -kExponentLow)
+        exponent = -kExponentLow;
     probability = tuner::Clamp(1.0f / (1.0f + std::exp(exponent)), 0.0f, 1.0f);
 }

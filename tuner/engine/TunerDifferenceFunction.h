@@ -9,8 +9,9 @@
 // The longest frame the function takes.
 constexpr int kTunerMaxDifferenceFrameLength = 1024;
 
-struct TunerDifferenceConfig {
-    int frameLength;             // samples of one frame (1024 or 128), at most the longest
+struct TunerDifferenceConfig
+{
+    int frameLength; // samples of one frame (1024 or 128), at most the longest
     int candidateCount;
     const int16_t* lags;         // candidateCount lags in samples (at most frameLength)
     const int16_t* windows;      // samples summed per candidate (at most frameLength)
@@ -18,11 +19,12 @@ struct TunerDifferenceConfig {
     const uint32_t* normalisers; // B_i, 2^31 .. 2^32 - 1
 };
 
-struct TunerDifferenceState {
-    int64_t previousEnergy;  // energy of the previous frame
-    int64_t energy;          // energy of the previous and the newest frame
-    float framePower;        // mean square of the two frames, full scale 1
-    int noSignal;            // -1: zero energy or an overflowed value
+struct TunerDifferenceState
+{
+    int64_t previousEnergy; // energy of the previous frame
+    int64_t energy;         // energy of the previous and the newest frame
+    float framePower;       // mean square of the two frames, full scale 1
+    int noSignal;           // -1: zero energy or an overflowed value
 };
 
 // Largest normalised value; reached by an overflow, which also marks no signal.

@@ -9,7 +9,7 @@ namespace {
 
 // Where an idle needle rests: -44.4 cents, the last column of the arc.
 constexpr float kIdleDeviation = -0.8888889f;
-constexpr float kInTuneDeviation = 0.2f;   // +-10 cents
+constexpr float kInTuneDeviation = 0.2f; // +-10 cents
 constexpr float kShaping = 5.0f;
 // The needle smoother speeds up with the distance between the reading and the needle.
 constexpr float kNeedleNear = 0.1f;
@@ -21,16 +21,19 @@ void UpdateNoteState(TunerKernelState& k, float& target)
 {
     TunerSingleNoteState& s = k.single;
     const bool periodic = s.features.periodic;
-    switch (s.noteState) {
+    switch (s.noteState)
+    {
     case kTunerNoteIdle:
         target = 0.0f;
         s.rawDeviation = kIdleDeviation;
-        if (periodic) s.noteState = kTunerNoteOn;
+        if (periodic)
+            s.noteState = kTunerNoteOn;
         break;
     case kTunerNoteOn:
         s.releaseCounter = k.constants.releaseHold;
         target = 1.0f;
-        if (!periodic) s.noteState = kTunerNoteRelease;
+        if (!periodic)
+            s.noteState = kTunerNoteRelease;
         break;
     default:
         target = 1.0f;
@@ -38,7 +41,8 @@ void UpdateNoteState(TunerKernelState& k, float& target)
             s.noteState = kTunerNoteIdle;
         else
             --s.releaseCounter;
-        if (periodic) s.noteState = kTunerNoteOn;
+        if (periodic)
+            s.noteState = kTunerNoteOn;
         break;
     }
 }
@@ -47,7 +51,8 @@ void UpdateNote(TunerKernelState& k)
 {
     TunerSingleNoteState& s = k.single;
     float h = TunerMedian3(s.pitch - k.settings.referenceLogOffset, s.noteHistory) * 12.0f;
-    if (!std::isfinite(h)) return;
+    if (!std::isfinite(h))
+        return;
     // Keep the note number within its byte, so the deviation stays within +-1 of it.
     h = tuner::Clamp(h, 0.0f, kHighestNote);
     const float note = std::round(h);
@@ -82,14 +87,18 @@ void TunerDisplaySingleNote()
     s.notePresentA = tuner::FollowEnvelope(s.notePresentA, target, k.constants.envelope);
     s.notePresentB = tuner::FollowEnvelope(s.notePresentB, target, k.constants.envelope);
 
-    if (s.noteState == kTunerNoteOn) UpdateNote(k);
+    if (s.noteState == kTunerNoteOn)
+        UpdateNote(k);
 
     // The needle and strobe follow the raw deviation in every note state, so an idle needle glides
     // to its resting place at the end of the arc.
-    if (k.settings.mode & kTunerModeStream) {
+    if (k.settings.mode & kTunerModeStream)
+    {
         const float d = s.rawDeviation;
         s.strobeSpeed = std::tanh(kShaping * std::fabs(d)) * d;
-    } else {
+    }
+    else
+    {
         UpdateNeedle(k);
     }
 }

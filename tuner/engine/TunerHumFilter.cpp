@@ -22,7 +22,8 @@ void TunerHumFilter::Run(int32_t* samples, int count)
     double xa = x1, xb = x2, ya = y1, yb = y2, za = z1, zb = z2;
     int32_t dcInput = previousInput;
     double dcOutput = previousOutput;
-    for (int n = 0; n < count; ++n) {
+    for (int n = 0; n < count; ++n)
+    {
         const double x = samples[n];
         const double y = k50B0 * x + k50B1 * xa + k50B2 * xb - k50A1 * ya - k50A2 * yb;
         const double z = k60B0 * y + k60B1 * ya + k60B2 * yb - k60A1 * za - k60A2 * zb;

@@ -18,17 +18,19 @@ float TunerLevelDb(const int64_t (&followerAtQuarterEnds)[kTunerLevelQuarters])
 {
     TunerSingleNoteState& s = TunerKernel().single;
     float largest = kFloor;
-    for (int quarter = 0; quarter < kTunerLevelQuarters; ++quarter) {
+    for (int quarter = 0; quarter < kTunerLevelQuarters; ++quarter)
+    {
         const float level = static_cast<float>(tuner::ShiftRight(followerAtQuarterEnds[quarter], 31) / 2147483648.0);
         const float z = 20.0f * std::log10(level + 1e-10f);
-        const float y = kB0 * z + kB1 * s.levelFilterZ1 + kB2 * s.levelFilterZ2 - kA1 * s.levelFilterY1 -
-                        kA2 * s.levelFilterY2;
+        const float y =
+            kB0 * z + kB1 * s.levelFilterZ1 + kB2 * s.levelFilterZ2 - kA1 * s.levelFilterY1 - kA2 * s.levelFilterY2;
         s.levelFilterZ2 = s.levelFilterZ1;
         s.levelFilterZ1 = z;
         s.levelFilterY2 = s.levelFilterY1;
         s.levelFilterY1 = y;
         s.levelQuarterOutputs[quarter] = y;
-        if (y > largest) largest = y;
+        if (y > largest)
+            largest = y;
     }
     return largest;
 }

@@ -40,9 +40,12 @@ inline int32_t SaturateToSample24(int64_t value)
 // Truncation toward zero of a double into int32, saturating; NaN becomes 0.
 inline int32_t TruncateToInt32(double value)
 {
-    if (!(value == value)) return 0;
-    if (value >= 2147483647.0) return INT32_MAX;
-    if (value <= -2147483648.0) return INT32_MIN;
+    if (!(value == value))
+        return 0;
+    if (value >= 2147483647.0)
+        return INT32_MAX;
+    if (value <= -2147483648.0)
+        return INT32_MIN;
     return static_cast<int32_t>(value);
 }
 

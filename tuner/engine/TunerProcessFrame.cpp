@@ -48,12 +48,14 @@ void PreEmphasiseWith(int32_t* frame, TunerSingleNoteState& s, int64_t (&followe
     int64_t x1 = s.preEmphasisX1;
     int32_t y1 = s.preEmphasisY1;
     int64_t follower = s.levelFollower;
-    for (int quarter = 0; quarter < kTunerLevelQuarters; ++quarter) {
-        for (int n = quarter * kTunerLevelQuarterLength; n < (quarter + 1) * kTunerLevelQuarterLength; ++n) {
+    for (int quarter = 0; quarter < kTunerLevelQuarters; ++quarter)
+    {
+        for (int n = quarter * kTunerLevelQuarterLength; n < (quarter + 1) * kTunerLevelQuarterLength; ++n)
+        {
             const int64_t x = static_cast<int64_t>(frame[n]) * 4;
             const Acc acc = static_cast<Acc>(kPreEmphasisGain) * (x - x1) + static_cast<Acc>(kPreEmphasisPole) * y1;
-            const Acc quotient = acc / (static_cast<Acc>(1) << 31);  // toward zero
-            const int32_t y = quotient > INT32_MAX ? INT32_MAX
+            const Acc quotient = acc / (static_cast<Acc>(1) << 31); // toward zero
+            const int32_t y = quotient > INT32_MAX   ? INT32_MAX
                               : quotient < INT32_MIN ? INT32_MIN
                                                      : static_cast<int32_t>(quotient);
             x1 = x;
@@ -73,7 +75,8 @@ void PreEmphasise(int32_t* frame, TunerSingleNoteState& s, int64_t (&followerAtQ
     constexpr int64_t kNarrowStep = int64_t(1) << 31;
     int64_t previous = s.preEmphasisX1;
     bool narrow = true;
-    for (int n = 0; n < kTunerFrameLength; ++n) {
+    for (int n = 0; n < kTunerFrameLength; ++n)
+    {
         const int64_t x = static_cast<int64_t>(frame[n]) * 4;
         const int64_t step = x - previous;
         narrow &= step < kNarrowStep && step > -kNarrowStep;
@@ -99,12 +102,14 @@ void RefineMinimum(const TunerSingleNoteConfig& config, const int32_t* values, i
     const double a = (d12 - d01) / (x2 - x0);
     double period = x1;
     double vertexDepth = y1;
-    if (a > 0.0) {
+    if (a > 0.0)
+    {
         // y = y0 + d01 (x - x0) + a (x - x0)(x - x1); its slope vanishes at the vertex.
         period = (x0 + x1) / 2.0 - d01 / (2.0 * a);
         vertexDepth = y0 + d01 * (period - x0) + a * (period - x0) * (period - x1);
     }
-    if (vertexDepth < 0.0) vertexDepth = 0.0;
+    if (vertexDepth < 0.0)
+        vertexDepth = 0.0;
     frequency = static_cast<float>(1.0 / period);
     depth = static_cast<float>(vertexDepth);
 }
@@ -117,15 +122,21 @@ void FindFeatures(TunerKernelState& k)
     int j1 = 0, j2 = 0;
     double m1 = INFINITY, m2 = INFINITY;
     const int searchLast = s.difference.energy < kQuantisationFloor ? 0 : kSearchLast;
-    for (int i = kSearchFirst; i <= searchLast; ++i) {
-        if (!(c[i] < c[i - 1] && c[i] < c[i + 1])) continue;
-        if (c[i] >= m2) continue;
-        if (m1 - c[i] > kDeeperBy) {
+    for (int i = kSearchFirst; i <= searchLast; ++i)
+    {
+        if (!(c[i] < c[i - 1] && c[i] < c[i + 1]))
+            continue;
+        if (c[i] >= m2)
+            continue;
+        if (m1 - c[i] > kDeeperBy)
+        {
             j2 = j1;
             m2 = m1;
             j1 = i;
             m1 = c[i];
-        } else {
+        }
+        else
+        {
             j2 = i;
             m2 = c[i];
         }
@@ -133,12 +144,16 @@ void FindFeatures(TunerKernelState& k)
 
     bool periodic = false, secondCandidate = false;
     float f1 = kNoMinimumHz, f2 = kNoMinimumHz, depth1 = 1.0f, depth2 = 1.0f;
-    if (j1 > 0) {
+    if (j1 > 0)
+    {
         RefineMinimum(k.singleNoteConfig, c, j1, f1, depth1);
-        if (j2 > 0) {
+        if (j2 > 0)
+        {
             RefineMinimum(k.singleNoteConfig, c, j2, f2, depth2);
             secondCandidate = f2 > 0.0f;
-        } else {
+        }
+        else
+        {
             f2 = f1;
             depth2 = depth1;
             secondCandidate = true;
@@ -147,9 +162,11 @@ void FindFeatures(TunerKernelState& k)
     }
 
     float ratio = 0.0f;
-    if (secondCandidate) {
+    if (secondCandidate)
+    {
         ratio = f1 / f2;
-        if (ratio < 1.0f) ratio = 1.0f / ratio;
+        if (ratio < 1.0f)
+            ratio = 1.0f / ratio;
     }
 
     TunerCandidateFeatures& f = s.features;
@@ -160,7 +177,8 @@ void FindFeatures(TunerKernelState& k)
     const float root1 = std::sqrt(depth1);
     const float root2 = std::sqrt(depth2);
     if (std::isfinite(pitch1) && std::isfinite(pitch2) && std::isfinite(root1) && std::isfinite(root2) &&
-        std::isfinite(ratio)) {
+        std::isfinite(ratio))
+    {
         f.pitch1 = pitch1;
         f.depth1 = root1;
         f.pitch2 = pitch2;
@@ -192,16 +210,21 @@ void UpdatePolyphony(TunerKernelState& k)
 {
     TunerSingleNoteState& s = k.single;
     const float smoothed = s.smoothedProbability + (s.probability - s.smoothedProbability) * kProbabilitySmoothing;
-    if (std::isfinite(smoothed)) s.smoothedProbability = tuner::Clamp(smoothed, 0.0f, 1.0f);
-    s.polyphonicFlag =
-        kPolyphonicHysteresis * (s.polyphonicFlag - 0.5f) + s.smoothedProbability > 0.5f ? 1.0f : 0.0f;
+    if (std::isfinite(smoothed))
+        s.smoothedProbability = tuner::Clamp(smoothed, 0.0f, 1.0f);
+    s.polyphonicFlag = kPolyphonicHysteresis * (s.polyphonicFlag - 0.5f) + s.smoothedProbability > 0.5f ? 1.0f : 0.0f;
 
-    if (k.analysisMode == kTunerSingleNote) {
-        if (s.polyphonicFlag == 1.0f && s.onsetCounter <= k.constants.onsetLimit) SwitchAnalysisMode(k, kTunerPolyphonic);
-    } else if (s.polyphonicFlag == 0.0f) {
+    if (k.analysisMode == kTunerSingleNote)
+    {
+        if (s.polyphonicFlag == 1.0f && s.onsetCounter <= k.constants.onsetLimit)
+            SwitchAnalysisMode(k, kTunerPolyphonic);
+    }
+    else if (s.polyphonicFlag == 0.0f)
+    {
         SwitchAnalysisMode(k, kTunerSingleNote);
     }
-    if (s.onsetCounter < kOnsetCounterLimit) ++s.onsetCounter;
+    if (s.onsetCounter < kOnsetCounterLimit)
+        ++s.onsetCounter;
 }
 
 } // namespace
@@ -211,11 +234,14 @@ float TunerMedian3(float value, float history[2])
     const float a = value, b = history[0], c = history[1];
     history[1] = history[0];
     history[0] = value;
-    if (a < b) {
-        if (b < c) return b;
+    if (a < b)
+    {
+        if (b < c)
+            return b;
         return a < c ? c : a;
     }
-    if (a < c) return a;
+    if (a < c)
+        return a;
     return b < c ? c : b;
 }
 
@@ -227,10 +253,13 @@ void TunerProcessFrame(int32_t* frame)
     int64_t followerAtQuarterEnds[kTunerLevelQuarters];
     PreEmphasise(frame, s, followerAtQuarterEnds);
 
-    if (3.3333333f * TunerLevelDb(followerAtQuarterEnds) >= 1.0f) {
+    if (3.3333333f * TunerLevelDb(followerAtQuarterEnds) >= 1.0f)
+    {
         s.levelGate = 0.0f;
         s.onsetCounter = 0;
-    } else {
+    }
+    else
+    {
         s.levelGate = 1.0f;
     }
 
@@ -243,7 +272,9 @@ void TunerProcessFrame(int32_t* frame)
     UpdateVoicing(s);
 
     s.pitch = tuner::Clamp(TunerMedian3(s.features.pitch1, s.pitchHistory), -kPitchLimit, kPitchLimit);
-    if (!std::isfinite(s.pitch)) s.pitch = 0.0f;
+    if (!std::isfinite(s.pitch))
+        s.pitch = 0.0f;
 
-    if (s.voiced == 1.0f) UpdatePolyphony(k);
+    if (s.voiced == 1.0f)
+        UpdatePolyphony(k);
 }

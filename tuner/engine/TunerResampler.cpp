@@ -29,12 +29,14 @@ TunerResampler::TunerResampler(int rate) : inputRate(rate)
     HammingWindow(coefficients.data(), taps);
     // Zero stuffing by L loses a factor L of level; the filter gives it back.
     for (int n = 0; n < taps; ++n)
-        coefficients[static_cast<size_t>(n)] *= static_cast<float>(prototype[static_cast<size_t>(n)]) * static_cast<float>(up);
+        coefficients[static_cast<size_t>(n)] *=
+            static_cast<float>(prototype[static_cast<size_t>(n)]) * static_cast<float>(up);
 
     phaseCoefficients.resize(static_cast<size_t>(taps));
     for (int p = 0; p < up; ++p)
         for (int k = 0; k < kTapsPerPhase; ++k)
-            phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase + k)] = coefficients[static_cast<size_t>(p + k * up)];
+            phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase + k)] =
+                coefficients[static_cast<size_t>(p + k * up)];
 }
 
 int TunerResampler::MaxOutputCount(int count) const
@@ -56,20 +58,27 @@ int TunerResampler::Run(const float* input, int count, float* output)
     int produced = 0;
     int p = phase;
     int remaining = count > 0 ? count : 0;
-    do {
+    do
+    {
         const int length = remaining < kChunk ? remaining : kChunk;
         std::copy(input, input + length, window + kTapsPerPhase);
-        const float* newest = window + kTapsPerPhase - 1;  // the newest input consumed so far
-        if (up == 1) {
+        const float* newest = window + kTapsPerPhase - 1; // the newest input consumed so far
+        if (up == 1)
+        {
             produced += RunWholeRatio(newest, length, p, output + produced);
-        } else {
+        }
+        else
+        {
             int consumed = 0;
-            do {
-                while (p >= up && consumed < length) {
+            do
+            {
+                while (p >= up && consumed < length)
+                {
                     ++consumed;
                     p -= up;
                 }
-                while (p < up) {
+                while (p < up)
+                {
                     output[produced++] =
                         Tap(newest + consumed, &phaseCoefficients[static_cast<size_t>(p * kTapsPerPhase)]);
                     p += down;
@@ -90,18 +99,21 @@ int TunerResampler::RunWholeRatio(const float* newest, int length, int& p, float
     // With L = 1 the phase counts the inputs still due before the next output, which always
     // takes the one phase M inputs after the one before: the outputs are counted up front and
     // computed in a loop with no test per input.
-    if (p > length) {
+    if (p > length)
+    {
         p -= length;
         return 0;
     }
     const int count = (length - p) / down + 1;
     const float* h = phaseCoefficients.data();
-    for (int j = 0; j < count; ++j) output[j] = Tap(newest + p + j * down, h);
+    for (int j = 0; j < count; ++j)
+        output[j] = Tap(newest + p + j * down, h);
     p = down - (length - p - (count - 1) * down);
     return count;
 }
 
 void TunerResampler::ClearHistory()
 {
-    for (float& h : history) h = 0.0f;
+    for (float& h : history)
+        h = 0.0f;
 }

@@ -7,7 +7,8 @@
 // factor L/M (L = 24000 / g, M = R / g, g = gcd(R, 24000)) with a polyphase windowed low-pass
 // filter of five taps per phase. The phase carries across calls, so any partition of a signal into
 // blocks gives the same output.
-class TunerResampler {
+class TunerResampler
+{
 public:
     static constexpr int kOutputRate = 24000;
     static constexpr int kTapsPerPhase = 5;
@@ -63,5 +64,5 @@ private:
     std::vector<float> coefficients;
     // The prototype regrouped by phase, so each output reads five adjacent coefficients.
     std::vector<float> phaseCoefficients;
-    float history[kTapsPerPhase] = {};  // the last inputs, oldest first
+    float history[kTapsPerPhase] = {}; // the last inputs, oldest first
 };

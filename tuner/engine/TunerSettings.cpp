@@ -14,10 +14,12 @@ constexpr float kMinimumReferenceHz = 0.000001f;
 void SingleNoteNormaliser(int window, uint8_t& shift, uint32_t& normaliser)
 {
     const uint64_t square = static_cast<uint64_t>(window) * window;
-    for (int a = 7; a >= 0; --a) {
+    for (int a = 7; a >= 0; --a)
+    {
         const uint64_t numerator = uint64_t(1) << (52 - a);
         const uint64_t b = (numerator + square / 2) / square;
-        if (b >= (uint64_t(1) << 31) && b <= 0xFFFFFFFFu) {
+        if (b >= (uint64_t(1) << 31) && b <= 0xFFFFFFFFu)
+        {
             shift = static_cast<uint8_t>(a);
             normaliser = static_cast<uint32_t>(b);
             return;
@@ -31,24 +33,28 @@ void SingleNoteNormaliser(int window, uint8_t& shift, uint32_t& normaliser)
 
 void TunerConfigureSingleNoteDetector(TunerSingleNoteConfig& config, const int16_t* lags)
 {
-    for (int i = 0; i < kTunerCandidateCount; ++i) {
+    for (int i = 0; i < kTunerCandidateCount; ++i)
+    {
         const int lag = lags[i];
         int window = 6 * lag;
-        if (window < kTunerMinimumWindow) window = kTunerMinimumWindow;
-        if (window > kTunerMaximumWindow) window = kTunerMaximumWindow;
+        if (window < kTunerMinimumWindow)
+            window = kTunerMinimumWindow;
+        if (window > kTunerMaximumWindow)
+            window = kTunerMaximumWindow;
         config.lags[i] = static_cast<int16_t>(lag);
         config.windows[i] = static_cast<int16_t>(window);
         SingleNoteNormaliser(window, config.shifts[i], config.normalisers[i]);
     }
-    config.difference = {kTunerFrameLength, kTunerCandidateCount, config.lags, config.windows, config.shifts,
-                         config.normalisers};
+    config.difference = {kTunerFrameLength, kTunerCandidateCount, config.lags,
+                         config.windows,    config.shifts,        config.normalisers};
 }
 
 namespace {
 
 void ConfigureStringDetectors(TunerSettings& settings, TunerInstrument instrument)
 {
-    for (int s = 0; s < kTunerStringCount; ++s) {
+    for (int s = 0; s < kTunerStringCount; ++s)
+    {
         const TunerStringDetectorRecord& record = kTunerStringDetectors[instrument][settings.dropIndex][s];
         TunerStringDetector& d = settings.stringDetectors[s];
         d.candidateCount = record.lastLag - record.firstLag + 1;
@@ -57,10 +63,11 @@ void ConfigureStringDetectors(TunerSettings& settings, TunerInstrument instrumen
         d.refines = TunerStringRefines(instrument, s);
         d.depthThreshold = kTunerStringDepthThreshold[instrument][s];
         d.powerFactor = kTunerStringPowerFactor[instrument][s];
-        for (int i = 0; i < d.candidateCount; ++i) {
+        for (int i = 0; i < d.candidateCount; ++i)
+        {
             d.lags[i] = static_cast<int16_t>(record.firstLag + i);
             d.windows[i] = kTunerStringFrameLength;
-            d.shifts[i] = 0;                    // with the factor below: c = D * 2^29 / E
+            d.shifts[i] = 0; // with the factor below: c = D * 2^29 / E
             d.normalisers[i] = 0xFFFFFFFFu;
         }
         d.difference = {kTunerStringFrameLength, d.candidateCount, d.lags, d.windows, d.shifts, d.normalisers};
@@ -69,7 +76,8 @@ void ConfigureStringDetectors(TunerSettings& settings, TunerInstrument instrumen
 
 void ClearDifferenceValues(TunerKernelState& k)
 {
-    for (TunerStringState& string : k.sixString.strings) {
+    for (TunerStringState& string : k.sixString.strings)
+    {
         std::memset(string.differenceValues, 0, sizeof string.differenceValues);
         string.difference = {};
     }
@@ -95,16 +103,20 @@ void TunerSetStream(bool stream)
 
 void TunerSetDropTuning(int dropIndex)
 {
-    if (dropIndex < 0) dropIndex = 0;
-    if (dropIndex >= kTunerDropTuningCount) dropIndex = kTunerDropTuningCount - 1;
+    if (dropIndex < 0)
+        dropIndex = 0;
+    if (dropIndex >= kTunerDropTuningCount)
+        dropIndex = kTunerDropTuningCount - 1;
     TunerKernel().settings.dropIndex = static_cast<uint8_t>(dropIndex);
     TunerSelectTables();
 }
 
 void TunerSetReferenceOffset(int offsetHz)
 {
-    if (offsetHz < -5) offsetHz = -5;
-    if (offsetHz > 5) offsetHz = 5;
+    if (offsetHz < -5)
+        offsetHz = -5;
+    if (offsetHz > 5)
+        offsetHz = 5;
     TunerKernel().settings.referenceOffsetHz = offsetHz;
     TunerSelectTables();
 }
@@ -118,7 +130,8 @@ void TunerSetInstrumentMode(int instrument)
 {
     auto& k = TunerKernel();
     const TunerInstrument which = instrument == 0 ? kTunerGuitar : kTunerBass;
-    for (int s = 0; s < kTunerStringCount; ++s) k.settings.filterRows[s] = TunerFilterRow(which, s, k.settings.dropIndex);
+    for (int s = 0; s < kTunerStringCount; ++s)
+        k.settings.filterRows[s] = TunerFilterRow(which, s, k.settings.dropIndex);
     TunerClearStringFilters();
 }
 
@@ -140,7 +153,8 @@ void TunerSelectTables()
 
     const int referenceClass = TunerReferenceClass(settings.referenceOffsetHz);
     for (int s = 0; s < kTunerStringCount; ++s)
-        settings.stringFilters[s] = TunerStringFilterRow(TunerStringUsesTableA(s), referenceClass, settings.filterRows[s]);
+        settings.stringFilters[s] =
+            TunerStringFilterRow(TunerStringUsesTableA(s), referenceClass, settings.filterRows[s]);
 
     ConfigureStringDetectors(settings, instrument);
     ClearDifferenceValues(k);
@@ -161,7 +175,8 @@ void TunerInit()
     k.analysisMode = kTunerSingleNote;
 
     auto& single = k.single;
-    for (float& v : single.levelQuarterOutputs) v = -1e10f;
+    for (float& v : single.levelQuarterOutputs)
+        v = -1e10f;
     single.polyphonicFlag = 1.0f;
     single.noteNumber = 1;
     single.noteHistory[0] = single.noteHistory[1] = 1.0f;

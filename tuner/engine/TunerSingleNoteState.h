@@ -6,7 +6,8 @@
 #include "TunerTables.h"
 
 // Fixed configuration of the single-note detector, derived from its lag table.
-struct TunerSingleNoteConfig {
+struct TunerSingleNoteConfig
+{
     int16_t lags[kTunerCandidateCount];
     int16_t windows[kTunerCandidateCount];
     uint8_t shifts[kTunerCandidateCount];
@@ -15,19 +16,26 @@ struct TunerSingleNoteConfig {
 };
 
 // What the minimum search and refinement of one frame found.
-struct TunerCandidateFeatures {
+struct TunerCandidateFeatures
+{
     bool periodic;
-    float pitch1;   // octaves above C0
-    float depth1;   // square root of the depth at the refined minimum
+    float pitch1; // octaves above C0
+    float depth1; // square root of the depth at the refined minimum
     bool secondCandidate;
     float pitch2;
     float depth2;
-    float ratio;    // f1 / f2, at least 1, 0 without a second candidate
+    float ratio; // f1 / f2, at least 1, 0 without a second candidate
 };
 
-enum TunerNoteState : uint8_t { kTunerNoteIdle = 0, kTunerNoteOn = 1, kTunerNoteRelease = 2 };
+enum TunerNoteState : uint8_t
+{
+    kTunerNoteIdle = 0,
+    kTunerNoteOn = 1,
+    kTunerNoteRelease = 2
+};
 
-struct TunerSingleNoteState {
+struct TunerSingleNoteState
+{
     // Pre-emphasis.
     int64_t preEmphasisX1;
     int32_t preEmphasisY1;
@@ -36,7 +44,7 @@ struct TunerSingleNoteState {
     int64_t levelFollower;
     float levelFilterZ1, levelFilterZ2, levelFilterY1, levelFilterY2;
     float levelQuarterOutputs[4];
-    float levelGate;     // 1 open, 0 closed
+    float levelGate; // 1 open, 0 closed
     int onsetCounter;
 
     // Difference function.

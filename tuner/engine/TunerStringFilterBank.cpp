@@ -13,12 +13,14 @@ static_assert(kTunerFilterSections == 3, "three sections a row, written out");
 // so b2 = -b0, and b0 x + b2 x[n-2] is taken as b0 (x - x[n-2]): the same integer with one
 // multiplication less, which is what the filters' time is spent on.
 template <typename T>
-struct Coefficients {
+struct Coefficients
+{
     T b0, a1Twice, a2;
 };
 
 template <typename T>
-struct State {
+struct State
+{
     T x1, x2, y1, y2;
 };
 
@@ -76,19 +78,24 @@ void FilterString(const int16_t* row, TunerStringState& string, const int32_t* i
 {
     Coefficients<int64_t> c[kTunerFilterSections];
     State<int64_t> first[kTunerFilterSections], second[kTunerFilterSections];
-    for (int k = 0; k < kTunerFilterSections; ++k) {
+    for (int k = 0; k < kTunerFilterSections; ++k)
+    {
         c[k] = SectionCoefficients(row, k);
         first[k] = Load(string.firstPass[k]);
         second[k] = Load(string.secondPass[k]);
     }
-    for (int n = 0; n < kTunerStringFrameLength; ++n) {
+    for (int n = 0; n < kTunerStringFrameLength; ++n)
+    {
         int64_t y = Row<int64_t>(c, first, in[n]);
-        if (Twice) y = Row<int64_t>(c, second, tuner::Saturate(y, tuner::kQ30Min, tuner::kQ30Max));
+        if (Twice)
+            y = Row<int64_t>(c, second, tuner::Saturate(y, tuner::kQ30Min, tuner::kQ30Max));
         out[n] = Output(y);
     }
-    for (int k = 0; k < kTunerFilterSections; ++k) {
+    for (int k = 0; k < kTunerFilterSections; ++k)
+    {
         string.firstPass[k] = Store(first[k]);
-        if (Twice) string.secondPass[k] = Store(second[k]);
+        if (Twice)
+            string.secondPass[k] = Store(second[k]);
     }
 }
 
@@ -97,19 +104,23 @@ typedef int64_t Lanes __attribute__((vector_size(32)));
 constexpr int kLanes = 4;
 
 // Lane l of the group runs string strings[l]'s row on the given pass (-1: an idle lane).
-struct Group {
+struct Group
+{
     Coefficients<Lanes> c[kTunerFilterSections];
     State<Lanes> s[kTunerFilterSections];
 };
 
 __attribute__((always_inline)) inline Group LoadGroup(const TunerStringFilterJob& job, const int (&strings)[kLanes],
-                                                     bool secondPass)
+                                                      bool secondPass)
 {
     Group g{};
-    for (int l = 0; l < kLanes; ++l) {
-        if (strings[l] < 0) continue;
+    for (int l = 0; l < kLanes; ++l)
+    {
+        if (strings[l] < 0)
+            continue;
         const TunerStringState& string = job.strings[strings[l]];
-        for (int k = 0; k < kTunerFilterSections; ++k) {
+        for (int k = 0; k < kTunerFilterSections; ++k)
+        {
             const Coefficients<int64_t> c = SectionCoefficients(job.rows[strings[l]], k);
             const TunerFilterSectionState& s = secondPass ? string.secondPass[k] : string.firstPass[k];
             g.c[k].b0[l] = c.b0;
@@ -127,8 +138,10 @@ __attribute__((always_inline)) inline Group LoadGroup(const TunerStringFilterJob
 __attribute__((always_inline)) inline void StoreGroup(const Group& g, const TunerStringFilterJob& job,
                                                       const int (&strings)[kLanes], bool secondPass)
 {
-    for (int l = 0; l < kLanes; ++l) {
-        if (strings[l] < 0) continue;
+    for (int l = 0; l < kLanes; ++l)
+    {
+        if (strings[l] < 0)
+            continue;
         TunerStringState& string = job.strings[strings[l]];
         for (int k = 0; k < kTunerFilterSections; ++k)
             (secondPass ? string.secondPass[k] : string.firstPass[k]) = {g.s[k].x1[l], g.s[k].x2[l], g.s[k].y1[l],
@@ -140,7 +153,8 @@ __attribute__((always_inline)) inline void StoreGroup(const Group& g, const Tune
 
 void TunerFilterStringsScalar(const TunerStringFilterJob& job)
 {
-    for (int s = 0; s < kTunerStringCount; ++s) {
+    for (int s = 0; s < kTunerStringCount; ++s)
+    {
         if (s < kTwice)
             FilterString<true>(job.rows[s], job.strings[s], job.in, job.out[s]);
         else
@@ -155,10 +169,12 @@ __attribute__((target("avx512f,avx512dq,avx512vl"))) void TunerFilterStringsAvx5
 {
     static_assert(kTunerStringCount == 6 && kTwice == 3, "the lane groups below");
     static constexpr int kLow[kLanes] = {0, 1, 2, 3}, kHigh[kLanes] = {4, 5, -1, -1}, kSecond[kLanes] = {0, 1, 2, -1};
-    Group low = LoadGroup(job, kLow, false), high = LoadGroup(job, kHigh, false), second = LoadGroup(job, kSecond, true);
+    Group low = LoadGroup(job, kLow, false), high = LoadGroup(job, kHigh, false),
+          second = LoadGroup(job, kSecond, true);
     const Lanes q30Min = Lanes{} + tuner::kQ30Min, q30Max = Lanes{} + tuner::kQ30Max;
     Lanes lowOut[kTunerStringFrameLength], highOut[kTunerStringFrameLength], secondOut[kTunerStringFrameLength];
-    for (int n = 0; n < kTunerStringFrameLength; ++n) {
+    for (int n = 0; n < kTunerStringFrameLength; ++n)
+    {
         const Lanes x = Lanes{} + static_cast<int64_t>(job.in[n]);
         const Lanes y = Row<Lanes>(low.c, low.s, x);
         lowOut[n] = y;
@@ -166,8 +182,10 @@ __attribute__((target("avx512f,avx512dq,avx512vl"))) void TunerFilterStringsAvx5
         const Lanes limited = y < q30Min ? q30Min : (y > q30Max ? q30Max : y);
         secondOut[n] = Row<Lanes>(second.c, second.s, limited);
     }
-    for (int n = 0; n < kTunerStringFrameLength; ++n) {
-        for (int s = 0; s < kTwice; ++s) job.out[s][n] = Output(secondOut[n][s]);
+    for (int n = 0; n < kTunerStringFrameLength; ++n)
+    {
+        for (int s = 0; s < kTwice; ++s)
+            job.out[s][n] = Output(secondOut[n][s]);
         job.out[3][n] = Output(lowOut[n][3]);
         job.out[4][n] = Output(highOut[n][0]);
         job.out[5][n] = Output(highOut[n][1]);

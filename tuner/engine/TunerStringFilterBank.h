@@ -11,11 +11,12 @@
 
 #include "TunerSixStringState.h"
 
-struct TunerStringFilterJob {
-    const int16_t* rows[kTunerStringCount];    // 12 Q15 coefficients each, with b2 = -b0
-    TunerStringState* strings;                 // their filter states, carried from half to half
-    const int32_t* in;                         // the half, Q30
-    int32_t* out[kTunerStringCount];           // kTunerStringFrameLength samples each
+struct TunerStringFilterJob
+{
+    const int16_t* rows[kTunerStringCount]; // 12 Q15 coefficients each, with b2 = -b0
+    TunerStringState* strings;              // their filter states, carried from half to half
+    const int32_t* in;                      // the half, Q30
+    int32_t* out[kTunerStringCount];        // kTunerStringFrameLength samples each
 };
 
 void TunerFilterStringsScalar(const TunerStringFilterJob& job);

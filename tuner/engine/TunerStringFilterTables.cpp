@@ -26,14 +26,15 @@ int16_t ToQ15(double value)
 
 // One section (1 - z^-2) b0 / (1 + 2 a1 z^-1 + a2 z^-2) peaking at frequency with unity gain, its
 // bandwidth a share of that frequency.
-struct Section {
+struct Section
+{
     double b0, a1, a2;
 };
 
 Section DesignSection(double frequency, double bandwidthShare)
 {
     const double w0 = 2.0 * M_PI * frequency / kTunerStringSampleRate;
-    const double alpha = std::sin(w0) * bandwidthShare / 2.0;  // sin(w0) / (2 Q), Q = 1 / share
+    const double alpha = std::sin(w0) * bandwidthShare / 2.0; // sin(w0) / (2 Q), Q = 1 / share
     const double norm = 1.0 + alpha;
     return {alpha / norm, -std::cos(w0) / norm, (1.0 - alpha) / norm};
 }
@@ -48,7 +49,7 @@ void Store(const Section& s, double gain, int16_t* c)
 {
     c[0] = ToQ15(s.b0 * gain);
     c[1] = static_cast<int16_t>(-c[0]);
-    c[2] = ToQ15(s.a1);  // the section doubles it
+    c[2] = ToQ15(s.a1); // the section doubles it
     c[3] = ToQ15(s.a2);
 }
 
@@ -69,10 +70,13 @@ const TunerStringFilterShape kTunerStringFilterShapes[3] = {{0.07, 0.0}, {0.05, 
 
 void TunerInitStringFilterTables()
 {
-    if (gDesigned) return;
-    for (int table = 0; table < 2; ++table) {
+    if (gDesigned)
+        return;
+    for (int table = 0; table < 2; ++table)
+    {
         const TunerStringFilterShape& shape = kTunerStringFilterShapes[table];
-        for (int cls = 0; cls < kTunerReferenceClassCount; ++cls) {
+        for (int cls = 0; cls < kTunerReferenceClassCount; ++cls)
+        {
             for (int row = 0; row < kTunerFilterRowCount; ++row)
                 TunerDesignStringFilterRow(TunerStringFilterCentreHz(cls, row), shape, gRows[table][cls][row]);
             TunerDesignStringFilterRow(TunerStringFilterCentreHz(cls, kTunerSeparateBassRow),

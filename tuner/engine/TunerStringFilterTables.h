@@ -12,7 +12,8 @@ const int16_t* TunerStringFilterRow(bool tableA, int referenceClass, int row);
 // with a bandwidth of `share` of the centre frequency; the outer two moved apart by `stagger`
 // (0: all three at the centre; 1: a maximally flat, Butterworth, pass band of `share`) with their
 // bandwidths halved at 1; unity gain at the centre.
-struct TunerStringFilterShape {
+struct TunerStringFilterShape
+{
     double share;
     double stagger;
 };

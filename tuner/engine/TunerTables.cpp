@@ -1,7 +1,8 @@
 #include "TunerTables.h"
 
 const int8_t kTunerStringTargetSemitones[2][kTunerDropTuningCount][kTunerStringCount] = {
-    {   // Guitar: the six strings shifted down by the drop index.
+    {
+        // Guitar: the six strings shifted down by the drop index.
         {40, 45, 50, 55, 59, 64},
         {39, 44, 49, 54, 58, 63},
         {38, 43, 48, 53, 57, 62},
@@ -9,7 +10,8 @@ const int8_t kTunerStringTargetSemitones[2][kTunerDropTuningCount][kTunerStringC
         {36, 41, 46, 51, 55, 60},
         {35, 40, 45, 50, 54, 59},
     },
-    {   // Bass: the low B string stays, strings 2-6 shift down.
+    {
+        // Bass: the low B string stays, strings 2-6 shift down.
         {23, 28, 33, 38, 43, 48},
         {23, 27, 32, 37, 42, 47},
         {23, 26, 31, 36, 41, 46},
@@ -23,13 +25,16 @@ int TunerFilterRow(TunerInstrument instrument, int string, int dropIndex)
 {
     static const int kGuitarBase[kTunerStringCount] = {17, 22, 27, 32, 36, 41};
     static const int kBassBase[kTunerStringCount] = {0, 5, 10, 15, 20, 25};
-    if (instrument == kTunerGuitar) return kGuitarBase[string] - dropIndex;
-    if (string == 0) return dropIndex == 0 ? 0 : kTunerSeparateBassRow;
+    if (instrument == kTunerGuitar)
+        return kGuitarBase[string] - dropIndex;
+    if (string == 0)
+        return dropIndex == 0 ? 0 : kTunerSeparateBassRow;
     return kBassBase[string] - dropIndex;
 }
 
 const TunerStringDetectorRecord kTunerStringDetectors[2][kTunerDropTuningCount][kTunerStringCount] = {
-    {   // Guitar
+    {
+        // Guitar
         {{33, 40, 1, 8}, {24, 30, 1, 7}, {18, 23, 1, 6}, {10, 21, 4, 9}, {7, 17, 4, 8}, {4, 14, 4, 8}},
         {{35, 42, 1, 8}, {26, 32, 1, 7}, {19, 24, 1, 6}, {11, 22, 4, 9}, {8, 18, 4, 8}, {5, 15, 4, 8}},
         {{37, 45, 1, 9}, {27, 34, 1, 8}, {20, 26, 1, 7}, {12, 23, 4, 9}, {8, 19, 4, 9}, {5, 15, 4, 8}},
@@ -37,7 +42,8 @@ const TunerStringDetectorRecord kTunerStringDetectors[2][kTunerDropTuningCount][
         {{42, 50, 1, 9}, {31, 38, 1, 8}, {23, 29, 1, 7}, {14, 25, 4, 9}, {10, 21, 4, 9}, {6, 17, 4, 9}},
         {{44, 53, 1, 10}, {33, 40, 1, 8}, {24, 30, 1, 7}, {15, 26, 4, 9}, {11, 22, 4, 9}, {7, 17, 4, 8}},
     },
-    {   // Bass
+    {
+        // Bass
         {{90, 104, 1, 15}, {67, 79, 1, 13}, {50, 59, 1, 10}, {37, 45, 1, 9}, {27, 34, 1, 8}, {20, 26, 1, 7}},
         {{90, 104, 1, 15}, {71, 83, 1, 13}, {53, 63, 1, 11}, {39, 47, 1, 9}, {29, 36, 1, 8}, {21, 27, 1, 7}},
         {{90, 104, 1, 15}, {76, 88, 1, 13}, {56, 66, 1, 11}, {42, 50, 1, 9}, {31, 38, 1, 8}, {23, 29, 1, 7}},
@@ -73,12 +79,11 @@ const float kTunerStringPowerFactor[2][kTunerStringCount] = {
 // accuracy scorer's rows on the search part (notes right at onset, octave readings, sampled
 // instruments' errors), so none is admissible.
 const int16_t kTunerCandidateLags[kTunerCandidateCount] = {
-    6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
-    26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45,
-    46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 57, 58, 60, 61, 63, 65, 66, 68, 70, 72,
-    73, 75, 77, 79, 81, 83, 86, 88, 90, 92, 95, 97, 100, 102, 105, 108, 110, 113, 116, 119,
-    122, 125, 129, 132, 135, 139, 143, 146, 150, 155, 160, 166, 172, 178, 184, 190, 197, 203, 210, 218,
-    225, 233, 241, 249, 258, 266, 276, 285, 295, 305, 316, 326, 338, 349, 361, 374, 387, 400, 414, 428,
-    443, 458, 473, 490, 507, 524, 542, 561, 580, 600, 620, 642, 664, 687, 710, 735, 760, 786, 813, 841,
-    870, 900,
+    6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,  20,  21,  22,  23,  24,  25,  26,
+    27,  28,  29,  30,  31,  32,  33,  34,  35,  36,  37,  38,  39,  40,  41,  42,  43,  44,  45,  46,  47,
+    48,  49,  50,  51,  52,  53,  54,  55,  57,  58,  60,  61,  63,  65,  66,  68,  70,  72,  73,  75,  77,
+    79,  81,  83,  86,  88,  90,  92,  95,  97,  100, 102, 105, 108, 110, 113, 116, 119, 122, 125, 129, 132,
+    135, 139, 143, 146, 150, 155, 160, 166, 172, 178, 184, 190, 197, 203, 210, 218, 225, 233, 241, 249, 258,
+    266, 276, 285, 295, 305, 316, 326, 338, 349, 361, 374, 387, 400, 414, 428, 443, 458, 473, 490, 507, 524,
+    542, 561, 580, 600, 620, 642, 664, 687, 710, 735, 760, 786, 813, 841, 870, 900,
 };

@@ -26,7 +26,11 @@ constexpr int kTunerFilterRowCount = 42;
 constexpr int kTunerFilterCoefficientCount = 12;
 constexpr int kTunerReferenceClassCount = 3;
 
-enum TunerInstrument { kTunerGuitar = 0, kTunerBass = 1 };
+enum TunerInstrument
+{
+    kTunerGuitar = 0,
+    kTunerBass = 1
+};
 
 // Target of each string (its open string's second harmonic) in semitones above C0,
 // [instrument][drop index][string], lowest string first.
@@ -37,7 +41,10 @@ constexpr int kTunerSeparateBassRow = -1;
 int TunerFilterRow(TunerInstrument instrument, int string, int dropIndex);
 
 // String s (0-based) uses filter table A for strings 1 and 2, table B for the others.
-constexpr bool TunerStringUsesTableA(int string) { return string < 2; }
+constexpr bool TunerStringUsesTableA(int string)
+{
+    return string < 2;
+}
 
 // Reference class of the filter tables: 0 below -1 Hz, 1 within +-1 Hz, 2 above +1 Hz.
 constexpr int TunerReferenceClass(int referenceOffsetHz)
@@ -46,7 +53,8 @@ constexpr int TunerReferenceClass(int referenceOffsetHz)
 }
 
 // Per-string detector: consecutive lags at 6000 Hz and the search range [first, last).
-struct TunerStringDetectorRecord {
+struct TunerStringDetectorRecord
+{
     uint8_t firstLag;
     uint8_t lastLag;
     uint8_t searchFirst;

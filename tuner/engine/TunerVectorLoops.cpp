@@ -13,7 +13,8 @@ namespace {
 __attribute__((always_inline)) inline uint64_t SquaredDifferencesBody(const int32_t* a, const int32_t* b, int count)
 {
     uint64_t sum = 0;
-    for (int n = 0; n < count; ++n) {
+    for (int n = 0; n < count; ++n)
+    {
         const int32_t d = a[n] - b[n];
         const uint32_t magnitude = static_cast<uint32_t>(d < 0 ? -d : d);
         sum += static_cast<uint64_t>(magnitude) * magnitude;
@@ -24,7 +25,8 @@ __attribute__((always_inline)) inline uint64_t SquaredDifferencesBody(const int3
 __attribute__((always_inline)) inline uint64_t SumOfSquaresBody(const int32_t* a, int count)
 {
     uint64_t sum = 0;
-    for (int n = 0; n < count; ++n) {
+    for (int n = 0; n < count; ++n)
+    {
         const uint32_t magnitude = static_cast<uint32_t>(a[n] < 0 ? -static_cast<int64_t>(a[n]) : a[n]);
         sum += static_cast<uint64_t>(magnitude) * magnitude;
     }
@@ -36,10 +38,12 @@ __attribute__((always_inline)) inline uint64_t SumOfSquaresBody(const int32_t* a
 __attribute__((always_inline)) inline void DecimatorSumsBody(const int32_t* x, const int32_t* taps, int64_t* sums,
                                                              int count)
 {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         const int32_t* window = x + kTunerDecimation * i;
         int64_t sum = 0;
-        for (int j = 0; j < kTunerDecimatorTaps; ++j) sum += static_cast<int64_t>(taps[j]) * window[j];
+        for (int j = 0; j < kTunerDecimatorTaps; ++j)
+            sum += static_cast<int64_t>(taps[j]) * window[j];
         sums[i] = sum;
     }
 }
@@ -89,7 +93,8 @@ const TunerVectorLoops& LoopsFor(TunerInstructionSet set)
 const TunerVectorLoops* Widest()
 {
     for (TunerInstructionSet set : {TunerInstructionSet::kAvx512, TunerInstructionSet::kAvx2})
-        if (TunerSupports(set)) return &LoopsFor(set);
+        if (TunerSupports(set))
+            return &LoopsFor(set);
     return &kBaseline;
 }
 
@@ -105,8 +110,9 @@ const TunerVectorLoops& TunerLoops()
 
 bool TunerSupports(TunerInstructionSet set)
 {
-    __builtin_cpu_init();  // asked among the static initialisers, perhaps before the runtime has
-    switch (set) {
+    __builtin_cpu_init(); // asked among the static initialisers, perhaps before the runtime has
+    switch (set)
+    {
     case TunerInstructionSet::kAvx512:
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
                __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx2");
@@ -119,7 +125,8 @@ bool TunerSupports(TunerInstructionSet set)
 
 bool TunerUseInstructionSet(TunerInstructionSet set)
 {
-    if (!TunerSupports(set)) return false;
+    if (!TunerSupports(set))
+        return false;
     gLoops = &LoopsFor(set);
     return true;
 }

@@ -10,9 +10,15 @@
 
 #include "TunerStringFilterBank.h"
 
-enum class TunerInstructionSet { kBaseline, kAvx2, kAvx512 };
+enum class TunerInstructionSet
+{
+    kBaseline,
+    kAvx2,
+    kAvx512
+};
 
-struct TunerVectorLoops {
+struct TunerVectorLoops
+{
     // Sum of (a[n] - b[n])^2 over n in [0, count); the differences must fit 32 bits.
     uint64_t (*squaredDifferences)(const int32_t* a, const int32_t* b, int count);
     // Sum of a[n]^2 over n in [0, count).

@@ -59,8 +59,8 @@ protected:
 
     const CKROGUIContainerInterface& bitmaps;
     VSTGUI::CViewContainer* mainView;
-    VSTGUI::CViewContainer* settingsPage = nullptr;  // a child of the main view
-    VSTGUI::CViewContainer* overlay = nullptr;       // a child of the main view while shown
+    VSTGUI::CViewContainer* settingsPage = nullptr; // a child of the main view
+    VSTGUI::CViewContainer* overlay = nullptr;      // a child of the main view while shown
     Mevarik::IKROSDKController* controller;
     VSTGUI::IControlListener* listener;
     IKROParamInfoInterface* parameterInfo;

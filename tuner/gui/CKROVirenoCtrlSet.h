@@ -40,7 +40,7 @@ public:
         TunerParameterIndex::Offset offset;
         int firstRadioBitmap;
         double radioY;
-        int32_t indicatorTag;  // kNoIndicator for none
+        int32_t indicatorTag; // kNoIndicator for none
         int indicatorBitmap;
         double indicatorX, indicatorY;
 
@@ -65,8 +65,8 @@ public:
         {TunerParameterIndex::kDisplayMode, VirenoBitmap::kNeedleButton, 102, kNoIndicator, 0, 0, 0},
         {TunerParameterIndex::kDropTuning, VirenoBitmap::kFirstDropTuningButton, 128, kDropTuningIndicatorTag,
          VirenoBitmap::kDropTuningIndicator, 275, 215},
-        {TunerParameterIndex::kReferenceFrequency, VirenoBitmap::kFirstReferenceButton, 155,
-         kReferenceIndicatorTag, VirenoBitmap::kReferenceIndicator, 255, 231},
+        {TunerParameterIndex::kReferenceFrequency, VirenoBitmap::kFirstReferenceButton, 155, kReferenceIndicatorTag,
+         VirenoBitmap::kReferenceIndicator, 255, 231},
         {TunerParameterIndex::kColorSet, VirenoBitmap::kRedGreenButton, 180, kNoIndicator, 0, 0, 0},
     };
     // Whether the rows are in parameter order and the radio tags end at kLastRadioTag.

@@ -22,8 +22,8 @@ constexpr float kCentsPerColumn = 5.5555553f;
 constexpr float kMarksBoth = 0.05f;
 constexpr float kMarksOne = 0.15f;
 constexpr int kMarkColumns = 5;
-constexpr float kLeftMarks[kMarkColumns] = {1.f, 1.f, 0.75f, 0.5f, 0.25f};   // columns 1..5
-constexpr float kRightMarks[kMarkColumns] = {0.25f, 0.5f, 0.75f, 1.f, 1.f};  // columns 13..17
+constexpr float kLeftMarks[kMarkColumns] = {1.f, 1.f, 0.75f, 0.5f, 0.25f};  // columns 1..5
+constexpr float kRightMarks[kMarkColumns] = {0.25f, 0.5f, 0.75f, 1.f, 1.f}; // columns 13..17
 constexpr int kFirstRightMark = LedMatrixLayout::kArcColumns - kMarkColumns + 1;
 
 // The strobe band by (column + whole phase) mod 10: five LEDs wide with half-bright edges.

@@ -71,7 +71,8 @@ void CKROVirenoGUIEditor::CreateControlSets(int32_t flag)
     // A second call would leave the first control set without an owner, and pointing at the
     // parameter info replaced below.
     DestroyControlSets();
-    parameterInfo = std::make_unique<CKROVirenoParamInfo>(std::make_unique<CKROVirenoParamTable>(firstParameterIndex, flag));
+    parameterInfo =
+        std::make_unique<CKROVirenoParamInfo>(std::make_unique<CKROVirenoParamTable>(firstParameterIndex, flag));
     controlSet = new CKROVirenoCtrlSet(*sharedContainer, this, GetController(), parameterInfo.get());
     controlSets.emplace(0, controlSet);
     currentControlSet = controlSets[0];
@@ -124,7 +125,8 @@ bool CKROVirenoGUIEditor::open(void* window)
     // in one build, so reading starts there; in the other build index 0 names nothing.
     if (Mevarik::IKROSDKController* controller = GetController())
         for (int32_t index = 0; index < kDirtyCount; ++index)
-            MarkParameterChanged(index, static_cast<float>(controller->GetParameterNormalized(static_cast<uint32_t>(index))));
+            MarkParameterChanged(index,
+                                 static_cast<float>(controller->GetParameterNormalized(static_cast<uint32_t>(index))));
     return CKROGuiEditor::open(frame);
 }
 

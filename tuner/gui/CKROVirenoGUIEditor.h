@@ -15,7 +15,7 @@ class CKROVirenoGUIContainer;
 namespace VSTGUI {
 class COptionMenu;
 class CSplashScreen;
-}
+} // namespace VSTGUI
 
 // The tuner's editor: the face bitmap sets its size, it ticks every 20 ms, its control set holds
 // the controls, it keeps the preset lists the effect sends and shows the about box. All editors
@@ -77,11 +77,11 @@ private:
     void CloseAboutBox();
 
     const int32_t firstParameterIndex;
-    CKROVirenoCtrlSet* controlSet = nullptr;  // owned
+    CKROVirenoCtrlSet* controlSet = nullptr; // owned
     std::vector<std::string> factoryPresetNames;
     std::map<std::string, int32_t> userPresets;
     int32_t selectedPresetNumber = 0;
-    VSTGUI::CSplashScreen* aboutBox = nullptr;  // owned
-    CAboutView* aboutView = nullptr;            // the frame's while shown
+    VSTGUI::CSplashScreen* aboutBox = nullptr; // owned
+    CAboutView* aboutView = nullptr;           // the frame's while shown
     VSTGUI::ModalViewSessionID aboutSession = 0;
 };

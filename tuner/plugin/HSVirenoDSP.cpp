@@ -33,19 +33,24 @@ float PeakOf(const float* samples, int32_t frames)
     constexpr int kLanes = 8;
     float lanes[kLanes] = {};
     int32_t i = 0;
-    for (; i + kLanes <= frames; i += kLanes) {
-        for (int j = 0; j < kLanes; ++j) {
+    for (; i + kLanes <= frames; i += kLanes)
+    {
+        for (int j = 0; j < kLanes; ++j)
+        {
             const float magnitude = std::fabs(samples[i + j]);
             lanes[j] = magnitude > lanes[j] ? magnitude : lanes[j];
         }
     }
     float peak = 0.0f;
-    for (; i < frames; ++i) {
+    for (; i < frames; ++i)
+    {
         const float magnitude = std::fabs(samples[i]);
-        if (magnitude > peak) peak = magnitude;
+        if (magnitude > peak)
+            peak = magnitude;
     }
     for (float lane : lanes)
-        if (lane > peak) peak = lane;
+        if (lane > peak)
+            peak = lane;
     return peak;
 }
 
@@ -59,14 +64,16 @@ bool Overlap(const float* a, const float* b, int32_t frames)
 bool InputUntouched(const float* const* inputs, const float* const* outputs, int32_t c, int32_t frames)
 {
     for (int32_t written = 0; written < c; ++written)
-        if (outputs[written] != inputs[written] && Overlap(outputs[written], inputs[c], frames)) return false;
+        if (outputs[written] != inputs[written] && Overlap(outputs[written], inputs[c], frames))
+            return false;
     return true;
 }
 
 // Input and output may be the same buffer.
 void CopyChannel(const float* input, float* output, int32_t frames)
 {
-    if (input != output) std::memmove(output, input, static_cast<size_t>(frames) * sizeof(float));
+    if (input != output)
+        std::memmove(output, input, static_cast<size_t>(frames) * sizeof(float));
 }
 
 // The single-note mode and the default settings; applied twice so that every table chosen from
@@ -75,7 +82,8 @@ void StartKernel()
 {
     TunerInit();
     TunerKernel().analysisMode = kTunerSingleNote;
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < 2; ++pass)
+    {
         TunerSetBass(false);
         TunerSetDropTuning(0);
         TunerSetReferenceOffset(0);
@@ -86,15 +94,13 @@ void StartKernel()
 } // namespace
 
 HSVirenoDSP::HSVirenoDSP(double sampleRate, int32_t firstParameterIndex_, bool analyses_)
-    : CKRODSPAlgInterface(sampleRate),
-      analyses(analyses_),
-      firstParameterIndex(firstParameterIndex_),
-      analyser(new TunerAnalyser),
-      rateSetups(TunerRateSetup::Create(sampleRate))
+    : CKRODSPAlgInterface(sampleRate), analyses(analyses_), firstParameterIndex(firstParameterIndex_),
+      analyser(new TunerAnalyser), rateSetups(TunerRateSetup::Create(sampleRate))
 {
     SetNames("Vireno", "Vireno");
     SetCode(KROFourCharCode("HSVR"));
-    for (std::atomic<float>& value : settingValues) value.store(0.0f);
+    for (std::atomic<float>& value : settingValues)
+        value.store(0.0f);
 
     const CKROVirenoParamTable table(firstParameterIndex);
     for (const auto& entry : table.GetParameterMap())
@@ -102,8 +108,9 @@ HSVirenoDSP::HSVirenoDSP(double sampleRate, int32_t firstParameterIndex_, bool a
             Parameters().emplace(entry.first, CloneParameterForAlgorithm(this, entry.second));
     Presets() = table.GetPresetMap();
 
-    if (analyses) StartKernel();
-    postedRate = rateSetups.Current().rate;  // no audio thread runs yet
+    if (analyses)
+        StartKernel();
+    postedRate = rateSetups.Current().rate; // no audio thread runs yet
     SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
 }
 
@@ -121,7 +128,8 @@ void HSVirenoDSP::SetSampleRate(double sampleRate)
 {
     std::unique_ptr<TunerRateSetup> setup = TunerRateSetup::Create(sampleRate);
     // An unchanged rate keeps its resamplers; the block only clears their history.
-    if (setup->rate != postedRate) {
+    if (setup->rate != postedRate)
+    {
         postedRate = setup->rate;
         rateSetups.Post(std::move(setup));
     }
@@ -131,7 +139,8 @@ void HSVirenoDSP::SetSampleRate(double sampleRate)
 void HSVirenoDSP::MarkParametersDirty()
 {
     static_assert(TunerParameterDescription::CountOf(kSettingOffsets) == kSettingCount, "one offset a setting");
-    for (int s = 0; s < kSettingCount; ++s) {
+    for (int s = 0; s < kSettingCount; ++s)
+    {
         const CKROParameter* parameter = GetParameter(firstParameterIndex + kSettingOffsets[s]);
         if (parameter != nullptr)
             settingValues[s].store(static_cast<float>(parameter->GetNormalized()), std::memory_order_relaxed);
@@ -142,20 +151,27 @@ void HSVirenoDSP::MarkParametersDirty()
 void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, float* inputPeaks, float* outputPeaks,
                           int32_t frames)
 {
-    if (inputs == nullptr || outputs == nullptr || inputPeaks == nullptr || outputPeaks == nullptr) return;
-    if (frames < 0) frames = 0;
+    if (inputs == nullptr || outputs == nullptr || inputPeaks == nullptr || outputPeaks == nullptr)
+        return;
+    if (frames < 0)
+        frames = 0;
     int32_t channels = analysedChannelCount.load(std::memory_order_acquire);
     // A channel the host left out is treated as absent from there on.
-    for (int32_t c = 0; c < channels; ++c) {
-        if (inputs[c] == nullptr || outputs[c] == nullptr) {
+    for (int32_t c = 0; c < channels; ++c)
+    {
+        if (inputs[c] == nullptr || outputs[c] == nullptr)
+        {
             channels = c;
             break;
         }
     }
-    for (int32_t c = 0; c < channels; ++c) inputPeaks[c] = outputPeaks[c] = 0.0f;
+    for (int32_t c = 0; c < channels; ++c)
+        inputPeaks[c] = outputPeaks[c] = 0.0f;
 
-    if (IsBypassed()) {
-        for (int32_t c = 0; c < channels; ++c) {
+    if (IsBypassed())
+    {
+        for (int32_t c = 0; c < channels; ++c)
+        {
             inputPeaks[c] = PeakOf(inputs[c], frames);
             CopyChannel(inputs[c], outputs[c], frames);
             outputPeaks[c] = inputPeaks[c];
@@ -165,23 +181,29 @@ void HSVirenoDSP::Process(const float* const* inputs, float* const* outputs, flo
     }
 
     TunerRateSetup& setup = rateSetups.Current();
-    if (IsRateOrSizeDirty()) UpdateParameters(true);
-    if (AreParametersDirty()) UpdateParameters(false);
-    if (historyClearPending.exchange(false, std::memory_order_acq_rel)) setup.ClearHistory();
+    if (IsRateOrSizeDirty())
+        UpdateParameters(true);
+    if (AreParametersDirty())
+        UpdateParameters(false);
+    if (historyClearPending.exchange(false, std::memory_order_acq_rel))
+        setup.ClearHistory();
 
-    for (int32_t c = 0; c < channels; ++c) inputPeaks[c] = PeakOf(inputs[c], frames);
-    if (analyses && setup.CanAnalyse() && channels > 0) Analyse(setup, inputs[0], frames);
+    for (int32_t c = 0; c < channels; ++c)
+        inputPeaks[c] = PeakOf(inputs[c], frames);
+    if (analyses && setup.CanAnalyse() && channels > 0)
+        Analyse(setup, inputs[0], frames);
 
     const bool muted = mute.load(std::memory_order_acquire);
-    for (int32_t c = 0; c < channels; ++c) {
+    for (int32_t c = 0; c < channels; ++c)
+    {
         if (muted)
             std::memset(outputs[c], 0, static_cast<size_t>(frames) * sizeof(float));
         else
             CopyChannel(inputs[c], outputs[c], frames);
         // A copy of an input no earlier channel wrote into has that input's peak; silence has 0.
-        outputPeaks[c] = muted ? 0.0f
+        outputPeaks[c] = muted                                        ? 0.0f
                          : InputUntouched(inputs, outputs, c, frames) ? inputPeaks[c]
-                                                                       : PeakOf(outputs[c], frames);
+                                                                      : PeakOf(outputs[c], frames);
     }
     RememberPeaks(inputPeaks, outputPeaks);
 }
@@ -192,7 +214,8 @@ void HSVirenoDSP::Analyse(TunerRateSetup& setup, const float* channel0, int32_t 
     // carries over, so the pieces give what one run would. An empty block still runs once: a
     // fresh resampler yields its first sample before any input.
     int32_t start = 0;
-    do {
+    do
+    {
         const int32_t length = frames - start < setup.pieceLength ? frames - start : setup.pieceLength;
         const int count = setup.resamplers[0]->Run(channel0 + start, length, setup.resampled[0].data());
         CutFrames(setup.resampled[0].data(), count);
@@ -203,15 +226,19 @@ void HSVirenoDSP::Analyse(TunerRateSetup& setup, const float* channel0, int32_t 
 void HSVirenoDSP::CutFrames(const float* samples, int count)
 {
     // Whole runs up to the end of the frame: the conversion loop has no frame test per sample.
-    for (int i = 0; i < count;) {
+    for (int i = 0; i < count;)
+    {
         const int run = count - i < kTunerFrameLength - writeIndex ? count - i : kTunerFrameLength - writeIndex;
-        for (int n = 0; n < run; ++n) frame0[writeIndex + n] = TunerToQ24(samples[i + n]);
+        for (int n = 0; n < run; ++n)
+            frame0[writeIndex + n] = TunerToQ24(samples[i + n]);
         i += run;
         writeIndex += run;
-        if (writeIndex < kTunerFrameLength) continue;
+        if (writeIndex < kTunerFrameLength)
+            continue;
         writeIndex = 0;
         TunerAnalyseFrame(*analyser, frame0, frame1);
-        if (analyser->newResult) {
+        if (analyser->newResult)
+        {
             analyser->newResult = false;
             results.Publish(analyser->result);
         }
@@ -222,10 +249,13 @@ int32_t HSVirenoDSP::UpdateParameters(bool rateChanged)
 {
     // The marks are cleared before the values are read: a change that lands meanwhile marks them
     // again and is applied with the next block.
-    if (rateChanged) TakeRateOrSizeDirty();
+    if (rateChanged)
+        TakeRateOrSizeDirty();
     TakeParametersDirty();
-    if (analyses) ApplyKernelSettings();
-    if (rateChanged) Reset();
+    if (analyses)
+        ApplyKernelSettings();
+    if (rateChanged)
+        Reset();
     return 0;
 }
 
@@ -237,11 +267,16 @@ void HSVirenoDSP::ApplyKernelSettings()
                                          settingValues[s].load(std::memory_order_relaxed));
     // Each setter reselects the kernel's tables and restarts its analysis, so a setting is only
     // passed on when what it selects has changed (a new colour set or tempo changes nothing here).
-    if (wanted[kInstrument] != appliedSettings[kInstrument]) TunerSetBass(wanted[kInstrument] == 1);
-    if (wanted[kReference] != appliedSettings[kReference]) TunerSetReferenceHz(kLowestReferenceHz + wanted[kReference]);
-    if (wanted[kDropTuning] != appliedSettings[kDropTuning]) TunerSetDropTuning(wanted[kDropTuning]);
-    if (wanted[kDisplayMode] != appliedSettings[kDisplayMode]) TunerSetStream(wanted[kDisplayMode] == 1);
-    for (int s = 0; s < kSettingCount; ++s) appliedSettings[s] = wanted[s];
+    if (wanted[kInstrument] != appliedSettings[kInstrument])
+        TunerSetBass(wanted[kInstrument] == 1);
+    if (wanted[kReference] != appliedSettings[kReference])
+        TunerSetReferenceHz(kLowestReferenceHz + wanted[kReference]);
+    if (wanted[kDropTuning] != appliedSettings[kDropTuning])
+        TunerSetDropTuning(wanted[kDropTuning]);
+    if (wanted[kDisplayMode] != appliedSettings[kDisplayMode])
+        TunerSetStream(wanted[kDisplayMode] == 1);
+    for (int s = 0; s < kSettingCount; ++s)
+        appliedSettings[s] = wanted[s];
 }
 
 void HSVirenoDSP::Reset()
@@ -253,11 +288,13 @@ void HSVirenoDSP::Reset()
 
 void HSVirenoDSP::InstallPreset(const CKROAudioPreset* preset)
 {
-    if (preset == nullptr) return;
+    if (preset == nullptr)
+        return;
     Presets().erase(CKROVirenoParamTable::kDefaultPresetNumber);
     Presets().emplace(CKROVirenoParamTable::kDefaultPresetNumber, std::make_shared<CKROAudioPreset>(*preset));
     SelectPreset(CKROVirenoParamTable::kDefaultPresetNumber);
-    for (auto& entry : Parameters()) entry.second.SetDefaultPlainValue(entry.second.GetPresetValue());
+    for (auto& entry : Parameters())
+        entry.second.SetDefaultPlainValue(entry.second.GetPresetValue());
 }
 
 void HSVirenoDSP::SetMute(bool mute_)

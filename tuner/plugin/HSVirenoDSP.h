@@ -52,7 +52,14 @@ public:
     uint32_t GetResultCount() const { return results.PublishedCount(); }
 
 private:
-    enum TunerSetting { kInstrument, kDisplayMode, kDropTuning, kReference, kSettingCount };
+    enum TunerSetting
+    {
+        kInstrument,
+        kDisplayMode,
+        kDropTuning,
+        kReference,
+        kSettingCount
+    };
 
     void ApplyKernelSettings();
     // Only channel 0 is analysed: the kernel overwrites and clears its second frame unread, so the
@@ -64,7 +71,7 @@ private:
     const int32_t firstParameterIndex;
     std::unique_ptr<TunerAnalyser> analyser;
     TunerRateSetupMailbox rateSetups;
-    int postedRate = 0;  // the rate of the newest set-up handed to the audio thread
+    int postedRate = 0; // the rate of the newest set-up handed to the audio thread
     TunerResultHandOver results;
     std::atomic<bool> mute{false};
     std::atomic<bool> historyClearPending{false};

@@ -17,8 +17,7 @@
 namespace fs = boost::filesystem;
 namespace pt = boost::property_tree;
 
-namespace
-{
+namespace {
 
 constexpr char kMakerFolder[] = "Halvard Sonics";
 constexpr char kProductFolder[] = "Vireno";
@@ -64,12 +63,11 @@ fs::path PresetFolderUnder(const std::string& appDataFolder)
         base = utf8util::Utf16ToUtf8(utf8util::Utf8ToUtf16(appDataFolder.c_str()));
     }
     catch (const utf8util::utf8_conversion_error&)
-    {
-    }
+    {}
     return fs::path(base) / kMakerFolder / kProductFolder;
 }
 
-}  // namespace
+} // namespace
 
 CKROPresetStore::CKROPresetStore() : parameterTable(std::make_unique<CKROVirenoParamTable>(kTableFirstIndex))
 {
@@ -192,8 +190,8 @@ bool CKROPresetStore::ReadDefaultPresetFile()
         if (!value || !std::isfinite(*value))
             break;
         const CKROParameter& parameter = (record++)->second;
-        values.push_back(std::clamp(*value, static_cast<float>(parameter.GetMinimum()),
-                                    static_cast<float>(parameter.GetMaximum())));
+        values.push_back(
+            std::clamp(*value, static_cast<float>(parameter.GetMinimum()), static_cast<float>(parameter.GetMaximum())));
     }
     if (values.size() != xmlNames.size())
         return false;

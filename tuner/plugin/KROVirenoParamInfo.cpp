@@ -4,9 +4,7 @@
 
 #include "TunerParameterIndex.h"
 
-CKROVirenoParamInfo::CKROVirenoParamInfo(std::unique_ptr<CKROVirenoParamTable> table_) : table(std::move(table_))
-{
-}
+CKROVirenoParamInfo::CKROVirenoParamInfo(std::unique_ptr<CKROVirenoParamTable> table_) : table(std::move(table_)) {}
 
 CKROParameter* CKROVirenoParamInfo::GetParameter(int32_t index)
 {

@@ -6,12 +6,11 @@
 
 #include "TunerParameterDescription.h"
 
-namespace
-{
+namespace {
 
 constexpr double kListStep = 1.0;
 
-}  // namespace
+} // namespace
 
 CKROVirenoParamTable::CKROVirenoParamTable(int32_t firstParameterIndex, int32_t leaveEmpty)
 {

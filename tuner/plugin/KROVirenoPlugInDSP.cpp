@@ -7,13 +7,12 @@
 #include "TunerNormalizedIndex.h"
 #include "TunerParameterIndex.h"
 
-namespace
-{
+namespace {
 
 constexpr int32_t kTunerKey = 0;
 constexpr int32_t kRefreshNothing = 0;
 
-}  // namespace
+} // namespace
 
 CKROVirenoPlugInDSP::CKROVirenoPlugInDSP(int32_t firstParameterIndex) : firstIndex(firstParameterIndex)
 {

@@ -67,7 +67,7 @@ private:
     TunerInstanceClaim instanceClaim;
     std::unique_ptr<CKROPresetStore> presetStore;
     std::unique_ptr<CKROVirenoParamInfo> parameterInfo;
-    HSVirenoDSP* tuner = nullptr;  // owned by the algorithm map
+    HSVirenoDSP* tuner = nullptr; // owned by the algorithm map
     std::atomic<int32_t> transportState{0};
     // The reading handed to the editor; the note travels as its 32-bit pattern.
     float displayValues[kReadingValueCount] = {};

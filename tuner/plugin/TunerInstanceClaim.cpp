@@ -2,16 +2,13 @@
 
 #include <atomic>
 
-namespace
-{
+namespace {
 
 std::atomic<int32_t> liveClaims{0};
 
-}  // namespace
+} // namespace
 
-TunerInstanceClaim::TunerInstanceClaim() : active(liveClaims.fetch_add(1, std::memory_order_acq_rel) == 0)
-{
-}
+TunerInstanceClaim::TunerInstanceClaim() : active(liveClaims.fetch_add(1, std::memory_order_acq_rel) == 0) {}
 
 TunerInstanceClaim::~TunerInstanceClaim()
 {

@@ -17,15 +17,16 @@ template <int Count>
 int FirstBelow(float value, const float (&thresholds)[Count])
 {
     for (int k = 0; k < Count; ++k)
-        if (value < thresholds[k]) return k;
-    return Count;  // the last position, NaN included
+        if (value < thresholds[k])
+            return k;
+    return Count; // the last position, NaN included
 }
 
 } // namespace
 
 int NormalizedToSwitchIndex(float value)
 {
-    return value >= 0.5f ? 1 : 0;  // NaN gives the first position
+    return value >= 0.5f ? 1 : 0; // NaN gives the first position
 }
 
 int NormalizedToDropTuningIndex(float value)

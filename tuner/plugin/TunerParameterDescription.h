@@ -13,9 +13,9 @@ namespace TunerParameterDescription {
 // How a normalised value becomes a list position.
 enum class Mapping : int32_t
 {
-    kSwitch,          // two values: 1 from 0.5 on
-    kDropTuning,      // six values on thresholds k/6
-    kReferenceFrequency,  // eleven values on thresholds (k+1)/11
+    kSwitch,             // two values: 1 from 0.5 on
+    kDropTuning,         // six values on thresholds k/6
+    kReferenceFrequency, // eleven values on thresholds (k+1)/11
 };
 
 struct Parameter

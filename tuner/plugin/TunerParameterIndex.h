@@ -18,8 +18,8 @@ struct TunerParameterIndex
         kReferenceFrequency = 3,
         kColorSet = 4,
         kOutputMute = 6,
-        kInputChannelCount = 7,  // read only
-        kInstanceActive = 8,     // read only
+        kInputChannelCount = 7, // read only
+        kInstanceActive = 8,    // read only
     };
 
     static constexpr int32_t kProductParameterCount = 5;

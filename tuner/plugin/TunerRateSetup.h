@@ -21,8 +21,8 @@ struct TunerRateSetup
     bool CanAnalyse() const { return resamplers[0] != nullptr; }
     void ClearHistory();
 
-    int rate = 0;                                 // the host rate truncated to an integer, 0 when refused
+    int rate = 0; // the host rate truncated to an integer, 0 when refused
     std::unique_ptr<TunerResampler> resamplers[2];
     std::vector<float> resampled[2];
-    int pieceLength = 0;                          // most host samples per resampler run
+    int pieceLength = 0; // most host samples per resampler run
 };

@@ -1,8 +1,6 @@
 #include "TunerRateSetupMailbox.h"
 
-TunerRateSetupMailbox::TunerRateSetupMailbox(std::unique_ptr<TunerRateSetup> initial) : current(initial.release())
-{
-}
+TunerRateSetupMailbox::TunerRateSetupMailbox(std::unique_ptr<TunerRateSetup> initial) : current(initial.release()) {}
 
 TunerRateSetupMailbox::~TunerRateSetupMailbox()
 {
@@ -20,9 +18,11 @@ void TunerRateSetupMailbox::Post(std::unique_ptr<TunerRateSetup> setup)
 
 TunerRateSetup& TunerRateSetupMailbox::Current()
 {
-    if (pending.load(std::memory_order_acquire) != nullptr && retired.load(std::memory_order_acquire) == nullptr) {
+    if (pending.load(std::memory_order_acquire) != nullptr && retired.load(std::memory_order_acquire) == nullptr)
+    {
         TunerRateSetup* fresh = pending.exchange(nullptr, std::memory_order_acq_rel);
-        if (fresh != nullptr) {
+        if (fresh != nullptr)
+        {
             retired.store(current, std::memory_order_release);
             current = fresh;
         }

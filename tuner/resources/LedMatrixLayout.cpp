@@ -15,10 +15,10 @@ constexpr double kCentreX = 142;
 constexpr double kCentreY = 350;
 
 // The note letter (4 x 5 dots) and the sharp sign (dots 16..19).
-constexpr std::array<int, kNoteDots> kDotX = {0, 0, 0, 0, 0, 13, 13, 13, 26, 26, 26, 39,
+constexpr std::array<int, kNoteDots> kDotX = {0,  0,  0,  0,  0,  13, 13, 13, 26, 26, 26, 39,
                                               39, 39, 39, 39, 60, 60, 73, 73, 13, 26, 13, 26};
-constexpr std::array<int, kNoteDots> kDotY = {0,  -13, -26, -39, -52, 0,   -26, -52, 0,   -26, -52, 0,
-                                              -13, -26, -39, -52, 13, 0,   13,  0,   -39, -39, -13, -13};
+constexpr std::array<int, kNoteDots> kDotY = {0,   -13, -26, -39, -52, 0, -26, -52, 0,   -26, -52, 0,
+                                              -13, -26, -39, -52, 13,  0, 13,  0,   -39, -39, -13, -13};
 constexpr double kNoteX = 105;
 constexpr double kNoteY = 90;
 

@@ -16,8 +16,8 @@ enum Number : int
     kStreamButton = 113,
     kRedGreenButton = 114,
     kYellowBlueButton = 115,
-    kFirstDropTuningButton = 120,   // "E" ... "B"
-    kFirstReferenceButton = 130,    // "435" ... "445"
+    kFirstDropTuningButton = 120, // "E" ... "B"
+    kFirstReferenceButton = 130,  // "435" ... "445"
     // Main-face indicators, one image per value.
     kInstrumentIndicator = 150,
     kDropTuningIndicator = 151,
@@ -37,16 +37,42 @@ inline constexpr int kReferenceButtonCount = 11;
 
 // Every bitmap of the editor, in the order the bitmap container loads them.
 inline constexpr int kAll[] = {
-    kMuteButton, kSettingsButton, kCloseButton, kBassButton, kGuitarButton, kNeedleButton, kStreamButton,
-    kRedGreenButton, kYellowBlueButton,
-    kFirstDropTuningButton, kFirstDropTuningButton + 1, kFirstDropTuningButton + 2, kFirstDropTuningButton + 3,
-    kFirstDropTuningButton + 4, kFirstDropTuningButton + 5,
-    kFirstReferenceButton, kFirstReferenceButton + 1, kFirstReferenceButton + 2, kFirstReferenceButton + 3,
-    kFirstReferenceButton + 4, kFirstReferenceButton + 5, kFirstReferenceButton + 6, kFirstReferenceButton + 7,
-    kFirstReferenceButton + 8, kFirstReferenceButton + 9, kFirstReferenceButton + 10,
-    kInstrumentIndicator, kDropTuningIndicator, kReferenceIndicator,
-    kMainFace, kSettingsPage, kAboutPage,
-    kRedLed, kGreenLed, kYellowLed, kBlueLed,
+    kMuteButton,
+    kSettingsButton,
+    kCloseButton,
+    kBassButton,
+    kGuitarButton,
+    kNeedleButton,
+    kStreamButton,
+    kRedGreenButton,
+    kYellowBlueButton,
+    kFirstDropTuningButton,
+    kFirstDropTuningButton + 1,
+    kFirstDropTuningButton + 2,
+    kFirstDropTuningButton + 3,
+    kFirstDropTuningButton + 4,
+    kFirstDropTuningButton + 5,
+    kFirstReferenceButton,
+    kFirstReferenceButton + 1,
+    kFirstReferenceButton + 2,
+    kFirstReferenceButton + 3,
+    kFirstReferenceButton + 4,
+    kFirstReferenceButton + 5,
+    kFirstReferenceButton + 6,
+    kFirstReferenceButton + 7,
+    kFirstReferenceButton + 8,
+    kFirstReferenceButton + 9,
+    kFirstReferenceButton + 10,
+    kInstrumentIndicator,
+    kDropTuningIndicator,
+    kReferenceIndicator,
+    kMainFace,
+    kSettingsPage,
+    kAboutPage,
+    kRedLed,
+    kGreenLed,
+    kYellowLed,
+    kBlueLed,
 };
 static_assert(sizeof(kAll) / sizeof(kAll[0]) == 36, "36 bitmaps");
 

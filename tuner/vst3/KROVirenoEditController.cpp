@@ -16,8 +16,8 @@ constexpr const char* kEffectName = "Vireno";
 } // namespace
 
 CKROVirenoEditController::CKROVirenoEditController()
-    : parameterInfo(std::make_unique<CKROVirenoParamInfo>(
-          std::make_unique<CKROVirenoParamTable>(Vireno::kFirstParameterIndex)))
+    : parameterInfo(
+          std::make_unique<CKROVirenoParamInfo>(std::make_unique<CKROVirenoParamTable>(Vireno::kFirstParameterIndex)))
 {
     SetParameterInfo(parameterInfo.get());
     SetEffectName(kEffectName);

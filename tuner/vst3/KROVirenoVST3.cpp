@@ -20,7 +20,10 @@ CKROVirenoVST3::CKROVirenoVST3(std::unique_ptr<CKROPlugInDSP> productEffect) : o
 }
 
 // The effect goes first; the framework then deletes the editor link the effect held.
-CKROVirenoVST3::~CKROVirenoVST3() { ownedEffect.reset(); }
+CKROVirenoVST3::~CKROVirenoVST3()
+{
+    ownedEffect.reset();
+}
 
 FUnknown* CKROVirenoVST3::createInstance(void* /*context*/)
 {

@@ -27,13 +27,12 @@ constexpr Steinberg::int8 UidByte(Steinberg::uint32 word, int shift)
 }
 
 // The words l1 ... l4 as the SDK's inline UID lays them out with COM compatibility.
-#define VIRENO_COM_UID(l1, l2, l3, l4)                                                                          \
-    {                                                                                                           \
-        ::Vireno::UidByte(l1, 0), ::Vireno::UidByte(l1, 8), ::Vireno::UidByte(l1, 16), ::Vireno::UidByte(l1, 24), \
-            ::Vireno::UidByte(l2, 16), ::Vireno::UidByte(l2, 24), ::Vireno::UidByte(l2, 0),                     \
-            ::Vireno::UidByte(l2, 8), ::Vireno::UidByte(l3, 24), ::Vireno::UidByte(l3, 16),                     \
-            ::Vireno::UidByte(l3, 8), ::Vireno::UidByte(l3, 0), ::Vireno::UidByte(l4, 24),                      \
-            ::Vireno::UidByte(l4, 16), ::Vireno::UidByte(l4, 8), ::Vireno::UidByte(l4, 0)                       \
+#define VIRENO_COM_UID(l1, l2, l3, l4)                                                                                 \
+    {                                                                                                                  \
+        ::Vireno::UidByte(l1, 0), ::Vireno::UidByte(l1, 8), ::Vireno::UidByte(l1, 16), ::Vireno::UidByte(l1, 24),      \
+            ::Vireno::UidByte(l2, 16), ::Vireno::UidByte(l2, 24), ::Vireno::UidByte(l2, 0), ::Vireno::UidByte(l2, 8),  \
+            ::Vireno::UidByte(l3, 24), ::Vireno::UidByte(l3, 16), ::Vireno::UidByte(l3, 8), ::Vireno::UidByte(l3, 0),  \
+            ::Vireno::UidByte(l4, 24), ::Vireno::UidByte(l4, 16), ::Vireno::UidByte(l4, 8), ::Vireno::UidByte(l4, 0)   \
     }
 
 #define VIRENO_PROCESSOR_UID VIRENO_COM_UID(0x816C93FE, 0x273B4AF7, 0x849E5E47, 0x7E6D537C)

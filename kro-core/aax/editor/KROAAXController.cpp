@@ -12,16 +12,14 @@
 
 #include <limits>
 
-namespace Mevarik
-{
+namespace Mevarik {
 
 namespace msg = KroEditorMessages;
 
 CKROAAXController::CKROAAXController(CKROAudioPlugInAAX* adapter, CKROGuiEditor* editor,
                                      IKRO_AAXParamsIDsConverter& identifiers)
     : adapter(adapter), editor(editor), identifiers(identifiers)
-{
-}
+{}
 
 CKROPlugInDSP* CKROAAXController::Effect() const
 {
@@ -128,7 +126,8 @@ void CKROAAXController::RunPresetCommands(const std::string& text)
     {
         effect->SaveUserPreset(name, false);
         int32_t localIndex = 0;
-        if (CKRODSPAlgInterface* algorithm = effect->FindAlgorithmForParameter(effect->GetFirstParameterIndex(), localIndex))
+        if (CKRODSPAlgInterface* algorithm =
+                effect->FindAlgorithmForParameter(effect->GetFirstParameterIndex(), localIndex))
             algorithm->SelectPresetByName(name);
         effect->RebuildPresetLists();
     }
@@ -185,4 +184,4 @@ void CKROAAXController::EndEdit(uint32_t index)
         adapter->ReleaseParameter(id);
 }
 
-}  // namespace Mevarik
+} // namespace Mevarik

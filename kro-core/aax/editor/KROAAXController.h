@@ -7,8 +7,7 @@ class CKROGuiEditor;
 class CKROPlugInDSP;
 class IKRO_AAXParamsIDsConverter;
 
-namespace Mevarik
-{
+namespace Mevarik {
 
 // The editor's handle on the effect in the AAX build. Editor, effect and adapter live in one
 // process, so every call is a direct call: parameters go through the adapter's AAX parameters
@@ -52,4 +51,4 @@ private:
     IKRO_AAXParamsIDsConverter& identifiers;
 };
 
-}  // namespace Mevarik
+} // namespace Mevarik

@@ -19,8 +19,7 @@ public:
     template <class... EditorArguments>
     explicit CKROGuiEditorAAX(EditorArguments&&... editorArguments)
         : Editor(std::forward<EditorArguments>(editorArguments)...)
-    {
-    }
+    {}
 
     // IKROAAXLinkedEditor, which shares these with the editor.
     void ReceiveDSPMessage(const std::string& text) override { Editor::ReceiveDSPMessage(text); }

@@ -16,5 +16,5 @@ public:
     AAX_IViewContainer* GetViewContainer() const { return viewContainer; }
 
 private:
-    AAX_IViewContainer* viewContainer;  // not owned
+    AAX_IViewContainer* viewContainer; // not owned
 };

@@ -24,5 +24,5 @@ public:
 
 private:
     std::string parameterId;
-    AAX_IViewContainer* viewContainer = nullptr;  // the host's, valid while the view is open
+    AAX_IViewContainer* viewContainer = nullptr; // the host's, valid while the view is open
 };

@@ -14,8 +14,9 @@ TEST(KROAAXParamsIDsConverter, MapsIndicesAndIdentifiersBothWays)
 {
     CKROAAXParamsIDsConverter converter(10);
     const std::pair<const char*, int32_t> identifiers[] = {
-        {"", 0}, {"par1", 1}, {"par5", 5}, {"par10", 10},
-        {"par11", -1}, {"Par1", -1}, {"par01", -1}, {"MasterBypassID", -1}, {"par1 ", -1},
+        {"", 0},       {"par1", 1},  {"par5", 5},   {"par10", 10},
+        {"par11", -1}, {"Par1", -1}, {"par01", -1}, {"MasterBypassID", -1},
+        {"par1 ", -1},
     };
     for (const auto& [id, index] : identifiers)
         EXPECT_EQ(converter.GetIndexFromID(id), index) << id;

@@ -77,7 +77,7 @@ TEST(KRODSPAlgInterface, SelectingAPresetClampsItsValuesAndNeedsTheRightCount)
     EXPECT_DOUBLE_EQ(a.GetParameter(0)->GetNormalized(), 0.5);
     EXPECT_DOUBLE_EQ(a.GetParameter(1)->GetNormalized(), 0.5);
 
-    a.SelectPreset(9);  // no such preset
+    a.SelectPreset(9); // no such preset
     EXPECT_EQ(a.GetCurrentPreset(), a.GetPreset(2));
 }
 
@@ -96,19 +96,23 @@ TEST(KRODSPAlgInterface, FindsPresetsByTheWholeName)
 
 TEST(KRODSPAlgInterface, DeletingRenumbersAndMovesTheCurrentPreset)
 {
-    struct Case {
+    struct Case
+    {
         const char* current;
         const char* deleted;
         const char* currentAfter;
     } cases[] = {{"two", "two", "one"}, {"three", "two", "three"}, {"one", "one", "two"}, {"one", "none", "one"}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         TestAlgorithm a;
-        for (const char* name : {"one", "two", "three"}) a.AddPreset(Preset(name, {0, 0}));
+        for (const char* name : {"one", "two", "three"})
+            a.AddPreset(Preset(name, {0, 0}));
         a.SelectPresetByName(c.current);
         a.DeletePreset(c.deleted);
         const KROPresetMap& presets = a.GetPresets();
         int32_t expectedNumber = 0;
-        for (const auto& entry : presets) EXPECT_EQ(entry.first, expectedNumber++) << c.deleted;
+        for (const auto& entry : presets)
+            EXPECT_EQ(entry.first, expectedNumber++) << c.deleted;
         ASSERT_NE(a.GetCurrentPreset(), nullptr) << c.deleted;
         EXPECT_EQ(a.GetCurrentPreset()->GetName(), c.currentAfter) << c.deleted;
     }
@@ -124,7 +128,7 @@ TEST(KRODSPAlgInterface, DeletingRenumbersAndMovesTheCurrentPreset)
 TEST(KRODSPAlgInterface, ParameterChangesMarkTheParametersDirty)
 {
     TestAlgorithm a;
-    a.SetParameterNormalized(42, 0.3);  // no record: still marked
+    a.SetParameterNormalized(42, 0.3); // no record: still marked
     EXPECT_EQ(a.UpdateParameters(false), 1);
     EXPECT_FALSE(a.AreParametersDirty());
 

@@ -127,8 +127,8 @@ TEST(ScaleSuffix, NamesEachScaleFactor)
     {
         double factor;
         const char* suffix;
-    } cases[] = {{-1, ""}, {0, ""}, {0.5, "#0.5x"}, {0.75, "#0.8x"}, {1.0, "#1x"},
-                 {1.49, "#1x"}, {1.5, "#2x"}, {2.0, "#2x"}, {3.2, "#3x"}};
+    } cases[] = {{-1, ""},      {0, ""},      {0.5, "#0.5x"}, {0.75, "#0.8x"}, {1.0, "#1x"},
+                 {1.49, "#1x"}, {1.5, "#2x"}, {2.0, "#2x"},   {3.2, "#3x"}};
     for (const auto& c : cases)
         EXPECT_EQ(CKROGUIContainerInterface::ScaleSuffix(c.factor), c.suffix) << c.factor;
     EXPECT_EQ(CKROGUIContainerInterface::BitmapName(200), "bmp00200");

@@ -65,7 +65,8 @@ protected:
     ~IACFPluginDefinition() = default;
 };
 
-constexpr acfUID IID_IACFPluginDefinition = {0x00EEF015, 0x7FD0, 0x11D6, {0x84, 0x85, 0x00, 0x30, 0x65, 0x42, 0xA0, 0x24}};
+constexpr acfUID IID_IACFPluginDefinition = {
+    0x00EEF015, 0x7FD0, 0x11D6, {0x84, 0x85, 0x00, 0x30, 0x65, 0x42, 0xA0, 0x24}};
 
 // A component definition (registration of single components is not offered by this plug-in).
 class IACFComponentDefinition : public IACFUnknown

@@ -19,12 +19,12 @@ enum AAX_EAlgorithmField : uint32_t
 
 struct AlgorithmContext
 {
-    const int32_t* bypass;             // non-zero while the host's bypass is on
-    void* const* effectObject;         // the plug-in's effect object, as its packet delivered it
-    const float* const* inputs;        // one buffer per input channel
-    float* const* outputs;             // one buffer per output channel
-    const int32_t* bufferLength;       // frames in this block
-    float* const* meterTaps;           // one linear peak per registered meter
+    const int32_t* bypass;       // non-zero while the host's bypass is on
+    void* const* effectObject;   // the plug-in's effect object, as its packet delivered it
+    const float* const* inputs;  // one buffer per input channel
+    float* const* outputs;       // one buffer per output channel
+    const int32_t* bufferLength; // frames in this block
+    float* const* meterTaps;     // one linear peak per registered meter
 };
 
 static_assert(sizeof(AlgorithmContext) == AlgorithmFieldCount * sizeof(void*), "six pointer fields");

@@ -7,7 +7,8 @@
 using ACFRegisterPluginProc = ACFRESULT (*)(IACFUnknown* host, IACFPluginDefinition** definition);
 using ACFRegisterComponentProc = ACFRESULT (*)(IACFUnknown* host, const acfUID& componentId,
                                                IACFComponentDefinition** definition);
-using ACFGetClassFactoryProc = ACFRESULT (*)(IACFUnknown* host, const acfUID& classId, const acfUID& iid, void** factory);
+using ACFGetClassFactoryProc = ACFRESULT (*)(IACFUnknown* host, const acfUID& classId, const acfUID& iid,
+                                             void** factory);
 using ACFCanUnloadNowProc = ACFRESULT (*)(IACFUnknown* host);
 using ACFStartupProc = ACFRESULT (*)(IACFUnknown* host);
 using ACFShutdownProc = ACFRESULT (*)(IACFUnknown* host);

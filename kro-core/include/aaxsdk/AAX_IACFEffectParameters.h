@@ -55,7 +55,8 @@ public:
     virtual AAX_Result GetNumberOfChanges(int32_t* changes) const = 0;
 
     virtual AAX_Result TimerWakeup() = 0;
-    virtual AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t count, float* outValues) const = 0;
+    virtual AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t count,
+                                    float* outValues) const = 0;
     virtual AAX_Result GetCustomData(AAX_CTypeID blockId, uint32_t size, void* data, uint32_t* written) const = 0;
     virtual AAX_Result SetCustomData(AAX_CTypeID blockId, uint32_t size, const void* data) = 0;
     virtual AAX_Result DoMIDITransfers() = 0;
@@ -97,7 +98,11 @@ protected:
     ~AAX_IACFEffectParameters_V4() = default;
 };
 
-constexpr acfUID IID_AAX_IACFEffectParameters = {0x964E333D, 0x334C, 0x533F, {0xC2, 0xC7, 0x38, 0x34, 0xC3, 0xC2, 0x3E, 0x3E}};
-constexpr acfUID IID_AAX_IACFEffectParameters_V2 = {0xF1F47D06, 0x308F, 0x4CC5, {0x9C, 0x7C, 0x50, 0xA8, 0x3F, 0x8A, 0xB8, 0x13}};
-constexpr acfUID IID_AAX_IACFEffectParameters_V3 = {0xD2540E9D, 0x9163, 0x42BB, {0xA6, 0xFD, 0x81, 0xE1, 0x0E, 0xA3, 0x24, 0x98}};
-constexpr acfUID IID_AAX_IACFEffectParameters_V4 = {0x2E485536, 0x31A3, 0x4697, {0x9C, 0x16, 0xE5, 0x9B, 0xF6, 0xB2, 0x8A, 0x41}};
+constexpr acfUID IID_AAX_IACFEffectParameters = {
+    0x964E333D, 0x334C, 0x533F, {0xC2, 0xC7, 0x38, 0x34, 0xC3, 0xC2, 0x3E, 0x3E}};
+constexpr acfUID IID_AAX_IACFEffectParameters_V2 = {
+    0xF1F47D06, 0x308F, 0x4CC5, {0x9C, 0x7C, 0x50, 0xA8, 0x3F, 0x8A, 0xB8, 0x13}};
+constexpr acfUID IID_AAX_IACFEffectParameters_V3 = {
+    0xD2540E9D, 0x9163, 0x42BB, {0xA6, 0xFD, 0x81, 0xE1, 0x0E, 0xA3, 0x24, 0x98}};
+constexpr acfUID IID_AAX_IACFEffectParameters_V4 = {
+    0x2E485536, 0x31A3, 0x4697, {0x9C, 0x16, 0xE5, 0x9B, 0xF6, 0xB2, 0x8A, 0x41}};

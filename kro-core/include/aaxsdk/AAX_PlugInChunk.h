@@ -8,13 +8,13 @@
 
 struct AAX_SPlugInChunk
 {
-    int32_t size;  // bytes of data
+    int32_t size; // bytes of data
     int32_t version;
     AAX_CTypeID manufacturerId;
     AAX_CTypeID productId;
     AAX_CTypeID pluginId;
     AAX_CTypeID chunkId;
-    uint8_t name[32];  // at most 31 characters, zero-filled
+    uint8_t name[32]; // at most 31 characters, zero-filled
     // The first of size bytes; the host allocates the header and the data in one block.
     char data[1];
 };

@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 // The block size with which every algorithm starts: the scratch copy is ready for it before the
 // host announces its own.
 constexpr int32_t kInitialScratchFrames = 256;
 constexpr int32_t kInitialChannelCount = 2;
 
-}  // namespace
+} // namespace
 
 CKROPlugInDSP::CKROPlugInDSP() : name("Mevarik Effect"), kind("effect"), currentPresetName("-")
 {
@@ -70,8 +69,8 @@ void CKROPlugInDSP::AppendPresetLists(CKRODSPAlgInterface& algorithm, AlgorithmR
     for (int32_t n = 0; n < presetCount; ++n)
     {
         const CKROAudioPreset* preset = algorithm.GetPreset(n);
-        presetTable.push_back({n < factoryCount, preset != nullptr ? preset->GetName() : std::string(),
-                               algorithm.GetName()});
+        presetTable.push_back(
+            {n < factoryCount, preset != nullptr ? preset->GetName() : std::string(), algorithm.GetName()});
         ++presetCounter;
     }
 }
@@ -369,6 +368,4 @@ uint8_t* CKROPlugInDSP::GetBinaryChunk(int32_t& size)
     return nullptr;
 }
 
-void CKROPlugInDSP::SetBinaryChunk(const uint8_t*, int32_t)
-{
-}
+void CKROPlugInDSP::SetBinaryChunk(const uint8_t*, int32_t) {}

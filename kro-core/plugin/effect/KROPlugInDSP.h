@@ -207,7 +207,6 @@ private:
     // One field of the factory or of the user presets, in number order.
     std::vector<std::string> PresetColumn(bool factory, std::string (*field)(const PresetRecord&)) const;
 
-
     // Writes the tree of the current state into the given tree, replacing what it held.
     void WriteStateTree(boost::property_tree::ptree& tree);
     // Sends the tree to the editor with "Action" set to the given action.

@@ -10,15 +10,14 @@
 
 namespace pt = boost::property_tree;
 
-namespace
-{
+namespace {
 
 constexpr char kPluginInfoPath[] = "PluginState.PluginInfo";
 constexpr char kParametersPath[] = "PluginState.Parameters";
 constexpr char kChunkPath[] = "PluginState.DSPChunk";
 constexpr char kStateAction[] = "PluginState";
 
-}  // namespace
+} // namespace
 
 void CKROPlugInDSP::BuildStateTree()
 {

@@ -4,8 +4,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 std::string Encode(const std::string& bytes)
 {
@@ -59,12 +58,12 @@ TEST(Base64, RoundTripsEveryByteValue)
 TEST(Base64, DecodingStopsAtFillOrForeignCharacters)
 {
     const Vector cases[] = {
-        {"foo", "Zm9v!Zm9v"},   // everything after a foreign character is ignored
+        {"foo", "Zm9v!Zm9v"}, // everything after a foreign character is ignored
         {"foo", "Zm9v=Zm9v"},
-        {"foo", "Zm9v\nYmFy"},  // line breaks end the data too
-        {"f", "Zg"},            // fill is optional
+        {"foo", "Zm9v\nYmFy"}, // line breaks end the data too
+        {"f", "Zg"},           // fill is optional
         {"fo", "Zm8"},
-        {"", "Z"},              // a lone character holds no byte
+        {"", "Z"}, // a lone character holds no byte
         {"foo", "Zm9vY"},
         {"", "=Zm9v"},
         {"", "!"},
@@ -76,4 +75,4 @@ TEST(Base64, DecodingStopsAtFillOrForeignCharacters)
     }
 }
 
-}  // namespace
+} // namespace

@@ -12,8 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // An effect's display data as the product hands it out: 19 values once per new reading, else 1;
 // its parameters are of no interest here.
@@ -71,19 +70,18 @@ TEST(EditorInterfaces, EditorRefreshGetsOneFullReadingThenOneValue)
 {
     ReadingSource source;
     bool destroyed = false;
-    std::unique_ptr<Mevarik::IKROSDKController> controller =
-        std::make_unique<ControllerOverSource>(source, destroyed);
+    std::unique_ptr<Mevarik::IKROSDKController> controller = std::make_unique<ControllerOverSource>(source, destroyed);
 
     float* buffer = AllocateDisplayBuffer(1);
     int32_t capacity = 1;
-    EXPECT_EQ(controller->GetDisplayData(1, &buffer, &capacity, capacity), 1);  // other channels: no reading
+    EXPECT_EQ(controller->GetDisplayData(1, &buffer, &capacity, capacity), 1); // other channels: no reading
     EXPECT_EQ(controller->GetDisplayData(0, &buffer, &capacity, capacity), 19);
     EXPECT_EQ(capacity, 19);
     EXPECT_EQ(buffer[18], 0.25f);
     EXPECT_EQ(controller->GetDisplayData(0, &buffer, &capacity, capacity), 1);
     FreeDisplayBuffer(buffer);
 
-    controller.reset();  // the editor deletes what it owns through the interface
+    controller.reset(); // the editor deletes what it owns through the interface
     EXPECT_TRUE(destroyed);
 }
 
@@ -100,4 +98,4 @@ TEST(EditorInterfaces, EditorLinkIsDeletedThroughItsInterface)
     EXPECT_TRUE(destroyed);
 }
 
-}  // namespace
+} // namespace

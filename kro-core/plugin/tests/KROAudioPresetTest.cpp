@@ -4,8 +4,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 TEST(KROAudioPreset, KeepsNameValuesAndFlagThroughCopies)
 {
@@ -35,7 +34,7 @@ TEST(KROAudioPreset, MapCopiesShareTheRecords)
     KROPresetMap copy = presets;
     EXPECT_EQ(copy[0].get(), presets[0].get());
     presets.clear();
-    EXPECT_EQ(copy[0]->GetName(), "Default");  // alive while any map holds it
+    EXPECT_EQ(copy[0]->GetName(), "Default"); // alive while any map holds it
 }
 
-}  // namespace
+} // namespace

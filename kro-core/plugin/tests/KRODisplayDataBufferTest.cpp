@@ -5,8 +5,7 @@
 #include <numeric>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // The editor's side of the contract: one buffer that controllers may replace.
 struct EditorBuffer
@@ -73,4 +72,4 @@ TEST(KRODisplayDataBuffer, AMissingBufferIsAllocatedWhateverItsClaimedCapacity)
     FreeDisplayBuffer(nullptr);
 }
 
-}  // namespace
+} // namespace

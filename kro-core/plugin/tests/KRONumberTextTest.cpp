@@ -6,8 +6,7 @@
 
 #include <cfloat>
 
-namespace
-{
+namespace {
 
 TEST(KRONumberText, ReadsEveryFloatTheEffectWritesAndNothingEndless)
 {
@@ -18,11 +17,19 @@ TEST(KRONumberText, ReadsEveryFloatTheEffectWritesAndNothingEndless)
         float value;
     };
     const Case cases[] = {
-        {"0.5", true, 0.5f},          {" 1", true, 1.0f},          {"1.7abc", true, 1.7f},
-        {"-0", true, -0.0f},          {"2.72636629e-41", true, 2.72636629e-41f},
-        {"1e-50", true, 0.0f},        {"3.4e38", true, 3.4e38f},   {"1e39", false, 0.0f},
-        {"-1e39", false, 0.0f},       {"nan", false, 0.0f},        {"inf", false, 0.0f},
-        {"abc", false, 0.0f},         {"", false, 0.0f},
+        {"0.5", true, 0.5f},
+        {" 1", true, 1.0f},
+        {"1.7abc", true, 1.7f},
+        {"-0", true, -0.0f},
+        {"2.72636629e-41", true, 2.72636629e-41f},
+        {"1e-50", true, 0.0f},
+        {"3.4e38", true, 3.4e38f},
+        {"1e39", false, 0.0f},
+        {"-1e39", false, 0.0f},
+        {"nan", false, 0.0f},
+        {"inf", false, 0.0f},
+        {"abc", false, 0.0f},
+        {"", false, 0.0f},
     };
     for (const Case& c : cases)
     {
@@ -32,4 +39,4 @@ TEST(KRONumberText, ReadsEveryFloatTheEffectWritesAndNothingEndless)
     }
 }
 
-}  // namespace
+} // namespace

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -41,15 +40,15 @@ TEST(KROParameterDenormalize, GivesThePlainValueOfEveryTaper)
 {
     const DenormalizeCase cases[] = {
         {0.25, kTaperLinear, 0, 10, 2.5},
-        {1.5, kTaperLinear, 0, 10, 15},  // never clamped
+        {1.5, kTaperLinear, 0, 10, 15}, // never clamped
         {-0.5, kTaperLinear, 0, 10, -5},
         {0.26, kTaperStepped, 0, 10, 3},
-        {0.25, kTaperStepped, 0, 10, 3},  // 2.5: half away from zero
+        {0.25, kTaperStepped, 0, 10, 3}, // 2.5: half away from zero
         {0.24, kTaperStepped, 0, 10, 2},
         {-0.25, kTaperStepped, 0, 10, -3},
         {0.5, kTaperSwitch, 0, 1, 0.5},
         {0.5, kTaperList, 0, 4, 2},
-        {0.55, kTaperList, 0, 4, 2.2},  // a list keeps the fraction; readers round it
+        {0.55, kTaperList, 0, 4, 2.2}, // a list keeps the fraction; readers round it
         {0.0, kTaperLogarithmic, 20, 20000, 20},
         {0.5, kTaperLogarithmic, 20, 20000, std::sqrt(20.0 * 20000.0)},
         {0.0, kTaperLinearMinusInf, -60, 0, -60},
@@ -95,15 +94,15 @@ TEST(KROParameterNormalize, GivesTheNormalisedValueOfEveryTaper)
 {
     const NormalizeCase cases[] = {
         {kTaperLinear, 0, 10, 2.5, 0.25},
-        {kTaperLinear, 0, 10, 12, 1.0},  // clamped into the range
+        {kTaperLinear, 0, 10, 12, 1.0}, // clamped into the range
         {kTaperLinear, 0, 10, -3, 0.0},
-        {kTaperStepped, 0, 10, 2.6, 0.3},  // snapped to the whole plain value
+        {kTaperStepped, 0, 10, 2.6, 0.3}, // snapped to the whole plain value
         {kTaperStepped, 0, 10, 2.4, 0.2},
         {kTaperStepped, 0, 10, 11, 1.0},
         {kTaperSwitch, 0, 1, 0.5, 0.5},
         {kTaperList, 0, 4, 2, 0.5},
         {kTaperList, 0, 10, 5, 0.5},
-        {kTaperLogarithmic, 20, 20000, 10, 0.0},  // clamped
+        {kTaperLogarithmic, 20, 20000, 10, 0.0}, // clamped
         {kTaperLogarithmic, 20, 20000, 40000, 1.0},
         {kTaperLogarithmic, 20, 20000, std::sqrt(20.0 * 20000.0), 0.5},
         {kTaperLinearMinusInf, -60, 0, -30, 0.5},
@@ -169,7 +168,7 @@ TEST(KROParameterDisplayText, FramesNumberAndLabelByTaperAndFlags)
         {kTaperLinear, 0, 10, {"dB"}, 0, true, true, 3.14159, "Name: 3.1 dB"},
         {kTaperLinear, 0, 10, {"dB"}, 0, false, false, 3.14159, "3.1"},
         {kTaperLinear, 0, 10, {}, 0, false, true, 1.0, "1.0 "},
-        {kTaperLinear, 0, 10, {}, 0, false, false, 1e20, "100000000000000"},  // cut to 15 characters
+        {kTaperLinear, 0, 10, {}, 0, false, false, 1e20, "100000000000000"}, // cut to 15 characters
         // A switch names its half with the unit flag, shows its number without it.
         {kTaperSwitch, 0, 1, {"Off", "On"}, 0, false, true, 0.2, "0.2 Off"},
         {kTaperSwitch, 0, 1, {"Off", "On"}, 0, false, true, 0.8, "0.8 On"},
@@ -192,8 +191,8 @@ TEST(KROParameterDisplayText, FramesNumberAndLabelByTaperAndFlags)
     };
     for (const DisplayCase& c : cases)
     {
-        SCOPED_TRACE(::testing::Message() << "type " << c.taperType << " value " << c.value << " name "
-                                          << c.withName << " unit " << c.withUnit);
+        SCOPED_TRACE(::testing::Message() << "type " << c.taperType << " value " << c.value << " name " << c.withName
+                                          << " unit " << c.withUnit);
         const CKROParameter parameter = MakeParameter(c.taperType, c.minimum, c.maximum, c.labels, c.currentPlain);
         EXPECT_EQ(parameter.GetDisplayText(c.withName, c.withUnit, c.value), c.expected);
     }
@@ -223,8 +222,8 @@ TEST(KROParameterDisplayText, IgnoresTheProcessLocale)
 
 TEST(KROParameter, ConstructorStartsAtTheNormalisedDefault)
 {
-    const CKROParameter parameter(nullptr, "Drop Tuning", {"E", "Eb", "D", "Db", "C", "B"}, 0, 5, 1, 3, kTaperList,
-                                  1, 2, 3);
+    const CKROParameter parameter(nullptr, "Drop Tuning", {"E", "Eb", "D", "Db", "C", "B"}, 0, 5, 1, 3, kTaperList, 1,
+                                  2, 3);
     EXPECT_EQ(parameter.GetName(), "Drop Tuning");
     EXPECT_EQ(parameter.GetPlainValue(), 3.0);
     EXPECT_EQ(parameter.GetDefaultPlainValue(), 3.0);
@@ -242,7 +241,7 @@ TEST(KROParameter, SetNormalizedStoresBothValuesAndMarksTheOwner)
     CKROParameter parameter = MakeParameter(kTaperList, 0, 4, {"A", "B", "C", "D", "E"}, 0, &owner);
     EXPECT_DOUBLE_EQ(parameter.SetNormalized(0.6), 2.4);
     EXPECT_EQ(parameter.GetNormalized(), 0.6);
-    EXPECT_EQ(parameter.GetPlainValue(), 2.0);  // a list reads its nearest label number
+    EXPECT_EQ(parameter.GetPlainValue(), 2.0); // a list reads its nearest label number
     EXPECT_EQ(owner.marks, 1);
 
     CKROParameter unowned = MakeParameter(kTaperLinear, 0, 10);
@@ -289,7 +288,7 @@ TEST(KROParameter, CopyKeepsTheOwnerAndCloneTakesTheNewOne)
 {
     CountingOwner first, second;
     CKROParameter source = MakeParameter(kTaperList, 0, 4, {"A", "B", "C", "D", "E"}, 1, &first);
-    source.SetNormalized(0.6);  // plain 2.4
+    source.SetNormalized(0.6); // plain 2.4
     source.SetDefaultPlainValue(3);
 
     const CKROParameter copy = CopyParameter(source);
@@ -308,4 +307,4 @@ TEST(KROParameter, CopyKeepsTheOwnerAndCloneTakesTheNewOne)
     EXPECT_EQ(first.marks, 1);
 }
 
-}  // namespace
+} // namespace

@@ -10,8 +10,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 // `depth` elements, each inside the one before, with `inner` in the middle.
 std::string Nested(int depth, const std::string& inner = "")
@@ -35,8 +34,10 @@ TEST(KROXmlLimits, CountsTheElementsTheReaderDescendsInto)
         bool within;
     };
     const Case cases[] = {
-        {"a state tree", "<?xml version=\"1.0\"?><PluginState><Parameters><Par0><Value>1</Value></Par0>"
-                         "</Parameters></PluginState>", true},
+        {"a state tree",
+         "<?xml version=\"1.0\"?><PluginState><Parameters><Par0><Value>1</Value></Par0>"
+         "</Parameters></PluginState>",
+         true},
         {"as deep as allowed", Nested(kMaxXmlDepth), true},
         {"one level deeper", Nested(kMaxXmlDepth + 1), false},
         {"thousands of levels", Nested(22000), false},
@@ -45,8 +46,8 @@ TEST(KROXmlLimits, CountsTheElementsTheReaderDescendsInto)
         {"markup inside a comment", Nested(2, "<!--" + deepInside + "-->"), true},
         {"markup inside CDATA", Nested(2, "<![CDATA[" + deepInside + "]]>"), true},
         {"markup inside an attribute value", "<a v='" + deepInside + "'/>", true},
-        {"a declaration and a processing instruction", "<?xml version=\"1.0\"?><!DOCTYPE a><?pi x?>" +
-                                                           Nested(kMaxXmlDepth), true},
+        {"a declaration and a processing instruction",
+         "<?xml version=\"1.0\"?><!DOCTYPE a><?pi x?>" + Nested(kMaxXmlDepth), true},
         {"an unclosed tag at the end", Nested(3) + "<e", true},
         {"larger than the cap", "<a>" + std::string(kMaxXmlBytes, 'x') + "</a>", false},
     };
@@ -65,4 +66,4 @@ TEST(KROXmlLimits, AParseBeyondTheLimitsFailsAndLeavesTheTree)
     EXPECT_FALSE(tree.get_optional<int>("keep"));
 }
 
-}  // namespace
+} // namespace

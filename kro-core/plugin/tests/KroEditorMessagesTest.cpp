@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 namespace m = KroEditorMessages;
 
@@ -14,10 +13,10 @@ TEST(KroEditorMessages, NoNameHidesInsideAnother)
 {
     // Receivers search names anywhere in a text, so one name inside another would trigger both.
     const std::vector<std::string> names = {
-        m::kGetFactoryPresets, m::kGetUserPresets, m::kGetSelectedPresetNumber, m::kSetPresetSave,
-        m::kSetPresetAsSaveAs, m::kSetPresetDelete, m::kGetParameterText, m::kGetPluginState,
-        m::kSetZoomFactor, m::kSaveDefaultPreset, m::kSetFactoryPresets, m::kSetUserPresets,
-        m::kSetParameterText, m::kDspToGui, m::kSetSelectedPresetNumber, m::kUpdateParameterValues,
+        m::kGetFactoryPresets, m::kGetUserPresets,    m::kGetSelectedPresetNumber, m::kSetPresetSave,
+        m::kSetPresetAsSaveAs, m::kSetPresetDelete,   m::kGetParameterText,        m::kGetPluginState,
+        m::kSetZoomFactor,     m::kSaveDefaultPreset, m::kSetFactoryPresets,       m::kSetUserPresets,
+        m::kSetParameterText,  m::kDspToGui,          m::kSetSelectedPresetNumber, m::kUpdateParameterValues,
     };
     for (const std::string& a : names)
     {
@@ -44,7 +43,7 @@ TEST(KroEditorMessages, ValueIsEverythingAfterTheFirstOccurrence)
         {"CKROSetPresetAsSaveAsMy Bass", true, "My Bass"},
         {"xxCKROSetPresetAsSaveAs", true, ""},
         {"CKROSetPresetAsSaveAsACKROSetPresetAsSaveAsB", true, "ACKROSetPresetAsSaveAsB"},
-        {"CKROSetPresetSave", false, "untouched"},  // shares its start, is another name
+        {"CKROSetPresetSave", false, "untouched"}, // shares its start, is another name
         {"", false, "untouched"},
     };
     for (const Case& c : cases)
@@ -82,4 +81,4 @@ TEST(KroEditorMessages, IntegersReadLikeTheReceiversDo)
         EXPECT_EQ(m::ReadMessageInteger(c.value), c.number) << '"' << c.value << '"';
 }
 
-}  // namespace
+} // namespace

@@ -8,8 +8,7 @@
 
 #include "kro-core/plugin/KroEditorMessages.h"
 
-namespace
-{
+namespace {
 
 namespace m = KroEditorMessages;
 namespace list = KroPresetList;
@@ -39,7 +38,8 @@ TEST(KroPresetList, ReadsTheNamesBack)
         {"after other text", "DSP2GUIStringCKROSetUserPresetsMessage<CKROPRESET>A", {"A"}},
         {"no info parts", "CKROSetUserPresetsMessage<CKROPRESET>A<CKROPRESET>B", {"A", "B"}},
         {"info on the second only",
-         "CKROSetUserPresetsMessage<CKROPRESET>A<CKROPRESET><CKROPRESETINFO>x</CKROPRESETINFO>B", {"A", "B"}},
+         "CKROSetUserPresetsMessage<CKROPRESET>A<CKROPRESET><CKROPRESETINFO>x</CKROPRESETINFO>B",
+         {"A", "B"}},
         {"info never closed", "CKROSetUserPresetsMessage<CKROPRESET><CKROPRESETINFO>A<CKROPRESET>B", {"", "B"}},
         {"text before the first entry", "CKROSetUserPresetsMessagejunk<CKROPRESET>A", {"A"}},
         {"no entry marker", "CKROSetUserPresetsMessageA", {}},
@@ -63,4 +63,4 @@ TEST(KroPresetList, UserPresetsAreNumberedAfterTheFactoryPresets)
     EXPECT_TRUE(list::NumberUserPresets({}, 1).empty());
 }
 
-}  // namespace
+} // namespace

@@ -25,10 +25,10 @@ TEST(TrackInfoRecord, HoldsWhatEachHostReports)
     EXPECT_EQ(vst3.validFlags, 7u);
     EXPECT_EQ(std::strlen(vst3.name), 127u);
     EXPECT_EQ(vst3.index, -3);
-    EXPECT_EQ(vst3.colour[0], 0x11);  // red
+    EXPECT_EQ(vst3.colour[0], 0x11); // red
     EXPECT_EQ(vst3.colour[1], 0x22);
     EXPECT_EQ(vst3.colour[2], 0x33);
-    EXPECT_EQ(vst3.colour[3], 0x80);  // alpha
+    EXPECT_EQ(vst3.colour[3], 0x80); // alpha
 
     SetTrackIndexNamespace(vst3, "Mixer");
     EXPECT_STREQ(vst3.indexNamespace, "Mixer");

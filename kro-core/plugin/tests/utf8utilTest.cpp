@@ -4,11 +4,10 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
-using utf8util::utf8_conversion_error;
 using utf8util::Utf16ToUtf8;
+using utf8util::utf8_conversion_error;
 using utf8util::Utf8ToUtf16;
 
 struct ValidCase
@@ -23,17 +22,17 @@ TEST(utf8util, ConvertsValidTextBothWays)
         {"", u""},
         {"Default.xml", u"Default.xml"},
         {"\x7F", u"\x7F"},
-        {"\xC2\x80", u"\x0080"},                // smallest two-byte form
+        {"\xC2\x80", u"\x0080"}, // smallest two-byte form
         {"Gr\xC3\xBC\xC3\x9F", u"Gr\u00FC\u00DF"},
         {"\xDF\xBF", u"\x07FF"},
-        {"\xE0\xA0\x80", u"\x0800"},            // smallest three-byte form
+        {"\xE0\xA0\x80", u"\x0800"}, // smallest three-byte form
         {"\xE2\x82\xAC", u"\u20AC"},
-        {"\xED\x9F\xBF", u"\uD7FF"},            // just below the surrogates
-        {"\xEE\x80\x80", u"\uE000"},            // just above them
+        {"\xED\x9F\xBF", u"\uD7FF"}, // just below the surrogates
+        {"\xEE\x80\x80", u"\uE000"}, // just above them
         {"\xEF\xBF\xBF", u"\xFFFF"},
-        {"\xF0\x90\x80\x80", u"\U00010000"},    // smallest four-byte form
+        {"\xF0\x90\x80\x80", u"\U00010000"}, // smallest four-byte form
         {"\xF0\x9F\x8E\xB8", u"\U0001F3B8"},
-        {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},    // the last code point
+        {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"}, // the last code point
     };
     for (const ValidCase& c : cases)
     {
@@ -47,20 +46,20 @@ TEST(utf8util, ConvertsValidTextBothWays)
 TEST(utf8util, RejectsInvalidUtf8WithTheSystemMessage)
 {
     const char* const cases[] = {
-        "\x80",                  // lone continuation byte
+        "\x80", // lone continuation byte
         "abc\xBF",
-        "\xC3",                  // truncated sequences
+        "\xC3", // truncated sequences
         "\xE2\x82",
         "\xF0\x9F\x8E",
-        "\xE2\x82\x41",          // a non-continuation byte inside a sequence
-        "\xC0\xAF",              // overlong forms
+        "\xE2\x82\x41", // a non-continuation byte inside a sequence
+        "\xC0\xAF",     // overlong forms
         "\xC1\xBF",
         "\xE0\x9F\xBF",
         "\xF0\x8F\xBF\xBF",
-        "\xED\xA0\x80",          // encoded surrogates
+        "\xED\xA0\x80", // encoded surrogates
         "\xED\xBF\xBF",
-        "\xF4\x90\x80\x80",      // above U+10FFFF
-        "\xF5\x80\x80\x80",      // bytes that never occur in UTF-8
+        "\xF4\x90\x80\x80", // above U+10FFFF
+        "\xF5\x80\x80\x80", // bytes that never occur in UTF-8
         "\xF8\x88\x80\x80\x80",
         "\xFE",
         "\xFF",
@@ -104,4 +103,4 @@ TEST(utf8util, ReplacesUnpairedSurrogates)
               replacement + "\xF0\x9F\x8E\xB8");
 }
 
-}  // namespace
+} // namespace

@@ -32,8 +32,7 @@ ViewRect ToViewRect(const VSTGUI::ERect& rect)
 
 CKROVST3EditorView::CKROVST3EditorView(CKROVST3EditController* controller, int32 flagCount)
     : EditorView(controller), flagCount(flagCount), idleTimer(new VSTGUI::CVSTGUITimer(this, kDefaultIdleRateMs))
-{
-}
+{}
 
 CKROVST3EditorView::~CKROVST3EditorView()
 {
@@ -79,8 +78,8 @@ tresult CKROVST3EditorView::Attach(void* parent, FIDString type, AttachStage& st
     VSTGUI::RunLoop::setCurrent(runLoop.get());
 
     const VSTGUI::ERect size = EditorRect();
-    stage.frame = new VSTGUI::CFrame(VSTGUI::CRect(0, 0, size.right - size.left, size.bottom - size.top),
-                                     &FrameEditor());
+    stage.frame =
+        new VSTGUI::CFrame(VSTGUI::CRect(0, 0, size.right - size.left, size.bottom - size.top), &FrameEditor());
     if (!OpenFrame(*stage.frame, parent, *runLoop))
     {
         UndoAttach(stage);

@@ -16,7 +16,7 @@ namespace VSTGUI {
 class CFrame;
 class CVSTGUITimer;
 class VSTGUIEditorInterface;
-}
+} // namespace VSTGUI
 
 namespace Steinberg {
 namespace Vst {
@@ -91,8 +91,8 @@ private:
     void StopAndCloseEditor();
     void ReleaseRunLoop();
 
-    VSTGUI::CVSTGUITimer* idleTimer;  // one reference held
-    std::unique_ptr<CKROVST3RunLoop> runLoop;  // while attached
+    VSTGUI::CVSTGUITimer* idleTimer;          // one reference held
+    std::unique_ptr<CKROVST3RunLoop> runLoop; // while attached
 };
 
 // The view rectangle from an editor rectangle.

@@ -45,7 +45,7 @@ public:
 
     OBJ_METHODS(HostEventHandler, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(Linux::IEventHandler)
+    DEF_INTERFACE(Linux::IEventHandler)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 
@@ -72,7 +72,7 @@ public:
 
     OBJ_METHODS(HostTimerHandler, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(Linux::ITimerHandler)
+    DEF_INTERFACE(Linux::ITimerHandler)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 
@@ -85,11 +85,10 @@ std::unique_ptr<CKROVST3RunLoop> CKROVST3RunLoop::FromPlugFrame(IPlugFrame* plug
     if (!plugFrame)
         return nullptr;
     Linux::IRunLoop* hostLoop = nullptr;
-    if (plugFrame->queryInterface(Linux::IRunLoop::iid, reinterpret_cast<void**>(&hostLoop)) != kResultOk ||
-        !hostLoop)
+    if (plugFrame->queryInterface(Linux::IRunLoop::iid, reinterpret_cast<void**>(&hostLoop)) != kResultOk || !hostLoop)
         return nullptr;
     auto loop = std::make_unique<CKROVST3RunLoop>(hostLoop);
-    hostLoop->release();  // the loop took a reference of its own
+    hostLoop->release(); // the loop took a reference of its own
     return loop;
 }
 
@@ -122,7 +121,8 @@ bool CKROVST3RunLoop::registerEventHandler(IEventHandler* handler, int fileDescr
 
 bool CKROVST3RunLoop::unregisterEventHandler(IEventHandler* handler)
 {
-    return takeOff(eventHandlers, handler, [this](HostEventHandler* wrapper) { hostLoop->unregisterEventHandler(wrapper); });
+    return takeOff(eventHandlers, handler,
+                   [this](HostEventHandler* wrapper) { hostLoop->unregisterEventHandler(wrapper); });
 }
 
 bool CKROVST3RunLoop::registerTimer(ITimerHandler* handler, uint64_t intervalMs)

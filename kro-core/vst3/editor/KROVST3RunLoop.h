@@ -35,9 +35,9 @@ private:
     class HostEventHandler;
     class HostTimerHandler;
 
-    Linux::IRunLoop* hostLoop;  // one reference held
-    std::vector<HostEventHandler*> eventHandlers;  // one reference each
-    std::vector<HostTimerHandler*> timerHandlers;  // one reference each
+    Linux::IRunLoop* hostLoop;                    // one reference held
+    std::vector<HostEventHandler*> eventHandlers; // one reference each
+    std::vector<HostTimerHandler*> timerHandlers; // one reference each
 };
 
 } // namespace Vst

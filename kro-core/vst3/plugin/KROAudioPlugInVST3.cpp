@@ -39,7 +39,10 @@ constexpr int32 kChangedIndexCapacity = 256;
 
 CKROAudioPlugInVST3::CKROAudioPlugInVST3() : changedIndices(kChangedIndexCapacity) {}
 
-CKROAudioPlugInVST3::~CKROAudioPlugInVST3() { delete editorLink; }
+CKROAudioPlugInVST3::~CKROAudioPlugInVST3()
+{
+    delete editorLink;
+}
 
 CKROAudioPlugInVST3::ProcessScope::ProcessScope(CKROAudioPlugInVST3& processor) : processor(processor)
 {
@@ -407,7 +410,7 @@ tresult CKROAudioPlugInVST3::ProcessOutputParameterChanges(ProcessData& data)
         int32 queueIndex = 0;
         IParamValueQueue* queue = changes->addParameterData(static_cast<ParamID>(index), queueIndex);
         if (queue == nullptr)
-            break;  // the host has no room this block; the rest waits for the next one
+            break; // the host has no room this block; the rest waits for the next one
         changedIndices.PopFront();
         int32 pointIndex = 0;
         queue->addPoint(0, value, pointIndex);

@@ -97,8 +97,7 @@ protected:
 
     // Replaces the buses by one input and one output bus of the given arrangements and tells the
     // effect their channel counts.
-    void UseBuses(const TChar* inputName, SpeakerArrangement input, const TChar* outputName,
-                  SpeakerArrangement output);
+    void UseBuses(const TChar* inputName, SpeakerArrangement input, const TChar* outputName, SpeakerArrangement output);
     void UseStereoBuses(SpeakerArrangement input, SpeakerArrangement output);
 
     // Shared steps of process, each for the first input and output bus.

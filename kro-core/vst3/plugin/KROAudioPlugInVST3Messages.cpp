@@ -98,8 +98,8 @@ tresult CKROAudioPlugInVST3::HandleParameterValue(IMessage& message)
     int32_t index = 0;
     double value = 0.0;
     IAttributeList* attributes = message.getAttributes();
-    if (GetInt32(message, kAttrParameterIndex, index) && attributes->getFloat(kAttrParameterValue, value) == kResultOk &&
-        std::isfinite(value))
+    if (GetInt32(message, kAttrParameterIndex, index) &&
+        attributes->getFloat(kAttrParameterValue, value) == kResultOk && std::isfinite(value))
         SetParameterFromController(index, static_cast<float>(value));
     return NotifyUnhandled(message);
 }
@@ -122,7 +122,7 @@ tresult CKROAudioPlugInVST3::HandlePresetCommand(IMessage& message)
 {
     // The first command present wins, in this order.
     static const char* const kCommands[] = {
-        msg::kGetFactoryPresets, msg::kGetUserPresets,           msg::kSetPresetAsSaveAs,     msg::kSetPresetSave,
+        msg::kGetFactoryPresets, msg::kGetUserPresets,          msg::kSetPresetAsSaveAs,       msg::kSetPresetSave,
         msg::kSetPresetDelete,   msg::kSetSelectedPresetNumber, msg::kGetSelectedPresetNumber,
     };
     const char* command = nullptr;

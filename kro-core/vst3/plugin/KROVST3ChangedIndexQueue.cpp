@@ -5,8 +5,7 @@ namespace Vst {
 
 KROVST3ChangedIndexQueue::KROVST3ChangedIndexQueue(int32_t capacity)
     : slots(static_cast<std::size_t>(capacity > 0 ? capacity : 1))
-{
-}
+{}
 
 bool KROVST3ChangedIndexQueue::Push(int32_t index)
 {

@@ -9,8 +9,7 @@
 #include <cmath>
 #include <limits>
 
-namespace Mevarik
-{
+namespace Mevarik {
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
@@ -21,7 +20,7 @@ namespace {
 // The texts the processor handles as preset commands, in the order they are tested. Save-as comes
 // before save: the two share their first 13 characters and a save-as must never go out as a save.
 constexpr const char* kContainedCommands[] = {
-    msg::kSetPresetAsSaveAs, msg::kSetPresetSave,           msg::kSetPresetDelete,
+    msg::kSetPresetAsSaveAs,       msg::kSetPresetSave,           msg::kSetPresetDelete,
     msg::kSetSelectedPresetNumber, msg::kGetSelectedPresetNumber,
 };
 
@@ -141,4 +140,4 @@ bool CKROVST3Controller::IsHostParameter(uint32_t index) const
     return controller != nullptr && controller->getParameterObject(index) != nullptr;
 }
 
-}  // namespace Mevarik
+} // namespace Mevarik

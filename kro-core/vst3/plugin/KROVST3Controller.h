@@ -8,8 +8,7 @@ class CKROVST3EditController;
 } // namespace Vst
 } // namespace Steinberg
 
-namespace Mevarik
-{
+namespace Mevarik {
 
 // The editor's handle on the effect in the VST3 build. The editor lives beside the edit controller
 // and the effect in the processor, so every call becomes a call on the edit controller or a
@@ -51,4 +50,4 @@ private:
     Steinberg::Vst::CKROVST3EditController* controller;
 };
 
-}  // namespace Mevarik
+} // namespace Mevarik

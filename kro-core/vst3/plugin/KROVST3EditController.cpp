@@ -31,7 +31,8 @@ int32 RangeStepCount(const CKROParameter& record)
 {
     if (record.GetStep() == 0.0)
         return 0;
-    const double steps = std::floor((std::fabs(record.GetMaximum()) + std::fabs(record.GetMinimum())) / record.GetStep());
+    const double steps =
+        std::floor((std::fabs(record.GetMaximum()) + std::fabs(record.GetMinimum())) / record.GetStep());
     return steps >= 0.0 && steps <= 20.0 ? static_cast<int32>(steps) : 0;
 }
 
@@ -47,7 +48,8 @@ CKROVST3EditController::CKROVST3EditController()
 
 tresult PLUGIN_API CKROVST3EditController::initialize(FUnknown* context)
 {
-    const tresult result = GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::initialize(context); });
+    const tresult result =
+        GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::initialize(context); });
     if (result != kResultOk)
         return result;
     const tresult created = GuardEntry(kOutOfMemory, [&]() -> tresult {
@@ -156,11 +158,12 @@ tresult PLUGIN_API CKROVST3EditController::getProgramName(ProgramListID listId, 
 {
     if (name == nullptr || !HasProgram(listId, programIndex))
         return kInvalidArgument;
-    return GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::getProgramName(listId, programIndex, name); });
+    return GuardEntry(kResultFalse,
+                      [&]() -> tresult { return EditControllerEx1::getProgramName(listId, programIndex, name); });
 }
 
-tresult PLUGIN_API CKROVST3EditController::getProgramInfo(ProgramListID listId, int32 programIndex,
-                                                          CString attributeId, String128 attributeValue)
+tresult PLUGIN_API CKROVST3EditController::getProgramInfo(ProgramListID listId, int32 programIndex, CString attributeId,
+                                                          String128 attributeValue)
 {
     if (attributeId == nullptr || attributeValue == nullptr || !HasProgram(listId, programIndex))
         return kInvalidArgument;
@@ -173,7 +176,8 @@ tresult PLUGIN_API CKROVST3EditController::hasProgramPitchNames(ProgramListID li
 {
     if (!HasProgram(listId, programIndex))
         return kInvalidArgument;
-    return GuardEntry(kResultFalse, [&]() -> tresult { return EditControllerEx1::hasProgramPitchNames(listId, programIndex); });
+    return GuardEntry(kResultFalse,
+                      [&]() -> tresult { return EditControllerEx1::hasProgramPitchNames(listId, programIndex); });
 }
 
 tresult PLUGIN_API CKROVST3EditController::getProgramPitchName(ProgramListID listId, int32 programIndex,
@@ -288,16 +292,15 @@ tresult PLUGIN_API CKROVST3EditController::openHelp(TBool onlyCheck)
 {
     return GuardEntry(kResultFalse, [&]() -> tresult {
         return !attachedEditors.empty() && attachedEditors.front().editor->OpenHelp(onlyCheck != 0) ? kResultOk
-                                                                                                     : kResultFalse;
+                                                                                                    : kResultFalse;
     });
 }
 
 tresult PLUGIN_API CKROVST3EditController::openAboutBox(TBool onlyCheck)
 {
     return GuardEntry(kResultFalse, [&]() -> tresult {
-        return !attachedEditors.empty() && attachedEditors.front().editor->OpenAboutBox(onlyCheck != 0)
-                   ? kResultOk
-                   : kResultFalse;
+        return !attachedEditors.empty() && attachedEditors.front().editor->OpenAboutBox(onlyCheck != 0) ? kResultOk
+                                                                                                        : kResultFalse;
     });
 }
 

@@ -88,8 +88,8 @@ public:
 
     OBJ_METHODS(CKROVST3EditController, EditControllerEx1)
     DEFINE_INTERFACES
-        DEF_INTERFACE(CKROVST3PlugInCustomInterface)
-        DEF_INTERFACE(ChannelContext::IInfoListener)
+    DEF_INTERFACE(CKROVST3PlugInCustomInterface)
+    DEF_INTERFACE(ChannelContext::IInfoListener)
     END_DEFINE_INTERFACES(EditControllerEx1)
     REFCOUNT_METHODS(EditControllerEx1)
 

@@ -191,7 +191,7 @@ int32 PLUGIN_API CKROVST3EditController::GetCustomData(int32 channel, float** bu
 tresult CKROVST3EditController::HandleDisplayDataReply(IMessage& message)
 {
     if (!displayRequest.pending)
-        return kResultFalse;  // nobody asked
+        return kResultFalse; // nobody asked
     std::vector<float> values;
     if (GetFloats(message, kMsgDisplayData, values))
     {

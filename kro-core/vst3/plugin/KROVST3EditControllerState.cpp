@@ -17,8 +17,8 @@ tresult PLUGIN_API CKROVST3EditController::setComponentState(IBStream* state)
         return kResultOk;
     return GuardEntry(kResultFalse, [&]() -> tresult {
         // The effect's chunk is the processor's: the product's effect has none.
-        const KROVST3StateShape shape{effectName, parameterInfo != nullptr ? parameterInfo->GetFirstParameterIndex() : 0,
-                                      parameterMapSize, 0};
+        const KROVST3StateShape shape{
+            effectName, parameterInfo != nullptr ? parameterInfo->GetFirstParameterIndex() : 0, parameterMapSize, 0};
         KROVST3State content;
         const auto convert = [this](boost::property_tree::ptree& tree) { ConvertComponentState(tree); };
         if (!ReadVST3State(*state, shape, convert, content))

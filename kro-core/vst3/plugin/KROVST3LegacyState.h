@@ -14,7 +14,7 @@ namespace Vst {
 
 struct KROVST3LegacyState
 {
-    std::vector<float> values;  // each within 0 ... 1
+    std::vector<float> values; // each within 0 ... 1
     bool bypass = false;
     std::string chunk;
 };

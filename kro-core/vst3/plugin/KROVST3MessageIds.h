@@ -35,12 +35,12 @@ constexpr const char* kAttrText = "Text";
 
 // What each side sends the other; every one has a row in the receiving side's message table.
 inline constexpr const char* kControllerToProcessorMessages[] = {
-    kMsgBinary,       kMsgSetParameter, kMsgPresetValues,       kMsgPresetCommand, kMsgDisplayData,
-    kMsgSetCustomData, kMsgEditorText,  kMsgEditorTreeToEffect, kMsgTrackInfo,
+    kMsgBinary,        kMsgSetParameter, kMsgPresetValues,       kMsgPresetCommand, kMsgDisplayData,
+    kMsgSetCustomData, kMsgEditorText,   kMsgEditorTreeToEffect, kMsgTrackInfo,
 };
 inline constexpr const char* kProcessorToControllerMessages[] = {
-    kMsgBinary,       kMsgSetParameter, kMsgSyncParameters, kMsgPresetCommand, kMsgEffectAnswer,
-    kMsgDisplayData,  kMsgEditorString, kMsgEditorBinary,   kMsgEditorTree,
+    kMsgBinary,      kMsgSetParameter, kMsgSyncParameters, kMsgPresetCommand, kMsgEffectAnswer,
+    kMsgDisplayData, kMsgEditorString, kMsgEditorBinary,   kMsgEditorTree,
 };
 
 } // namespace Vst

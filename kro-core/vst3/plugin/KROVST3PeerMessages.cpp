@@ -15,7 +15,8 @@ namespace {
 class OutgoingMessage
 {
 public:
-    OutgoingMessage(KROVST3MessageSender& sender, const char* id) : sender(sender), message(owned(sender.AllocateMessage()))
+    OutgoingMessage(KROVST3MessageSender& sender, const char* id)
+        : sender(sender), message(owned(sender.AllocateMessage()))
     {
         if (message)
             message->setMessageID(id);

@@ -78,7 +78,7 @@ tresult DispatchMessage(Receiver& receiver, IMessage* message, const KROVST3Mess
     }
     catch (...)
     {
-        return kResultFalse;  // no exception reaches the host
+        return kResultFalse; // no exception reaches the host
     }
 }
 

@@ -81,14 +81,14 @@ bool ReadVST3State(IBStream& stream, const KROVST3StateShape& shape, const KROVS
     pt::ptree tree;
     switch (ReadComponentState(stream, bytes, tree))
     {
-        case KROVST3StateText::kXml:
-            if (convert)
-                convert(tree);
-            return CheckStateTree(std::move(tree), shape, state);
-        case KROVST3StateText::kLegacy:
-            return ReadLegacy(bytes, shape, state);
-        default:
-            return false;
+    case KROVST3StateText::kXml:
+        if (convert)
+            convert(tree);
+        return CheckStateTree(std::move(tree), shape, state);
+    case KROVST3StateText::kLegacy:
+        return ReadLegacy(bytes, shape, state);
+    default:
+        return false;
     }
 }
 

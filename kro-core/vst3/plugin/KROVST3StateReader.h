@@ -42,7 +42,7 @@ struct KROVST3State
     // Index and value (0 ... 1) of every parameter it sets, in the order they are applied.
     std::vector<std::pair<int32_t, float>> values;
     std::optional<bool> bypass;
-    std::string chunk;  // the older layout's chunk bytes
+    std::string chunk; // the older layout's chunk bytes
 };
 
 // The adapter's hook on a parsed tree before it is checked.

@@ -17,7 +17,7 @@ template <typename BusType, typename... Args>
 BusType* appendBus(BusList& list, Args... args)
 {
     IPtr<Vst::Bus> bus(new BusType(args...), false);
-    list.push_back(bus);  // when this throws, bus frees the new one
+    list.push_back(bus); // when this throws, bus frees the new one
     return static_cast<BusType*>(bus.get());
 }
 
@@ -41,9 +41,15 @@ AudioBus* AudioEffect::addAudioOutput(const TChar* name, SpeakerArrangement arr,
     return appendBus<AudioBus>(audioOutputs, name, busType, flags, arr);
 }
 
-AudioBus* AudioEffect::getAudioInput(int32 index) { return busAt<AudioBus>(audioInputs, index); }
+AudioBus* AudioEffect::getAudioInput(int32 index)
+{
+    return busAt<AudioBus>(audioInputs, index);
+}
 
-AudioBus* AudioEffect::getAudioOutput(int32 index) { return busAt<AudioBus>(audioOutputs, index); }
+AudioBus* AudioEffect::getAudioOutput(int32 index)
+{
+    return busAt<AudioBus>(audioOutputs, index);
+}
 
 EventBus* AudioEffect::addEventInput(const TChar* name, int32 channels, BusType busType, int32 flags)
 {
@@ -55,9 +61,15 @@ EventBus* AudioEffect::addEventOutput(const TChar* name, int32 channels, BusType
     return appendBus<EventBus>(eventOutputs, name, busType, flags, channels);
 }
 
-EventBus* AudioEffect::getEventInput(int32 index) { return busAt<EventBus>(eventInputs, index); }
+EventBus* AudioEffect::getEventInput(int32 index)
+{
+    return busAt<EventBus>(eventInputs, index);
+}
 
-EventBus* AudioEffect::getEventOutput(int32 index) { return busAt<EventBus>(eventOutputs, index); }
+EventBus* AudioEffect::getEventOutput(int32 index)
+{
+    return busAt<EventBus>(eventOutputs, index);
+}
 
 tresult PLUGIN_API AudioEffect::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
                                                    SpeakerArrangement* outputs, int32 numOuts)

@@ -16,7 +16,7 @@ bool ModuleEntry(void* sharedLibraryHandle)
 bool ModuleExit()
 {
     if (entryCount <= 0)
-        return false;  // an exit without its entry
+        return false; // an exit without its entry
     if (--entryCount == 0)
         moduleHandle = nullptr;
     return true;

@@ -6,12 +6,10 @@ namespace Steinberg {
 
 CPluginFactory* gPluginFactory = nullptr;
 
-CPluginFactory::CPluginFactory(const PFactoryInfo& info) : factoryInfo(info)
-{
-    FUNKNOWN_CTOR
-}
+CPluginFactory::CPluginFactory(const PFactoryInfo& info)
+    : factoryInfo(info){FUNKNOWN_CTOR}
 
-CPluginFactory::~CPluginFactory()
+      CPluginFactory::~CPluginFactory()
 {
     if (gPluginFactory == this)
         gPluginFactory = nullptr;
@@ -65,7 +63,10 @@ bool CPluginFactory::isClassRegistered(const FUID& cid)
     return false;
 }
 
-void CPluginFactory::removeAllClasses() { classes.clear(); }
+void CPluginFactory::removeAllClasses()
+{
+    classes.clear();
+}
 
 const CPluginFactory::ClassEntry* CPluginFactory::entryAt(int32 index) const
 {
@@ -82,7 +83,10 @@ tresult PLUGIN_API CPluginFactory::getFactoryInfo(PFactoryInfo* info)
     return kResultOk;
 }
 
-int32 PLUGIN_API CPluginFactory::countClasses() { return static_cast<int32>(classes.size()); }
+int32 PLUGIN_API CPluginFactory::countClasses()
+{
+    return static_cast<int32>(classes.size());
+}
 
 tresult PLUGIN_API CPluginFactory::getClassInfo(int32 index, PClassInfo* info)
 {
@@ -145,6 +149,9 @@ tresult PLUGIN_API CPluginFactory::createInstance(FIDString cid, FIDString iid, 
     return kNoInterface;
 }
 
-tresult PLUGIN_API CPluginFactory::setHostContext(FUnknown* /*context*/) { return kNotImplemented; }
+tresult PLUGIN_API CPluginFactory::setHostContext(FUnknown* /*context*/)
+{
+    return kNotImplemented;
+}
 
 } // namespace Steinberg

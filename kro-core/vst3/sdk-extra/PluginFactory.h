@@ -72,35 +72,34 @@ extern CPluginFactory* gPluginFactory;
 // one. No exception leaves it: when memory runs out on the way the half-made factory is let go and
 // the host gets none. Replaces the SDK's definition in ivstcomponent.h, which has no such guard.
 #undef BEGIN_FACTORY_DEF
-#define BEGIN_FACTORY_DEF(vendor, url, email)                                                        \
-    using namespace Steinberg;                                                                       \
-    SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory()                                 \
-    {                                                                                                \
-        try                                                                                          \
-        {                                                                                            \
-            if (!gPluginFactory)                                                                     \
-            {                                                                                        \
-                static PFactoryInfo factoryInfo(vendor, url, email, Vst::kDefaultFactoryFlags);      \
+#define BEGIN_FACTORY_DEF(vendor, url, email)                                                                          \
+    using namespace Steinberg;                                                                                         \
+    SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory()                                                   \
+    {                                                                                                                  \
+        try                                                                                                            \
+        {                                                                                                              \
+            if (!gPluginFactory)                                                                                       \
+            {                                                                                                          \
+                static PFactoryInfo factoryInfo(vendor, url, email, Vst::kDefaultFactoryFlags);                        \
                 gPluginFactory = new CPluginFactory(factoryInfo);
 
-#define DEF_CLASS2(cid, cardinality, category, name, classFlags, subCategories, version, sdkVersion, createMethod) \
-    {                                                                                                \
-        TUID lcid = cid;                                                                             \
-        static PClassInfo2 classInfo(lcid, cardinality, category, name, classFlags, subCategories,   \
-                                     nullptr, version, sdkVersion);                                  \
-        gPluginFactory->registerClass(&classInfo, createMethod);                                     \
+#define DEF_CLASS2(cid, cardinality, category, name, classFlags, subCategories, version, sdkVersion, createMethod)     \
+    {                                                                                                                  \
+        TUID lcid = cid;                                                                                               \
+        static PClassInfo2 classInfo(lcid, cardinality, category, name, classFlags, subCategories, nullptr, version,   \
+                                     sdkVersion);                                                                      \
+        gPluginFactory->registerClass(&classInfo, createMethod);                                                       \
     }
 
-#define END_FACTORY                                                                                  \
-            }                                                                                        \
-            else                                                                                     \
-                gPluginFactory->addRef();                                                            \
-            return gPluginFactory;                                                                   \
-        }                                                                                            \
-        catch (...)                                                                                  \
-        {                                                                                            \
-            if (gPluginFactory)                                                                      \
-                gPluginFactory->release(); /* its destructor clears gPluginFactory */               \
-            return nullptr;                                                                          \
-        }                                                                                            \
+#define END_FACTORY                                                                                                    \
+    }                                                                                                                  \
+    else gPluginFactory->addRef();                                                                                     \
+    return gPluginFactory;                                                                                             \
+    }                                                                                                                  \
+    catch (...)                                                                                                        \
+    {                                                                                                                  \
+        if (gPluginFactory)                                                                                            \
+            gPluginFactory->release(); /* its destructor clears gPluginFactory */                                      \
+        return nullptr;                                                                                                \
+    }                                                                                                                  \
     }

@@ -51,8 +51,7 @@ std::unique_ptr<Vst3Module> Vst3Module::load(const std::string& bundlePath, std:
 
 Vst3Module::Vst3Module(void* library, ExitFunction moduleExit, Steinberg::IPluginFactory* factory)
     : library(library), moduleExit(moduleExit), pluginFactory(factory)
-{
-}
+{}
 
 Vst3Module::~Vst3Module()
 {

@@ -6,8 +6,7 @@ using namespace Steinberg::Vst;
 Vst3ProcessBlock::Vst3ProcessBlock(int32 channels, int32 maxSamples)
     : inputs(static_cast<size_t>(channels), std::vector<float>(static_cast<size_t>(maxSamples), 0.0f)),
       outputs(static_cast<size_t>(channels), std::vector<float>(static_cast<size_t>(maxSamples), 0.0f)),
-      inputParameterChanges(owned(new ParameterChanges)),
-      outputParameterChanges(owned(new ParameterChanges))
+      inputParameterChanges(owned(new ParameterChanges)), outputParameterChanges(owned(new ParameterChanges))
 {
     for (auto& channel : inputs)
         inputPointers.push_back(channel.data());

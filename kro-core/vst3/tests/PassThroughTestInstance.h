@@ -7,4 +7,7 @@
 
 #include <memory>
 
-inline std::unique_ptr<Vst3PluginInstance> createPassThrough() { return CreateLinkedAudioEffect(); }
+inline std::unique_ptr<Vst3PluginInstance> createPassThrough()
+{
+    return CreateLinkedAudioEffect();
+}

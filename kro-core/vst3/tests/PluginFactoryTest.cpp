@@ -22,18 +22,27 @@ const FUID kThrowingClass(0x55555555, 0x66666666, 0x77777777, 0x88888888);
 const FUID kUnicodeClass(0x99999999, 0xAAAAAAAA, 0xBBBBBBBB, 0xCCCCCCCC);
 
 class PlainObject : public FObject
-{
-};
+{};
 
-FUnknown* createPlain(void*) { return static_cast<FObject*>(new PlainObject); }
-FUnknown* createThrowing(void*) { throw std::runtime_error("no memory"); }
-FUnknown* createNothing(void*) { return nullptr; }
+FUnknown* createPlain(void*)
+{
+    return static_cast<FObject*>(new PlainObject);
+}
+FUnknown* createThrowing(void*)
+{
+    throw std::runtime_error("no memory");
+}
+FUnknown* createNothing(void*)
+{
+    return nullptr;
+}
 
 class PluginFactoryTest : public testing::Test
 {
 protected:
-    PluginFactoryTest() : factory(owned(new CPluginFactory(PFactoryInfo("Vendor", "https://v.invalid", "mailto:v@v.invalid",
-                                                                         Vst::kDefaultFactoryFlags))))
+    PluginFactoryTest()
+        : factory(owned(new CPluginFactory(
+              PFactoryInfo("Vendor", "https://v.invalid", "mailto:v@v.invalid", Vst::kDefaultFactoryFlags))))
     {
         TUID cid;
         kPlainClass.toTUID(cid);
@@ -103,10 +112,10 @@ TEST_F(PluginFactoryTest, CreatesOnlyWhatItKnowsAndNeverLetsAnExceptionOut)
         tresult expected;
     };
     const Case cases[] = {
-        {kPlainClass, Vst::IComponent::iid, kNoInterface},       // the object lacks the interface
-        {FUID(1, 2, 3, 4), FUnknown::iid, kNoInterface},         // unknown class
-        {kThrowingClass, FUnknown::iid, kOutOfMemory},           // its constructor throws
-        {kUnicodeClass, FUnknown::iid, kOutOfMemory},            // its create function yields nothing
+        {kPlainClass, Vst::IComponent::iid, kNoInterface}, // the object lacks the interface
+        {FUID(1, 2, 3, 4), FUnknown::iid, kNoInterface},   // unknown class
+        {kThrowingClass, FUnknown::iid, kOutOfMemory},     // its constructor throws
+        {kUnicodeClass, FUnknown::iid, kOutOfMemory},      // its create function yields nothing
     };
     for (const Case& c : cases)
     {

@@ -12,7 +12,6 @@ using namespace Steinberg::Vst;
 
 namespace {
 
-
 TEST(Vst3Bundle, ExportsTheEntryPointsLoadsAndRunsThroughItsFactory)
 {
     ExpectBundleLoadsAndPassesAudio(PASSTHROUGH_BUNDLE);

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kNone;
 
@@ -38,8 +37,7 @@ TEST(SimHost, AnswersEachInterfaceAsItsSwitchSays)
         void* out = reinterpret_cast<void*>(0x1);
         EXPECT_EQ(host.Unknown()->QueryInterface(IID_AAX_IACFController_V2, &out), c.result);
         EXPECT_EQ(out != nullptr, c.object);
-        EXPECT_EQ(host.UnbalancedObjects(),
-                  c.object ? std::vector<std::string>({"Controller: 1"}) : kNone);
+        EXPECT_EQ(host.UnbalancedObjects(), c.object ? std::vector<std::string>({"Controller: 1"}) : kNone);
         if (out != nullptr)
             static_cast<IACFUnknown*>(out)->Release();
         // The other versions stay as they are.
@@ -93,10 +91,10 @@ TEST(SimHost, ItsFactoryMakesEachClassAndFollowsTheClassSwitches)
 
     EXPECT_EQ(host.ObjectsNamed("PropertyMap").size(), 1u);
     EXPECT_EQ(host.ObjectsNamed("Collection").size(), 2u);
-    EXPECT_EQ(host.CallsOf("Factory."),
-              std::vector<std::string>({"Factory.CreateInstance(PropertyMap)", "Factory.CreateInstance(Collection)",
-                                        "Factory.CreateInstance(Collection)",
-                                        "Factory.CreateInstance(unknown class)"}));
+    EXPECT_EQ(
+        host.CallsOf("Factory."),
+        std::vector<std::string>({"Factory.CreateInstance(PropertyMap)", "Factory.CreateInstance(Collection)",
+                                  "Factory.CreateInstance(Collection)", "Factory.CreateInstance(unknown class)"}));
     EXPECT_EQ(host.UnbalancedObjects(), kNone);
 }
 
@@ -114,13 +112,14 @@ TEST(SimHost, KeepsACopyOfEachComponentWhenItIsAddedAndPropertiesInOrder)
     void* out = nullptr;
     ASSERT_EQ(host.Unknown()->QueryInterface(IID_IACFComponentFactory, &out), ACF_OK);
     auto* factory = static_cast<IACFComponentFactory*>(out);
-    auto* effect = Create<AAX_IACFEffectDescriptor_V1>(*factory, CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor_V1);
-    auto* component =
-        Create<AAX_IACFComponentDescriptor_V1>(*factory, CLSID_AAX_ComponentDescriptor, IID_AAX_IACFComponentDescriptor_V1);
+    auto* effect =
+        Create<AAX_IACFEffectDescriptor_V1>(*factory, CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor_V1);
+    auto* component = Create<AAX_IACFComponentDescriptor_V1>(*factory, CLSID_AAX_ComponentDescriptor,
+                                                             IID_AAX_IACFComponentDescriptor_V1);
     auto* map = Create<AAX_IACFPropertyMap_V1>(*factory, CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap_V1);
     map->AddProperty(60, 1);
     map->AddProperty(11, 7);
-    map->AddProperty(60, 2);  // keeps its first place
+    map->AddProperty(60, 2); // keeps its first place
 
     const AAX_CTypeID meters[] = {1, 2};
     component->AddAudioIn(2);

@@ -24,8 +24,8 @@ CommandResult run(const std::string& arguments)
 {
     CommandResult result;
     // Vireno keeps its Default.xml under the configuration folder: one of the test's own.
-    const std::string command = std::string("XDG_CONFIG_HOME=\"") + TEST_OUTPUT_DIR + "/config\" \"" + JUCE_HOST +
-                                "\" " + arguments + " 2>&1";
+    const std::string command =
+        std::string("XDG_CONFIG_HOME=\"") + TEST_OUTPUT_DIR + "/config\" \"" + JUCE_HOST + "\" " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return result;
@@ -36,7 +36,10 @@ CommandResult run(const std::string& arguments)
     return result;
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
 
 // Full-scale noise with the values a careless copy would bend: zeros, both signs of zero,
 // denormals, the extremes.
@@ -97,8 +100,7 @@ struct EditorCase
 };
 
 class JuceVst3HostEditor : public testing::TestWithParam<EditorCase>
-{
-};
+{};
 
 // In a window of JUCE's own, with a tone playing and no input event at all, the editor's lit
 // display reaches the X server within one second, also when it is opened a second time.
@@ -128,8 +130,7 @@ struct PassCase
 };
 
 class JuceVst3HostPassThrough : public testing::TestWithParam<PassCase>
-{
-};
+{};
 
 TEST_P(JuceVst3HostPassThrough, PassesTheFileBitExactly)
 {

@@ -12,7 +12,8 @@
 
 namespace {
 
-struct ToolRun {
+struct ToolRun
+{
     std::string out;
     int status = -1;
 };
@@ -25,9 +26,11 @@ ToolRun RunTool(const std::string& tool, const std::string& arguments)
     const std::string command = tool + " " + arguments + " 2>&1";
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
+    if (!pipe)
+        return run;
     char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        run.out += buffer;
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -37,11 +40,14 @@ ToolRun RunTool(const std::string& tool, const std::string& arguments)
 std::string LineAt(const std::string& out, double seconds)
 {
     size_t start = 0;
-    while (start < out.size()) {
+    while (start < out.size())
+    {
         const size_t end = out.find('\n', start);
         const std::string line = out.substr(start, end - start);
-        if (std::atof(line.c_str()) >= seconds) return line;
-        if (end == std::string::npos) break;
+        if (std::atof(line.c_str()) >= seconds)
+            return line;
+        if (end == std::string::npos)
+            break;
         start = end + 1;
     }
     return {};
@@ -49,14 +55,16 @@ std::string LineAt(const std::string& out, double seconds)
 
 TEST(AaxHostEndToEnd, PrintsTheDefaultSignalsReadingsAsTheVst3HostDoes)
 {
-    for (const char* arguments : {"", "--block 77 --every 1", "--raw --param \"Select Instrument=Bass\""}) {
+    for (const char* arguments : {"", "--block 77 --every 1", "--raw --param \"Select Instrument=Bass\""})
+    {
         SCOPED_TRACE(arguments);
         const ToolRun aax = RunTool(VIRENO_AAX_HOST_TOOL, arguments);
         ASSERT_EQ(aax.status, 0) << aax.out;
         EXPECT_EQ(aax.out, RunTool(VIRENO_HOST_TOOL, arguments).out);
     }
     const ToolRun aax = RunTool(VIRENO_AAX_HOST_TOOL, "");
-    EXPECT_NE(aax.out.find("(Guitar, drop tuning E, reference 440 Hz, Needle; strings E A D G B E)"), std::string::npos);
+    EXPECT_NE(aax.out.find("(Guitar, drop tuning E, reference 440 Hz, Needle; strings E A D G B E)"),
+              std::string::npos);
     EXPECT_NE(LineAt(aax.out, 1.5).find("E    −7."), std::string::npos) << LineAt(aax.out, 1.5);
     EXPECT_NE(LineAt(aax.out, 3.5).find("A     0.0 cents  in tune"), std::string::npos) << LineAt(aax.out, 3.5);
     const std::string strum = LineAt(aax.out, 7.0);
@@ -84,7 +92,8 @@ TEST(AaxHostEndToEnd, SavesAndRestoresItsStateAndRefusesWhatIsNone)
 TEST(AaxHostEndToEnd, RefusesWhatItCannotDoWithOneLine)
 {
     const std::pair<const char*, int> cases[] = {{"--bundle /no/such.aaxplugin", 1}};
-    for (const auto& [arguments, status] : cases) {
+    for (const auto& [arguments, status] : cases)
+    {
         const ToolRun run = RunTool(VIRENO_AAX_HOST_TOOL, arguments);
         EXPECT_EQ(run.status, status) << arguments << ": " << run.out;
         EXPECT_EQ(run.out.rfind("vireno-aax-host: ", 0), 0u) << run.out;

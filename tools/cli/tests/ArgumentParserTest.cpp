@@ -8,7 +8,8 @@
 
 namespace {
 
-struct Targets {
+struct Targets
+{
     std::string file, out;
     std::vector<std::string> params;
     int every = 4;
@@ -45,26 +46,36 @@ TEST(ArgumentParser, FillsEveryKindOfOption)
 
 TEST(ArgumentParser, RefusesWithOneLineOrAsksForHelp)
 {
-    struct Case {
+    struct Case
+    {
         std::vector<const char*> arguments;
         ArgumentParser::Outcome outcome;
         std::string error;
     };
     const std::vector<Case> cases = {
         {{"--every", "101"}, ArgumentParser::Outcome::kError, "--every \"101\": out of range (allowed: 1 to 100)"},
-        {{"--every", "99999999999999999999"}, ArgumentParser::Outcome::kError, "--every \"99999999999999999999\": out of range (allowed: 1 to 100)"},
+        {{"--every", "99999999999999999999"},
+         ArgumentParser::Outcome::kError,
+         "--every \"99999999999999999999\": out of range (allowed: 1 to 100)"},
         {{"--every", ""}, ArgumentParser::Outcome::kError, "--every \"\": not a whole number (allowed: 1 to 100)"},
         {{"--every", " 5"}, ArgumentParser::Outcome::kError, "--every \" 5\": not a whole number (allowed: 1 to 100)"},
         {{"--out"}, ArgumentParser::Outcome::kError, "--out needs a value (allowed: OUT)"},
-        {{"-x"}, ArgumentParser::Outcome::kError, "unknown option \"-x\" (allowed: --out OUT, --param \"N=V\", --every N, --raw, --help)"},
+        {{"-x"},
+         ArgumentParser::Outcome::kError,
+         "unknown option \"-x\" (allowed: --out OUT, --param \"N=V\", --every N, --raw, --help)"},
         {{"--raw=1"}, ArgumentParser::Outcome::kError, "--raw \"1\": takes no value (allowed: the option alone)"},
         {{"a", "b"}, ArgumentParser::Outcome::kError, "unexpected argument \"b\" (allowed: one FILE)"},
-        {{"--every", "0", "--help"}, ArgumentParser::Outcome::kError, "--every \"0\": out of range (allowed: 1 to 100)"},
-        {{"--every", "abc"}, ArgumentParser::Outcome::kError, "--every \"abc\": not a whole number (allowed: 1 to 100)"},
+        {{"--every", "0", "--help"},
+         ArgumentParser::Outcome::kError,
+         "--every \"0\": out of range (allowed: 1 to 100)"},
+        {{"--every", "abc"},
+         ArgumentParser::Outcome::kError,
+         "--every \"abc\": not a whole number (allowed: 1 to 100)"},
         {{"a", "--help", "b"}, ArgumentParser::Outcome::kHelp, ""},
         {{"-h"}, ArgumentParser::Outcome::kHelp, ""},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         Targets t;
         std::string error;
         EXPECT_EQ(Parse(c.arguments, t, error), c.outcome) << c.error;

@@ -16,7 +16,8 @@ namespace {
 const Case& Named(const std::vector<Case>& cases, const std::string& name)
 {
     for (const Case& c : cases)
-        if (c.name.rfind(name, 0) == 0) return c;
+        if (c.name.rfind(name, 0) == 0)
+            return c;
     throw std::runtime_error("no case " + name);
 }
 
@@ -37,15 +38,16 @@ TEST(AccuracyCorpus, EveryFamilyIsSplitAndEveryTruthIsStated)
 {
     const std::vector<Case> cases = ModelledCorpus();
     int held = 0, notes = 0, changes = 0, strums = 0;
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         held += c.heldOut;
         notes += c.kind == CaseKind::Note;
         changes += c.kind == CaseKind::Change;
         strums += c.kind == CaseKind::Strum;
     }
-    EXPECT_EQ(notes, 2 * 66 + 2 * 2 * 6 * 13);  // sines B0..E6 twice; guitar and bass, two models, every fret
-    EXPECT_EQ(changes, 2 * 3 * 14 * 2);         // three starts, seven intervals each way, two styles
-    EXPECT_EQ(strums, 2 * 2 * 6 * 3);           // every tuning, three detune sets
+    EXPECT_EQ(notes, 2 * 66 + 2 * 2 * 6 * 13); // sines B0..E6 twice; guitar and bass, two models, every fret
+    EXPECT_EQ(changes, 2 * 3 * 14 * 2);        // three starts, seven intervals each way, two styles
+    EXPECT_EQ(strums, 2 * 2 * 6 * 3);          // every tuning, three detune sets
     EXPECT_GT(held, static_cast<int>(cases.size()) / 4);
     EXPECT_LT(held, static_cast<int>(cases.size()) / 2);
     const Case& stiff = Named(cases, "bass stiff note s1 f12 ");
@@ -74,7 +76,8 @@ TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
     const Case& strum = Named(cases, "guitar harmonic strum drop 2 set 0");
     const Outcome s = Measure(strum, strum.render());
     EXPECT_GE(s.framesToPolyphonic, 0);
-    for (int string = 0; string < 6; ++string) {
+    for (int string = 0; string < 6; ++string)
+    {
         EXPECT_TRUE(s.stringRead[string]) << string;
         EXPECT_LT(std::fabs(s.stringErrors[string]), 2.0) << string;
     }
@@ -88,18 +91,20 @@ TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
 TEST(AccuracyScorer, WorseRowsKeepTheDirectionOfEachKindAndTheNoiseMargin)
 {
     const std::vector<Row> today = {
-        {"onset", 10, Row::Count},        {"slowest", 5, Row::Frames},  {"never", -1, Row::Frames},
-        {"median", 0.30, Row::Cents},     {"p95", 1.00, Row::Cents},    {"gone", 1.0, Row::Cents},
+        {"onset", 10, Row::Count},    {"slowest", 5, Row::Frames}, {"never", -1, Row::Frames},
+        {"median", 0.30, Row::Cents}, {"p95", 1.00, Row::Cents},   {"gone", 1.0, Row::Cents},
     };
     const std::vector<Row> better = {
-        {"onset", 11, Row::Count}, {"slowest", 4, Row::Frames}, {"never", 30, Row::Frames},
-        {"median", 0.30 + kCentsNoise * 0.9, Row::Cents}, {"p95", 0.5, Row::Cents}, {"new", 9.0, Row::Cents},
+        {"onset", 11, Row::Count},  {"slowest", 4, Row::Frames},
+        {"never", 30, Row::Frames}, {"median", 0.30 + kCentsNoise * 0.9, Row::Cents},
+        {"p95", 0.5, Row::Cents},   {"new", 9.0, Row::Cents},
     };
     EXPECT_TRUE(WorseRows(better, today).empty());
     EXPECT_TRUE(WorseRows(today, today).empty());
     const std::vector<Row> worse = {
-        {"onset", 9, Row::Count}, {"slowest", -1, Row::Frames}, {"never", -1, Row::Frames},
-        {"median", 0.30 + kCentsNoise * 1.1, Row::Cents}, {"p95", 1.0, Row::Cents},
+        {"onset", 9, Row::Count},   {"slowest", -1, Row::Frames},
+        {"never", -1, Row::Frames}, {"median", 0.30 + kCentsNoise * 1.1, Row::Cents},
+        {"p95", 1.0, Row::Cents},
     };
     const std::vector<std::string> rows = WorseRows(worse, today);
     ASSERT_EQ(rows.size(), 3u);
@@ -112,15 +117,18 @@ TEST(AccuracyScorer, RowsNameEveryGroupOfThePrintedTables)
 {
     const std::vector<Case> corpus = ModelledCorpus();
     std::vector<Case> cases;
-    for (const char* name : {"guitar harmonic note s2 f5 ", "guitar change repluck +5 from s2 f0",
-                             "guitar harmonic strum drop 2 set 0"}) {
+    for (const char* name :
+         {"guitar harmonic note s2 f5 ", "guitar change repluck +5 from s2 f0", "guitar harmonic strum drop 2 set 0"})
+    {
         cases.push_back(Named(corpus, name));
         cases.back().heldOut = false;
     }
     Scorer scorer;
-    for (const Case& c : cases) scorer.Add(c, Measure(c, c.render()));
+    for (const Case& c : cases)
+        scorer.Add(c, Measure(c, c.render()));
     std::set<std::string> names;
-    for (const Row& r : scorer.Rows(false)) names.insert(r.name);
+    for (const Row& r : scorer.Rows(false))
+        names.insert(r.name);
     for (const char* name : {"notes right at onset", "slowest polyphonic reading", "guitar harmonic 2 fund p95",
                              "guitar harmonic all onset", "guitar repluck 5", "guitar repluck oct/sub frames",
                              "guitar harmonic drop 2 worst"})

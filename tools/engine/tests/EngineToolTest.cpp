@@ -15,11 +15,12 @@
 
 namespace {
 
-struct Line {
+struct Line
+{
     double seconds = 0.0;
     std::string note;
     double cents = 0.0;
-    std::string strings;  // the per-string part, when polyphonic
+    std::string strings; // the per-string part, when polyphonic
 };
 
 std::vector<Line> RunTool(const std::string& arguments)
@@ -27,16 +28,19 @@ std::vector<Line> RunTool(const std::string& arguments)
     const std::string command = std::string(VIRENO_ENGINE_TOOL) + " " + arguments + " --raw --every 1";
     std::vector<Line> lines;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return lines;
+    if (!pipe)
+        return lines;
     char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) {
+    while (std::fgets(buffer, sizeof buffer, pipe))
+    {
         std::istringstream in(buffer);
         Line line;
         std::string unit, centsWord;
         in >> line.seconds >> unit >> line.note >> line.cents >> centsWord;
         const std::string text(buffer);
         const size_t strings = text.find("strings");
-        if (strings != std::string::npos) line.strings = text.substr(strings + 7);
+        if (strings != std::string::npos)
+            line.strings = text.substr(strings + 7);
         lines.push_back(line);
     }
     pclose(pipe);
@@ -46,7 +50,8 @@ std::vector<Line> RunTool(const std::string& arguments)
 const Line* At(const std::vector<Line>& lines, double seconds)
 {
     for (const Line& line : lines)
-        if (line.seconds >= seconds) return &line;
+        if (line.seconds >= seconds)
+            return &line;
     return nullptr;
 }
 
@@ -57,7 +62,8 @@ std::string WriteWav(const std::vector<float>& mono, int rate, int channels)
     audio.channels = channels;
     audio.sampleRate = rate;
     for (float s : mono)
-        for (int c = 0; c < channels; ++c) audio.samples.push_back(c == 0 ? s : 0.0f);
+        for (int c = 0; c < channels; ++c)
+            audio.samples.push_back(c == 0 ? s : 0.0f);
     std::string error;
     EXPECT_TRUE(writeWav(path, audio, error)) << error;
     return path;
@@ -80,7 +86,8 @@ TEST(EngineTool, DefaultSignalSettlesOnEThenAThenReadsTheStrum)
     ASSERT_NE(strum, nullptr);
     ASSERT_FALSE(strum->strings.empty()) << "the strum reads polyphonic";
     std::istringstream in(strum->strings);
-    for (int s = 0; s < 6; ++s) {
+    for (int s = 0; s < 6; ++s)
+    {
         double cents = 0.0, presence = 0.0;
         char slash = 0;
         in >> cents >> slash >> presence;
@@ -91,7 +98,8 @@ TEST(EngineTool, DefaultSignalSettlesOnEThenAThenReadsTheStrum)
 
 TEST(EngineTool, ReadsASoundFileAtItsOwnRate)
 {
-    for (int rate : {44100, 96000}) {
+    for (int rate : {44100, 96000})
+    {
         signals::PluckShape shape;
         std::vector<float> signal = signals::Silence(0.3, rate);
         signals::Append(signal, signals::Pluck(signals::NoteFrequency(33, 10.0), shape, 2.0, rate));

@@ -26,19 +26,22 @@ namespace {
 
 constexpr double kSeconds = 0.6;
 
-struct Outcome {
+struct Outcome
+{
     int exitCode = -1;
-    std::string output;  // stdout and stderr
+    std::string output; // stdout and stderr
     double seconds = 0.0;
 };
 
-class HostEditor : public ::testing::Test {
+class HostEditor : public ::testing::Test
+{
 protected:
     HostEditor()
     {
         setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
         WavAudio audio{1, 48000, {}};
-        for (int n = 0; n < kSeconds * 48000; ++n) audio.samples.push_back(0.3f * std::sin(2.0 * M_PI * 110.0 * n / 48000));
+        for (int n = 0; n < kSeconds * 48000; ++n)
+            audio.samples.push_back(0.3f * std::sin(2.0 * M_PI * 110.0 * n / 48000));
         std::string error;
         EXPECT_TRUE(writeWav(File(), audio, error)) << error;
     }
@@ -52,9 +55,11 @@ protected:
         const std::string command = environment + " " + VIRENO_HOST_TOOL + " --editor --every 1 " + File() + " 2>&1";
         const auto started = std::chrono::steady_clock::now();
         FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return outcome;
+        if (!pipe)
+            return outcome;
         char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe)) outcome.output += buffer;
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            outcome.output += buffer;
         const int status = pclose(pipe);
         outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -66,7 +71,8 @@ protected:
 
 TEST_F(HostEditor, PlaysInRealTimeWithTheEditorOpen)
 {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X server (DISPLAY is unset)";
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "no X server (DISPLAY is unset)";
     const Outcome outcome = Execute("");
     EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
     EXPECT_NE(outcome.output.find("A "), std::string::npos) << "the A string reads: " << outcome.output;
@@ -76,12 +82,15 @@ TEST_F(HostEditor, PlaysInRealTimeWithTheEditorOpen)
 
 TEST_F(HostEditor, RefusesWithoutADisplay)
 {
-    struct Case {
+    struct Case
+    {
         const char* environment;
         const char* message;
     };
-    for (const Case& c : {Case{"env -u DISPLAY", VIRENO_HOST_NAME ": --editor needs an X display, and DISPLAY is not set\n"},
-                          Case{"DISPLAY=:9999", VIRENO_HOST_NAME ": --editor cannot open the X display \":9999\"\n"}}) {
+    for (const Case& c :
+         {Case{"env -u DISPLAY", VIRENO_HOST_NAME ": --editor needs an X display, and DISPLAY is not set\n"},
+          Case{"DISPLAY=:9999", VIRENO_HOST_NAME ": --editor cannot open the X display \":9999\"\n"}})
+    {
         const Outcome outcome = Execute(c.environment);
         EXPECT_EQ(outcome.exitCode, 1) << c.environment;
         EXPECT_EQ(outcome.output, c.message);

@@ -18,7 +18,8 @@
 
 namespace {
 
-struct Reading {
+struct Reading
+{
     double seconds = 0.0;
     std::string note;
     double cents = 0.0;
@@ -37,11 +38,13 @@ Reading ParseReading(const std::string& text)
         presence >> polyWord >> poly;
     reading.polyphonic = poly == 1;
     const size_t strings = text.find("strings");
-    if (strings != std::string::npos) {
+    if (strings != std::string::npos)
+    {
         std::istringstream rest(text.substr(strings + 7));
         double cents = 0.0, level = 0.0;
         char slash = 0;
-        while (rest >> cents >> slash >> level) reading.stringCents.push_back(cents);
+        while (rest >> cents >> slash >> level)
+            reading.stringCents.push_back(cents);
     }
     return reading;
 }
@@ -55,9 +58,11 @@ std::vector<Reading> RunHost(const std::string& arguments)
     const std::string command = std::string(VIRENO_HOST_TOOL) + " --raw --every 1 " + arguments;
     std::vector<Reading> readings;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return readings;
+    if (!pipe)
+        return readings;
     char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) readings.push_back(ParseReading(buffer));
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        readings.push_back(ParseReading(buffer));
     EXPECT_EQ(pclose(pipe), 0) << command;
     return readings;
 }
@@ -65,7 +70,8 @@ std::vector<Reading> RunHost(const std::string& arguments)
 const Reading* At(const std::vector<Reading>& readings, double seconds)
 {
     for (const Reading& reading : readings)
-        if (reading.seconds >= seconds) return &reading;
+        if (reading.seconds >= seconds)
+            return &reading;
     return nullptr;
 }
 
@@ -74,7 +80,8 @@ const Reading* At(const std::vector<Reading>& readings, double seconds)
 TEST(HostEndToEnd, TheDefaultSignalReadsThroughThePlugInsController)
 {
     // The host's block size must not matter; 77 frames split every analysis frame unevenly.
-    for (const char* arguments : {"", "--block 77"}) {
+    for (const char* arguments : {"", "--block 77"})
+    {
         SCOPED_TRACE(arguments);
         const std::vector<Reading> readings = RunHost(arguments);
         ASSERT_GT(readings.size(), 100u) << "a reading for every analysis frame";
@@ -95,6 +102,7 @@ TEST(HostEndToEnd, TheDefaultSignalReadsThroughThePlugInsController)
         ASSERT_NE(strum, nullptr);
         EXPECT_TRUE(strum->polyphonic);
         ASSERT_EQ(strum->stringCents.size(), 6u);
-        for (size_t s = 0; s < 6; ++s) EXPECT_NEAR(strum->stringCents[s], s == 3 ? 20.0 : 0.0, 2.0) << s;
+        for (size_t s = 0; s < 6; ++s)
+            EXPECT_NEAR(strum->stringCents[s], s == 3 ? 20.0 : 0.0, 2.0) << s;
     }
 }

@@ -8,8 +8,9 @@
 
 TEST(VirenoHostOptions, ParsesTheCommandLine)
 {
-    const char* argv[] = {"vireno-host", "in.wav", "--param", "Select Instrument=Bass", "--block", "77", "--out",
-                          "out.wav", "--state", "s.xml", "--load-state", "l.xml", "--every", "2", "--raw", "--editor"};
+    const char* argv[] = {"vireno-host", "in.wav",  "--param", "Select Instrument=Bass", "--block", "77",      "--out",
+                          "out.wav",     "--state", "s.xml",   "--load-state",           "l.xml",   "--every", "2",
+                          "--raw",       "--editor"};
     HostOptions options;
     options.bundle = "default.vst3";
     ArgumentParser parser("vireno-host", "");
@@ -30,13 +31,16 @@ TEST(VirenoHostOptions, ParsesTheCommandLine)
 
 TEST(VirenoHostOptions, SplitsAParameterSettingAtItsFirstEqualsSign)
 {
-    struct Case {
+    struct Case
+    {
         std::string setting;
         bool valid;
         std::string name, value;
     };
-    for (const Case& c : {Case{"Select Instrument=Bass", true, "Select Instrument", "Bass"}, Case{"A=b=c", true, "A", "b=c"},
-                          Case{"Name=", true, "Name", ""}, Case{"=Bass", false, "", ""}, Case{"NoValue", false, "", ""}}) {
+    for (const Case& c :
+         {Case{"Select Instrument=Bass", true, "Select Instrument", "Bass"}, Case{"A=b=c", true, "A", "b=c"},
+          Case{"Name=", true, "Name", ""}, Case{"=Bass", false, "", ""}, Case{"NoValue", false, "", ""}})
+    {
         std::string name, value, error;
         EXPECT_EQ(SplitParameterSetting(c.setting, name, value, error), c.valid) << c.setting;
         EXPECT_EQ(name, c.name);

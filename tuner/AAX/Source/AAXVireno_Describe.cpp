@@ -43,12 +43,12 @@ struct Meter
 {
     AAX_CTypeID id;
     const char* name;
-    int32_t type;  // 0 input, 1 output
+    int32_t type; // 0 input, 1 output
 };
 
 constexpr Meter kMeters[] = {
-    {FourCC("Min "), "Input", 0},       {FourCC("MinL"), "Left Input", 0},  {FourCC("MinR"), "Right Input", 0},
-    {FourCC("Mo  "), "Output", 1},      {FourCC("MoL "), "Left Output", 1}, {FourCC("MoR "), "Right Output", 1},
+    {FourCC("Min "), "Input", 0},  {FourCC("MinL"), "Left Input", 0},  {FourCC("MinR"), "Right Input", 0},
+    {FourCC("Mo  "), "Output", 1}, {FourCC("MoL "), "Left Output", 1}, {FourCC("MoR "), "Right Output", 1},
 };
 
 // Each component's meters in registration order: inputs, then outputs.
@@ -131,7 +131,8 @@ AAX_Result DescribeEffect(AAX_IEffectDescriptor& descriptor)
         DescribeAlgorithmComponent(stem.format, *component);
         Check(descriptor.AddComponent(component), __LINE__);
     }
-    descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectParameters), AAX_eProcPtrID_Create_EffectParameters);
+    descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectParameters),
+                          AAX_eProcPtrID_Create_EffectParameters);
     descriptor.AddProcPtr(reinterpret_cast<void*>(&CreateVirenoEffectGUI), AAX_eProcPtrID_Create_EffectGUI);
 
     AAX_IPropertyMap* properties = descriptor.NewPropertyMap();

@@ -26,8 +26,7 @@ VSTGUI::StandaloneRunLoop& ModuleRunLoop()
 CKROVirenoEditorAAX::CKROVirenoEditorAAX()
     : identifiers(std::make_unique<CKROAAXParamsIDsConverter>(kIdentifierCapacity)),
       editor(std::make_unique<Editor>(this, TunerParameterIndex::kFirstIndexAAX))
-{
-}
+{}
 
 CKROVirenoEditorAAX::~CKROVirenoEditorAAX()
 {

@@ -21,7 +21,7 @@ struct FailureCase
     const char* what;
     void (*fail)(SimHost&);
     AAX_Result result;
-    Strings asserted;  // the notes, in order
+    Strings asserted; // the notes, in order
     bool effectAdded;
 };
 
@@ -42,13 +42,21 @@ Strings NotesOf(const Strings& asserts)
 TEST(VirenoAaxDescribe, AFailingHostIsAssertedAndStillToldTheMakerAndPackage)
 {
     const FailureCase cases[] = {
-        {"the effect refused", [](SimHost& host) { host.SetResult("Collection.AddEffect", -20700); }, -20700,
-         {"result == AAX_SUCCESS"}, true},
+        {"the effect refused",
+         [](SimHost& host) { host.SetResult("Collection.AddEffect", -20700); },
+         -20700,
+         {"result == AAX_SUCCESS"},
+         true},
         {"a field the component refuses",
-         [](SimHost& host) { host.SetResult("ComponentDescriptor.AddAudioIn", -20700); }, AAX_SUCCESS,
-         {"err == AAX_SUCCESS", "err == AAX_SUCCESS"}, true},
-        {"no process procedures", [](SimHost& host) { host.SetResult("ComponentDescriptor.AddProcessProc_Native", -20700); },
-         AAX_SUCCESS, {"err == AAX_SUCCESS", "err == AAX_SUCCESS"}, true},
+         [](SimHost& host) { host.SetResult("ComponentDescriptor.AddAudioIn", -20700); },
+         AAX_SUCCESS,
+         {"err == AAX_SUCCESS", "err == AAX_SUCCESS"},
+         true},
+        {"no process procedures",
+         [](SimHost& host) { host.SetResult("ComponentDescriptor.AddProcessProc_Native", -20700); },
+         AAX_SUCCESS,
+         {"err == AAX_SUCCESS", "err == AAX_SUCCESS"},
+         true},
     };
     for (const FailureCase& c : cases)
     {

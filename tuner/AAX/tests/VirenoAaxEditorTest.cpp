@@ -214,7 +214,7 @@ TEST_F(VirenoAaxEditor, AToneReachesTheDisplayAsItsNoteThroughTheBridge)
     first.MakeGUI();
     ASSERT_EQ(first.Show(window->NativeWindow()), AAX_SUCCESS);
     Tick();
-    first.Play(110.0, 0.6);  // the open A string
+    first.Play(110.0, 0.6); // the open A string
     Tick();
     const TunerResultBlock& reading = first.Controls().GetDisplay()->getReading();
     EXPECT_EQ(reading.note, 9);
@@ -230,7 +230,7 @@ TEST_F(VirenoAaxEditor, ASettingsClickReachesTheEffectThroughTheHostAndComesBack
     Tick();
     const int32_t index = F + TunerParameterIndex::kDisplayMode;
     const std::string id = "par" + std::to_string(index);
-    constexpr int32_t kSecondModeTag = 18;  // the display mode's second button
+    constexpr int32_t kSecondModeTag = 18; // the display mode's second button
     ASSERT_EQ(ControlValue(first, kSecondModeTag), 0.0f);
     first.host.ClearCalls();
 
@@ -243,7 +243,7 @@ TEST_F(VirenoAaxEditor, ASettingsClickReachesTheEffectThroughTheHostAndComesBack
 
     EXPECT_EQ(first.host.effectLink.DeliverQueued(), 1u);
     EXPECT_EQ(first.adapter->Effect()->GetParameterNormalized(index), 1.0f);
-    Press(first, kSecondModeTag, 0.0f);  // what the toolkit may show meanwhile; the effect decides
+    Press(first, kSecondModeTag, 0.0f); // what the toolkit may show meanwhile; the effect decides
     Tick();
     EXPECT_EQ(ControlValue(first, kSecondModeTag), 1.0f);
 }
@@ -314,11 +314,11 @@ TEST_F(VirenoAaxEditor, TheBridgeAnswersTheEditorsTextsItselfAndPassesTheRestToT
     struct Case
     {
         std::string text;
-        std::string replyStart;  // the reply the editor gets starts with this
+        std::string replyStart; // the reply the editor gets starts with this
         bool exact;
     };
     const Case cases[] = {
-        {"CKROGetUserPresetsMessage", "CKROSetUserPresetsMessage", true},  // no user preset yet
+        {"CKROGetUserPresetsMessage", "CKROSetUserPresetsMessage", true}, // no user preset yet
         {"CKROGetFactoryPresetsMessage", "CKROSetFactoryPresetsMessage" + firstFactoryEntry, false},
         // A list request is a whole text; with more it is the effect's.
         {"CKROGetFactoryPresetsMessage ", "", true},
@@ -388,7 +388,7 @@ TEST_F(VirenoAaxEditor, DestructionInEitherOrderLeavesNothingBehind)
         }
         else
         {
-            second.ReleaseEffect();  // the GUI still holds the effect
+            second.ReleaseEffect(); // the GUI still holds the effect
             Tick(40);
             second.ReleaseGUI();
         }
@@ -434,7 +434,7 @@ TEST_F(VirenoAaxEditor, AAXControlsGetTheirIdentifierAndContainerAndTheHostsHigh
     for (HighlightedControl* control : {withParameter, without})
     {
         first.Controls().AddControl(control->getTag(), control);
-        control->forget();  // the control set's reference keeps it
+        control->forget(); // the control set's reference keeps it
     }
     ASSERT_EQ(first.Show(window->NativeWindow()), AAX_SUCCESS);
     EXPECT_EQ(withParameter->GetAAXParameterID(), "par5");

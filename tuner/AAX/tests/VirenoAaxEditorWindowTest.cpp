@@ -58,7 +58,8 @@ private:
 int ChildWindows(SimEditorWindow& window)
 {
     xcb_connection_t* connection = window.Window().Connection();
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window.Window().Id()), nullptr);
+    xcb_query_tree_reply_t* tree =
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window.Window().Id()), nullptr);
     if (!tree)
         return -1;
     const int count = xcb_query_tree_children_length(tree);
@@ -131,8 +132,8 @@ TEST_F(VirenoAaxEditorWindow, ShowsALitDisplayWithinOneSecondWithoutAnyInput)
     while (!picture.lit && Clock::now() - start < std::chrono::seconds(1))
     {
         gui.Serve(*window, 20);
-        picture = ReadWindowPicture(window->Window().Connection(), window->Window().Id(), int(size.horz),
-                                    int(size.vert));
+        picture =
+            ReadWindowPicture(window->Window().Connection(), window->Window().Id(), int(size.horz), int(size.vert));
     }
     EXPECT_TRUE(picture.painted);
     EXPECT_TRUE(picture.lit) << "no lit display after "

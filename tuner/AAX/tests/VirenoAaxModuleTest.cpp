@@ -30,7 +30,8 @@ std::vector<std::vector<float>> Tone(size_t channels, size_t frames, double freq
     std::vector<std::vector<float>> signal(channels, std::vector<float>(frames));
     for (size_t c = 0; c < channels; ++c)
         for (size_t i = 0; i < frames; ++i)
-            signal[c][i] = static_cast<float>((0.5 - 0.2 * double(c)) * std::sin(2.0 * M_PI * frequency * double(i) / 48000.0));
+            signal[c][i] =
+                static_cast<float>((0.5 - 0.2 * double(c)) * std::sin(2.0 * M_PI * frequency * double(i) / 48000.0));
     return signal;
 }
 
@@ -85,14 +86,17 @@ TEST_F(VirenoAaxTest, DescribesOneEffectWithAMonoAndAStereoComponent)
                                              "DataInPort 0 4 1", "DataInPort 1 8 1"}));
         EXPECT_EQ(component.meters, components[i].meters);
         EXPECT_NE(component.process, nullptr);
-        EXPECT_EQ(component.processProperties,
-                  (SimProperties{{11, int32_t(FourCC("Mvrk"))}, {12, int32_t(FourCC("HSVR"))}, {60, 1},
-                                 {51, components[i].stem}, {52, components[i].stem},
-                                 {13, int32_t(components[i].native)}, {14, int32_t(components[i].audioSuite)}}));
+        EXPECT_EQ(component.processProperties, (SimProperties{{11, int32_t(FourCC("Mvrk"))},
+                                                              {12, int32_t(FourCC("HSVR"))},
+                                                              {60, 1},
+                                                              {51, components[i].stem},
+                                                              {52, components[i].stem},
+                                                              {13, int32_t(components[i].native)},
+                                                              {14, int32_t(components[i].audioSuite)}}));
     }
     EXPECT_NE(effect.components[0].process, effect.components[1].process);
 
-    const std::pair<const char*, const char*> meters[] = {{"Min ", "Input"},  {"MinL", "Left Input"},
+    const std::pair<const char*, const char*> meters[] = {{"Min ", "Input"},       {"MinL", "Left Input"},
                                                           {"MinR", "Right Input"}, {"Mo  ", "Output"},
                                                           {"MoL ", "Left Output"}, {"MoR ", "Right Output"}};
     ASSERT_EQ(effect.meters.size(), 6u);
@@ -216,7 +220,7 @@ TEST_F(VirenoAaxTest, BeforeTheFirstCoefficientPassAudioPassesThrough)
     for (const size_t component : {kMonoComponent, kStereoComponent})
     {
         SimInstance& instance = Open(component);
-        instance.Parameters().SetParameterNormalizedValue("par7", 1.0);  // muted, but not yet rendering
+        instance.Parameters().SetParameterNormalizedValue("par7", 1.0); // muted, but not yet rendering
         const auto input = Tone(size_t(instance.Channels()), 1000);
         EXPECT_EQ(RenderSignal(instance, input, 250), input) << component;
         EXPECT_EQ(instance.Meters()[0], PeakOf(input[0], 1000));

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-constexpr AAX_CTypeID kStateChunk = 0x73746368;   // 'stch'
-constexpr AAX_CTypeID kBinaryChunk = 0x6B726463;  // 'krdc'
-constexpr AAX_CTypeID kControlsChunk = 0x656C636B;  // 'elck'
+constexpr AAX_CTypeID kStateChunk = 0x73746368;    // 'stch'
+constexpr AAX_CTypeID kBinaryChunk = 0x6B726463;   // 'krdc'
+constexpr AAX_CTypeID kControlsChunk = 0x656C636B; // 'elck'
 constexpr size_t kMonoComponent = 0;
 constexpr size_t kStereoComponent = 1;
 

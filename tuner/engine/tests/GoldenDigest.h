@@ -18,7 +18,8 @@
 
 namespace golden {
 
-class Digest {
+class Digest
+{
 public:
     template <typename T>
     void Add(const T& value)
@@ -29,7 +30,8 @@ public:
     void Bytes(const void* data, size_t size)
     {
         const unsigned char* bytes = static_cast<const unsigned char*>(data);
-        for (size_t i = 0; i < size; ++i) hash_ = (hash_ ^ bytes[i]) * 0x100000001b3ull;
+        for (size_t i = 0; i < size; ++i)
+            hash_ = (hash_ ^ bytes[i]) * 0x100000001b3ull;
     }
 
     // One published result block, counted.
@@ -55,7 +57,8 @@ private:
 };
 
 // A recorded run: its name, digest and the number of result blocks or samples it gave.
-struct Recorded {
+struct Recorded
+{
     const char* name;
     uint64_t hash;
     int results;
@@ -85,7 +88,8 @@ template <typename Check>
 void ForEachInstructionSet(Check check)
 {
     for (TunerInstructionSet set :
-         {TunerInstructionSet::kBaseline, TunerInstructionSet::kAvx2, TunerInstructionSet::kAvx512}) {
+         {TunerInstructionSet::kBaseline, TunerInstructionSet::kAvx2, TunerInstructionSet::kAvx512})
+    {
         SCOPED_TRACE(set == TunerInstructionSet::kAvx512 ? "AVX-512 loops"
                      : set == TunerInstructionSet::kAvx2 ? "AVX2 loops"
                                                          : "baseline loops");

@@ -12,9 +12,10 @@ namespace kerneltest {
 
 constexpr double kRate = 24000.0;
 
-struct Readings {
+struct Readings
+{
     std::vector<TunerResultBlock> results;
-    std::vector<float> rawDeviation;   // kernel's unshaped deviation after each frame
+    std::vector<float> rawDeviation; // kernel's unshaped deviation after each frame
     std::vector<int> noteState;
 };
 
@@ -22,7 +23,8 @@ inline Readings RunKernel(const std::vector<float>& signal, const signals::Kerne
 {
     signals::KernelRunner runner(settings);
     Readings out;
-    for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength) {
+    for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength)
+    {
         out.results.push_back(runner.FeedFrame(signal.data() + start));
         out.rawDeviation.push_back(TunerKernel().single.rawDeviation);
         out.noteState.push_back(TunerKernel().single.noteState);
@@ -42,7 +44,8 @@ inline std::vector<float> AfterSilence(const std::vector<float>& tone)
 inline double MeanCents(const Readings& r, size_t from, size_t to)
 {
     double sum = 0.0;
-    for (size_t f = from; f < to; ++f) sum += r.rawDeviation[f] * 50.0;
+    for (size_t f = from; f < to; ++f)
+        sum += r.rawDeviation[f] * 50.0;
     return sum / double(to - from);
 }
 

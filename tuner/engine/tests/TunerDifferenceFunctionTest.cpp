@@ -21,16 +21,21 @@ TEST(TunerDifferenceFunction, NormalisationFollowsTheQuotientForEveryWindow)
     signals::ResetKernel({});
     const TunerSingleNoteConfig& config = TunerKernel().singleNoteConfig;
     const int64_t energies[] = {1, 1000, int64_t(1) << 40, (int64_t(1) << 56) + 12345};
-    for (int i = 0; i < kTunerCandidateCount; ++i) {
+    for (int i = 0; i < kTunerCandidateCount; ++i)
+    {
         EXPECT_GE(config.normalisers[i], 2147483648u) << i;
         EXPECT_GE(config.shifts[i], 1) << i;
         EXPECT_LE(config.shifts[i], 7) << i;
-        for (int64_t e : energies) {
+        for (int64_t e : energies)
+        {
             // Differences of a few percent of the energy down to almost nothing.
-            for (int64_t d : {e / 400, e / 40000, int64_t(1)}) {
-                if (d == 0) continue;
+            for (int64_t d : {e / 400, e / 40000, int64_t(1)})
+            {
+                if (d == 0)
+                    continue;
                 const double exact = Exact(d, e, config.windows[i]);
-                if (exact >= 2147483647.0) continue;
+                if (exact >= 2147483647.0)
+                    continue;
                 bool overflow = true;
                 const int32_t c = TunerNormaliseDifference(d, e, config.shifts[i], config.normalisers[i], overflow);
                 EXPECT_FALSE(overflow);
@@ -60,14 +65,16 @@ TEST(TunerDifferenceFunction, OverflowAndZeroEnergyAreMarked)
     TunerDifferenceFunction(previous, newest, config, state, values);
     EXPECT_EQ(state.noSignal, -1);
     EXPECT_EQ(state.framePower, 0.0f);
-    for (int32_t v : values) EXPECT_EQ(v, values[0]) << "an empty frame has no minimum";
+    for (int32_t v : values)
+        EXPECT_EQ(v, values[0]) << "an empty frame has no minimum";
 }
 
 TEST(TunerDifferenceFunction, LaggedSamplesComeFromThePreviousFrame)
 {
     // A signal that repeats every 12 samples across the frame boundary has a zero at lag 12 only.
     int32_t previous[kTunerStringFrameLength], newest[kTunerStringFrameLength];
-    for (int n = 0; n < kTunerStringFrameLength; ++n) {
+    for (int n = 0; n < kTunerStringFrameLength; ++n)
+    {
         previous[n] = int32_t(100000 * std::sin(2 * M_PI * n / 12.0));
         newest[n] = int32_t(100000 * std::sin(2 * M_PI * (n + kTunerStringFrameLength) / 12.0));
     }

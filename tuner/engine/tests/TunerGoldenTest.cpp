@@ -51,7 +51,8 @@ std::vector<float> Noise(double amplitude, double seconds, uint32_t seed)
 {
     std::vector<float> out(static_cast<size_t>(seconds * kRate));
     uint32_t state = seed;
-    for (float& sample : out) {
+    for (float& sample : out)
+    {
         state = state * 1664525u + 1013904223u;
         sample = static_cast<float>(amplitude * (static_cast<double>(state) / 2147483648.0 - 1.0));
     }
@@ -64,7 +65,8 @@ std::vector<float> HumThenOverdrive()
     std::vector<float> signal = signals::Sine(50.0, 0.2, 1.5, kRate);
     signals::MixInto(signal, signals::Sine(60.0, 0.1, 1.5, kRate));
     std::vector<float> square = signals::Sine(82.4, 1.0, 1.0, kRate);
-    for (float& s : square) s = s >= 0.0f ? 200.0f : -200.0f;
+    for (float& s : square)
+        s = s >= 0.0f ? 200.0f : -200.0f;
     signals::Append(signal, square);
     signals::Append(signal, signals::Sine(196.0, 1.7, 1.0, kRate));
     signals::Append(signal, signals::Silence(0.5, kRate));
@@ -81,7 +83,8 @@ std::vector<float> AcrossReferences(int referenceHz)
     return signal;
 }
 
-struct Recording {
+struct Recording
+{
     std::string name;
     signals::KernelSettings settings;
     std::function<std::vector<float>()> signal;
@@ -90,20 +93,25 @@ struct Recording {
 std::vector<Recording> Corpus()
 {
     std::vector<Recording> runs;
-    for (bool stream : {false, true}) {
+    for (bool stream : {false, true})
+    {
         const char* display = stream ? "stream" : "needle";
-        runs.push_back({std::string("guitar notes ") + display, {false, stream, 0, 440},
-                        [] { return NoteChanges(kGuitarNotes, kGuitarCents, 0.7); }});
-        runs.push_back({std::string("bass notes ") + display, {true, stream, 0, 440},
-                        [] { return NoteChanges(kBassNotes, kBassCents, 1.0); }});
+        runs.push_back({std::string("guitar notes ") + display, {false, stream, 0, 440}, [] {
+                            return NoteChanges(kGuitarNotes, kGuitarCents, 0.7);
+                        }});
+        runs.push_back({std::string("bass notes ") + display, {true, stream, 0, 440}, [] {
+                            return NoteChanges(kBassNotes, kBassCents, 1.0);
+                        }});
     }
     for (bool bass : {false, true})
         for (int drop = 0; drop < kTunerDropTuningCount; ++drop)
             runs.push_back({std::string(bass ? "bass" : "guitar") + " strum drop " + std::to_string(drop),
-                            {bass, drop % 2 == 1, drop, 440}, [bass, drop] { return StrumAfterSilence(bass, drop); }});
+                            {bass, drop % 2 == 1, drop, 440},
+                            [bass, drop] { return StrumAfterSilence(bass, drop); }});
     for (int hz = 435; hz <= 445; ++hz)
-        runs.push_back({"reference " + std::to_string(hz), {hz % 2 == 0, hz % 3 == 0, 0, hz},
-                        [hz] { return AcrossReferences(hz); }});
+        runs.push_back({"reference " + std::to_string(hz), {hz % 2 == 0, hz % 3 == 0, 0, hz}, [hz] {
+                            return AcrossReferences(hz);
+                        }});
     runs.push_back({"silence", {}, [] { return signals::Silence(2.0, kRate); }});
     runs.push_back({"noise", {false, true, 0, 440}, [] { return Noise(0.3, 2.0, 1); }});
     runs.push_back({"faint noise", {true, false, 2, 440}, [] { return Noise(0.0001, 1.5, 2); }});
@@ -116,13 +124,15 @@ golden::Digest Play(const Recording& run, const std::vector<float>& signal)
 {
     signals::KernelRunner runner(run.settings);
     golden::Digest digest;
-    for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength) {
+    for (size_t start = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength)
+    {
         digest.AddResult(runner.FeedFrame(signal.data() + start));
         const TunerKernelState& k = TunerKernel();
         digest.Add(k.single.differenceValues);
         digest.Add(k.single.pitch);
         digest.Add(k.single.rawDeviation);
-        for (const TunerStringState& string : k.sixString.strings) {
+        for (const TunerStringState& string : k.sixString.strings)
+        {
             digest.Add(string.differenceValues);
             digest.Add(string.pitch);
         }
@@ -174,7 +184,8 @@ golden::Digest Resample(int rate)
     std::vector<float> out(static_cast<size_t>(resampler->MaxOutputCount(1000)));
     golden::Digest digest;
     const int blocks[] = {1, 0, 1000, 3, 517};
-    for (size_t position = 0, b = 0; position < signal.size(); ++b) {
+    for (size_t position = 0, b = 0; position < signal.size(); ++b)
+    {
         const int n = std::min(blocks[b % std::size(blocks)], static_cast<int>(signal.size() - position));
         const int produced = resampler->Run(signal.data() + position, n, out.data());
         digest.AddSamples(out.data(), produced);
@@ -185,12 +196,9 @@ golden::Digest Resample(int rate)
 
 const int kResamplerRates[] = {8000, 22050, 44100, 48000, 88200, 96000, 192000};
 const golden::Recorded kResamplerRecorded[] = {
-    {"8000", 0xe77cf3fbb90a8f6eull, 12003},
-    {"22050", 0xb0d21fd4871f0179ull, 12002},
-    {"44100", 0x4bb54f503bdf008dull, 12001},
-    {"48000", 0x3da91b81d310cd7dull, 12001},
-    {"88200", 0x758fb30b585008b6ull, 12001},
-    {"96000", 0x5ad4be36087c14cdull, 12001},
+    {"8000", 0xe77cf3fbb90a8f6eull, 12003},   {"22050", 0xb0d21fd4871f0179ull, 12002},
+    {"44100", 0x4bb54f503bdf008dull, 12001},  {"48000", 0x3da91b81d310cd7dull, 12001},
+    {"88200", 0x758fb30b585008b6ull, 12001},  {"96000", 0x5ad4be36087c14cdull, 12001},
     {"192000", 0xc8be1b572b0fdee1ull, 12001},
 };
 
@@ -208,7 +216,8 @@ TEST(TunerGolden, EveryReadingIsTheRecordedOne)
     const std::vector<Recording> runs = Corpus();
     EXPECT_EQ(runs.size(), std::size(kRecorded));
     std::vector<std::vector<float>> signals;
-    for (const Recording& run : runs) signals.push_back(run.signal());
+    for (const Recording& run : runs)
+        signals.push_back(run.signal());
     golden::ForEachInstructionSet([&] {
         for (size_t i = 0; i < runs.size(); ++i)
             golden::ExpectRecorded(kRecorded, i, runs[i].name.c_str(), Play(runs[i], signals[i]));

@@ -5,11 +5,13 @@
 
 TEST(TunerSettings, ReferenceLogOffset)
 {
-    struct Case {
+    struct Case
+    {
         int hz;
         float octaves;
     } cases[] = {{440, 0.0f}, {435, -0.016488f}, {445, 0.016302f}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         signals::ResetKernel({});
         TunerSetReferenceHz(c.hz);
         EXPECT_NEAR(TunerKernel().settings.referenceLogOffset, c.octaves, 2e-6) << c.hz;
@@ -35,11 +37,12 @@ TEST(TunerSettings, ReferenceClassesOfTheFilterTables)
 
 TEST(TunerSettings, InstrumentAndDropTuningSelectTargetsRowsAndDetectors)
 {
-    struct Case {
+    struct Case
+    {
         bool bass;
         int drop;
-        int targets[6];   // semitones above C0
-        int rows[6];      // filter rows, -1 the bass's separate row
+        int targets[6]; // semitones above C0
+        int rows[6];    // filter rows, -1 the bass's separate row
         int firstLags[6];
     } cases[] = {
         {false, 0, {40, 45, 50, 55, 59, 64}, {17, 22, 27, 32, 36, 41}, {33, 24, 18, 10, 7, 4}},
@@ -47,13 +50,15 @@ TEST(TunerSettings, InstrumentAndDropTuningSelectTargetsRowsAndDetectors)
         {true, 0, {23, 28, 33, 38, 43, 48}, {0, 5, 10, 15, 20, 25}, {90, 67, 50, 37, 27, 20}},
         {true, 2, {23, 26, 31, 36, 41, 46}, {-1, 3, 8, 13, 18, 23}, {90, 76, 56, 42, 31, 23}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         signals::KernelSettings settings;
         settings.bass = c.bass;
         settings.dropIndex = c.drop;
         signals::ResetKernel(settings);
         const TunerSettings& s = TunerKernel().settings;
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 6; ++i)
+        {
             EXPECT_FLOAT_EQ(s.stringTargets[i], c.targets[i] / 12.0f) << c.bass << c.drop << i;
             EXPECT_EQ(s.filterRows[i], c.rows[i]) << c.bass << c.drop << i;
             EXPECT_EQ(s.stringDetectors[i].lags[0], c.firstLags[i]) << c.bass << c.drop << i;
@@ -84,7 +89,8 @@ TEST(TunerSettings, InitStartsTheDocumentedState)
     EXPECT_EQ(k.analysisMode, kTunerSingleNote);
     EXPECT_EQ(k.single.polyphonicFlag, 1.0f);
     EXPECT_EQ(k.single.noteNumber, 1);
-    for (float v : k.single.levelQuarterOutputs) EXPECT_EQ(v, -1e10f);
+    for (float v : k.single.levelQuarterOutputs)
+        EXPECT_EQ(v, -1e10f);
     EXPECT_NEAR(k.constants.envelope, 0.19538494f, 1e-7);
     EXPECT_EQ(k.constants.releaseHold, 5);
     EXPECT_EQ(k.constants.onsetLimit, 7);

@@ -79,8 +79,12 @@ TEST_F(AboutView, OnlyAPlainLeftClickReports)
     {
         int32_t buttons;
         bool reports;
-    } cases[] = {{kLButton, true},          {kRButton, false},         {kMButton, false},
-                 {kLButton | kShift, false}, {kLButton | kControl, false}, {kLButton | kRButton, false}};
+    } cases[] = {{kLButton, true},
+                 {kRButton, false},
+                 {kMButton, false},
+                 {kLButton | kShift, false},
+                 {kLButton | kControl, false},
+                 {kLButton | kRButton, false}};
     for (const auto& c : cases)
     {
         listener.reports.clear();

@@ -29,11 +29,11 @@ protected:
 TEST_F(TunerControls, TheDisplayAsksAtMostEvery40MsSkipsTheFirstRefreshAndDrawsOnlyWholeReadings)
 {
     recorder->displayReplies = {readingValues(0.3f, 7), {0.5f}, {}, readingValues(-0.2f, 2)};
-    Tick();  // 1020: the first refresh, skipped though a reading is ready
+    Tick(); // 1020: the first refresh, skipped though a reading is ready
     EXPECT_TRUE(recorder->displayRequests.empty());
-    Tick();  // 1040: 20 ms after the skipped one
+    Tick(); // 1040: 20 ms after the skipped one
     EXPECT_TRUE(recorder->displayRequests.empty());
-    Tick();  // 1060
+    Tick(); // 1060
     ASSERT_EQ(recorder->displayRequests.size(), 1u);
     EXPECT_EQ(recorder->displayRequests[0].channel, 0);
     EXPECT_EQ(recorder->displayRequests[0].countHint, 19);
@@ -43,8 +43,8 @@ TEST_F(TunerControls, TheDisplayAsksAtMostEvery40MsSkipsTheFirstRefreshAndDrawsO
 
     Tick();
     EXPECT_EQ(recorder->displayRequests.size(), 1u) << "every second 20 ms tick at best";
-    Tick();    // a reply of one value: no new reading
-    Tick(40);  // no block at all
+    Tick();   // a reply of one value: no new reading
+    Tick(40); // no block at all
     EXPECT_EQ(recorder->displayRequests.size(), 3u);
     EXPECT_EQ(shownReading().note, 7);
     Tick(40);
@@ -129,9 +129,9 @@ protected:
 
 TEST_P(RadioRows, EachButtonSendsTheMiddleOfItsStepAndTheReturningValueSelectsIt)
 {
-    const RadioCase cases[] = {{15, 0, 0.0},        {16, 0, 1.0},         {17, 1, 0.0},       {18, 1, 1.0},
-                               {19, 2, 1.0 / 12},   {22, 2, 7.0 / 12},    {24, 2, 11.0 / 12}, {25, 3, 1.0 / 22},
-                               {30, 3, 11.0 / 22},  {35, 3, 21.0 / 22},   {36, 4, 0.0},       {37, 4, 1.0}};
+    const RadioCase cases[] = {{15, 0, 0.0},       {16, 0, 1.0},       {17, 1, 0.0},       {18, 1, 1.0},
+                               {19, 2, 1.0 / 12},  {22, 2, 7.0 / 12},  {24, 2, 11.0 / 12}, {25, 3, 1.0 / 22},
+                               {30, 3, 11.0 / 22}, {35, 3, 21.0 / 22}, {36, 4, 0.0},       {37, 4, 1.0}};
     for (const RadioCase& c : cases)
     {
         recorder->sets.clear();

@@ -31,9 +31,7 @@ struct Draw
 class RecordingLed : public CBitmap
 {
 public:
-    explicit RecordingLed(std::vector<Draw>& log) : CBitmap(PlatformBitmap::create(kLedPixels, kLedPixels)), log(log)
-    {
-    }
+    explicit RecordingLed(std::vector<Draw>& log) : CBitmap(PlatformBitmap::create(kLedPixels, kLedPixels)), log(log) {}
     void draw(CDrawContext*, const CRect& rect, const CPoint&, float alpha) override
     {
         log.push_back({this, rect, alpha});
@@ -65,8 +63,8 @@ void PrintTo(const Lit& lit, std::ostream* out)
 
 bool near(const CRect& rect, const LedMatrixLayout::LedPosition& p)
 {
-    return std::fabs(rect.left - p.x) < 1e-3 && std::fabs(rect.top - p.y) < 1e-3 &&
-           rect.getWidth() == kLedPixels && rect.getHeight() == kLedPixels;
+    return std::fabs(rect.left - p.x) < 1e-3 && std::fabs(rect.top - p.y) < 1e-3 && rect.getWidth() == kLedPixels &&
+           rect.getHeight() == kLedPixels;
 }
 
 TunerResultBlock needleAt(float deviation, float level = 1.f, float inTune = 0.f)
@@ -208,7 +206,7 @@ TEST_F(Display, TheInTuneMarksFollowTheDeviationWithItsBounds)
     {
         float deviation;
         Marks marks;
-    } cases[] = {{-0.2f, kNone}, {-0.15f, kNone},  {-0.1f, kRight}, {std::nextafter(-0.05f, -1.f), kRight},
+    } cases[] = {{-0.2f, kNone},  {-0.15f, kNone}, {-0.1f, kRight}, {std::nextafter(-0.05f, -1.f), kRight},
                  {-0.05f, kBoth}, {0.f, kBoth},    {0.05f, kBoth},  {std::nextafter(0.05f, 1.f), kLeft},
                  {0.1f, kLeft},   {0.15f, kNone},  {0.2f, kNone},   {kNaN, kNone}};
     for (const auto& c : cases)
@@ -323,8 +321,8 @@ TEST_F(Display, ThePhaseStaysWithinTheTableForAnySpeed)
     {
         float speed;
         float phase; // after one draw from phase 0; -1 for any value in [0, 10)
-    } cases[] = {{0.25f, 9.5f}, {-0.25f, 0.5f}, {5.f, 0.f}, {-12.f, 4.f}, {1e30f, -1.f}, {-1e30f, -1.f},
-                 {max, -1.f},   {-max, -1.f},   {1e-9f, -1.f}, {-1e-9f, -1.f}};
+    } cases[] = {{0.25f, 9.5f},  {-0.25f, 0.5f}, {5.f, 0.f},   {-12.f, 4.f},  {1e30f, -1.f},
+                 {-1e30f, -1.f}, {max, -1.f},    {-max, -1.f}, {1e-9f, -1.f}, {-1e-9f, -1.f}};
     for (const auto& c : cases)
     {
         restart();

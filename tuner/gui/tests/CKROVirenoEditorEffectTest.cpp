@@ -38,10 +38,7 @@ protected:
         }
     }
 
-    std::filesystem::path defaultPreset() const
-    {
-        return folder.Path() / "Halvard Sonics" / "Vireno" / "Default.xml";
-    }
+    std::filesystem::path defaultPreset() const { return folder.Path() / "Halvard Sonics" / "Vireno" / "Default.xml"; }
 
     size_t phase = 0;
 };
@@ -58,7 +55,7 @@ TEST_F(EditorOnTheEffect, TheActiveEffectsReadingReachesTheDisplay)
 {
     std::unique_ptr<CKROVirenoPlugInDSP> effect(prepared(new CKROVirenoPlugInDSP(P)));
     Open(std::make_unique<DirectController<CKROVirenoPlugInDSP>>(*effect));
-    Tick(40);  // the skipped first refresh
+    Tick(40); // the skipped first refresh
     // Two seconds of the tone: long enough for the note to settle.
     for (int i = 0; i < 24; ++i)
     {
@@ -86,8 +83,8 @@ TEST_F(EditorOnTheEffect, ClosingTheSettingsPageStoresTheChosenSettingsAsTheDefa
     Open(std::make_unique<DirectController<CKROVirenoPlugInDSP>>(*effect));
     Tick();
     Click(CKROVirenoCtrlSet::kSettingsButtonTag);
-    Click(16);  // "Bass"
-    Click(22);  // "Db"
+    Click(16); // "Bass"
+    Click(22); // "Db"
     EXPECT_EQ(effect->GetParameterNormalized(P + 0), 1.f);
     Click(CKROVirenoCtrlSet::kSettingsCloseTag);
 
@@ -104,7 +101,7 @@ TEST_F(EditorOnTheEffect, AStateOnTheClipboardIsPastedIntoTheEffect)
     std::unique_ptr<CKROVirenoPlugInDSP> effect(prepared(new CKROVirenoPlugInDSP(P)));
     int32_t changed[CKROVirenoPlugInDSP::kMaxParameterChanges] = {};
     int32_t count = 0;
-    effect->SetParameterNormalized(P + 1, 1.f, changed, count);  // "Stream"
+    effect->SetParameterNormalized(P + 1, 1.f, changed, count); // "Stream"
     boost::property_tree::ptree state;
     effect->GetStateTree(state);
     std::string text;

@@ -8,8 +8,7 @@ using namespace VSTGUI;
 namespace {
 
 class TunerEditor : public OpenEditorTest
-{
-};
+{};
 
 TEST_F(TunerEditor, OpensAtTheFacesSizeTicksEvery20MsAndAsksForTheFactoryPresets)
 {
@@ -127,12 +126,9 @@ TEST_F(TunerEditor, ReadsThePresetListsAndTheSelectedNumberAndIgnoresOtherTexts)
     {
         const char* text;
         int32_t number;
-    } cases[] = {{"CKROSetSelectedPresetNumber12", 12},
-                 {"CKROSetSelectedPresetNumber", 0},
-                 {"CKROSetSelectedPresetNumber7", 7},
-                 {"DSP2GUIString CKROSetSelectedPresetNumber3", 7},
-                 {"something else entirely", 7},
-                 {"CKROSetSelectedPresetNumberzz", 0}};
+    } cases[] = {{"CKROSetSelectedPresetNumber12", 12}, {"CKROSetSelectedPresetNumber", 0},
+                 {"CKROSetSelectedPresetNumber7", 7},   {"DSP2GUIString CKROSetSelectedPresetNumber3", 7},
+                 {"something else entirely", 7},        {"CKROSetSelectedPresetNumberzz", 0}};
     for (const auto& c : cases)
     {
         editor->ReceiveDSPMessage(c.text);
@@ -164,8 +160,8 @@ TEST_F(TunerEditor, APresetMenuListsThePresetsAndSendsTheChosenNumber)
     {
         int32_t entry;
         const char* sent;
-    } cases[] = {{1, "CKROSetSelectedPresetNumber1"}, {3, "CKROSetSelectedPresetNumber3"},
-                 {4, "CKROSetSelectedPresetNumber2"}};
+    } cases[] = {
+        {1, "CKROSetSelectedPresetNumber1"}, {3, "CKROSetSelectedPresetNumber3"}, {4, "CKROSetSelectedPresetNumber2"}};
     for (const auto& c : cases)
     {
         menu->setCurrent(c.entry);

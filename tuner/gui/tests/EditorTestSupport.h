@@ -81,6 +81,6 @@ protected:
     platform::FakePlatform services;
     platform::ScopedPlatform installed{services};
     std::unique_ptr<CKROVirenoGUIEditor> editor;
-    VSTGUI::CFrame* frame = nullptr;  // the editor's
-    RecordingController* recorder = nullptr;  // the editor's
+    VSTGUI::CFrame* frame = nullptr;         // the editor's
+    RecordingController* recorder = nullptr; // the editor's
 };

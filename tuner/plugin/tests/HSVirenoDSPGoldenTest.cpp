@@ -15,19 +15,21 @@ using dsptest::kFirstIndex;
 
 namespace {
 
-struct Settings {
+struct Settings
+{
     bool bass;
     bool stream;
     int dropIndex;
-    int referenceIndex;  // 0 is 435 Hz .. 10 is 445 Hz
+    int referenceIndex; // 0 is 435 Hz .. 10 is 445 Hz
 };
 
-struct GoldenRun {
+struct GoldenRun
+{
     const char* name;
     int rate;
     int channels;
     Settings settings;
-    std::vector<int> blocks;  // repeated
+    std::vector<int> blocks; // repeated
     bool muted;
 };
 
@@ -63,7 +65,8 @@ std::vector<float> Right(size_t length, int rate)
     std::vector<float> signal = signals::Sine(301.0, 0.3, double(length) / rate + 1.0, rate);
     signal.resize(length);
     uint32_t state = 5;
-    for (float& sample : signal) {
+    for (float& sample : signal)
+    {
         state = state * 1664525u + 1013904223u;
         sample += static_cast<float>(0.2 * (static_cast<double>(state) / 2147483648.0 - 1.0));
     }
@@ -74,7 +77,8 @@ std::vector<float> Right(size_t length, int rate)
 std::vector<std::vector<float>> Input(const GoldenRun& run)
 {
     std::vector<std::vector<float>> in{Left(run)};
-    if (run.channels == 2) in.push_back(Right(in[0].size(), run.rate));
+    if (run.channels == 2)
+        in.push_back(Right(in[0].size(), run.rate));
     return in;
 }
 
@@ -96,7 +100,8 @@ golden::Digest Play(const GoldenRun& run, const std::vector<std::vector<float>>&
     float inPeaks[2], outPeaks[2];
     golden::Digest digest;
     size_t position = 0;
-    for (size_t b = 0; position < length; ++b) {
+    for (size_t b = 0; position < length; ++b)
+    {
         const size_t n = std::min(static_cast<size_t>(run.blocks[b % run.blocks.size()]), length - position);
         const float* inputs[2] = {in[0].data() + position, in.back().data() + position};
         float* outputs[2] = {out[0].data() + position, out.back().data() + position};
@@ -105,18 +110,18 @@ golden::Digest Play(const GoldenRun& run, const std::vector<std::vector<float>>&
         digest.Bytes(inPeaks, sizeof(float) * in.size());
         digest.Bytes(outPeaks, sizeof(float) * in.size());
         TunerResultBlock result;
-        if (dsp.TakeNewResult(result)) digest.AddResult(result);
+        if (dsp.TakeNewResult(result))
+            digest.AddResult(result);
     }
     digest.Add(dsp.GetResultCount());
-    for (size_t c = 0; c < in.size(); ++c) EXPECT_EQ(out[c], run.muted ? std::vector<float>(length) : in[c]);
+    for (size_t c = 0; c < in.size(); ++c)
+        EXPECT_EQ(out[c], run.muted ? std::vector<float>(length) : in[c]);
     return digest;
 }
 
 const golden::Recorded kRecorded[] = {
-    {"44100 stereo guitar needle", 0xd775837891b33bdbull, 101},
-    {"48000 mono bass stream", 0x9c78c529b4dc4951ull, 52},
-    {"96000 stereo guitar stream", 0x8e63678ef13b6eeaull, 101},
-    {"48000 stereo muted", 0xa8d12f26b1d40c7bull, 101},
+    {"44100 stereo guitar needle", 0xd775837891b33bdbull, 101}, {"48000 mono bass stream", 0x9c78c529b4dc4951ull, 52},
+    {"96000 stereo guitar stream", 0x8e63678ef13b6eeaull, 101}, {"48000 stereo muted", 0xa8d12f26b1d40c7bull, 101},
     {"44100 mono bass needle", 0x52abc4869e444c26ull, 46},
 };
 
@@ -126,7 +131,8 @@ TEST(HSVirenoDSPGolden, EveryPublishedReadingIsTheRecordedOne)
 {
     EXPECT_EQ(std::size(kRuns), std::size(kRecorded));
     std::vector<std::vector<std::vector<float>>> inputs;
-    for (const GoldenRun& run : kRuns) inputs.push_back(Input(run));
+    for (const GoldenRun& run : kRuns)
+        inputs.push_back(Input(run));
     golden::ForEachInstructionSet([&] {
         for (size_t i = 0; i < std::size(kRuns); ++i)
             golden::ExpectRecorded(kRecorded, i, kRuns[i].name, Play(kRuns[i], inputs[i]));

@@ -9,10 +9,10 @@
 #include "tools/signals/TestSignals.h"
 #include "tuner/engine/TunerQ24.h"
 
+using dsptest::Feed;
 using dsptest::Host;
 using dsptest::kFirstIndex;
 using dsptest::Peak;
-using dsptest::Feed;
 
 namespace {
 
@@ -47,7 +47,8 @@ int64_t OutputsAfter(const HSVirenoDSP& dsp, int64_t n)
 
 TEST(HSVirenoDSP, StartsAsTheTunerAlgorithm)
 {
-    for (int32_t first : {TunerParameterIndex::kFirstIndexVST3, TunerParameterIndex::kFirstIndexAAX}) {
+    for (int32_t first : {TunerParameterIndex::kFirstIndexVST3, TunerParameterIndex::kFirstIndexAAX})
+    {
         HSVirenoDSP dsp(48000.0, first);
         EXPECT_EQ(dsp.GetCode(), KROFourCharCode("HSVR"));
         EXPECT_EQ(dsp.GetName(), "Vireno");
@@ -56,7 +57,7 @@ TEST(HSVirenoDSP, StartsAsTheTunerAlgorithm)
         EXPECT_EQ(dsp.GetAnalysedChannelCount(), 2);
         ASSERT_EQ(dsp.GetParameters().size(), 5u);
         EXPECT_EQ(dsp.GetParameters().begin()->first, first);
-        EXPECT_EQ(dsp.GetParameter(first + 3)->GetPlainValue(), 5.0);  // 440 Hz
+        EXPECT_EQ(dsp.GetParameter(first + 3)->GetPlainValue(), 5.0); // 440 Hz
         EXPECT_EQ(dsp.GetParameter(first)->GetOwner(), &dsp);
         EXPECT_NE(dsp.GetCurrentPreset(), nullptr);
         EXPECT_FALSE(dsp.HasNewResult());
@@ -66,14 +67,18 @@ TEST(HSVirenoDSP, StartsAsTheTunerAlgorithm)
 
 TEST(HSVirenoDSP, PassesAudioThroughBitExactOrMutesItAndMetersTheInput)
 {
-    for (double rate : {8000.0, 24000.0, 44100.0, 48000.0, 96000.0}) {
-        for (int32_t channels : {1, 2}) {
-            for (bool muted : {false, true}) {
+    for (double rate : {8000.0, 24000.0, 44100.0, 48000.0, 96000.0})
+    {
+        for (int32_t channels : {1, 2})
+        {
+            for (bool muted : {false, true})
+            {
                 std::unique_ptr<HSVirenoDSP> dsp = Tuner(rate, channels);
                 dsp->SetMute(muted);
                 Host host = Tone(rate, size_t(channels));
                 Feed(*dsp, host, {512});
-                for (int32_t c = 0; c < channels; ++c) {
+                for (int32_t c = 0; c < channels; ++c)
+                {
                     const std::vector<float> expected =
                         muted ? std::vector<float>(host.in[c].size(), 0.0f) : host.in[c];
                     EXPECT_EQ(0, std::memcmp(host.out[c].data(), expected.data(), expected.size() * sizeof(float)))
@@ -102,7 +107,8 @@ TEST(HSVirenoDSP, BypassCopiesAndMetersOnlyAndHoldsParameterChanges)
     dsp->SetMute(true);
     dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kSelectInstrument, 1.0);
     Feed(*dsp, host, {256});
-    for (size_t c = 0; c < 2; ++c) {
+    for (size_t c = 0; c < 2; ++c)
+    {
         EXPECT_EQ(host.out[c], host.in[c]);
         EXPECT_EQ(host.outPeaks[c], host.inPeaks[c]);
         EXPECT_GT(host.inPeaks[c], 0.0f);
@@ -119,11 +125,14 @@ TEST(HSVirenoDSP, BypassCopiesAndMetersOnlyAndHoldsParameterChanges)
 TEST(HSVirenoDSP, ResultsAfterNInputSamples)
 {
     // 1023 resampled samples analyse nothing; the 1024th completes the first frame.
-    for (double rate : {24000.0, 44100.0, 48000.0, 96000.0, 8000.0}) {
+    for (double rate : {24000.0, 44100.0, 48000.0, 96000.0, 8000.0})
+    {
         std::unique_ptr<HSVirenoDSP> probe = Tuner(rate);
         int64_t n = 0;
-        while (OutputsAfter(*probe, n + 1) < 1024) ++n;  // the most inputs that leave one short
-        for (int64_t total : {n, n + 1, 5 * n + 17}) {
+        while (OutputsAfter(*probe, n + 1) < 1024)
+            ++n; // the most inputs that leave one short
+        for (int64_t total : {n, n + 1, 5 * n + 17})
+        {
             std::unique_ptr<HSVirenoDSP> dsp = Tuner(rate);
             Host host;
             host.in.assign(2, std::vector<float>(size_t(total), 0.1f));
@@ -147,7 +156,7 @@ TEST(HSVirenoDSP, BlockSizeChangesAndResetsKeepTheResamplers)
     Feed(*dsp, host, {64});
     host.in.assign(2, std::vector<float>(46, 0.1f));
     Feed(*dsp, host, {46});
-    EXPECT_EQ(dsp->GetResultCount(), 1u);  // 2047 outputs
+    EXPECT_EQ(dsp->GetResultCount(), 1u); // 2047 outputs
     host.in.assign(2, std::vector<float>(1, 0.1f));
     Feed(*dsp, host, {1});
     EXPECT_EQ(dsp->GetResultCount(), 2u);
@@ -158,10 +167,12 @@ TEST(HSVirenoDSP, AnyPartitionOfTheInputGivesTheSameAnalysis)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> size(0, 5000);
     std::vector<int> randomSizes(300);
-    for (int& s : randomSizes) s = size(random);
+    for (int& s : randomSizes)
+        s = size(random);
     const std::vector<std::vector<int>> partitions = {{0, 512}, {1}, {7}, {511}, {512}, {1023}, {4096}, randomSizes};
 
-    for (double rate : {44100.0, 48000.0, 96000.0}) {
+    for (double rate : {44100.0, 48000.0, 96000.0})
+    {
         const Host tone = Tone(rate, 2, 0.4);
         auto analyse = [&](const std::vector<int>& sizes) {
             std::unique_ptr<HSVirenoDSP> dsp = Tuner(rate);
@@ -216,8 +227,9 @@ TEST(HSVirenoDSP, EmptyNegativeAndEarlyBlocksWork)
     EXPECT_EQ(out[0][0], 0.0f);
 
     // Rates no resampler takes: audio passes, nothing is analysed, nothing divides by zero.
-    for (double rate : {0.0, -48000.0, 0.5, std::numeric_limits<double>::quiet_NaN(),
-                        std::numeric_limits<double>::infinity()}) {
+    for (double rate :
+         {0.0, -48000.0, 0.5, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+    {
         HSVirenoDSP refused(rate, kFirstIndex);
         host = Tone(48000.0, 2, 0.1);
         Feed(refused, host, {0, 100});
@@ -240,20 +252,22 @@ TEST(HSVirenoDSP, EmptyNegativeAndEarlyBlocksWork)
 TEST(HSVirenoDSP, ExtremeSamplesSaturateInTheFixedPointConversion)
 {
     const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
+    struct Case
+    {
         float sample;
         int32_t q24;
-    } cases[] = {{0.5f, 8388608},          {-1.0f, -16777216}, {1e-9f, 0},
-                 {127.5f, 2139095040},    {128.0f, 2147483647}, {-128.0f, -2147483647 - 1},
-                 {1e30f, 2147483647},      {inf, 2147483647},    {-inf, -2147483647 - 1},
-                 {std::nanf(""), 0}};
-    for (const Case& c : cases) EXPECT_EQ(TunerToQ24(c.sample), c.q24) << c.sample;
+    } cases[] = {{0.5f, 8388608},         {-1.0f, -16777216},         {1e-9f, 0},          {127.5f, 2139095040},
+                 {128.0f, 2147483647},    {-128.0f, -2147483647 - 1}, {1e30f, 2147483647}, {inf, 2147483647},
+                 {-inf, -2147483647 - 1}, {std::nanf(""), 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(TunerToQ24(c.sample), c.q24) << c.sample;
 
     // The same values through the whole path: no undefined conversion, the audio still passes.
     std::unique_ptr<HSVirenoDSP> dsp = Tuner(44100.0);
     Host host;
     host.in.assign(2, std::vector<float>(44100, 0.0f));
-    for (size_t i = 0; i < host.in[0].size(); ++i) host.in[0][i] = cases[i % 10].sample * 1000.0f;
+    for (size_t i = 0; i < host.in[0].size(); ++i)
+        host.in[0][i] = cases[i % 10].sample * 1000.0f;
     Feed(*dsp, host, {512});
     for (size_t i = 0; i < host.in[0].size(); ++i)
         ASSERT_TRUE(host.out[0][i] == host.in[0][i] || (std::isnan(host.out[0][i]) && std::isnan(host.in[0][i])));
@@ -264,7 +278,8 @@ TEST(HSVirenoDSP, ExtremeSamplesSaturateInTheFixedPointConversion)
 
 TEST(HSVirenoDSP, ProcessesInPlace)
 {
-    for (bool muted : {false, true}) {
+    for (bool muted : {false, true})
+    {
         std::unique_ptr<HSVirenoDSP> separate = Tuner(44100.0);
         separate->SetMute(muted);
         Host host = Tone(44100.0, 2);
@@ -278,7 +293,8 @@ TEST(HSVirenoDSP, ProcessesInPlace)
         inPlace->SetMute(muted);
         std::vector<std::vector<float>> buffers = host.in;
         float inPeaks[2], outPeaks[2];
-        for (size_t start = 0; start < buffers[0].size(); start += 512) {
+        for (size_t start = 0; start < buffers[0].size(); start += 512)
+        {
             const int32_t n = int32_t(std::min<size_t>(512, buffers[0].size() - start));
             float* channels[] = {buffers[0].data() + start, buffers[1].data() + start};
             inPlace->Process(channels, channels, inPeaks, outPeaks, n);
@@ -313,12 +329,15 @@ TEST(HSVirenoDSP, ChannelCountChangesLeaveTheReadingsOfChannelZero)
 {
     const Host host = Tone(44100.0, 2, 1.0);
     std::vector<TunerResultBlock> readings[2];
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < 2; ++pass)
+    {
         std::unique_ptr<HSVirenoDSP> dsp = Tuner(44100.0, pass == 0 ? 1 : 2);
         std::vector<float> out0(333), out1(333);
         float inPeaks[2], outPeaks[2];
-        for (size_t start = 0, b = 0; start + 333 <= host.in[0].size(); start += 333, ++b) {
-            if (pass == 1) dsp->SetChannelCounts(b % 3 == 1 ? 1 : 2, 2);
+        for (size_t start = 0, b = 0; start + 333 <= host.in[0].size(); start += 333, ++b)
+        {
+            if (pass == 1)
+                dsp->SetChannelCounts(b % 3 == 1 ? 1 : 2, 2);
             const float* inputs[] = {host.in[0].data() + start, host.in[1].data() + start};
             float* outputs[] = {out0.data(), out1.data()};
             dsp->Process(inputs, outputs, inPeaks, outPeaks, 333);
@@ -339,9 +358,10 @@ TEST(HSVirenoDSP, MonoIntoStereoReadsAndWritesOnlyTheOneChannel)
     std::vector<float> in = signals::Sine(220.0, 0.3, 0.2, 48000.0);
     std::vector<float> left(in.size(), 7.0f), right(in.size(), 7.0f);
     float inPeaks[2] = {-1, -1}, outPeaks[2] = {-1, -1};
-    for (size_t start = 0; start < in.size(); start += 256) {
+    for (size_t start = 0; start < in.size(); start += 256)
+    {
         const int32_t n = int32_t(std::min<size_t>(256, in.size() - start));
-        const float* inputs[1] = {in.data() + start};  // the host has one input channel only
+        const float* inputs[1] = {in.data() + start}; // the host has one input channel only
         float* outputs[2] = {left.data() + start, right.data() + start};
         dsp->Process(inputs, outputs, inPeaks, outPeaks, n);
     }
@@ -353,22 +373,21 @@ TEST(HSVirenoDSP, MonoIntoStereoReadsAndWritesOnlyTheOneChannel)
 
 TEST(HSVirenoDSP, ParameterValuesReachTheKernel)
 {
-    struct Case {
+    struct Case
+    {
         double instrument, display, drop, reference;
         bool bass, stream;
         int dropIndex, referenceOffset;
     } cases[] = {
-        {0.0, 0.0, 0.0, 0.5, false, false, 0, 0},
-        {0.5, 0.5, 0.5, 1.0, true, true, 3, 5},
-        {0.49, 0.49, 0.16, 0.0, false, false, 0, -5},
-        {1.0, 1.0, 0.1667, 0.0909, true, true, 1, -5},
-        {1.0, 0.0, 1.0, 0.091, true, false, 5, -4},
-        {0.0, 1.0, 0.8333, 0.909, false, true, 4, 4},
+        {0.0, 0.0, 0.0, 0.5, false, false, 0, 0},        {0.5, 0.5, 0.5, 1.0, true, true, 3, 5},
+        {0.49, 0.49, 0.16, 0.0, false, false, 0, -5},    {1.0, 1.0, 0.1667, 0.0909, true, true, 1, -5},
+        {1.0, 0.0, 1.0, 0.091, true, false, 5, -4},      {0.0, 1.0, 0.8333, 0.909, false, true, 4, 4},
         {0.0, 0.0, 0.83334, 0.9091, false, false, 5, 5},
     };
     std::unique_ptr<HSVirenoDSP> dsp = Tuner(48000.0);
     Host host = Tone(48000.0, 2, 0.05);
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kSelectInstrument, c.instrument);
         dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kDisplayMode, c.display);
         dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kDropTuning, c.drop);
@@ -394,8 +413,8 @@ TEST(HSVirenoDSP, ParameterValuesReachTheKernel)
 TEST(HSVirenoDSP, FirstIndexOneReadsItsOwnKeys)
 {
     HSVirenoDSP dsp(48000.0, TunerParameterIndex::kFirstIndexAAX);
-    dsp.SetParameterNormalized(1, 1.0);   // "Select Instrument" in this numbering
-    dsp.SetParameterNormalized(4, 0.0);   // "Reference Frequency": 435 Hz
+    dsp.SetParameterNormalized(1, 1.0); // "Select Instrument" in this numbering
+    dsp.SetParameterNormalized(4, 0.0); // "Reference Frequency": 435 Hz
     Host host = Tone(48000.0, 2, 0.02);
     Feed(dsp, host, {512});
     EXPECT_NE(TunerKernel().settings.mode & kTunerModeBass, 0);
@@ -415,7 +434,8 @@ TEST(HSVirenoDSP, InstalledPresetBecomesPresetZeroAndTheDefaults)
     EXPECT_EQ(dsp.GetCurrentPreset(), dsp.GetPreset(0));
     const double expectedPlain[] = {1, 1, 4, 3, 1};
     int k = 0;
-    for (const auto& entry : dsp.GetParameters()) {
+    for (const auto& entry : dsp.GetParameters())
+    {
         EXPECT_EQ(entry.second.GetDefaultPlainValue(), expectedPlain[k]) << k;
         EXPECT_DOUBLE_EQ(entry.second.GetDefaultNormalized(), entry.second.Normalize(expectedPlain[k])) << k;
         ++k;
@@ -430,11 +450,12 @@ TEST(HSVirenoDSP, ColourSetTempoAndUnchangedValuesLeaveTheAnalysisRunning)
         std::unique_ptr<HSVirenoDSP> dsp = Tuner(48000.0);
         Host host = Tone(48000.0, 2, 0.5);
         Feed(*dsp, host, {512});
-        if (disturb) {
+        if (disturb)
+        {
             dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kColorSet, 1.0);
             dsp->SetTempo(97.0);
-            dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kReferenceFrequency, 0.52);  // still 440
-            dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kSelectInstrument, 0.2);     // still Guitar
+            dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kReferenceFrequency, 0.52); // still 440
+            dsp->SetParameterNormalized(kFirstIndex + TunerParameterIndex::kSelectInstrument, 0.2);    // still Guitar
         }
         Feed(*dsp, host, {512});
         std::vector<uint8_t> kernel(sizeof(TunerKernelState));

@@ -15,8 +15,9 @@ namespace dsptest {
 
 constexpr int32_t kFirstIndex = TunerParameterIndex::kFirstIndexVST3;
 
-struct Host {
-    std::vector<std::vector<float>> in, out;   // one signal per channel
+struct Host
+{
+    std::vector<std::vector<float>> in, out; // one signal per channel
     std::vector<float> inPeaks, outPeaks;
 };
 
@@ -32,10 +33,13 @@ inline void Feed(HSVirenoDSP& dsp, Host& host, const std::vector<int>& blockSize
     std::vector<const float*> inputs(host.in.size());
     std::vector<float*> outputs(host.out.size());
     size_t position = 0;
-    for (size_t b = 0; position < length || b == 0; ++b) {
+    for (size_t b = 0; position < length || b == 0; ++b)
+    {
         const size_t n = std::min(static_cast<size_t>(blockSizes[b % blockSizes.size()]), length - position);
-        for (size_t c = 0; c < inputs.size(); ++c) inputs[c] = host.in[c].data() + position;
-        for (size_t c = 0; c < outputs.size(); ++c) outputs[c] = host.out[c].data() + position;
+        for (size_t c = 0; c < inputs.size(); ++c)
+            inputs[c] = host.in[c].data() + position;
+        for (size_t c = 0; c < outputs.size(); ++c)
+            outputs[c] = host.out[c].data() + position;
         dsp.Process(inputs.data(), outputs.data(), host.inPeaks.data(), host.outPeaks.data(), static_cast<int32_t>(n));
         position += n;
     }
@@ -44,7 +48,8 @@ inline void Feed(HSVirenoDSP& dsp, Host& host, const std::vector<int>& blockSize
 inline float Peak(const std::vector<float>& signal)
 {
     float peak = 0.0f;
-    for (float s : signal) peak = std::max(peak, std::fabs(s));
+    for (float s : signal)
+        peak = std::max(peak, std::fabs(s));
     return peak;
 }
 

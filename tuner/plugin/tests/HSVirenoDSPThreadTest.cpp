@@ -14,7 +14,8 @@ bool InRange(const TunerResultBlock& r)
 {
     bool ok = r.needleDeviation >= -1.0f && r.needleDeviation <= 1.0f && r.polyphonicFlag >= 0.0f &&
               r.polyphonicFlag <= 1.0f && r.inTune >= 0.0f && r.inTune <= 1.0f && r.note >= 0 && r.note < 12;
-    for (int s = 0; s < 6; ++s) ok = ok && r.stringPresence[s] >= 0.0f && r.stringPresence[s] <= 1.0f;
+    for (int s = 0; s < 6; ++s)
+        ok = ok && r.stringPresence[s] >= 0.0f && r.stringPresence[s] <= 1.0f;
     return ok;
 }
 
@@ -30,7 +31,8 @@ public:
     void Stop()
     {
         stop.store(true);
-        if (worker.joinable()) worker.join();
+        if (worker.joinable())
+            worker.join();
     }
     int Blocks() const { return blocks.load(); }
 
@@ -40,8 +42,10 @@ private:
         std::vector<float> left(64), right(64);
         float inPeaks[2], outPeaks[2];
         size_t position = 0;
-        while (!stop.load()) {
-            if (position + 64 > tone.size()) position = 0;
+        while (!stop.load())
+        {
+            if (position + 64 > tone.size())
+                position = 0;
             const float* inputs[] = {tone.data() + position, tone.data() + position};
             float* outputs[] = {left.data(), right.data()};
             dsp.Process(inputs, outputs, inPeaks, outPeaks, 64);
@@ -66,12 +70,16 @@ TEST(HSVirenoDSPThreads, TheEditorReadsWholeResultsWhileTheAudioRuns)
     AudioThread audio(dsp);
     int taken = 0, bad = 0;
     TunerResultBlock r;
-    while (taken < 200) {
-        if (dsp.TakeNewResult(r)) {
+    while (taken < 200)
+    {
+        if (dsp.TakeNewResult(r))
+        {
             ++taken;
-            if (!InRange(r)) ++bad;
+            if (!InRange(r))
+                ++bad;
         }
-        if (!InRange(dsp.GetResult())) ++bad;
+        if (!InRange(dsp.GetResult()))
+            ++bad;
     }
     audio.Stop();
     EXPECT_EQ(bad, 0);
@@ -82,13 +90,16 @@ TEST(HSVirenoDSPThreads, NoParameterChangeIsLostWhileTheAudioApplies)
     HSVirenoDSP dsp(48000.0, kFirstIndex);
     AudioThread audio(dsp);
     // Flip the instrument as fast as the audio thread takes it, ending on each value in turn.
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 40; ++round)
+    {
         const double last = round % 2 == 0 ? 1.0 : 0.0;
         for (int i = 0; i < 500; ++i)
-            dsp.SetParameterNormalized(kFirstIndex + TunerParameterIndex::kSelectInstrument, i % 2 == 0 ? 1.0 - last : last);
+            dsp.SetParameterNormalized(kFirstIndex + TunerParameterIndex::kSelectInstrument,
+                                       i % 2 == 0 ? 1.0 - last : last);
         // Two further blocks are certain to have started after the last change.
         const int seen = audio.Blocks();
-        while (audio.Blocks() < seen + 2) std::this_thread::yield();
+        while (audio.Blocks() < seen + 2)
+            std::this_thread::yield();
         ASSERT_EQ((TunerKernel().settings.mode & kTunerModeBass) != 0, last == 1.0) << round;
     }
     audio.Stop();
@@ -99,12 +110,14 @@ TEST(HSVirenoDSPThreads, RateChangesWhileTheAudioRuns)
     HSVirenoDSP dsp(48000.0, kFirstIndex);
     AudioThread audio(dsp);
     const double rates[] = {44100.0, 96000.0, 8000.0, 0.0, 48000.0, 192000.0};
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 300; ++i)
+    {
         dsp.SetSampleRate(rates[i % 6]);
         dsp.SetBlockSize(64 << (i % 4));
     }
     const int seen = audio.Blocks();
-    while (audio.Blocks() < seen + 2) std::this_thread::yield();
+    while (audio.Blocks() < seen + 2)
+        std::this_thread::yield();
     audio.Stop();
     EXPECT_GT(audio.Blocks(), 0);
 }

@@ -13,8 +13,7 @@
 #include "platform/testing/TestFiles.h"
 #include "tuner/plugin/TunerParameterIndex.h"
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 using platform::testing::ReadWholeFile;
@@ -73,8 +72,11 @@ const std::string kHeader = "<Type>Vireno Default Preset</Type>\n<PlugName>Viren
 std::string Parameters(const std::string& drop, const std::string& extra = "")
 {
     return "<Parameters>\n<Select_Instrument>1</Select_Instrument>\n<Display_Mode>1</Display_Mode>\n"
-           "<Drop_Tuning>" + drop + "</Drop_Tuning>\n<Reference_Frequency>7</Reference_Frequency>\n"
-           "<Color_Set>1</Color_Set>\n" + extra + "</Parameters>\n";
+           "<Drop_Tuning>" +
+           drop +
+           "</Drop_Tuning>\n<Reference_Frequency>7</Reference_Frequency>\n"
+           "<Color_Set>1</Color_Set>\n" +
+           extra + "</Parameters>\n";
 }
 
 class PresetStore : public ::testing::Test
@@ -121,8 +123,8 @@ TEST_F(PresetStore, LoadsAUsersFile)
                                        "<PresetName>Mine</PresetName>" + Parameters("2"))},
         {"no version", PresetFile("<Type>Vireno Default Preset</Type><PlugName>Vireno</PlugName>",
                                   "<PresetName>Mine</PresetName>" + Parameters("2"))},
-        {"extra element", PresetFile(kHeader, "<PresetName>Mine</PresetName>" +
-                                                  Parameters("2", "<Future_Knob>3</Future_Knob>"))},
+        {"extra element",
+         PresetFile(kHeader, "<PresetName>Mine</PresetName>" + Parameters("2", "<Future_Knob>3</Future_Knob>"))},
         {"blanks around a number", PresetFile(kHeader, "<PresetName>Mine</PresetName>" + Parameters("\n  2\n"))},
     };
     for (const Case& c : cases)
@@ -133,7 +135,7 @@ TEST_F(PresetStore, LoadsAUsersFile)
         const CKROPresetStore store;
         const std::string name = c.text == kBassStreamFile ? "Default" : "Mine";
         ExpectPreset(store, name, {1, 1, 2, 7, 1});
-        EXPECT_EQ(ReadWholeFile(file), c.text);  // a usable file is never rewritten on load
+        EXPECT_EQ(ReadWholeFile(file), c.text); // a usable file is never rewritten on load
     }
 }
 
@@ -197,7 +199,7 @@ TEST_F(PresetStore, UnwritablePlacesLeaveNoPresetAndAreLeftAlone)
     {
         const char* what;
         void (*arrange)(const fs::path& appData);
-        fs::path (*probe)(const fs::path& appData);  // what must still be as arranged
+        fs::path (*probe)(const fs::path& appData); // what must still be as arranged
     };
     const Case cases[] = {
         {"a folder in place of the file",
@@ -261,7 +263,7 @@ TEST_F(PresetStore, SavesTheChosenLabelsAsTheirNumbers)
 
     EXPECT_TRUE(store.WriteDefaultPreset(values));
     EXPECT_EQ(ReadWholeFile(file), kBassStreamFile);
-    ExpectPreset(store, "Default", kTableDefaults);  // reaches instances created afterwards
+    ExpectPreset(store, "Default", kTableDefaults); // reaches instances created afterwards
     ExpectPreset(CKROPresetStore(), "Default", values);
 
     // A list of the wrong length writes nothing.
@@ -290,4 +292,4 @@ TEST_F(PresetStore, WithoutAnAppDataFolderNothingIsWritten)
     EXPECT_EQ(fs::exists(relative), existedBefore);
 }
 
-}  // namespace
+} // namespace

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 std::unique_ptr<CKROVirenoParamInfo> MakeParamInfo(int32_t firstIndex, int32_t leaveEmpty = 0)
 {
@@ -20,17 +19,14 @@ struct ProductRow
     const char* name;
     std::vector<std::string> labels;
     double defaultPlain;
-    std::string defaultText;  // with the unit flag: one space, then the label
+    std::string defaultText; // with the unit flag: one space, then the label
 };
 
 const ProductRow kRows[] = {
     {"Select Instrument", {"Guitar", "Bass"}, 0, " Guitar"},
     {"Display Mode", {"Needle", "Stream"}, 0, " Needle"},
     {"Drop Tuning", {"E", "Eb", "D", "Db", "C", "B"}, 0, " E"},
-    {"Reference Frequency",
-     {"435", "436", "437", "438", "439", "440", "441", "442", "443", "444", "445"},
-     5,
-     " 440"},
+    {"Reference Frequency", {"435", "436", "437", "438", "439", "440", "441", "442", "443", "444", "445"}, 5, " 440"},
     {"Color Set", {"Red & Green", "Yellow & Blue"}, 0, " Red & Green"},
 };
 
@@ -81,7 +77,7 @@ TEST_P(VirenoParamInfo, LooksUpOnlyTheProductIndices)
     EXPECT_EQ(nameAt(F), "Select Instrument");
     EXPECT_EQ(nameAt(F + 4), "Color Set");
     EXPECT_EQ(nameAt(F + 5), "none");
-    EXPECT_EQ(nameAt(F + TunerParameterIndex::kOutputMute), "none");  // hidden: the effect answers it
+    EXPECT_EQ(nameAt(F + TunerParameterIndex::kOutputMute), "none"); // hidden: the effect answers it
     EXPECT_EQ(nameAt(F + TunerParameterIndex::kInstanceActive + 1), "none");
     EXPECT_EQ(nameAt(4), F == TunerParameterIndex::kFirstIndexAAX ? "Reference Frequency" : "Color Set");
     EXPECT_EQ(nameAt(0), F == TunerParameterIndex::kFirstIndexAAX ? "none" : "Select Instrument");
@@ -93,7 +89,7 @@ TEST_P(VirenoParamInfo, ConvertsThroughTheRecordsAndPassesOtherIndicesThrough)
     EXPECT_FLOAT_EQ(info->Denormalize(F + TunerParameterIndex::kReferenceFrequency, 0.5f), 5.0f);
     EXPECT_FLOAT_EQ(info->Normalize(F + TunerParameterIndex::kDropTuning, 3), 0.6f);
     EXPECT_FLOAT_EQ(info->Denormalize(F + TunerParameterIndex::kDropTuning, 1.0f), 5.0f);
-    EXPECT_FLOAT_EQ(info->Normalize(F + TunerParameterIndex::kColorSet, 7), 1.0f);  // clamped
+    EXPECT_FLOAT_EQ(info->Normalize(F + TunerParameterIndex::kColorSet, 7), 1.0f); // clamped
     EXPECT_EQ(info->Denormalize(F + 5, 0.3f), 0.3f);
     EXPECT_EQ(info->Normalize(F + 5, 0.3f), 0.3f);
     EXPECT_EQ(info->Denormalize(-1, 0.7f), 0.7f);
@@ -156,4 +152,4 @@ INSTANTIATE_TEST_SUITE_P(Builds, VirenoParamInfo,
                                                                                        : std::string("VST3");
                          });
 
-}  // namespace
+} // namespace

@@ -23,8 +23,7 @@ using effecttest::SetUpForHost;
 using platform::testing::ReadWholeFile;
 using platform::testing::WriteWholeFile;
 
-namespace
-{
+namespace {
 
 using Index = TunerParameterIndex;
 
@@ -80,7 +79,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_P(VirenoEffect, StartsOnTheTableDefaultsAndWritesThemForTheNextOne)
 {
@@ -269,7 +268,7 @@ TEST_P(VirenoEffect, UserInterfaceEntriesDeliverTheStateTreeAChangeOwes)
             effect.GetDisplayData(0, count);
         EXPECT_EQ(link.events, std::vector<std::string>{"tree GUIWantsUpdate"});
         link.events.clear();
-        effect.SelectPreset(0);  // not modified any more
+        effect.SelectPreset(0); // not modified any more
         link.events.clear();
     }
 }
@@ -292,5 +291,5 @@ INSTANTIATE_TEST_SUITE_P(BothNumberings, VirenoEffect,
                          ::testing::Values(TunerParameterIndex::kFirstIndexVST3, TunerParameterIndex::kFirstIndexAAX),
                          [](const ::testing::TestParamInfo<int32_t>& info) {
                              return info.param == TunerParameterIndex::kFirstIndexAAX ? std::string("AAX")
-                                                                                       : std::string("VST3");
+                                                                                      : std::string("VST3");
                          });

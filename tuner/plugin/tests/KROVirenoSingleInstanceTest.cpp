@@ -14,8 +14,7 @@ using effecttest::Drive;
 using effecttest::HostRun;
 using effecttest::SetUpForHost;
 
-namespace
-{
+namespace {
 
 constexpr int32_t F = TunerParameterIndex::kFirstIndexVST3;
 constexpr int32_t kActive = F + TunerParameterIndex::kInstanceActive;
@@ -41,7 +40,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SingleInstance, OnlyAnEffectCreatedWhileNoneIsAliveAnalyses)
 {
@@ -96,7 +95,7 @@ TEST_F(SingleInstance, AnInactiveEffectPassesItsAudioThroughEvenWhenMuted)
     b->Process(inputs, outputs, static_cast<int32_t>(shared.size()), nullptr, changedCount);
     EXPECT_EQ(shared, run.in[0]);
     EXPECT_EQ(extra, std::vector<float>(extra.size(), 0.0f));
-    EXPECT_EQ(changedCount, 5);  // an inactive effect reports nothing, not even "no changes"
+    EXPECT_EQ(changedCount, 5); // an inactive effect reports nothing, not even "no changes"
 }
 
 // The second effect's creation, set-up, settings and audio must not reach the kernel the first

@@ -5,7 +5,8 @@
 
 TEST(TunerRateSetup, PiecesFitTheirBuffersAtEveryRate)
 {
-    for (double rate : {1.0, 100.0, 8000.0, 11025.0, 24000.0, 44100.0, 48000.0, 96000.0, 192000.0, 384000.0}) {
+    for (double rate : {1.0, 100.0, 8000.0, 11025.0, 24000.0, 44100.0, 48000.0, 96000.0, 192000.0, 384000.0})
+    {
         const std::unique_ptr<TunerRateSetup> setup = TunerRateSetup::Create(rate);
         ASSERT_TRUE(setup->CanAnalyse()) << rate;
         EXPECT_EQ(setup->rate, int(rate));

@@ -14,7 +14,8 @@ TunerResultBlock Stamped(int k)
     const float v = float(k);
     b.needleDeviation = b.strobeSpeed = b.polyphonicFlag = b.notePresentArc = b.notePresentName = b.inTune = v;
     b.note = k;
-    for (int s = 0; s < 6; ++s) b.stringDeviation[s] = b.stringPresence[s] = v;
+    for (int s = 0; s < 6; ++s)
+        b.stringDeviation[s] = b.stringPresence[s] = v;
     return b;
 }
 
@@ -23,7 +24,8 @@ bool Whole(const TunerResultBlock& b)
     const float v = float(b.note);
     bool whole = b.needleDeviation == v && b.strobeSpeed == v && b.polyphonicFlag == v && b.notePresentArc == v &&
                  b.notePresentName == v && b.inTune == v;
-    for (int s = 0; s < 6; ++s) whole = whole && b.stringDeviation[s] == v && b.stringPresence[s] == v;
+    for (int s = 0; s < 6; ++s)
+        whole = whole && b.stringDeviation[s] == v && b.stringPresence[s] == v;
     return whole;
 }
 
@@ -35,7 +37,7 @@ TEST(TunerResultHandOver, TheFlagMarksEachNewBlockOnce)
     TunerResultBlock out = Stamped(-1);
     EXPECT_FALSE(handOver.TakeNew(out));
     EXPECT_EQ(out.note, -1);
-    EXPECT_EQ(handOver.Read().note, 0);  // zero before the first frame
+    EXPECT_EQ(handOver.Read().note, 0); // zero before the first frame
 
     handOver.Publish(Stamped(1));
     handOver.Publish(Stamped(2));
@@ -54,18 +56,23 @@ TEST(TunerResultHandOver, AReaderNeverSeesATornBlock)
     constexpr int kBlocks = 2000000;
     std::atomic<bool> done{false};
     std::thread audio([&] {
-        for (int k = 1; k <= kBlocks; ++k) handOver.Publish(Stamped(k));
+        for (int k = 1; k <= kBlocks; ++k)
+            handOver.Publish(Stamped(k));
         done.store(true);
     });
 
     int reads = 0, torn = 0, lastSeen = 0, backwards = 0;
     TunerResultBlock block;
     // Both ways of reading: taking the flagged block, and reading the newest one.
-    while (!done.load()) {
-        if (!handOver.TakeNew(block)) block = handOver.Read();
+    while (!done.load())
+    {
+        if (!handOver.TakeNew(block))
+            block = handOver.Read();
         ++reads;
-        if (!Whole(block)) ++torn;
-        if (block.note < lastSeen) ++backwards;
+        if (!Whole(block))
+            ++torn;
+        if (block.note < lastSeen)
+            ++backwards;
         lastSeen = block.note;
     }
     audio.join();

@@ -17,8 +17,7 @@
 #include "tuner/plugin/KROVirenoPlugInDSP.h"
 #include "platform/testing/TemporaryFolder.h"
 
-namespace effecttest
-{
+namespace effecttest {
 
 constexpr int32_t kBlockFrames = 512;
 
@@ -40,7 +39,7 @@ protected:
 struct HostRun
 {
     std::vector<std::vector<float>> in, out;
-    std::vector<Reading> readings;  // every 19-value answer of the display data, in order
+    std::vector<Reading> readings; // every 19-value answer of the display data, in order
 };
 
 // Processes blocks [firstBlock, endBlock) of run.in (all of it by default) as separate input and
@@ -82,4 +81,4 @@ inline void SetUpForHost(CKROVirenoPlugInDSP& effect, int32_t channels, double r
     effect.SetChannelCounts(channels, channels);
 }
 
-}  // namespace effecttest
+} // namespace effecttest

@@ -8,8 +8,7 @@ using namespace VSTGUI;
 
 ArtworkCanvas::ArtworkCanvas(int width, int height)
     : w(width), h(height), image(PlatformBitmap::create(width, height)), cairo(cairo_create(image->getSurface()))
-{
-}
+{}
 
 ArtworkCanvas::~ArtworkCanvas()
 {

@@ -25,8 +25,7 @@ public:
     void roundedRect(const VSTGUI::CRect& r, double radius);
     void fillRoundedRect(const VSTGUI::CRect& r, double radius, const VSTGUI::CColor& c);
     // A vertical two-colour gradient in a rounded rectangle.
-    void fillGradient(const VSTGUI::CRect& r, double radius, const VSTGUI::CColor& top,
-                      const VSTGUI::CColor& bottom);
+    void fillGradient(const VSTGUI::CRect& r, double radius, const VSTGUI::CColor& top, const VSTGUI::CColor& bottom);
     void strokeRoundedRect(const VSTGUI::CRect& r, double radius, double lineWidth, const VSTGUI::CColor& c);
     void fillCircle(double cx, double cy, double radius, const VSTGUI::CColor& c);
     // A soft glow around a point: colour at the centre fading to transparent at radius.

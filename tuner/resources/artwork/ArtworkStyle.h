@@ -12,11 +12,11 @@ constexpr int kFaceWidth = 452;
 constexpr int kFaceHeight = 266;
 
 constexpr int kLedSize = 12;
-constexpr int kMuteSize = 76;          // one state; two stacked
-constexpr int kSettingsWidth = 100;    // one state 100 x 24
+constexpr int kMuteSize = 76;       // one state; two stacked
+constexpr int kSettingsWidth = 100; // one state 100 x 24
 constexpr int kSettingsHeight = 24;
-constexpr int kCloseSize = 28;         // one state
-constexpr int kRadioHeight = 20;       // one state
+constexpr int kCloseSize = 28;   // one state
+constexpr int kRadioHeight = 20; // one state
 constexpr int kIndicatorImageHeight = 14;
 constexpr int kInstrumentIndicatorWidth = 64;
 constexpr int kDropIndicatorWidth = 36;

@@ -123,11 +123,13 @@ std::string settingsPage()
     {
         double y;
         const char* label;
-    } rows[] = {{76, "Select Instrument"}, {102, "Display Mode"}, {128, "Drop Tuning"},
-                {155, "Reference Frequency (Hz)"}, {180, "Color Set"}};
+    } rows[] = {{76, "Select Instrument"},
+                {102, "Display Mode"},
+                {128, "Drop Tuning"},
+                {155, "Reference Frequency (Hz)"},
+                {180, "Color Set"}};
     for (const auto& row : rows)
-        c.text(row.label, CRect(8, row.y, 141, row.y + kRadioHeight), kNarrow, 12, true, kCaption,
-               VSTGUI::kRightText);
+        c.text(row.label, CRect(8, row.y, 141, row.y + kRadioHeight), kNarrow, 12, true, kCaption, VSTGUI::kRightText);
 
     c.text("CLOSE", CRect(340, 237, 414, 265), kSans, 10, true, kDimCaption, VSTGUI::kRightText);
     return c.png();

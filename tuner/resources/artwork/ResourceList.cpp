@@ -40,8 +40,8 @@ std::vector<Resource> allResources()
                          const std::vector<std::vector<VSTGUI::CColor>>& swatches = {}) {
         const std::vector<std::string> labels = labelsOf(offset);
         for (size_t i = 0; i < labels.size(); ++i)
-            add(first + static_cast<int>(i), radioButton(labels[i], width, i < swatches.size() ? swatches[i]
-                                                                                               : std::vector<VSTGUI::CColor>{}));
+            add(first + static_cast<int>(i),
+                radioButton(labels[i], width, i < swatches.size() ? swatches[i] : std::vector<VSTGUI::CColor>{}));
     };
 
     add(kMuteButton, muteButton());
@@ -53,11 +53,11 @@ std::vector<Resource> allResources()
     addRow(kFirstDropTuningButton, TunerParameterIndex::kDropTuning, 30);
     addRow(kFirstReferenceButton, TunerParameterIndex::kReferenceFrequency, 19);
 
-    add(kInstrumentIndicator, indicator(upperCase(labelsOf(TunerParameterIndex::kSelectInstrument)),
-                                        kInstrumentIndicatorWidth));
+    add(kInstrumentIndicator,
+        indicator(upperCase(labelsOf(TunerParameterIndex::kSelectInstrument)), kInstrumentIndicatorWidth));
     add(kDropTuningIndicator, indicator(labelsOf(TunerParameterIndex::kDropTuning), kDropIndicatorWidth));
-    add(kReferenceIndicator, indicator(labelsOf(TunerParameterIndex::kReferenceFrequency, " Hz"),
-                                       kReferenceIndicatorWidth));
+    add(kReferenceIndicator,
+        indicator(labelsOf(TunerParameterIndex::kReferenceFrequency, " Hz"), kReferenceIndicatorWidth));
 
     add(kRedLed, led(kRed));
     add(kGreenLed, led(kGreen));

@@ -101,8 +101,8 @@ TEST_F(Resources, ControlsFitTheirFixedPositions)
     auto inside = [&](const CRect& r) {
         return r.left >= page.left && r.top >= page.top && r.right <= page.right && r.bottom <= page.bottom;
     };
-    std::vector<CRect> face = {placed(100, 344, 95, 2),   placed(101, 307, 32, 2), CRect(315, 220, 438, 238),
-                               placed(150, 27, 161, 2),   placed(151, 275, 215, 6), placed(152, 255, 231, 11)};
+    std::vector<CRect> face = {placed(100, 344, 95, 2), placed(101, 307, 32, 2),  CRect(315, 220, 438, 238),
+                               placed(150, 27, 161, 2), placed(151, 275, 215, 6), placed(152, 255, 231, 11)};
     for (size_t i = 0; i < face.size(); ++i)
     {
         EXPECT_TRUE(inside(face[i])) << "face control " << i;
@@ -164,8 +164,8 @@ TEST_F(Resources, LitLedsShowTheirColourSetsOnATransparentGround)
         bool red;
         bool green;
         bool blue;
-    } leds[] = {{161, true, false, false}, {162, false, true, false}, {163, true, true, false},
-                {164, false, false, true}};
+    } leds[] = {
+        {161, true, false, false}, {162, false, true, false}, {163, true, true, false}, {164, false, false, true}};
     for (const auto& led : leds)
     {
         const auto& bitmap = bitmaps.at(led.id);

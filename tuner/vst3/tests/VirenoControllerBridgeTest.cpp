@@ -84,9 +84,9 @@ TEST_F(VirenoBridge, ReadsParametersFromTheControllerAndHiddenOnesFromTheProcess
         {0, 0.0},
         {3, 0.5},
         {4, 0.0},
-        {7, Effect().GetParameterNormalized(7)},   // input channel count: the processor's
-        {8, Effect().GetParameterNormalized(8)},   // instance active: the processor's
-        {40, 0.0},                                 // no parameter anywhere
+        {7, Effect().GetParameterNormalized(7)}, // input channel count: the processor's
+        {8, Effect().GetParameterNormalized(8)}, // instance active: the processor's
+        {40, 0.0},                               // no parameter anywhere
         {VST3MasterBypassParamID, 0.0},
     };
     for (const Case& c : cases)
@@ -108,7 +108,7 @@ TEST_F(VirenoBridge, SetsParametersOnProcessorControllerAndHost)
         uint32_t index;
         double value;
         int32_t result;
-        double stored;        // in the processor's effect and the controller; ignored when refused
+        double stored; // in the processor's effect and the controller; ignored when refused
         bool toldHost;
     };
     const Case cases[] = {
@@ -181,7 +181,7 @@ TEST_F(VirenoBridge, PresetRequestsAndTextsReachTheProcessorAndItsAnswersTheEdit
     struct Case
     {
         const char* text;
-        const char* answerStart;  // null: the editor hears nothing
+        const char* answerStart; // null: the editor hears nothing
         const char* answerEnd;
     };
     const Case cases[] = {
@@ -292,8 +292,9 @@ TEST_F(VirenoBridgeWire, SendsEachTextUnderTheRightMessageAndAttribute)
 {
     Connect();
     const char* const commands[] = {
-        "CKROGetFactoryPresetsMessage", "CKROGetUserPresetsMessage", "CKROSetPresetAsSaveAs",
-        "CKROSetPresetSave",            "CKROSetPresetDelete",       "CKROSetSelectedPresetNumber",
+        "CKROGetFactoryPresetsMessage", "CKROGetUserPresetsMessage",
+        "CKROSetPresetAsSaveAs",        "CKROSetPresetSave",
+        "CKROSetPresetDelete",          "CKROSetSelectedPresetNumber",
         "CKROGetSelectedPresetNumber",
     };
     struct Case

@@ -169,7 +169,7 @@ struct MessageCase
     const char* id;
     std::function<void(IAttributeList&)> fill;
     tresult result;
-    std::vector<std::string> texts;  // what the editor receives as texts
+    std::vector<std::string> texts; // what the editor receives as texts
 };
 
 TEST_F(VirenoController, HandlesEveryMessageIdAndRefusesMissingAttributes)
@@ -178,49 +178,83 @@ TEST_F(VirenoController, HandlesEveryMessageIdAndRefusesMissingAttributes)
     const MessageCase cases[] = {
         {"value reply", "Binary", [](IAttributeList& l) { Data(l, "SePaVa", Bytes<float>({0.5f})); }, kResultOk, {}},
         {"Binary without a reply", "Binary", [](IAttributeList&) {}, kResultFalse, {}},
-        {"parameter value", "WA_SP",
+        {"parameter value",
+         "WA_SP",
          [](IAttributeList& l) {
              l.setInt("WA_PI", 1);
              l.setFloat("WA_PV", 1.0);
          },
-         kResultOk, {}},
-        {"parameter value without an index", "WA_SP", [](IAttributeList& l) { l.setFloat("WA_PV", 1.0); },
-         kResultFalse, {}},
-        {"parameter values", "WA_SY",
+         kResultOk,
+         {}},
+        {"parameter value without an index",
+         "WA_SP",
+         [](IAttributeList& l) { l.setFloat("WA_PV", 1.0); },
+         kResultFalse,
+         {}},
+        {"parameter values",
+         "WA_SY",
          [](IAttributeList& l) {
              l.setInt("WA_SF", 2);
              Data(l, "WA_SV", Bytes<float>({0.4f, 0.7f}));
          },
-         kResultOk, {}},
-        {"parameter values without values", "WA_SY", [](IAttributeList& l) { l.setInt("WA_SF", 0); }, kResultFalse,
+         kResultOk,
          {}},
-        {"factory preset list", "PrsHnd",
+        {"parameter values without values", "WA_SY", [](IAttributeList& l) { l.setInt("WA_SF", 0); }, kResultFalse, {}},
+        {"factory preset list",
+         "PrsHnd",
          [](IAttributeList& l) { Data(l, "CKROSetFactoryPresetsMessage", "CKROSetFactoryPresetsMessage"); },
-         kResultOk, {"CKROSetFactoryPresetsMessage"}},
-        {"user preset list", "PrsHnd",
-         [](IAttributeList& l) { Data(l, "CKROSetUserPresetsMessage", "CKROSetUserPresetsMessage"); }, kResultOk,
+         kResultOk,
+         {"CKROSetFactoryPresetsMessage"}},
+        {"user preset list",
+         "PrsHnd",
+         [](IAttributeList& l) { Data(l, "CKROSetUserPresetsMessage", "CKROSetUserPresetsMessage"); },
+         kResultOk,
          {"CKROSetUserPresetsMessage"}},
-        {"selected preset", "PrsHnd",
-         [](IAttributeList& l) { Data(l, "CKROSetSelectedPresetNumber", "CKROSetSelectedPresetNumber0"); }, kResultOk,
+        {"selected preset",
+         "PrsHnd",
+         [](IAttributeList& l) { Data(l, "CKROSetSelectedPresetNumber", "CKROSetSelectedPresetNumber0"); },
+         kResultOk,
          {"CKROSetSelectedPresetNumber0"}},
-        {"an unknown preset answer", "PrsHnd", [](IAttributeList& l) { Data(l, "CKROGetUserPresetsMessage", "x"); },
-         kResultFalse, {}},
+        {"an unknown preset answer",
+         "PrsHnd",
+         [](IAttributeList& l) { Data(l, "CKROGetUserPresetsMessage", "x"); },
+         kResultFalse,
+         {}},
         {"effect answer", "DSP4UI", [](IAttributeList& l) { Data(l, "DSP4UI", "answer"); }, kResultOk, {"answer"}},
         {"effect answer missing", "DSP4UI", [](IAttributeList&) {}, kResultFalse, {}},
-        {"display data nobody asked for", "GeCuFD", [](IAttributeList& l) { Data(l, "GeCuFD", Bytes<float>({1})); },
-         kResultFalse, {}},
-        {"effect text", "DSP2GUIString", [](IAttributeList& l) { Data(l, "DSP2GUIString", "DSP2GUIString hi"); },
-         kResultOk, {"DSP2GUIString hi"}},
+        {"display data nobody asked for",
+         "GeCuFD",
+         [](IAttributeList& l) { Data(l, "GeCuFD", Bytes<float>({1})); },
+         kResultFalse,
+         {}},
+        {"effect text",
+         "DSP2GUIString",
+         [](IAttributeList& l) { Data(l, "DSP2GUIString", "DSP2GUIString hi"); },
+         kResultOk,
+         {"DSP2GUIString hi"}},
         {"effect text missing", "DSP2GUIString", [](IAttributeList&) {}, kResultFalse, {}},
-        {"effect data", "DSP2GUIBinary", [](IAttributeList& l) { Data(l, "DSP2GUIBinary", Bytes<float>({1, 2})); },
-         kResultOk, {}},
+        {"effect data",
+         "DSP2GUIBinary",
+         [](IAttributeList& l) {
+             Data(l, "DSP2GUIBinary", Bytes<float>({1, 2}));
+         },
+         kResultOk,
+         {}},
         {"effect data missing", "DSP2GUIBinary", [](IAttributeList&) {}, kResultFalse, {}},
-        {"effect tree", "DSP2GUIPTree",
+        {"effect tree",
+         "DSP2GUIPTree",
          [](IAttributeList& l) { Data(l, "DSP2GUIPTree", "<PluginState>\n  <A> x </A>\n</PluginState>"); },
-         kResultOk, {}},
-        {"effect tree that is no XML", "DSP2GUIPTree", [](IAttributeList& l) { Data(l, "DSP2GUIPTree", "<a>"); },
-         kResultFalse, {}},
-        {"a processor's ID", "GUI2DSPString", [](IAttributeList& l) { Data(l, "GUI2DSPString", "x"); }, kResultFalse,
+         kResultOk,
+         {}},
+        {"effect tree that is no XML",
+         "DSP2GUIPTree",
+         [](IAttributeList& l) { Data(l, "DSP2GUIPTree", "<a>"); },
+         kResultFalse,
+         {}},
+        {"a processor's ID",
+         "GUI2DSPString",
+         [](IAttributeList& l) { Data(l, "GUI2DSPString", "x"); },
+         kResultFalse,
          {}},
     };
     for (const MessageCase& c : cases)
@@ -341,8 +375,8 @@ TEST_F(VirenoController, SendsTheHostsChannelDataAsA396ByteRecord)
         int64 location;
         const char* text;
     };
-    for (const Case& c : {Case{0, "PreVolFader"}, Case{1, "PostVolFader"}, Case{2, "UsedAsPanner"},
-                          Case{7, "unknown!"}, Case{-1, "unknown!"}})
+    for (const Case& c : {Case{0, "PreVolFader"}, Case{1, "PostVolFader"}, Case{2, "UsedAsPanner"}, Case{7, "unknown!"},
+                          Case{-1, "unknown!"}})
     {
         SCOPED_TRACE(c.location);
         peer->received.clear();
@@ -389,7 +423,8 @@ TEST_F(VirenoController, ReachesTheProcessorThroughTheConnection)
 
     // The hidden channel count has no host parameter: the processor's effect answers.
     Processor(*instance).GetEffect()->SetChannelCounts(1, 1);
-    EXPECT_EQ(instance->controller()->getParamNormalized(7), Processor(*instance).GetEffect()->GetParameterNormalized(7));
+    EXPECT_EQ(instance->controller()->getParamNormalized(7),
+              Processor(*instance).GetEffect()->GetParameterNormalized(7));
 }
 
 } // namespace

@@ -17,8 +17,7 @@ using namespace Steinberg;
 namespace {
 
 class VirenoFactory : public VirenoTest
-{
-};
+{};
 
 TEST_F(VirenoFactory, DescribesTheProcessorThenTheController)
 {
@@ -100,8 +99,11 @@ TEST_F(VirenoFactory, TheControllerShowsTheProductParametersAndTheBypass)
     };
     const int32 list = Vst::ParameterInfo::kCanAutomate | Vst::ParameterInfo::kIsList;
     const Expected expected[] = {
-        {0, u"Select Instrument", 1, list}, {1, u"Display Mode", 1, list},        {2, u"Drop Tuning", 5, list},
-        {3, u"Reference Frequency", 10, list}, {4, u"Color Set", 1, list},
+        {0, u"Select Instrument", 1, list},
+        {1, u"Display Mode", 1, list},
+        {2, u"Drop Tuning", 5, list},
+        {3, u"Reference Frequency", 10, list},
+        {4, u"Color Set", 1, list},
         {65537, u"VST3 Master Bypass", 1, Vst::ParameterInfo::kCanAutomate | Vst::ParameterInfo::kIsBypass},
     };
     for (int32 i = 0; i < 6; ++i)

@@ -47,7 +47,7 @@ public:
 
     OBJ_METHODS(BareMessage, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(IMessage)
+    DEF_INTERFACE(IMessage)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 
@@ -92,7 +92,7 @@ TEST_F(VirenoHostile, DeepOrHugeXmlIsRefusedOnEveryPathThatParses)
     {
         const char* what;
         std::string xml;
-        bool isState;  // a text no state reader accepts; the editor's trees take any name and size
+        bool isState; // a text no state reader accepts; the editor's trees take any name and size
     };
     const Text texts[] = {
         {"22000 levels deep", DeepState(22000), false},
@@ -162,11 +162,15 @@ TEST_F(VirenoHostile, TheControllerKeepsNormalisedValuesWithin0To1)
     {
         double sent;
         tresult result;
-        double kept;  // negative: the value before
+        double kept; // negative: the value before
     };
     const Case cases[] = {
-        {std::numeric_limits<double>::quiet_NaN(), kInvalidArgument, -1}, {inf, kInvalidArgument, -1},
-        {-inf, kInvalidArgument, -1}, {-1.0, kResultOk, 0.0}, {2.0, kResultOk, 1.0}, {1e30, kResultOk, 1.0},
+        {std::numeric_limits<double>::quiet_NaN(), kInvalidArgument, -1},
+        {inf, kInvalidArgument, -1},
+        {-inf, kInvalidArgument, -1},
+        {-1.0, kResultOk, 0.0},
+        {2.0, kResultOk, 1.0},
+        {1e30, kResultOk, 1.0},
         {0.25, kResultOk, 0.25},
     };
     for (ParamID id : {ParamID{2}, VST3MasterBypassParamID})
@@ -191,9 +195,9 @@ TEST_F(VirenoHostile, TextMessagesOfAnyLengthOrWithoutAttributesAreHandledSafely
     }
     // Every message either side handles, bare: the processor answers the ones it handles as done
     // with nothing to do; a bare text message and the controller's handlers are refused.
-    for (const char* id : {"TextMessage", "WA_SP", "WA_SY", "Binary", "SeV3Pr", "PrsHnd", "GeCuFD", "SeCuFD",
-                           "GUI2DSPString", "GUI2DSPPTree", "STrInfo", "DSP4UI", "DSP2GUIString", "DSP2GUIBinary",
-                           "DSP2GUIPTree", "Other"})
+    for (const char* id :
+         {"TextMessage", "WA_SP", "WA_SY", "Binary", "SeV3Pr", "PrsHnd", "GeCuFD", "SeCuFD", "GUI2DSPString",
+          "GUI2DSPPTree", "STrInfo", "DSP4UI", "DSP2GUIString", "DSP2GUIBinary", "DSP2GUIPTree", "Other"})
     {
         SCOPED_TRACE(id);
         BareMessage bare(id);
@@ -236,24 +240,23 @@ struct Hosted
 };
 
 class VirenoAllocationFailure : public VirenoTest
-{
-};
+{};
 
 TEST_F(VirenoAllocationFailure, InitializeFailsWholeAndCanBeRepeated)
 {
-    const long allocations = FailEachAllocation(
-        [] { return std::make_unique<Hosted<CKROVirenoVST3>>(); },
-        [](Hosted<CKROVirenoVST3>& hosted) { return hosted.object->initialize(&hosted.host); },
-        [](Hosted<CKROVirenoVST3>& hosted, tresult result, bool failed) {
-            EXPECT_TRUE(result == kResultOk || failed);
-            if (result != kResultOk)
-            {
-                EXPECT_EQ(hosted.object->getBusCount(kAudio, kInput), 0) << "nothing left behind";
-                EXPECT_EQ(hosted.object->initialize(&hosted.host), kResultOk);
-            }
-            EXPECT_EQ(hosted.object->getBusCount(kAudio, kInput), 1);
-            hosted.object->terminate();
-        });
+    const long allocations =
+        FailEachAllocation([] { return std::make_unique<Hosted<CKROVirenoVST3>>(); },
+                           [](Hosted<CKROVirenoVST3>& hosted) { return hosted.object->initialize(&hosted.host); },
+                           [](Hosted<CKROVirenoVST3>& hosted, tresult result, bool failed) {
+                               EXPECT_TRUE(result == kResultOk || failed);
+                               if (result != kResultOk)
+                               {
+                                   EXPECT_EQ(hosted.object->getBusCount(kAudio, kInput), 0) << "nothing left behind";
+                                   EXPECT_EQ(hosted.object->initialize(&hosted.host), kResultOk);
+                               }
+                               EXPECT_EQ(hosted.object->getBusCount(kAudio, kInput), 1);
+                               hosted.object->terminate();
+                           });
     EXPECT_GT(allocations, 0);
 }
 

@@ -30,9 +30,10 @@ public:
 
     IPtr<IMessage> Next()
     {
-        static const char* const kIds[] = {"WA_SP",  "WA_SY",  "Binary", "SeV3Pr",        "PrsHnd",        "DSP4UI",
-                                           "GeCuFD", "SeCuFD", "STrInfo", "GUI2DSPString", "GUI2DSPPTree",
-                                           "DSP2GUIString", "DSP2GUIBinary", "DSP2GUIPTree", "TextMessage", "Nope"};
+        static const char* const kIds[] = {"WA_SP",         "WA_SY",         "Binary",       "SeV3Pr",
+                                           "PrsHnd",        "DSP4UI",        "GeCuFD",       "SeCuFD",
+                                           "STrInfo",       "GUI2DSPString", "GUI2DSPPTree", "DSP2GUIString",
+                                           "DSP2GUIBinary", "DSP2GUIPTree",  "TextMessage",  "Nope"};
         IPtr<IMessage> message = NewMessage(kIds[Below(std::size(kIds))]);
         const size_t attributes = Below(4);
         for (size_t a = 0; a < attributes; ++a)
@@ -46,36 +47,62 @@ private:
     template <size_t N>
     void AddAttribute(IAttributeList& list, const char* const (&ids)[N])
     {
-        static const char* const kNames[] = {"WA_PI", "WA_PV", "WA_SF", "WA_SV", "GePaVa", "SePaVa", "IDtag", "Text",
-                                             msg::kGetFactoryPresets, msg::kGetUserPresets, msg::kSetPresetAsSaveAs,
-                                             msg::kSetPresetSave, msg::kSetPresetDelete, msg::kSetSelectedPresetNumber,
-                                             msg::kGetSelectedPresetNumber, msg::kSetFactoryPresets};
+        static const char* const kNames[] = {"WA_PI",
+                                             "WA_PV",
+                                             "WA_SF",
+                                             "WA_SV",
+                                             "GePaVa",
+                                             "SePaVa",
+                                             "IDtag",
+                                             "Text",
+                                             msg::kGetFactoryPresets,
+                                             msg::kGetUserPresets,
+                                             msg::kSetPresetAsSaveAs,
+                                             msg::kSetPresetSave,
+                                             msg::kSetPresetDelete,
+                                             msg::kSetSelectedPresetNumber,
+                                             msg::kGetSelectedPresetNumber,
+                                             msg::kSetFactoryPresets};
         // The message's own name is the data attribute of most messages.
         const char* name = Below(3) == 0 ? ids[Below(N)] : kNames[Below(std::size(kNames))];
-        static const int64 kInts[] = {0, 1, 4, 5, 6, -1, 1000, std::numeric_limits<int32_t>::max(),
-                                      std::numeric_limits<int32_t>::min(), std::numeric_limits<int64>::max()};
-        static const double kFloats[] = {0.0, 0.5, 1.0, -1.0, 2.0, 1e30, std::numeric_limits<double>::quiet_NaN(),
+        static const int64 kInts[] = {0,
+                                      1,
+                                      4,
+                                      5,
+                                      6,
+                                      -1,
+                                      1000,
+                                      std::numeric_limits<int32_t>::max(),
+                                      std::numeric_limits<int32_t>::min(),
+                                      std::numeric_limits<int64>::max()};
+        static const double kFloats[] = {0.0,
+                                         0.5,
+                                         1.0,
+                                         -1.0,
+                                         2.0,
+                                         1e30,
+                                         std::numeric_limits<double>::quiet_NaN(),
                                          std::numeric_limits<double>::infinity()};
         // The SDK's host list, which stands in for the host's, reads any attribute asked for as a
         // string as one, past the end of a shorter value: the one string we read stays a string.
         const size_t kind = std::strcmp(name, "Text") == 0 ? 2 : Below(4);
         switch (kind)
         {
-            case 0:
-                list.setInt(name, kInts[Below(std::size(kInts))]);
-                break;
-            case 1:
-                list.setFloat(name, kFloats[Below(std::size(kFloats))]);
-                break;
-            case 2:
-            {
-                const std::u16string text(Below(400), static_cast<char16_t>(u'a' + Below(3)));
-                list.setString(name, reinterpret_cast<const TChar*>(text.c_str()));
-                break;
-            }
-            default:
-                Data(list, name, Payload(name));
-                break;
+        case 0:
+            list.setInt(name, kInts[Below(std::size(kInts))]);
+            break;
+        case 1:
+            list.setFloat(name, kFloats[Below(std::size(kFloats))]);
+            break;
+        case 2:
+        {
+            const std::u16string text(Below(400), static_cast<char16_t>(u'a' + Below(3)));
+            list.setString(name, reinterpret_cast<const TChar*>(text.c_str()));
+            break;
+        }
+        default:
+            Data(list, name, Payload(name));
+            break;
         }
     }
 
@@ -84,20 +111,20 @@ private:
     {
         switch (Below(4))
         {
-            case 0:
-            {
-                std::string bytes(Below(600), '\0');
-                for (char& byte : bytes)
-                    byte = static_cast<char>(Below(256));
-                return bytes;
-            }
-            case 1:
-                return std::string(name) + std::string(Below(2000), static_cast<char>('0' + Below(10)));
-            case 2:
-                return "<PluginState><Parameters><Par6><Value>1</Value><Index>6</Index></Par6></Parameters>"
-                       "<PluginInfo><Zoom>1e38</Zoom></PluginInfo></PluginState>";
-            default:
-                return std::string(name) + "Default";
+        case 0:
+        {
+            std::string bytes(Below(600), '\0');
+            for (char& byte : bytes)
+                byte = static_cast<char>(Below(256));
+            return bytes;
+        }
+        case 1:
+            return std::string(name) + std::string(Below(2000), static_cast<char>('0' + Below(10)));
+        case 2:
+            return "<PluginState><Parameters><Par6><Value>1</Value><Index>6</Index></Par6></Parameters>"
+                   "<PluginInfo><Zoom>1e38</Zoom></PluginInfo></PluginState>";
+        default:
+            return std::string(name) + "Default";
         }
     }
 
@@ -105,8 +132,7 @@ private:
 };
 
 class VirenoMessageFuzz : public VirenoTest
-{
-};
+{};
 
 TEST_F(VirenoMessageFuzz, RandomMessagesChangeNothingTheStateCannotCarry)
 {

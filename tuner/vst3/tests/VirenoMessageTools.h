@@ -97,7 +97,7 @@ public:
 
     OBJ_METHODS(RecordingPeer, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(IConnectionPoint)
+    DEF_INTERFACE(IConnectionPoint)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 };

@@ -64,7 +64,7 @@ TEST_F(VirenoProcess, OffersMonoAndStereoAndFallsBackToStereo)
         SpeakerArrangement in;
         SpeakerArrangement out;
         tresult expected;
-        const char16_t* inputName;  // the buses afterwards
+        const char16_t* inputName; // the buses afterwards
         int32 channels;
     };
     const Case cases[] = {
@@ -152,8 +152,8 @@ TEST_F(VirenoProcess, TakesTheLastPointOfEachQueueAndSkipsQueuesWithoutPoints)
     IParamValueQueue* queue = block.inputChanges().addParameterData(3, index);
     queue->addPoint(0, 0.2, index);
     queue->addPoint(40, 0.7, index);
-    block.inputChanges().addParameterData(1, index);  // no points
-    QueueChange(block, 2, 1.5);                         // held to the range
+    block.inputChanges().addParameterData(1, index); // no points
+    QueueChange(block, 2, 1.5);                      // held to the range
     QueueChange(block, 4, std::numeric_limits<double>::quiet_NaN());
     const float before = effect->GetParameterNormalized(1);
     const float colourBefore = effect->GetParameterNormalized(4);
@@ -229,7 +229,8 @@ void PlayTone(IAudioProcessor& processor, Vst3ProcessBlock& block, int32 channel
     {
         for (int32 c = 0; c < channels; ++c)
             for (int32 i = 0; i < kMaxBlock; ++i)
-                block.input(c)[i] = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(sample + i) / 48000.0f);
+                block.input(c)[i] =
+                    0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(sample + i) / 48000.0f);
         sample += kMaxBlock;
         ASSERT_EQ(processor.process(block.prepare(kMaxBlock)), kResultOk);
         ASSERT_TRUE(Passed(block, channels, kMaxBlock)) << "block " << n;

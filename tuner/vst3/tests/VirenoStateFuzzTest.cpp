@@ -19,7 +19,7 @@ constexpr int kMutatedStates = 2000;
 std::string LegacyState(const std::vector<float>& values, char bypass)
 {
     std::string bytes(values.size() * sizeof(float), '\0');
-    std::memcpy(bytes.data(), values.data(), bytes.size());  // little-endian, like the layout
+    std::memcpy(bytes.data(), values.data(), bytes.size()); // little-endian, like the layout
     return bytes + bypass;
 }
 
@@ -43,8 +43,8 @@ private:
 
     void Mutate(std::string& bytes)
     {
-        static const char* const kNumbers[] = {"-1", "2", "1e38", "nan", "inf", "-0", "0.5", "99999999999", "abc", "",
-                                               " 1", "0x1p-2", "1e-45", "6", "-2147483649"};
+        static const char* const kNumbers[] = {"-1",  "2", "1e38", "nan",    "inf",   "-0", "0.5",        "99999999999",
+                                               "abc", "",  " 1",   "0x1p-2", "1e-45", "6",  "-2147483649"};
         static const char* const kPieces[] = {"<Par6><Value>1</Value><Index>6</Index></Par6>",
                                               "<Par0><Value>1</Value><Index>0</Index></Par0>",
                                               "<x>",
@@ -58,43 +58,43 @@ private:
         const size_t at = Below(bytes.size() + 1);
         switch (Below(8))
         {
-            case 0:
-                if (!bytes.empty())
-                    bytes[Below(bytes.size())] ^= static_cast<char>(1 << Below(8));
+        case 0:
+            if (!bytes.empty())
+                bytes[Below(bytes.size())] ^= static_cast<char>(1 << Below(8));
+            break;
+        case 1:
+            if (!bytes.empty())
+                bytes[Below(bytes.size())] = static_cast<char>(Below(256));
+            break;
+        case 2:
+            bytes.erase(std::min(at, bytes.size()), 1 + Below(16));
+            break;
+        case 3:
+            bytes.insert(at, bytes.substr(Below(bytes.size() + 1), 1 + Below(32)));
+            break;
+        case 4:
+            bytes.resize(at);
+            break;
+        case 5:
+        {
+            // A number of the text replaced by another.
+            const size_t digit = bytes.find_first_of("0123456789", at);
+            if (digit == std::string::npos)
                 break;
-            case 1:
-                if (!bytes.empty())
-                    bytes[Below(bytes.size())] = static_cast<char>(Below(256));
-                break;
-            case 2:
-                bytes.erase(std::min(at, bytes.size()), 1 + Below(16));
-                break;
-            case 3:
-                bytes.insert(at, bytes.substr(Below(bytes.size() + 1), 1 + Below(32)));
-                break;
-            case 4:
-                bytes.resize(at);
-                break;
-            case 5:
-            {
-                // A number of the text replaced by another.
-                const size_t digit = bytes.find_first_of("0123456789", at);
-                if (digit == std::string::npos)
-                    break;
-                const size_t end = bytes.find_first_not_of("0123456789.e-", digit);
-                bytes.replace(digit, (end == std::string::npos ? bytes.size() : end) - digit,
-                              kNumbers[Below(std::size(kNumbers))]);
-                break;
-            }
-            case 6:
-            {
-                const std::string& other = seeds[Below(seeds.size())];
-                bytes = bytes.substr(0, at) + other.substr(std::min(at, other.size()));
-                break;
-            }
-            default:
-                bytes.insert(at, kPieces[Below(std::size(kPieces))]);
-                break;
+            const size_t end = bytes.find_first_not_of("0123456789.e-", digit);
+            bytes.replace(digit, (end == std::string::npos ? bytes.size() : end) - digit,
+                          kNumbers[Below(std::size(kNumbers))]);
+            break;
+        }
+        case 6:
+        {
+            const std::string& other = seeds[Below(seeds.size())];
+            bytes = bytes.substr(0, at) + other.substr(std::min(at, other.size()));
+            break;
+        }
+        default:
+            bytes.insert(at, kPieces[Below(std::size(kPieces))]);
+            break;
         }
     }
 
@@ -103,8 +103,7 @@ private:
 };
 
 class VirenoStateFuzz : public VirenoTest
-{
-};
+{};
 
 TEST_F(VirenoStateFuzz, MutatedStatesGetOneVerdictAndAreAppliedWholeOrNotAtAll)
 {

@@ -19,7 +19,7 @@ std::string LegacyState(const std::vector<float>& values, int8 bypass)
     for (float value : values)
     {
         char raw[4];
-        std::memcpy(raw, &value, 4);  // little-endian, like the layout
+        std::memcpy(raw, &value, 4); // little-endian, like the layout
         bytes.append(raw, 4);
     }
     bytes.push_back(static_cast<char>(bypass));
@@ -82,9 +82,7 @@ TEST_F(VirenoState, ReadsTheOlder21ByteLayoutOnBothSides)
     EXPECT_EQ(instance->controller()->getParamNormalized(VST3MasterBypassParamID), 1.0);
 
     // What the older layout is read into is then saved as XML.
-    EXPECT_NE(SavedState(*instance->component()).find("<VST3MasterBypass>true</VST3MasterBypass>"),
-              std::string::npos);
-
+    EXPECT_NE(SavedState(*instance->component()).find("<VST3MasterBypass>true</VST3MasterBypass>"), std::string::npos);
 }
 
 TEST_F(VirenoState, RefusesTruncatedForeignAndBrokenStreamsAndChangesNothing)

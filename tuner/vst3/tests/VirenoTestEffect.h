@@ -56,8 +56,7 @@ public:
 class VirenoTestEffect final : public CKROPlugInDSP
 {
 public:
-    VirenoTestEffect()
-        : info(std::make_unique<CKROVirenoParamTable>(TunerParameterIndex::kFirstIndexVST3))
+    VirenoTestEffect() : info(std::make_unique<CKROVirenoParamTable>(TunerParameterIndex::kFirstIndexVST3))
     {
         SetName("Vireno");
         const CKROVirenoParamTable table(TunerParameterIndex::kFirstIndexVST3);

@@ -21,8 +21,7 @@ constexpr auto kRunTime = std::chrono::seconds(2);
 constexpr int32 kBlock = 256;
 
 class VirenoThreads : public VirenoTest
-{
-};
+{};
 
 TEST_F(VirenoThreads, ProcessRunsWhileTheUserInterfaceThreadChangesStateMessagesAndParameters)
 {

@@ -20,23 +20,46 @@
 
 #include <set>
 
-namespace
-{
+namespace {
 
 TEST(AAXHostInterface, EveryIdentifierOfOursIsDistinctFromTheOthersAndTheFixedOnes)
 {
     const acfUID ours[] = {
-        IID_IACFComponentFactory, IID_AAX_IACFHostServices_V1, IID_AAX_IACFHostServices_V2,
-        IID_AAX_IACFHostServices_V3, IID_AAX_IACFController_V1, IID_AAX_IACFController_V2,
-        IID_AAX_IACFController_V3, IID_AAX_IACFPageTableSource_V1, IID_AAX_IACFPageTableSource_V2,
-        IID_AAX_IACFAutomationDelegate, IID_AAX_IACFTransport_V1, IID_AAX_IACFTransport_V2,
-        IID_AAX_IACFTransport_V3, IID_AAX_IACFPageTable_V1, IID_AAX_IACFPageTable_V2,
-        IID_AAX_IACFViewContainer_V1, IID_AAX_IACFViewContainer_V2, IID_AAX_IACFCollection,
-        IID_AAX_IACFDescriptionHost, IID_AAX_IACFHostDefinition, IID_AAX_IACFFeatureInfo,
-        IID_AAX_IACFEffectDescriptor_V1, IID_AAX_IACFEffectDescriptor_V2, IID_AAX_IACFComponentDescriptor_V1,
-        IID_AAX_IACFComponentDescriptor_V2, IID_AAX_IACFComponentDescriptor_V3, IID_AAX_IACFPropertyMap_V1,
-        IID_AAX_IACFPropertyMap_V2, IID_AAX_IACFPropertyMap_V3, CLSID_AAX_HostServices, CLSID_AAX_Collection,
-        CLSID_AAX_EffectDescriptor, CLSID_AAX_ComponentDescriptor, CLSID_AAX_PropertyMap, CLSID_AAX_PageTable,
+        IID_IACFComponentFactory,
+        IID_AAX_IACFHostServices_V1,
+        IID_AAX_IACFHostServices_V2,
+        IID_AAX_IACFHostServices_V3,
+        IID_AAX_IACFController_V1,
+        IID_AAX_IACFController_V2,
+        IID_AAX_IACFController_V3,
+        IID_AAX_IACFPageTableSource_V1,
+        IID_AAX_IACFPageTableSource_V2,
+        IID_AAX_IACFAutomationDelegate,
+        IID_AAX_IACFTransport_V1,
+        IID_AAX_IACFTransport_V2,
+        IID_AAX_IACFTransport_V3,
+        IID_AAX_IACFPageTable_V1,
+        IID_AAX_IACFPageTable_V2,
+        IID_AAX_IACFViewContainer_V1,
+        IID_AAX_IACFViewContainer_V2,
+        IID_AAX_IACFCollection,
+        IID_AAX_IACFDescriptionHost,
+        IID_AAX_IACFHostDefinition,
+        IID_AAX_IACFFeatureInfo,
+        IID_AAX_IACFEffectDescriptor_V1,
+        IID_AAX_IACFEffectDescriptor_V2,
+        IID_AAX_IACFComponentDescriptor_V1,
+        IID_AAX_IACFComponentDescriptor_V2,
+        IID_AAX_IACFComponentDescriptor_V3,
+        IID_AAX_IACFPropertyMap_V1,
+        IID_AAX_IACFPropertyMap_V2,
+        IID_AAX_IACFPropertyMap_V3,
+        CLSID_AAX_HostServices,
+        CLSID_AAX_Collection,
+        CLSID_AAX_EffectDescriptor,
+        CLSID_AAX_ComponentDescriptor,
+        CLSID_AAX_PropertyMap,
+        CLSID_AAX_PageTable,
         IID_IKROAAXDisplayData,
     };
     std::set<acfUID> distinct(std::begin(ours), std::end(ours));

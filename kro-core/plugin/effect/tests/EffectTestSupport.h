@@ -17,8 +17,7 @@
 #include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "kro-core/plugin/KROStateTreeXml.h"
 
-namespace effect_test
-{
+namespace effect_test {
 
 constexpr int32_t kFactory = 1;
 constexpr int32_t kUser = 0;
@@ -40,8 +39,8 @@ public:
     {
         SetNames(std::move(name), "DSP");
         for (int32_t k = 0; k < count; ++k)
-            Parameters().emplace(first + k, CKROParameter(this, "P" + std::to_string(k), {"a", "b", "c", "d", "e"},
-                                                          0, 4, 1, 0, kTaperList, 0, 0, 1));
+            Parameters().emplace(first + k, CKROParameter(this, "P" + std::to_string(k), {"a", "b", "c", "d", "e"}, 0,
+                                                          4, 1, 0, kTaperList, 0, 0, 1));
         for (const PresetSpec& preset : presets)
             AddPreset(std::make_shared<CKROAudioPreset>(preset.name, preset.values, preset.factoryFlag));
     }
@@ -201,8 +200,9 @@ inline std::string StateText(int32_t first, const std::string& action, const std
                              const std::vector<std::string>& values, const std::string& zoom = "1")
 {
     std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<PluginState><PluginInfo><Version>0</Version>"
-                       "<Name>Vireno</Name><Zoom>" + zoom + "</Zoom><Action>" + action + "</Action><CurrentPreset>" +
-                       preset + "</CurrentPreset><PresetModified>" + (modified ? "true" : "false") +
+                       "<Name>Vireno</Name><Zoom>" +
+                       zoom + "</Zoom><Action>" + action + "</Action><CurrentPreset>" + preset +
+                       "</CurrentPreset><PresetModified>" + (modified ? "true" : "false") +
                        "</PresetModified></PluginInfo><Parameters>";
     for (size_t k = 0; k < values.size(); ++k)
     {
@@ -213,4 +213,4 @@ inline std::string StateText(int32_t first, const std::string& action, const std
     return text + "</Parameters><DSPChunk/></PluginState>";
 }
 
-}  // namespace effect_test
+} // namespace effect_test

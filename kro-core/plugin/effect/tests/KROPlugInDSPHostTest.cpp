@@ -10,8 +10,7 @@
 
 using namespace effect_test;
 
-namespace
-{
+namespace {
 
 TestEffect TwoAlgorithms()
 {
@@ -21,7 +20,7 @@ TestEffect TwoAlgorithms()
     return TestEffect(0, std::move(owned));
 }
 
-}  // namespace
+} // namespace
 
 TEST(EffectHost, KeepsTheWholeTrackRecord)
 {
@@ -43,11 +42,11 @@ TEST(EffectHost, OnlyATempoChangeReachesTheAlgorithms)
     struct Step
     {
         double tempo;
-        int32_t changes;  // forwarded so far, to each algorithm
+        int32_t changes; // forwarded so far, to each algorithm
     };
     // Algorithms start at 120 bpm.
-    for (const Step& step : {Step{120.0, 0}, Step{100.0, 1}, Step{120.0, 2}, Step{120.0, 2}, Step{nan, 3},
-                             Step{nan, 4}, Step{120.0, 5}})
+    for (const Step& step :
+         {Step{120.0, 0}, Step{100.0, 1}, Step{120.0, 2}, Step{120.0, 2}, Step{nan, 3}, Step{nan, 4}, Step{120.0, 5}})
     {
         SCOPED_TRACE(step.tempo);
         a.UpdateParameters(false);

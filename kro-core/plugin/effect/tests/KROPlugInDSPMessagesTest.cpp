@@ -7,18 +7,17 @@
 
 using namespace effect_test;
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kDefaultValues = {"0", "0.25", "0.5", "0.75", "1"};
 
-}  // namespace
+} // namespace
 
 TEST(EffectMessages, TheStateRequestSendsTheTreeWithTheRequestedAction)
 {
     TestEffect effect(0);
     RecordingEditorLink link;
-    effect.HandleGuiMessage("GtPlginState2GUIClipboard");  // no link yet: nothing to send to
+    effect.HandleGuiMessage("GtPlginState2GUIClipboard"); // no link yet: nothing to send to
     effect.SetEditorLink(&link);
     struct Case
     {
@@ -49,15 +48,14 @@ TEST(EffectMessages, NumbersThatDoNotReadChangeNothingAndNeverThrow)
         float zoom;
         const char* preset;
     };
-    for (const Case& c : {Case{"setZoomFactrMSg1.5", 1.5f, "-"}, Case{"setZoomFactrMSgabc", 1.5f, "-"},
-                          Case{"setZoomFactrMSgnan", 1.5f, "-"}, Case{"setZoomFactrMSg1e40", 1.5f, "-"},
-                          Case{"CKROSetSelectedPresetNumber1", 1.5f, "Mine"},
-                          Case{"CKROSetSelectedPresetNumber", 1.5f, "Mine"},
-                          Case{"CKROSetSelectedPresetNumberx", 1.5f, "Mine"},
-                          Case{"CKROSetSelectedPresetNumber2", 1.5f, "Mine"},
-                          Case{"CKROSetSelectedPresetNumber-1", 1.5f, "Mine"},
-                          Case{"CKROSetSelectedPresetNumber99999999999", 1.5f, "Mine"},
-                          Case{"CKROSetSelectedPresetNumber0setZoomFactrMSg2", 2.0f, "Default"}})
+    for (const Case& c :
+         {Case{"setZoomFactrMSg1.5", 1.5f, "-"}, Case{"setZoomFactrMSgabc", 1.5f, "-"},
+          Case{"setZoomFactrMSgnan", 1.5f, "-"}, Case{"setZoomFactrMSg1e40", 1.5f, "-"},
+          Case{"CKROSetSelectedPresetNumber1", 1.5f, "Mine"}, Case{"CKROSetSelectedPresetNumber", 1.5f, "Mine"},
+          Case{"CKROSetSelectedPresetNumberx", 1.5f, "Mine"}, Case{"CKROSetSelectedPresetNumber2", 1.5f, "Mine"},
+          Case{"CKROSetSelectedPresetNumber-1", 1.5f, "Mine"},
+          Case{"CKROSetSelectedPresetNumber99999999999", 1.5f, "Mine"},
+          Case{"CKROSetSelectedPresetNumber0setZoomFactrMSg2", 2.0f, "Default"}})
     {
         SCOPED_TRACE(c.text);
         EXPECT_NO_THROW(EXPECT_EQ(effect.HandleGuiMessage(c.text), ""));
@@ -90,7 +88,7 @@ TEST(EffectMessages, SavingClearsTheModifiedMarkAndSaveAsNamesTheCurrentPreset)
         TestEffect effect(0);
         effect.SetEditorLink(&link);
         effect.SelectPreset(0);
-        effect.Algorithm(0).SelectPreset(1);  // the algorithm's current preset, as after a save-as
+        effect.Algorithm(0).SelectPreset(1); // the algorithm's current preset, as after a save-as
         clock.AdvanceTickCount(1000);
         effect.Automate(0, 1.0f);
         ASSERT_TRUE(effect.IsPresetModified());

@@ -8,8 +8,7 @@
 
 using namespace effect_test;
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kDefaultValues = {"0", "0.25", "0.5", "0.75", "1"};
 const std::vector<std::string> kMineValues = {"1", "0.75", "0.5", "0.25", "0"};
@@ -30,7 +29,7 @@ public:
     int32_t GetMaxProcessParameterChanges() const override { return 10; }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(EffectParameters, ALateChangeMarksTheStateOnceAndTheNextUserInterfaceEntrySendsTheTree)
 {
@@ -44,12 +43,11 @@ TEST_F(EffectParameters, ALateChangeMarksTheStateOnceAndTheNextUserInterfaceEntr
         bool marks;
     };
     const uint32_t beforeWrap = 0xFFFFFF00u;
-    for (const Case& c : {Case{"nothing loaded yet", false, true, 0, 1000, false},
-                          Case{"no editor link", true, false, 0, 1000, false},
-                          Case{"400 ms", true, true, 0, 400, false}, Case{"500 ms", true, true, 0, 500, false},
-                          Case{"501 ms", true, true, 0, 501, true},
-                          Case{"400 ms across the wrap", true, true, beforeWrap, 400, false},
-                          Case{"501 ms across the wrap", true, true, beforeWrap, 501, true}})
+    for (const Case& c :
+         {Case{"nothing loaded yet", false, true, 0, 1000, false}, Case{"no editor link", true, false, 0, 1000, false},
+          Case{"400 ms", true, true, 0, 400, false}, Case{"500 ms", true, true, 0, 500, false},
+          Case{"501 ms", true, true, 0, 501, true}, Case{"400 ms across the wrap", true, true, beforeWrap, 400, false},
+          Case{"501 ms across the wrap", true, true, beforeWrap, 501, true}})
     {
         SCOPED_TRACE(c.what);
         clock.SetTickCount(c.start);
@@ -61,18 +59,18 @@ TEST_F(EffectParameters, ALateChangeMarksTheStateOnceAndTheNextUserInterfaceEntr
         link.Take();
 
         clock.AdvanceTickCount(c.elapsed);
-        effect.Automate(0, 0.75f);  // as on the audio thread: nothing is sent from here
+        effect.Automate(0, 0.75f); // as on the audio thread: nothing is sent from here
         EXPECT_TRUE(link.events.empty());
         EXPECT_EQ(effect.IsPresetModified(), c.marks);
 
         effect.SetEditorLink(&link);
         std::string text;
-        effect.GetParameterText(text, 0, false, false);  // a user-interface entry
+        effect.GetParameterText(text, 0, false, false); // a user-interface entry
         const std::string preset = c.loaded ? "Default" : "-";
         std::vector<std::string> expected;
         if (c.marks)
-            expected.push_back("editor " + StateText(0, "GUIWantsUpdate", preset, true,
-                                                     {"0.75", "0.25", "0.5", "0.75", "1"}));
+            expected.push_back("editor " +
+                               StateText(0, "GUIWantsUpdate", preset, true, {"0.75", "0.25", "0.5", "0.75", "1"}));
         EXPECT_EQ(link.Take(), expected);
 
         // Further changes find the state already modified and owe the editor nothing.
@@ -97,7 +95,7 @@ TEST_F(EffectParameters, TheOwedTreeIsBuiltWhenItIsSentAndOnlyOnce)
     link.Take();
 
     boost::property_tree::ptree state;
-    effect.GetStateTree(state);  // the host saving is a user-interface entry too
+    effect.GetStateTree(state); // the host saving is a user-interface entry too
     const std::vector<std::string> events = link.Take();
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0], "editor " + StateText(1, "GUIWantsUpdate", "Default", true, {"0.5", "1", "0.5", "0.75", "1"}));
@@ -111,14 +109,14 @@ TEST_F(EffectParameters, SelectingAPresetAppliesItAndSendsOneTree)
     TestEffect effect(0);
     effect.SetEditorLink(&link);
     effect.SelectPreset(1);
-    EXPECT_EQ(link.Take(), (std::vector<std::string>{"editor " + StateText(0, "GUIWantsUpdate", "Mine", false,
-                                                                            kMineValues)}));
+    EXPECT_EQ(link.Take(),
+              (std::vector<std::string>{"editor " + StateText(0, "GUIWantsUpdate", "Mine", false, kMineValues)}));
 
     // Long after, the preset's own values do not count as a change of the user's.
     clock.AdvanceTickCount(5000);
     effect.SelectPreset(0);
-    EXPECT_EQ(link.Take(), (std::vector<std::string>{"editor " + StateText(0, "GUIWantsUpdate", "Default", false,
-                                                                            kDefaultValues)}));
+    EXPECT_EQ(link.Take(),
+              (std::vector<std::string>{"editor " + StateText(0, "GUIWantsUpdate", "Default", false, kDefaultValues)}));
     EXPECT_EQ(effect.GetCurrentPresetNumber(), 0);
 
     // A modified state: the owed tree goes first, then the selection clears the mark.

@@ -8,8 +8,7 @@
 namespace pt = boost::property_tree;
 using namespace effect_test;
 
-namespace
-{
+namespace {
 
 // The state the test effect writes after the set-up of the first test below: preset "Mine" with
 // the first value at 0.3, its five parameters under F ... F+4, in either layout.
@@ -78,7 +77,7 @@ std::vector<float> Values(TestEffect& effect)
     return values;
 }
 
-}  // namespace
+} // namespace
 
 TEST(PluginStateTree, IsWrittenInBothLayoutsForBothFirstIndices)
 {
@@ -88,12 +87,13 @@ TEST(PluginStateTree, IsWrittenInBothLayoutsForBothFirstIndices)
         std::string indented;
         std::string compact;
     };
-    for (const Case& c : {Case{0, GoldenState(0, KROStateTreeLayout::kIndented), GoldenState(0, KROStateTreeLayout::kCompact)},
-                          Case{1, GoldenState(1, KROStateTreeLayout::kIndented), GoldenState(1, KROStateTreeLayout::kCompact)}})
+    for (const Case& c :
+         {Case{0, GoldenState(0, KROStateTreeLayout::kIndented), GoldenState(0, KROStateTreeLayout::kCompact)},
+          Case{1, GoldenState(1, KROStateTreeLayout::kIndented), GoldenState(1, KROStateTreeLayout::kCompact)}})
     {
         SCOPED_TRACE(c.first);
         TestEffect effect(c.first);
-        effect.SelectPreset(1);  // "Mine": 4 3 2 1 0
+        effect.SelectPreset(1); // "Mine": 4 3 2 1 0
         effect.ApplyParameterValue(c.first, 0.3f);
         EXPECT_EQ(Written(effect, KROStateTreeLayout::kIndented), c.indented);
         EXPECT_EQ(Written(effect, KROStateTreeLayout::kCompact), c.compact);
@@ -114,7 +114,7 @@ TEST(PluginStateTree, RoundTripsThroughTheHostsTextIntoAnotherEffect)
     clock.AdvanceTickCount(1000);
     RecordingEditorLink sourceLink;
     source.SetEditorLink(&sourceLink);
-    source.ApplyParameterValue(0, odd[0]);  // marks the state modified
+    source.ApplyParameterValue(0, odd[0]); // marks the state modified
     EXPECT_TRUE(source.IsPresetModified());
     source.HandleGuiMessage("setZoomFactrMSg1.5");
 
@@ -170,9 +170,9 @@ TEST(PluginStateTree, ReadsValueTextsByTheCLibraryRulesAndRefusesTheUnreadable)
         bool readable;
         float applied;
     };
-    for (const Case& c : {Case{"1.7", true, 1.0f}, Case{"-3", true, 0.0f}, Case{" 0.5x", true, 0.5f},
-                          Case{"abc", false, 0.0f}, Case{"1e40", false, 0.0f}, Case{"nan", false, 0.0f},
-                          Case{"inf", false, 0.0f}})
+    for (const Case& c :
+         {Case{"1.7", true, 1.0f}, Case{"-3", true, 0.0f}, Case{" 0.5x", true, 0.5f}, Case{"abc", false, 0.0f},
+          Case{"1e40", false, 0.0f}, Case{"nan", false, 0.0f}, Case{"inf", false, 0.0f}})
     {
         SCOPED_TRACE(c.text);
         pt::ptree tree;
@@ -189,20 +189,20 @@ TEST(PluginStateTree, ReadsValueTextsByTheCLibraryRulesAndRefusesTheUnreadable)
             expected = {"parameter 1 " + std::to_string(c.applied), "string UpdateParameterValues"};
         std::vector<std::string> events = link.Take();
         ASSERT_FALSE(events.empty());
-        events.pop_back();  // the "GUIWantsUpdate" tree, sent in every case
+        events.pop_back(); // the "GUIWantsUpdate" tree, sent in every case
         EXPECT_EQ(events, expected);
     }
 }
 
 TEST(PluginStateTree, ABadChildEndsOnlyTheParameterStep)
 {
-    pt::ptree tree = Parsed(
-        "<PluginState><PluginInfo><Name>Vireno</Name><Zoom>2</Zoom><CurrentPreset>Loaded</CurrentPreset>"
-        "<PresetModified>true</PresetModified></PluginInfo><Parameters>"
-        "<A><Value>1</Value><Index>0</Index></A>"
-        "<B><Value>1</Value><Index>x</Index></B>"
-        "<C><Value>1</Value><Index>2</Index></C>"
-        "</Parameters></PluginState>");
+    pt::ptree tree =
+        Parsed("<PluginState><PluginInfo><Name>Vireno</Name><Zoom>2</Zoom><CurrentPreset>Loaded</CurrentPreset>"
+               "<PresetModified>true</PresetModified></PluginInfo><Parameters>"
+               "<A><Value>1</Value><Index>0</Index></A>"
+               "<B><Value>1</Value><Index>x</Index></B>"
+               "<C><Value>1</Value><Index>2</Index></C>"
+               "</Parameters></PluginState>");
     TestEffect effect(0);
     RecordingEditorLink link;
     effect.SetEditorLink(&link);
@@ -213,7 +213,7 @@ TEST(PluginStateTree, ABadChildEndsOnlyTheParameterStep)
     EXPECT_TRUE(effect.IsPresetModified());
     EXPECT_EQ(effect.GetZoom(), 2.0f);
     const std::vector<std::string> events = link.Take();
-    ASSERT_EQ(events.size(), 2u);  // no "UpdateParameterValues"
+    ASSERT_EQ(events.size(), 2u); // no "UpdateParameterValues"
     EXPECT_EQ(events[0], "parameter 0 1.000000");
     EXPECT_EQ(link.lastTree.get<std::string>("PluginState.PluginInfo.Action"), "GUIWantsUpdate");
 }
@@ -256,7 +256,7 @@ TEST(PluginStateTree, LoadingKeepsTheLoadedModifiedFlagEvenLongAfterTheLastLoad)
         RecordingEditorLink link;
         effect.SetEditorLink(&link);
         effect.SelectPreset(0);
-        clock.AdvanceTickCount(10000);  // the window of that selection is long over
+        clock.AdvanceTickCount(10000); // the window of that selection is long over
         link.Take();
 
         pt::ptree tree;
@@ -267,9 +267,9 @@ TEST(PluginStateTree, LoadingKeepsTheLoadedModifiedFlagEvenLongAfterTheLastLoad)
 
         EXPECT_EQ(effect.IsPresetModified(), modified);
         EXPECT_EQ(effect.GetParameterNormalized(0), 0.75f);
-        effect.HandleGuiMessage("");  // a user-interface entry: nothing is owed to the editor
+        effect.HandleGuiMessage(""); // a user-interface entry: nothing is owed to the editor
         const std::vector<std::string> events = link.Take();
-        ASSERT_EQ(events.size(), 7u);  // five values, "UpdateParameterValues", the loaded tree
+        ASSERT_EQ(events.size(), 7u); // five values, "UpdateParameterValues", the loaded tree
         pt::ptree sent = tree;
         sent.put("PluginState.PluginInfo.Action", "GUIWantsUpdate");
         EXPECT_EQ(events[6], "editor " + CompactXml(sent));
@@ -294,7 +294,7 @@ TEST(PluginStateTree, AnEmptyParameterListStillTellsTheAdapterAndTheEditor)
 TEST(PluginStateTree, AppliesByIndexSoThatOtherBuildsStatesShiftByOne)
 {
     TestEffect aax(1);
-    aax.SelectPreset(1);  // 1 .. 5 hold 1, 0.75, 0.5, 0.25, 0
+    aax.SelectPreset(1); // 1 .. 5 hold 1, 0.75, 0.5, 0.25, 0
     pt::ptree tree;
     aax.GetStateTree(tree);
 

@@ -8,18 +8,18 @@
 
 using namespace effect_test;
 
-namespace
-{
+namespace {
 
 // "A" with 5 parameters, 1 factory and 2 user presets; "B" with 3 parameters and 1 factory preset.
 TestEffect TwoAlgorithms(int32_t first)
 {
     std::vector<std::unique_ptr<ListAlgorithm>> owned;
-    owned.push_back(std::make_unique<ListAlgorithm>(
-        "A", first, 5,
-        std::vector<PresetSpec>{{"Init", {0, 0, 0, 0, 0}, kFactory}, {"U1", {1, 1, 1, 1, 1}, kUser},
-                                {"U2", {2, 2, 2, 2, 2}, kUser}}));
-    owned.push_back(std::make_unique<ListAlgorithm>("B", first, 3, std::vector<PresetSpec>{{"Flat", {4, 4, 4}, kFactory}}));
+    owned.push_back(std::make_unique<ListAlgorithm>("A", first, 5,
+                                                    std::vector<PresetSpec>{{"Init", {0, 0, 0, 0, 0}, kFactory},
+                                                                            {"U1", {1, 1, 1, 1, 1}, kUser},
+                                                                            {"U2", {2, 2, 2, 2, 2}, kUser}}));
+    owned.push_back(
+        std::make_unique<ListAlgorithm>("B", first, 3, std::vector<PresetSpec>{{"Flat", {4, 4, 4}, kFactory}}));
     return TestEffect(first, std::move(owned));
 }
 
@@ -50,7 +50,7 @@ std::vector<std::string> PresetNames(CKRODSPAlgInterface& algorithm)
     return names;
 }
 
-}  // namespace
+} // namespace
 
 TEST(EffectTables, MapsGlobalParameterIndicesToAlgorithms)
 {
@@ -58,7 +58,7 @@ TEST(EffectTables, MapsGlobalParameterIndicesToAlgorithms)
     int32_t local = -1;
     EXPECT_EQ(one.FindAlgorithmForParameter(3, local), &one.Algorithm(0));
     EXPECT_EQ(local, 3);
-    EXPECT_EQ(one.FindAlgorithmForParameter(0, local), &one.Algorithm(0));  // below F: the first, unchanged
+    EXPECT_EQ(one.FindAlgorithmForParameter(0, local), &one.Algorithm(0)); // below F: the first, unchanged
     EXPECT_EQ(local, 0);
 
     TestEffect two = TwoAlgorithms(0);
@@ -69,8 +69,8 @@ TEST(EffectTables, MapsGlobalParameterIndicesToAlgorithms)
         int32_t key;
         int32_t local;
     };
-    for (const Case& c : {Case{0, 0, 0}, Case{4, 0, 4}, Case{5, 1, 0}, Case{6, 1, 1}, Case{7, 1, 2}, Case{8, 0, 8},
-                          Case{-1, 0, -1}})
+    for (const Case& c :
+         {Case{0, 0, 0}, Case{4, 0, 4}, Case{5, 1, 0}, Case{6, 1, 1}, Case{7, 1, 2}, Case{8, 0, 8}, Case{-1, 0, -1}})
     {
         SCOPED_TRACE(c.index);
         EXPECT_EQ(two.FindAlgorithmForParameter(c.index, local), &two.Algorithm(c.key));
@@ -144,9 +144,9 @@ TEST(EffectTables, UserPresetsGoOnlyThroughAPresetFileSink)
 
     RecordingSink sink;
     effect.UsePresetFileSink(&sink);
-    effect.ApplyParameterValue(0, 0.6f);  // plain 2.4: a list value is stored as its label number
+    effect.ApplyParameterValue(0, 0.6f); // plain 2.4: a list value is stored as its label number
     effect.SaveUserPreset("New", false);
-    effect.SaveUserPreset("ignored", true);  // overwrites the current preset, "Mine"
+    effect.SaveUserPreset("ignored", true); // overwrites the current preset, "Mine"
     EXPECT_EQ(PresetNames(effect.Algorithm(0)), (std::vector<std::string>{"Default", "Mine", "New"}));
     EXPECT_EQ(effect.Algorithm(0).GetPreset(1)->GetValues(), (std::vector<float>{2, 3, 2, 1, 0}));
     effect.DeleteUserPreset("Mine");
@@ -159,7 +159,7 @@ TEST(EffectTables, ChannelCountsReachTheAlgorithmsCappedAtTheScratchCopy)
     TestEffect effect(0);
     ListAlgorithm& algorithm = effect.Algorithm(0);
     algorithm.toldInputs = -1;
-    effect.SetChannelCounts(2, 2);  // as after construction: nothing to do
+    effect.SetChannelCounts(2, 2); // as after construction: nothing to do
     EXPECT_EQ(algorithm.toldInputs, -1);
     effect.SetChannelCounts(1, 1);
     EXPECT_EQ(algorithm.toldInputs, 1);
@@ -175,7 +175,7 @@ TEST(EffectTables, ProcessCopiesAtMostEightInputsAndSplitsBlocksLongerThanTheCop
     constexpr int32_t kFrames = 10;
     TestEffect effect(0);
     effect.SetChannelCounts(kInputs, 1);
-    effect.SetBlockSize(4);  // smaller than the copy made at construction: the copy stays
+    effect.SetBlockSize(4); // smaller than the copy made at construction: the copy stays
 
     std::vector<std::vector<float>> channels(kInputs, std::vector<float>(kFrames));
     for (int32_t c = 0; c < kInputs; ++c)
@@ -193,7 +193,7 @@ TEST(EffectTables, ProcessCopiesAtMostEightInputsAndSplitsBlocksLongerThanTheCop
     EXPECT_EQ(count, 0);
     EXPECT_EQ(effect.Algorithm(0).blocks, (std::vector<int32_t>{kFrames}));
     for (int32_t i = 0; i < kFrames; ++i)
-        EXPECT_EQ(channels[0][static_cast<size_t>(i)], 36.0f * static_cast<float>(i + 1)) << i;  // 1 + ... + 8
+        EXPECT_EQ(channels[0][static_cast<size_t>(i)], 36.0f * static_cast<float>(i + 1)) << i; // 1 + ... + 8
 
     // A host sending more than the copy holds is served in pieces, without allocating.
     std::vector<float> longInput(600, 1.0f);

@@ -30,7 +30,7 @@ public:
     {
         if (!handler || events.count(handler))
             return Steinberg::kInvalidArgument;
-        events[handler] = fd;  // first, so that a failing insertion keeps no reference
+        events[handler] = fd; // first, so that a failing insertion keeps no reference
         handler->addRef();
         return Steinberg::kResultOk;
     }
@@ -94,7 +94,7 @@ public:
 
     OBJ_METHODS(FakeHostRunLoop, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(Steinberg::Linux::IRunLoop)
+    DEF_INTERFACE(Steinberg::Linux::IRunLoop)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 };
@@ -130,7 +130,7 @@ public:
     std::vector<Steinberg::ViewRect> resizes;
 
 private:
-    FakeHostRunLoop* loop;  // not owned
+    FakeHostRunLoop* loop; // not owned
 };
 
 // A host's component handler that records the edits it is told of, as "begin 2", "perform 2", ...
@@ -142,7 +142,8 @@ public:
         calls.push_back("begin " + std::to_string(id));
         return Steinberg::kResultOk;
     }
-    Steinberg::tresult PLUGIN_API performEdit(Steinberg::Vst::ParamID id, Steinberg::Vst::ParamValue value) SMTG_OVERRIDE
+    Steinberg::tresult PLUGIN_API performEdit(Steinberg::Vst::ParamID id,
+                                              Steinberg::Vst::ParamValue value) SMTG_OVERRIDE
     {
         calls.push_back("perform " + std::to_string(id));
         values.push_back(value);
@@ -160,7 +161,7 @@ public:
 
     OBJ_METHODS(RecordingComponentHandler, FObject)
     DEFINE_INTERFACES
-        DEF_INTERFACE(Steinberg::Vst::IComponentHandler)
+    DEF_INTERFACE(Steinberg::Vst::IComponentHandler)
     END_DEFINE_INTERFACES(FObject)
     REFCOUNT_METHODS(FObject)
 };

@@ -29,7 +29,8 @@ void* const kParentWindow = reinterpret_cast<void*>(uintptr_t{0x1234});
 class TestEditor : public CKROGuiEditor
 {
 public:
-    explicit TestEditor(void* effect) : CKROGuiEditor(effect), face(new VSTGUI::CBitmap(VSTGUI::PlatformBitmap::create(100, 50)))
+    explicit TestEditor(void* effect)
+        : CKROGuiEditor(effect), face(new VSTGUI::CBitmap(VSTGUI::PlatformBitmap::create(100, 50)))
     {
         UpdateSizeFromBackground();
     }
@@ -84,7 +85,10 @@ class OneParameterController final : public CKROVST3EditController
 {
 public:
     static constexpr ParamID kParameter = 2;
-    OneParameterController() { parameters.addParameter(STR16("Two"), nullptr, 0, 0, ParameterInfo::kCanAutomate, kParameter); }
+    OneParameterController()
+    {
+        parameters.addParameter(STR16("Two"), nullptr, 0, 0, ParameterInfo::kCanAutomate, kParameter);
+    }
 };
 
 class EditorViewVST3 : public ::testing::Test
@@ -268,8 +272,8 @@ TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
     view->getSize(&size);
     EXPECT_EQ(size.getWidth(), 150);
 
-    for (float refused : {2.5f, 0.f, -1.f, std::numeric_limits<float>::quiet_NaN(),
-                          std::numeric_limits<float>::infinity()})
+    for (float refused :
+         {2.5f, 0.f, -1.f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()})
     {
         view->SetZoomFactor(refused);
         EXPECT_EQ(view->GetZoomFactor(), 1.5f) << refused;

@@ -41,7 +41,7 @@ public:
         {
             if (numBytesWritten != nullptr)
                 *numBytesWritten = writeLimit;
-            return kResultOk;  // a short write that still reports success
+            return kResultOk; // a short write that still reports success
         }
         return MemoryStream::write(buffer, numBytes, numBytesWritten);
     }
@@ -56,7 +56,7 @@ std::string LegacyBytes(const std::vector<float>& values, int bypass)
     for (float value : values)
     {
         char raw[4];
-        std::memcpy(raw, &value, 4);  // the build machine is little-endian, like the layout
+        std::memcpy(raw, &value, 4); // the build machine is little-endian, like the layout
         bytes.append(raw, 4);
     }
     if (bypass >= 0)
@@ -174,8 +174,11 @@ TEST(KROVST3StateXml, PutsTheBypassIntoItsOwnBranchAndReadsOnlyBooleans)
     EXPECT_EQ(GetMasterBypass(tree), true);
     EXPECT_EQ(tree.get_child("PluginState").back().first, "VST3Specific");
 
-    for (const auto& text : {std::pair<const char*, std::optional<bool>>{"false", false}, {"1", true}, {"0", false},
-                             {"yes", std::nullopt}, {"", std::nullopt}})
+    for (const auto& text : {std::pair<const char*, std::optional<bool>>{"false", false},
+                             {"1", true},
+                             {"0", false},
+                             {"yes", std::nullopt},
+                             {"", std::nullopt}})
     {
         tree.put("PluginState.VST3Specific.VST3MasterBypass", text.first);
         EXPECT_EQ(GetMasterBypass(tree), text.second) << text.first;

@@ -3,16 +3,15 @@
 namespace Steinberg {
 namespace Vst {
 
-ParameterChanges::ParameterChanges(int32 capacity) : capacity(capacity)
-{
-    FUNKNOWN_CTOR
-}
+ParameterChanges::ParameterChanges(int32 capacity)
+    : capacity(capacity){FUNKNOWN_CTOR}
 
-ParameterChanges::~ParameterChanges() { FUNKNOWN_DTOR }
+      ParameterChanges::~ParameterChanges(){FUNKNOWN_DTOR}
 
-IMPLEMENT_FUNKNOWN_METHODS(ParameterChanges, IParameterChanges, IParameterChanges::iid)
+      IMPLEMENT_FUNKNOWN_METHODS(ParameterChanges, IParameterChanges, IParameterChanges::iid)
 
-IParamValueQueue* PLUGIN_API ParameterChanges::getParameterData(int32 index)
+          IParamValueQueue
+      * PLUGIN_API ParameterChanges::getParameterData(int32 index)
 {
     if (index < 0 || index >= used)
         return nullptr;

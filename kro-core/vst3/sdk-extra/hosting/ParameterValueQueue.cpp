@@ -3,16 +3,14 @@
 namespace Steinberg {
 namespace Vst {
 
-ParameterValueQueue::ParameterValueQueue(ParamID paramId) : id(paramId)
-{
-    FUNKNOWN_CTOR
-}
+ParameterValueQueue::ParameterValueQueue(ParamID paramId)
+    : id(paramId){FUNKNOWN_CTOR}
 
-ParameterValueQueue::~ParameterValueQueue() { FUNKNOWN_DTOR }
+      ParameterValueQueue::~ParameterValueQueue(){FUNKNOWN_DTOR}
 
-IMPLEMENT_FUNKNOWN_METHODS(ParameterValueQueue, IParamValueQueue, IParamValueQueue::iid)
+      IMPLEMENT_FUNKNOWN_METHODS(ParameterValueQueue, IParamValueQueue, IParamValueQueue::iid)
 
-tresult PLUGIN_API ParameterValueQueue::getPoint(int32 index, int32& sampleOffset, ParamValue& value)
+          tresult PLUGIN_API ParameterValueQueue::getPoint(int32 index, int32 & sampleOffset, ParamValue & value)
 {
     if (index < 0 || index >= getPointCount())
         return kResultFalse;

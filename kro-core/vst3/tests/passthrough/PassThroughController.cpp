@@ -20,13 +20,14 @@ tresult PLUGIN_API PassThroughController::initialize(FUnknown* context)
     if (result != kResultOk)
         return result;
 
-    auto* tag = new StringListParameter(STR16("Tag"), kTagId, nullptr, ParameterInfo::kCanAutomate | ParameterInfo::kIsList);
+    auto* tag =
+        new StringListParameter(STR16("Tag"), kTagId, nullptr, ParameterInfo::kCanAutomate | ParameterInfo::kIsList);
     tag->appendString(STR16("Red"));
     tag->appendString(STR16("Green"));
     tag->appendString(STR16("Blue"));
     parameters.addParameter(tag);
-    parameters.addParameter(STR16("Bypass"), nullptr, 1, 0.0,
-                            ParameterInfo::kCanAutomate | ParameterInfo::kIsBypass, kBypassId);
+    parameters.addParameter(STR16("Bypass"), nullptr, 1, 0.0, ParameterInfo::kCanAutomate | ParameterInfo::kIsBypass,
+                            kBypassId);
     return kResultOk;
 }
 

@@ -14,8 +14,8 @@ DEF_CLASS2(INLINE_UID_FROM_FUID(PassThrough::kProcessorUid), PClassInfo::kManyIn
            "PassThrough", Vst::kDistributable, "Fx", PassThrough::kVersion, kVstVersionString,
            PassThrough::PassThroughProcessor::createInstance)
 
-DEF_CLASS2(INLINE_UID_FROM_FUID(PassThrough::kControllerUid), PClassInfo::kManyInstances,
-           kVstComponentControllerClass, "PassThroughController", 0, "", PassThrough::kVersion, kVstVersionString,
+DEF_CLASS2(INLINE_UID_FROM_FUID(PassThrough::kControllerUid), PClassInfo::kManyInstances, kVstComponentControllerClass,
+           "PassThroughController", 0, "", PassThrough::kVersion, kVstVersionString,
            PassThrough::PassThroughController::createInstance)
 
 END_FACTORY

@@ -14,7 +14,10 @@ using namespace Steinberg::Vst;
 
 namespace PassThrough {
 
-PassThroughProcessor::PassThroughProcessor() { setControllerClass(kControllerUid); }
+PassThroughProcessor::PassThroughProcessor()
+{
+    setControllerClass(kControllerUid);
+}
 
 FUnknown* PassThroughProcessor::createInstance(void* /*context*/)
 {
@@ -64,7 +67,10 @@ tresult PLUGIN_API PassThroughProcessor::setupProcessing(ProcessSetup& setup)
     return AudioEffect::setupProcessing(setup);
 }
 
-tresult PLUGIN_API PassThroughProcessor::setProcessing(TBool /*state*/) { return kResultOk; }
+tresult PLUGIN_API PassThroughProcessor::setProcessing(TBool /*state*/)
+{
+    return kResultOk;
+}
 
 void PassThroughProcessor::readParameterChanges(IParameterChanges* changes)
 {

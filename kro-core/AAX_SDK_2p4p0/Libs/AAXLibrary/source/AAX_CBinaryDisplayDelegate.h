@@ -15,8 +15,7 @@ public:
     AAX_CBinaryDisplayDelegate(const char* falseString, const char* trueString)
         : falseText(falseString), trueText(trueString),
           longestFullLength(static_cast<int32_t>(std::max(falseText.Length(), trueText.Length())))
-    {
-    }
+    {}
 
     AAX_CBinaryDisplayDelegate* Clone() const override { return new AAX_CBinaryDisplayDelegate(*this); }
 
@@ -77,5 +76,5 @@ private:
     AAX_CString falseText;
     AAX_CString trueText;
     int32_t longestFullLength;
-    std::vector<ShortenedPair> shortened;  // by ascending limit, equal limits in the order added
+    std::vector<ShortenedPair> shortened; // by ascending limit, equal limits in the order added
 };

@@ -22,11 +22,16 @@ const char* TagOf(int32_t type)
 {
     switch (type)
     {
-    case 1: return "f_";
-    case 2: return "l_";
-    case 3: return "d_";
-    case 4: return "s_";
-    default: return "r_";
+    case 1:
+        return "f_";
+    case 2:
+        return "l_";
+    case 3:
+        return "d_";
+    case 4:
+        return "s_";
+    default:
+        return "r_";
     }
 }
 

@@ -65,7 +65,7 @@ private:
     void ReleaseHostObjects();
 
     AAX_VController* controller = nullptr;             // owned
-    AAX_IEffectParameters* effectParameters = nullptr;  // one reference
+    AAX_IEffectParameters* effectParameters = nullptr; // one reference
     AAX_VViewContainer* viewContainer = nullptr;       // owned
     AAX_VTransport* transport = nullptr;               // owned
 };

@@ -36,5 +36,5 @@ protected:
 private:
     void ReleaseFrame();
 
-    VSTGUI::CFrame* frame = nullptr;  // one reference while a view exists
+    VSTGUI::CFrame* frame = nullptr; // one reference while a view exists
 };

@@ -17,7 +17,7 @@
 namespace {
 
 // The host's notification that it previews a setting: a 32-bit flag for the "PreviewID" parameter.
-constexpr AAX_CTypeID kPreviewNotification = 0x41535076;  // 'ASPv'
+constexpr AAX_CTypeID kPreviewNotification = 0x41535076; // 'ASPv'
 constexpr const char* kPreviewParameterID = "PreviewID";
 constexpr const char* kMasterBypassID = "MasterBypassID";
 
@@ -240,7 +240,8 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID id, AAX_
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(AAX_CParamID id, double* value) const
 {
-    return ReadParameter(Lookup(id), value, [](const AAX_IParameter& parameter) { return parameter.GetNormalizedDefaultValue(); });
+    return ReadParameter(Lookup(id), value,
+                         [](const AAX_IParameter& parameter) { return parameter.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue(AAX_CParamID id, double value)
@@ -255,7 +256,8 @@ AAX_Result AAX_CEffectParameters::GetParameterType(AAX_CParamID id, AAX_EParamet
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation(AAX_CParamID id, AAX_EParameterOrientation* orientation) const
 {
-    return ReadParameter(Lookup(id), orientation, [](const AAX_IParameter& parameter) { return parameter.GetOrientation(); });
+    return ReadParameter(Lookup(id), orientation,
+                         [](const AAX_IParameter& parameter) { return parameter.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter(AAX_CParamID id, AAX_IParameter** parameter)
@@ -333,7 +335,8 @@ AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID id, AAX_I
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue(AAX_CParamID id, double* value) const
 {
-    return ReadParameter(Lookup(id), value, [](const AAX_IParameter& parameter) { return parameter.GetNormalizedValue(); });
+    return ReadParameter(Lookup(id), value,
+                         [](const AAX_IParameter& parameter) { return parameter.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue(AAX_CParamID id, double value)
@@ -505,12 +508,23 @@ void AAX_CEffectParameters::FillControlsChunk()
         const char* name = parameter.Identifier();
         switch (value.kind)
         {
-        case ControlValue::kFloat: chunkParser.AddDouble(name, value.asFloat); break;
-        case ControlValue::kInt32: chunkParser.AddInt32(name, value.asInt); break;
-        case ControlValue::kBool: chunkParser.AddInt32(name, value.asBool ? 1 : 0); break;
-        case ControlValue::kDouble: chunkParser.AddDouble(name, value.asDouble); break;
-        case ControlValue::kString: chunkParser.AddString(name, value.asString); break;
-        case ControlValue::kNone: break;
+        case ControlValue::kFloat:
+            chunkParser.AddDouble(name, value.asFloat);
+            break;
+        case ControlValue::kInt32:
+            chunkParser.AddInt32(name, value.asInt);
+            break;
+        case ControlValue::kBool:
+            chunkParser.AddInt32(name, value.asBool ? 1 : 0);
+            break;
+        case ControlValue::kDouble:
+            chunkParser.AddDouble(name, value.asDouble);
+            break;
+        case ControlValue::kString:
+            chunkParser.AddString(name, value.asString);
+            break;
+        case ControlValue::kNone:
+            break;
         }
         return true;
     });
@@ -622,7 +636,8 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
             switch (value.kind)
             {
             case ControlValue::kFloat:
-                allEqual = chunkParser.FindDouble(name, &storedDouble) && static_cast<float>(storedDouble) == value.asFloat;
+                allEqual =
+                    chunkParser.FindDouble(name, &storedDouble) && static_cast<float>(storedDouble) == value.asFloat;
                 break;
             case ControlValue::kInt32:
                 allEqual = chunkParser.FindInt32(name, &storedInt) && storedInt == value.asInt;

@@ -23,7 +23,7 @@ class AAX_CEffectParameters : public AAX_IEffectParameters, public CACFUnknown
 {
 public:
     // The library's controls chunk: every parameter's value but the filtered ones.
-    static constexpr AAX_CTypeID kControlsChunkID = 0x656C636B;  // 'elck'
+    static constexpr AAX_CTypeID kControlsChunkID = 0x656C636B; // 'elck'
     static constexpr const char* kControlsChunkName = "Complete Controls State";
 
     AAX_CEffectParameters();
@@ -77,7 +77,8 @@ public:
     AAX_Result GetNumberOfChanges(int32_t* changes) const override;
 
     AAX_Result TimerWakeup() override;
-    AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t count, float* outValues) const override;
+    AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t count,
+                            float* outValues) const override;
     AAX_Result GetCustomData(AAX_CTypeID blockId, uint32_t size, void* data, uint32_t* written) const override;
     AAX_Result SetCustomData(AAX_CTypeID blockId, uint32_t size, const void* data) override;
     AAX_Result DoMIDITransfers() override;
@@ -122,7 +123,7 @@ private:
     int32_t lastChunkSize = 0;
     AAX_CChunkDataParser chunkParser;
     std::set<std::string> filteredIdentifiers;
-    AAX_VController* controller = nullptr;                  // owned
-    AAX_VTransport* transport = nullptr;                    // owned
-    AAX_VAutomationDelegate* automationDelegate = nullptr;  // owned
+    AAX_VController* controller = nullptr;                 // owned
+    AAX_VTransport* transport = nullptr;                   // owned
+    AAX_VAutomationDelegate* automationDelegate = nullptr; // owned
 };

@@ -38,8 +38,9 @@ AAX_Result AAX_CPacketDispatcher::RegisterPacket(const char* identifier, int32_t
 
 AAX_Result AAX_CPacketDispatcher::RegisterPacket(const char* identifier, int32_t fieldIndex)
 {
-    return RegisterPacket(identifier, fieldIndex,
-                          AAX_CPacketHandler<AAX_CPacketDispatcher>(this, &AAX_CPacketDispatcher::GenerateSingleValuePacket));
+    return RegisterPacket(
+        identifier, fieldIndex,
+        AAX_CPacketHandler<AAX_CPacketDispatcher>(this, &AAX_CPacketDispatcher::GenerateSingleValuePacket));
 }
 
 AAX_Result AAX_CPacketDispatcher::SetDirty(const char* identifier, bool dirty)

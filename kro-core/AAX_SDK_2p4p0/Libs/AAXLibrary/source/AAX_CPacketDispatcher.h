@@ -51,9 +51,9 @@ public:
 private:
     using Registration = std::pair<AAX_CPacket*, std::unique_ptr<AAX_IPacketHandler>>;
 
-    std::map<int32_t, std::unique_ptr<AAX_CPacket>> packets;  // by field index
-    std::multimap<std::string, Registration> handlers;         // by identifier, byte order
-    AAX_IController* controller = nullptr;                     // not owned
-    AAX_IEffectParameters* effectParameters = nullptr;         // not owned
+    std::map<int32_t, std::unique_ptr<AAX_CPacket>> packets; // by field index
+    std::multimap<std::string, Registration> handlers;       // by identifier, byte order
+    AAX_IController* controller = nullptr;                   // not owned
+    AAX_IEffectParameters* effectParameters = nullptr;       // not owned
     PacketDispatcherMutex mutex;
 };

@@ -134,7 +134,8 @@ public:
     }
     bool GetValueString(AAX_CString* valueString) const override
     {
-        return WriteOnSuccess(valueString, [&](AAX_CString* text) { return display->ValueToString(value.Get(), text); });
+        return WriteOnSuccess(valueString,
+                              [&](AAX_CString* text) { return display->ValueToString(value.Get(), text); });
     }
 
     bool GetNormalizedValueFromBool(bool v, double* x) const override { return NormalizedFromOwn(v, x); }
@@ -153,7 +154,8 @@ public:
     bool GetInt32FromNormalizedValue(double x, int32_t* v) const override { return OwnFromNormalized(x, v); }
     bool GetFloatFromNormalizedValue(double x, float* v) const override { return OwnFromNormalized(x, v); }
     bool GetDoubleFromNormalizedValue(double, double*) const override { return false; }
-    bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxLength, AAX_CString& valueString) const override
+    bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxLength,
+                                      AAX_CString& valueString) const override
     {
         const T real = taper->NormalizedToReal(normalizedValue);
         return InTaperRange(real) && WriteOnSuccess(&valueString, [&](AAX_CString* text) {
@@ -193,7 +195,10 @@ public:
     bool SetValueWithInt32(int32_t v) override { return SetOwn(v); }
     bool SetValueWithFloat(float v) override { return SetOwn(v); }
     bool SetValueWithDouble(double) override { return false; }
-    bool SetValueWithString(const AAX_IString& valueString) override { return SetValueFromString(AAX_CString(valueString)); }
+    bool SetValueWithString(const AAX_IString& valueString) override
+    {
+        return SetValueFromString(AAX_CString(valueString));
+    }
 
     void SetType(AAX_EParameterType newType) override { type = newType; }
     AAX_EParameterType GetType() const override { return type; }
@@ -320,14 +325,14 @@ private:
     }
 
     AAX_CString name;
-    std::map<int32_t, AAX_CString> abbreviations;  // by length
+    std::map<int32_t, AAX_CString> abbreviations; // by length
     bool automatable;
     uint32_t steps = 0;
     AAX_EParameterType type = AAX_eParameterType_Continuous;
     AAX_EParameterOrientation orientation = AAX_eParameterOrientation_Default;
     std::unique_ptr<AAX_ITaperDelegate<T>> taper;
     std::unique_ptr<AAX_IDisplayDelegate<T>> display;
-    AAX_IAutomationDelegate* automationDelegate = nullptr;  // not owned
+    AAX_IAutomationDelegate* automationDelegate = nullptr; // not owned
     bool needNotify = true;
     AAX_CParameterValue<T> value;
     T defaultValue;

@@ -8,7 +8,10 @@
 
 // Room for a parameter identifier: at most 31 characters and the terminator. (The name's spelling
 // is the one the assertion text shows.)
-enum : int32_t { eParemeterDefaultMaxIdentifierSize = 32 };
+enum : int32_t
+{
+    eParemeterDefaultMaxIdentifierSize = 32
+};
 
 // The value record of a parameter of type T (bool, 32-bit int or float).
 template <typename T>

@@ -15,8 +15,7 @@ class AAX_CStateDisplayDelegate : public AAX_IDisplayDelegate<T>
 public:
     AAX_CStateDisplayDelegate(std::vector<AAX_CString> stateLabels, T lowestState = 0)
         : minState(lowestState), labels(std::move(stateLabels))
-    {
-    }
+    {}
 
     AAX_CStateDisplayDelegate* Clone() const override { return new AAX_CStateDisplayDelegate(*this); }
 
@@ -81,5 +80,5 @@ private:
 
     T minState;
     std::vector<AAX_CString> labels;
-    std::vector<std::pair<int32_t, std::vector<AAX_CString>>> shortenedSets;  // in the order added
+    std::vector<std::pair<int32_t, std::vector<AAX_CString>>> shortenedSets; // in the order added
 };

@@ -24,8 +24,7 @@ std::string ComposeMessage(const std::string& description, const std::string& fu
 Any::Any(std::string description, std::string function, std::string line)
     : description(std::move(description)), function(std::move(function)), line(std::move(line)),
       message(ComposeMessage(this->description, this->function, this->line))
-{
-}
+{}
 
 ResultError::ResultError(AAX_Result result) : Any(AAX_ResultText(result)), result(result) {}
 

@@ -25,9 +25,9 @@ AAX_Result AAXAssert(const char* file, int32_t line, const char* note, int32_t f
 AAX_Result AAXTrace(int32_t priority, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // The library's assertion: reports a false condition with its text and carries on.
-#define AAX_ASSERT(condition)                                        \
-    do                                                               \
-    {                                                                \
-        if (!(condition))                                            \
-            AAXAssert(__FILE__, __LINE__, #condition);               \
+#define AAX_ASSERT(condition)                                                                                          \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        if (!(condition))                                                                                              \
+            AAXAssert(__FILE__, __LINE__, #condition);                                                                 \
     } while (false)

@@ -8,8 +8,8 @@ const char* AAX_ResultName(AAX_Result result)
     {
     case AAX_SUCCESS:
         return "AAX_SUCCESS";
-#define AAX_RESULT_NAME_CASE(name, code) \
-    case code:                           \
+#define AAX_RESULT_NAME_CASE(name, code)                                                                               \
+    case code:                                                                                                         \
         return #name;
         AAX_RESULT_CODES(AAX_RESULT_NAME_CASE)
 #undef AAX_RESULT_NAME_CASE

@@ -5,8 +5,7 @@
 
 AAX_VAutomationDelegate::AAX_VAutomationDelegate(IACFUnknown* host)
     : v1(AAX_QueryHost<AAX_IACFAutomationDelegate>(host, IID_AAX_IACFAutomationDelegate))
-{
-}
+{}
 
 AAX_Result AAX_VAutomationDelegate::RegisterParameter(AAX_CParamID id)
 {
@@ -20,7 +19,8 @@ AAX_Result AAX_VAutomationDelegate::UnregisterParameter(AAX_CParamID id)
 
 AAX_Result AAX_VAutomationDelegate::PostSetValueRequest(AAX_CParamID id, double normalizedValue) const
 {
-    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::PostSetValueRequest, id, normalizedValue);
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::PostSetValueRequest, id,
+                       normalizedValue);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostCurrentValue(AAX_CParamID id, double normalizedValue) const

@@ -15,8 +15,7 @@ AAX_HostPtr<AAX_IACFCollection> CreateCollection(IACFUnknown* host)
 
 AAX_VCollection::AAX_VCollection(IACFUnknown* hostUnknown)
     : host(AAX_KeepReference(hostUnknown)), v1(CreateCollection(hostUnknown)), descriptionHost(v1.Get())
-{
-}
+{}
 
 AAX_IEffectDescriptor* AAX_VCollection::NewDescriptor()
 {
@@ -52,8 +51,7 @@ AAX_IPropertyMap* AAX_VCollection::NewPropertyMap()
 
 AAX_Result AAX_VCollection::SetProperties(AAX_IPropertyMap* properties)
 {
-    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFCollection::SetProperties,
-                       AAX_HostInterfaceOf(properties));
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFCollection::SetProperties, AAX_HostInterfaceOf(properties));
 }
 
 const AAX_IDescriptionHost* AAX_VCollection::DescriptionHost() const

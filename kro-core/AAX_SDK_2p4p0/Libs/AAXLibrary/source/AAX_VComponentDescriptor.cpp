@@ -21,7 +21,7 @@ AAX_VComponentDescriptor::AAX_VComponentDescriptor(IACFUnknown* hostUnknown) : h
 {
     const AAX_HostPtr<IACFComponentFactory> factory = AAX_QueryComponentFactory(hostUnknown);
     v1 = AAX_CreateHostObject<AAX_IACFComponentDescriptor_V1>(factory.Get(), CLSID_AAX_ComponentDescriptor,
-                                                                IID_AAX_IACFComponentDescriptor_V1);
+                                                              IID_AAX_IACFComponentDescriptor_V1);
     v2 = AAX_QueryHost<AAX_IACFComponentDescriptor_V2>(v1.Get(), IID_AAX_IACFComponentDescriptor_V2);
     v3 = AAX_QueryHost<AAX_IACFComponentDescriptor_V3>(v1.Get(), IID_AAX_IACFComponentDescriptor_V3);
 }
@@ -187,8 +187,7 @@ AAX_Result AAX_VComponentDescriptor::AddTIProcessProc(AAX_IPropertyMap& properti
     const void* background = PointerPropertyOrTrace(properties, AAX_eProperty_TIBackgroundProc, nullptr);
 
     return AddProcessProc_TI(static_cast<const char*>(dllFileName), static_cast<const char*>(processProc), &properties,
-                             static_cast<const char*>(instanceInit), static_cast<const char*>(background),
-                             procedureId);
+                             static_cast<const char*>(instanceInit), static_cast<const char*>(background), procedureId);
 }
 
 IACFUnknown* AAX_VComponentDescriptor::GetIUnknown() const

@@ -12,8 +12,7 @@ AAX_VController::AAX_VController(IACFUnknown* host)
       pageTableSource2(AAX_QueryHost<AAX_IACFPageTableSource_V2>(host, IID_AAX_IACFPageTableSource_V2)),
       // The controller works without a factory: only page-table copies need one.
       factory(AAX_QueryHost<IACFComponentFactory>(host, IID_IACFComponentFactory))
-{
-}
+{}
 
 AAX_Result AAX_VController::GetSampleRate(float* rate) const
 {

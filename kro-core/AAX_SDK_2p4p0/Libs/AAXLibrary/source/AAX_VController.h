@@ -28,7 +28,8 @@ private:
     // An empty page table from the host's factory, or null.
     AAX_HostPtr<IACFUnknown> NewHostPageTable() const;
     // Wraps a table the host filled; null after a host error or when it holds no page table.
-    static std::unique_ptr<AAX_IPageTable> WrapFilledTable(AAX_Result fillResult, const AAX_HostPtr<IACFUnknown>& table);
+    static std::unique_ptr<AAX_IPageTable> WrapFilledTable(AAX_Result fillResult,
+                                                           const AAX_HostPtr<IACFUnknown>& table);
 
     AAX_HostPtr<AAX_IACFController_V1> v1;
     AAX_HostPtr<AAX_IACFController_V2> v2;

@@ -6,8 +6,7 @@
 AAX_VDescriptionHost::AAX_VDescriptionHost(IACFUnknown* host)
     : descriptionHost(AAX_QueryHost<AAX_IACFDescriptionHost>(host, IID_AAX_IACFDescriptionHost)),
       hostDefinition(AAX_QueryHost<AAX_IACFHostDefinition>(host, IID_AAX_IACFHostDefinition))
-{
-}
+{}
 
 std::unique_ptr<AAX_IFeatureInfo> AAX_VDescriptionHost::AcquireFeatureProperties(const acfUID& feature) const
 {

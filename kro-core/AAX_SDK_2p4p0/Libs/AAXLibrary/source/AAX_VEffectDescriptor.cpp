@@ -7,7 +7,7 @@ AAX_VEffectDescriptor::AAX_VEffectDescriptor(IACFUnknown* hostUnknown) : host(AA
 {
     const AAX_HostPtr<IACFComponentFactory> factory = AAX_QueryComponentFactory(hostUnknown);
     v1 = AAX_CreateHostObject<AAX_IACFEffectDescriptor_V1>(factory.Get(), CLSID_AAX_EffectDescriptor,
-                                                            IID_AAX_IACFEffectDescriptor_V1);
+                                                           IID_AAX_IACFEffectDescriptor_V1);
     v2 = AAX_QueryHost<AAX_IACFEffectDescriptor_V2>(v1.Get(), IID_AAX_IACFEffectDescriptor_V2);
 }
 

@@ -6,8 +6,7 @@
 
 AAX_VFeatureInfo::AAX_VFeatureInfo(IACFUnknown* record, const acfUID& feature)
     : info(AAX_QueryHost<AAX_IACFFeatureInfo>(record, IID_AAX_IACFFeatureInfo)), feature(feature)
-{
-}
+{}
 
 AAX_Result AAX_VFeatureInfo::SupportLevel(int32_t* level) const
 {

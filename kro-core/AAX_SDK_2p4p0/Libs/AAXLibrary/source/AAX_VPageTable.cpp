@@ -6,8 +6,7 @@
 AAX_VPageTable::AAX_VPageTable(IACFUnknown* table)
     : v1(AAX_QueryHost<AAX_IACFPageTable_V1>(table, IID_AAX_IACFPageTable_V1)),
       v2(AAX_QueryHost<AAX_IACFPageTable_V2>(table, IID_AAX_IACFPageTable_V2))
-{
-}
+{}
 
 AAX_Result AAX_VPageTable::GetPageCount(int32_t* pages) const
 {

@@ -7,8 +7,7 @@ AAX_VTransport::AAX_VTransport(IACFUnknown* host)
     : v1(AAX_QueryHost<AAX_IACFTransport_V1>(host, IID_AAX_IACFTransport_V1)),
       v2(AAX_QueryHost<AAX_IACFTransport_V2>(host, IID_AAX_IACFTransport_V2)),
       v3(AAX_QueryHost<AAX_IACFTransport_V3>(host, IID_AAX_IACFTransport_V3))
-{
-}
+{}
 
 AAX_Result AAX_VTransport::GetCurrentTempo(double* beatsPerMinute) const
 {

@@ -19,8 +19,7 @@ T* QueryUnowned(IACFUnknown* container, const acfUID& iid)
 AAX_VViewContainer::AAX_VViewContainer(IACFUnknown* container)
     : v1(QueryUnowned<AAX_IACFViewContainer_V1>(container, IID_AAX_IACFViewContainer_V1)),
       v2(QueryUnowned<AAX_IACFViewContainer_V2>(container, IID_AAX_IACFViewContainer_V2))
-{
-}
+{}
 
 AAX_VViewContainer::~AAX_VViewContainer()
 {

@@ -2,9 +2,7 @@
 
 #include <new>
 
-PacketDispatcherMutex::PacketDispatcherMutex() : inner(new (std::nothrow) Inner)
-{
-}
+PacketDispatcherMutex::PacketDispatcherMutex() : inner(new (std::nothrow) Inner) {}
 
 PacketDispatcherMutex::~PacketDispatcherMutex() = default;
 

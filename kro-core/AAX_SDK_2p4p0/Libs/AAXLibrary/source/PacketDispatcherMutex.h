@@ -46,7 +46,7 @@ private:
     struct Inner
     {
         std::mutex mutex;
-        std::atomic<std::thread::id> owner{};  // the default id: not held
+        std::atomic<std::thread::id> owner{}; // the default id: not held
     };
-    std::unique_ptr<Inner> inner;  // none when it could not be made: the dispatcher works unlocked
+    std::unique_ptr<Inner> inner; // none when it could not be made: the dispatcher works unlocked
 };

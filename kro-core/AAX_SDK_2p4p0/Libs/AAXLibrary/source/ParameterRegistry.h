@@ -35,7 +35,7 @@ public:
     void RemoveAllParameters();
 
 private:
-    AAX_IAutomationDelegate* automationDelegate = nullptr;  // not owned
+    AAX_IAutomationDelegate* automationDelegate = nullptr; // not owned
     std::vector<std::unique_ptr<AAX_IParameter>> parameters;
     std::map<std::string, AAX_IParameter*> byIdentifier;
 };

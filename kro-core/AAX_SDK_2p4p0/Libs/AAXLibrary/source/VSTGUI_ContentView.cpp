@@ -10,23 +10,23 @@
 
 namespace {
 
-constexpr uint32_t kKeyDownMessage = 0x0100;  // WM_KEYDOWN
+constexpr uint32_t kKeyDownMessage = 0x0100; // WM_KEYDOWN
 
 // Windows virtual-key codes by frame virtual key (VKEY_BACK = 1 ... VKEY_EQUALS = 57).
 constexpr std::array<uint8_t, 58> kWindowsKeys = {
-    0,                                  // none
-    8, 9, 12, 13, 19, 27, 32,           // back, tab, clear, return, pause, escape, space
-    0,                                  // next: no counterpart
-    35, 36, 37, 38, 39, 40, 33, 34,     // end, home, left, up, right, down, page up, page down
-    41, 42,                             // select, print
-    0,                                  // enter: no counterpart
-    44, 45, 46, 47,                     // snapshot, insert, delete, help
-    96, 97, 98, 99, 100, 101, 102, 103, 104, 105,  // numeric keypad 0 ... 9
-    106, 107, 108, 109, 110, 111,       // multiply, add, separator, subtract, decimal, divide
-    112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123,  // F1 ... F12
-    144, 145,                           // num lock, scroll lock
-    16, 17, 18,                         // shift, control, alt
-    57,                                 // equals
+    0,                                                          // none
+    8,   9,   12,  13,  19,  27,  32,                           // back, tab, clear, return, pause, escape, space
+    0,                                                          // next: no counterpart
+    35,  36,  37,  38,  39,  40,  33,  34,                      // end, home, left, up, right, down, page up, page down
+    41,  42,                                                    // select, print
+    0,                                                          // enter: no counterpart
+    44,  45,  46,  47,                                          // snapshot, insert, delete, help
+    96,  97,  98,  99,  100, 101, 102, 103, 104, 105,           // numeric keypad 0 ... 9
+    106, 107, 108, 109, 110, 111,                               // multiply, add, separator, subtract, decimal, divide
+    112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, // F1 ... F12
+    144, 145,                                                   // num lock, scroll lock
+    16,  17,  18,                                               // shift, control, alt
+    57,                                                         // equals
 };
 
 } // namespace
@@ -34,8 +34,7 @@ constexpr std::array<uint8_t, 58> kWindowsKeys = {
 VSTGUI_ContentView::VSTGUI_ContentView(const VSTGUI::CRect& size, VSTGUI::VSTGUIEditorInterface* editor,
                                        AAX_IEffectParameters* effectParameters)
     : CFrame(size, editor), effectParameters(effectParameters)
-{
-}
+{}
 
 uint32_t VSTGUI_ContentView::WindowsVirtualKey(unsigned char virtualKey)
 {
@@ -78,9 +77,9 @@ bool VSTGUI_ContentView::PostKeyDownToHost(void* hostWindow, uint32_t virtualKey
         message.data.data32[0] = kKeyDownMessage;
         message.data.data32[1] = virtualKey;
         message.data.data32[2] = 0;
-        xcb_generic_error_t* error = xcb_request_check(
-            connection, xcb_send_event_checked(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
-                                               reinterpret_cast<const char*>(&message)));
+        xcb_generic_error_t* error =
+            xcb_request_check(connection, xcb_send_event_checked(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                                                                 reinterpret_cast<const char*>(&message)));
         posted = error == nullptr;
         std::free(error);
         std::free(atom);

@@ -29,5 +29,5 @@ protected:
     virtual bool PostKeyDownToHost(void* hostWindow, uint32_t virtualKey);
 
 private:
-    AAX_IEffectParameters* effectParameters;  // not owned
+    AAX_IEffectParameters* effectParameters; // not owned
 };

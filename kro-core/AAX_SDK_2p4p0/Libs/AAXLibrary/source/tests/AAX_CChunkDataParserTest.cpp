@@ -11,8 +11,7 @@
 
 using namespace std::string_literals;
 
-namespace
-{
+namespace {
 
 const std::string kMarker = "\x01\x01\x01\x01"s;
 
@@ -25,7 +24,8 @@ public:
     {
         Get()->size = size;
         Get()->version = version;
-        std::memcpy(bytes.data() + kAAXChunkHeaderSize, data.data(), std::min(data.size(), bytes.size() - kAAXChunkHeaderSize));
+        std::memcpy(bytes.data() + kAAXChunkHeaderSize, data.data(),
+                    std::min(data.size(), bytes.size() - kAAXChunkHeaderSize));
     }
 
     AAX_SPlugInChunk* Get() { return reinterpret_cast<AAX_SPlugInChunk*>(bytes.data()); }
@@ -64,8 +64,8 @@ TEST(AAXChunkDataParser, WritesTheDocumentedLayout)
         std::string data;
     } cases[] = {
         {"empty list: the marker", [](AAX_CChunkDataParser&) {}, kMarker},
-        {"double named abcd: one pad byte after the name",
-         [](AAX_CChunkDataParser& p) { p.AddDouble("abcd", 1.5); }, kMarker + "d_abcd\0\0"s + BigEndianDouble(1.5)},
+        {"double named abcd: one pad byte after the name", [](AAX_CChunkDataParser& p) { p.AddDouble("abcd", 1.5); },
+         kMarker + "d_abcd\0\0"s + BigEndianDouble(1.5)},
         {"integer whose name needs no padding", [](AAX_CChunkDataParser& p) { p.AddInt32("a", -2); },
          kMarker + "l_a\0"s + "\xFF\xFF\xFF\xFE"s},
         {"texts padded to a multiple of 4",
@@ -88,8 +88,12 @@ TEST(AAXChunkDataParser, WritesTheDocumentedLayout)
 
 TEST(AAXChunkDataParser, RoundTripsValuesBitForBit)
 {
-    const double doubles[] = {0.0, -0.0, 1.0 / 3.0, std::numeric_limits<double>::denorm_min(),
-                              std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+    const double doubles[] = {0.0,
+                              -0.0,
+                              1.0 / 3.0,
+                              std::numeric_limits<double>::denorm_min(),
+                              std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN(),
                               -1e300};
     const int32_t integers[] = {0, -1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
     const std::string texts[] = {"", "a", "four", "text with blanks", std::string(300, 'z')};
@@ -175,7 +179,7 @@ struct MalformedCase
     const char* name;
     int32_t size;
     std::string data;
-    size_t entries;  // entries read before the data ends
+    size_t entries; // entries read before the data ends
 };
 
 TEST(AAXChunkDataParser, NeverReadsPastAMalformedChunk)

@@ -113,7 +113,7 @@ struct EffectGUITest : ::testing::Test
         VSTGUI::RunLoop::setCurrent(nullptr);
         host.effectLink.SetEffect(nullptr);
         effect->Uninitialize();
-        EXPECT_EQ(effect->Release(), 0u);  // the GUI gave back every reference it took
+        EXPECT_EQ(effect->Release(), 0u); // the GUI gave back every reference it took
         EXPECT_EQ(UnbalancedBesidesTheContainer(), Strings());
     }
     // The view-container wrapper keeps the host's references without releasing them: the host
@@ -190,7 +190,7 @@ TEST_F(EffectGUITest, AContainerOfAnotherTypeOpensNoView)
     EXPECT_EQ(log, (Strings{"ParameterUpdated par1", "ParameterUpdated par2"}));
     EXPECT_EQ(gui->View(), nullptr);
     AAX_Point size{7.0f, 8.0f};
-    EXPECT_EQ(gui->GetViewSize(&size), AAX_SUCCESS);  // no view: the point stays
+    EXPECT_EQ(gui->GetViewSize(&size), AAX_SUCCESS); // no view: the point stays
     EXPECT_EQ(size.vert, 7.0f);
     EXPECT_EQ(size.horz, 8.0f);
 }
@@ -204,8 +204,8 @@ TEST_F(EffectGUITest, ReplacingTheContainerClosesTheOldViewBeforeTheNewOneOpens)
     ShowIn(first);
     log.clear();
     ShowIn(second);
-    EXPECT_EQ(log, (Strings{"DeleteViewContainer", "CreateEffectView", "ParameterUpdated par1",
-                            "ParameterUpdated par2"}));
+    EXPECT_EQ(log,
+              (Strings{"DeleteViewContainer", "CreateEffectView", "ParameterUpdated par1", "ParameterUpdated par2"}));
     EXPECT_EQ(first.ChildCount(), 0);
     EXPECT_EQ(second.ChildCount(), 1);
 }
@@ -222,7 +222,7 @@ TEST_F(EffectGUITest, UninitializeClosesTheViewAndGivesBackTheEffect)
     EXPECT_EQ(window.ChildCount(), 0);
     EXPECT_EQ(gui->GetEffectParameters(), nullptr);
     EXPECT_EQ(gui->GetController(), nullptr);
-    EXPECT_EQ(gui->Uninitialize(), AAX_SUCCESS);  // again: nothing left to give back
+    EXPECT_EQ(gui->Uninitialize(), AAX_SUCCESS); // again: nothing left to give back
 }
 
 // The host may destroy the object with its view still open: no hook of a part already destroyed
@@ -245,7 +245,7 @@ TEST_F(EffectGUITest, AnswersTheGUIInterfaceOnly)
     ASSERT_EQ(gui->QueryInterface(IID_AAX_IACFEffectGUI, &out), ACF_OK);
     EXPECT_EQ(out, static_cast<AAX_IEffectGUI*>(gui));
     EXPECT_EQ(gui->QueryInterface(IID_AAX_IACFEffectParameters, &out), ACF_E_NOINTERFACE);
-    EXPECT_EQ(gui->Release(), 0u);  // deleted with its last reference
+    EXPECT_EQ(gui->Release(), 0u); // deleted with its last reference
     gui = nullptr;
     AAX_CString label;
     auto* other = new TestGUI(log);
@@ -334,8 +334,8 @@ TEST(VSTGUI_ContentView, OnX11TheKeyReachesTheHostWindowAsAClientMessage)
         if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE)
         {
             const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event);
-            received = message->window == hostWindow && message->data.data32[0] == 0x0100u &&
-                       message->data.data32[1] == 116u;
+            received =
+                message->window == hostWindow && message->data.data32[0] == 0x0100u && message->data.data32[1] == 116u;
         }
         std::free(event);
     }

@@ -23,9 +23,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-constexpr AAX_CTypeID kControls = AAX_CEffectParameters::kControlsChunkID;  // kControls
-constexpr AAX_CTypeID kStateChunk = 0x73746368;                           // kStateChunk, another chunk
-constexpr AAX_CTypeID kPreviewNotification = 0x41535076;                  // kPreviewNotification
+constexpr AAX_CTypeID kControls = AAX_CEffectParameters::kControlsChunkID; // kControls
+constexpr AAX_CTypeID kStateChunk = 0x73746368;                            // kStateChunk, another chunk
+constexpr AAX_CTypeID kPreviewNotification = 0x41535076;                   // kPreviewNotification
 
 // An effect shaped like the product's: a bypass on field 0, two float parameters on field 1, a
 // list parameter on field 2 and a preview switch.
@@ -78,7 +78,7 @@ struct EffectParametersTest : ::testing::Test
 
     void SetUp() override
     {
-        effect->AddRef();  // the host's hold
+        effect->AddRef(); // the host's hold
         host.effectLink.SetEffect(static_cast<AAX_IEffectParameters*>(effect));
         ASSERT_EQ(effect->Initialize(host.Unknown()), AAX_SUCCESS);
         host.ClearCalls();
@@ -139,7 +139,7 @@ TEST_F(EffectParametersTest, InitializedTwiceOrDestroyedWithoutUninitializeLeave
     EXPECT_EQ(count, 5);
     effect->Initialize(host.Unknown());
     host.effectLink.SetEffect(nullptr);
-    EXPECT_EQ(effect->Release(), 0u);  // no Uninitialize
+    EXPECT_EQ(effect->Release(), 0u); // no Uninitialize
     effect = nullptr;
     EXPECT_EQ(host.UnbalancedObjects(), Strings());
 }
@@ -167,9 +167,9 @@ TEST_F(EffectParametersTest, ASetIsTouchSetValueReleaseAndStoresNothingUntilTheH
     host.ClearCalls();
     host.effectLink.answer = SimEffectLink::Answer::Queued;
     EXPECT_EQ(effect->SetParameterNormalizedValue("par1", 0.25), AAX_SUCCESS);
-    EXPECT_EQ(host.CallsOf("Automation."), (Strings{"Automation.PostTouchRequest(par1)",
-                                                    "Automation.PostSetValueRequest(par1, 0.25)",
-                                                    "Automation.PostReleaseRequest(par1)"}));
+    EXPECT_EQ(host.CallsOf("Automation."),
+              (Strings{"Automation.PostTouchRequest(par1)", "Automation.PostSetValueRequest(par1, 0.25)",
+                       "Automation.PostReleaseRequest(par1)"}));
     EXPECT_EQ(Normalized("par1"), 0.5);
     EXPECT_EQ(Changes(), 0);
 
@@ -212,7 +212,7 @@ TEST_F(EffectParametersTest, RelativeChangesStopAtTheEnds)
     EXPECT_EQ(effect->UpdateParameterNormalizedRelative("par1", 0.5), AAX_SUCCESS);
     EXPECT_EQ(Normalized("par1"), 1.0);
     effect->UpdateParameterNormalizedValue("par2", 0.2, AAX_eUpdateSource_Unspecified);
-    EXPECT_EQ(effect->SetParameterNormalizedRelative("par2", -0.5), AAX_SUCCESS);  // answered at once
+    EXPECT_EQ(effect->SetParameterNormalizedRelative("par2", -0.5), AAX_SUCCESS); // answered at once
     EXPECT_EQ(Normalized("par2"), 0.0);
     EXPECT_EQ(effect->SetParameterNormalizedRelative("nope", 0.1), AAX_ERROR_INVALID_PARAMETER_ID);
 }
@@ -241,7 +241,7 @@ TEST_F(EffectParametersTest, TextsComeFromTheDisplayAndAreWrittenOnlyOnSuccess)
 {
     AAX_CString text("kept");
     EXPECT_EQ(effect->GetParameterValueString("par1", &text, 3), AAX_SUCCESS);
-    EXPECT_STREQ(text.Get(), "0.50");  // the maximum is not applied
+    EXPECT_STREQ(text.Get(), "0.50"); // the maximum is not applied
     EXPECT_EQ(effect->GetParameterStringFromValue("par1", 0.5, &text, 2), AAX_SUCCESS);
     EXPECT_STREQ(text.Get(), "0");
     text = "kept";
@@ -250,7 +250,8 @@ TEST_F(EffectParametersTest, TextsComeFromTheDisplayAndAreWrittenOnlyOnSuccess)
     double value = -1.0;
     EXPECT_EQ(effect->GetParameterValueFromString("par3", &value, AAX_CString("Db")), AAX_SUCCESS);
     EXPECT_DOUBLE_EQ(value, 0.6);
-    EXPECT_EQ(effect->GetParameterValueFromString("par3", &value, AAX_CString("F#")), AAX_ERROR_INVALID_STRING_CONVERSION);
+    EXPECT_EQ(effect->GetParameterValueFromString("par3", &value, AAX_CString("F#")),
+              AAX_ERROR_INVALID_STRING_CONVERSION);
 }
 
 TEST_F(EffectParametersTest, NamesOfALengthTakeTheLongestLineThatFits)
@@ -261,9 +262,16 @@ TEST_F(EffectParametersTest, NamesOfALengthTakeTheLongestLineThatFits)
         int32_t length;
         const char* name;
     } cases[] = {
-        {"par1", 9, "Name par1"}, {"par1", 40, "Name par1"}, {"par1", 4, "Name"}, {"par1", 0, ""},
-        {"par3", 40, "Drop Tuning"}, {"par3", 11, "Drop Tuning"}, {"par3", 10, "Drop"},
-        {"par3", 1, "D"}, {"par3", 0, ""}, {"par9", 5, ""},
+        {"par1", 9, "Name par1"},
+        {"par1", 40, "Name par1"},
+        {"par1", 4, "Name"},
+        {"par1", 0, ""},
+        {"par3", 40, "Drop Tuning"},
+        {"par3", 11, "Drop Tuning"},
+        {"par3", 10, "Drop"},
+        {"par3", 1, "D"},
+        {"par3", 0, ""},
+        {"par9", 5, ""},
     };
     for (const auto& c : cases)
     {
@@ -334,7 +342,7 @@ TEST_F(EffectParametersTest, TheControlsChunkRoundTripsEveryParameterButTheBypas
     EXPECT_EQ(id, 0u);
 
     HostChunk early(64);
-    EXPECT_EQ(effect->GetChunk(kControls, early.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);  // no size asked yet
+    EXPECT_EQ(effect->GetChunk(kControls, early.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE); // no size asked yet
 
     effect->UpdateParameterNormalizedValue("par1", 0.25, AAX_eUpdateSource_Unspecified);
     effect->UpdateParameterNormalizedValue("par3", 0.4, AAX_eUpdateSource_Unspecified);
@@ -363,7 +371,7 @@ TEST_F(EffectParametersTest, TheControlsChunkRoundTripsEveryParameterButTheBypas
     EXPECT_EQ(effect->SetChunk(kControls, chunk.get()), AAX_SUCCESS);
     EXPECT_EQ(Normalized("par1"), 0.25);
     EXPECT_DOUBLE_EQ(Normalized("par3"), 0.4);
-    EXPECT_EQ(Normalized("MasterBypassID"), 0.0);  // the bypass is not in the chunk
+    EXPECT_EQ(Normalized("MasterBypassID"), 0.0); // the bypass is not in the chunk
     EXPECT_EQ(effect->CompareActiveChunk(chunk.get(), &equal), AAX_SUCCESS);
     EXPECT_TRUE(equal);
 
@@ -423,7 +431,7 @@ TEST(EffectParametersInterface, AnswersItsFourVersionsAndCountsReferences)
     EXPECT_EQ(effect->Release(), 3u);
     effect->Release();
     effect->Release();
-    EXPECT_EQ(effect->Release(), 0u);  // deleted
+    EXPECT_EQ(effect->Release(), 0u); // deleted
 }
 
 } // namespace

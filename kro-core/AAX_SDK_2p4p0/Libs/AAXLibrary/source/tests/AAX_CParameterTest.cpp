@@ -34,9 +34,9 @@ std::unique_ptr<AAX_CParameter<bool>> BypassParameter()
 
 std::unique_ptr<AAX_CParameter<int32_t>> ListParameter()
 {
-    return std::make_unique<AAX_CParameter<int32_t>>(
-        "par2", AAX_CString("Select Instrument"), 0, AAX_CStateTaperDelegate<int32_t>(0, 1),
-        AAX_CStateDisplayDelegate<int32_t>({"Guitar", "Bass"}), true);
+    return std::make_unique<AAX_CParameter<int32_t>>("par2", AAX_CString("Select Instrument"), 0,
+                                                     AAX_CStateTaperDelegate<int32_t>(0, 1),
+                                                     AAX_CStateDisplayDelegate<int32_t>({"Guitar", "Bass"}), true);
 }
 
 TEST(AAX_CParameter, StartsContinuousWith128StepsAtItsDefault)
@@ -60,8 +60,11 @@ TEST(AAX_CParameter, KeepsAtMost31IdentifierCharacters)
     {
         const char* id;
         std::string kept;
-    } cases[] = {{id31.c_str(), id31}, {id32.c_str(), std::string(31, 'b')}, {id40.c_str(), std::string(31, 'c')},
-                 {nullptr, ""}, {"", ""}};
+    } cases[] = {{id31.c_str(), id31},
+                 {id32.c_str(), std::string(31, 'b')},
+                 {id40.c_str(), std::string(31, 'c')},
+                 {nullptr, ""},
+                 {"", ""}};
     for (const auto& c : cases)
     {
         auto parameter = FloatParameter(c.id);
@@ -90,15 +93,15 @@ TEST(AAX_CParameter, WithAnAutomationDelegateASetIsARequestThatTheHostConfirms)
 
     parameter->SetNormalizedValue(0.5);
     EXPECT_EQ(host.calls, (Strings{"Touch par1", "SetValue par1 0.500000", "Release par1"}));
-    EXPECT_FLOAT_EQ(parameter->GetNormalizedValue(), 0.25);  // nothing stored yet
+    EXPECT_FLOAT_EQ(parameter->GetNormalizedValue(), 0.25); // nothing stored yet
 
     host.calls.clear();
-    parameter->UpdateNormalizedValue(0.5);  // the host's update
+    parameter->UpdateNormalizedValue(0.5); // the host's update
     EXPECT_FLOAT_EQ(parameter->GetNormalizedValue(), 0.5);
     EXPECT_EQ(host.calls, (Strings{"Current par1 0.500000"}));
 
     host.calls.clear();
-    parameter->UpdateNormalizedValue(0.5);  // the same value again: nothing to report
+    parameter->UpdateNormalizedValue(0.5); // the same value again: nothing to report
     EXPECT_TRUE(host.calls.empty());
 }
 
@@ -139,19 +142,20 @@ TEST(AAX_CParameter, StepsRoundToTheNearestAndSurviveNaN)
         double normalized;
         uint32_t step;
     } cases[] = {
-        {2, 0.5, 1},  {2, 0.49, 0}, {128, 1.0, 127}, {128, 7.0, 127}, {128, -1.0, 0},
-        {128, std::numeric_limits<double>::quiet_NaN(), 0}, {128, 1e300, 127}, {1, 0.9, 0},
-        {0xFFFFFFFFu, 1.0, 0xFFFFFFFEu},
+        {2, 0.5, 1},       {2, 0.49, 0},   {128, 1.0, 127},
+        {128, 7.0, 127},   {128, -1.0, 0}, {128, std::numeric_limits<double>::quiet_NaN(), 0},
+        {128, 1e300, 127}, {1, 0.9, 0},    {0xFFFFFFFFu, 1.0, 0xFFFFFFFEu},
     };
     for (const auto& c : cases)
     {
         parameter->SetNumberOfSteps(c.steps);
-        EXPECT_EQ(parameter->GetStepValueFromNormalizedValue(c.normalized), c.step) << c.steps << " at " << c.normalized;
+        EXPECT_EQ(parameter->GetStepValueFromNormalizedValue(c.normalized), c.step)
+            << c.steps << " at " << c.normalized;
     }
     parameter->SetNumberOfSteps(2);
     EXPECT_EQ(parameter->GetNormalizedValueFromStep(1), 1.0);
     EXPECT_EQ(parameter->GetNormalizedValueFromStep(5), 1.0);
-    parameter->SetNumberOfSteps(0);  // refused: the count stays
+    parameter->SetNumberOfSteps(0); // refused: the count stays
     EXPECT_EQ(parameter->GetNumberOfSteps(), 2u);
     parameter->SetStepValue(1);
     EXPECT_EQ(parameter->GetStepValue(), 1u);
@@ -189,14 +193,14 @@ TEST(AAX_CParameter, TextsGoThroughTheDisplayAndAreWrittenOnlyOnSuccess)
     auto number = FloatParameter();
 
     AAX_CString text("old");
-    EXPECT_TRUE(number->GetValueString(2, &text));  // the maximum is not applied
+    EXPECT_TRUE(number->GetValueString(2, &text)); // the maximum is not applied
     EXPECT_STREQ(text.Get(), "0.25");
     EXPECT_TRUE(bypass->SetValueFromString(AAX_CString("on")));
     EXPECT_TRUE(bypass->GetValueString(&text));
     EXPECT_STREQ(text.Get(), "on");
     EXPECT_FALSE(bypass->SetValueFromString(AAX_CString("maybe")));
     EXPECT_TRUE(bypass->GetValueString(&text));
-    EXPECT_STREQ(text.Get(), "on");  // a refused text changes nothing
+    EXPECT_STREQ(text.Get(), "on"); // a refused text changes nothing
 
     double normalized = 0.0;
     EXPECT_TRUE(list->GetNormalizedValueFromString(AAX_CString("Bass"), &normalized));
@@ -223,7 +227,7 @@ TEST(AAX_CParameter, ShortenedNamesPickTheLongestThatFits)
 {
     auto parameter = FloatParameter();
     parameter->SetName(AAX_CString("Reference Frequency"));
-    EXPECT_STREQ(parameter->ShortenedName(4).Get(), "Reference Frequency");  // none stored yet
+    EXPECT_STREQ(parameter->ShortenedName(4).Get(), "Reference Frequency"); // none stored yet
     parameter->AddShortenedName(AAX_CString("Ref"));
     parameter->AddShortenedName(AAX_CString("RefFreq"));
     parameter->AddShortenedName(AAX_CString("Rf"));
@@ -231,8 +235,15 @@ TEST(AAX_CParameter, ShortenedNamesPickTheLongestThatFits)
     {
         int32_t length;
         const char* name;
-    } cases[] = {{19, "Reference Frequency"}, {40, "Reference Frequency"}, {-1, "Reference Frequency"},
-                 {18, "RefFreq"}, {7, "RefFreq"}, {6, "Ref"}, {2, "Rf"}, {1, "Rf"}, {0, "Rf"}};
+    } cases[] = {{19, "Reference Frequency"},
+                 {40, "Reference Frequency"},
+                 {-1, "Reference Frequency"},
+                 {18, "RefFreq"},
+                 {7, "RefFreq"},
+                 {6, "Ref"},
+                 {2, "Rf"},
+                 {1, "Rf"},
+                 {0, "Rf"}};
     for (const auto& c : cases)
         EXPECT_STREQ(parameter->ShortenedName(c.length).Get(), c.name) << c.length;
     parameter->ClearShortenedNames();
@@ -242,9 +253,8 @@ TEST(AAX_CParameter, ShortenedNamesPickTheLongestThatFits)
 TEST(AAX_CParameter, ReplacingTheTaperKeepsTheRealValueOrItsPosition)
 {
     auto parameter = FloatParameter("par1", 0.5f);
-    parameter->SetTaperDelegate(*std::unique_ptr<AAX_ITaperDelegate<float>>(
-                                    new AAX_CLinearTaperDelegate<float>(0.0f, 2.0f)),
-                                true);
+    parameter->SetTaperDelegate(
+        *std::unique_ptr<AAX_ITaperDelegate<float>>(new AAX_CLinearTaperDelegate<float>(0.0f, 2.0f)), true);
     float value = 0.0f;
     parameter->GetValueAsFloat(&value);
     EXPECT_FLOAT_EQ(value, 0.5f);
@@ -257,7 +267,7 @@ TEST(AAX_CParameter, ReplacingTheTaperKeepsTheRealValueOrItsPosition)
     EXPECT_FLOAT_EQ(parameter->GetNormalizedValue(), 0.25);
 
     AAX_CStateTaperDelegate<int32_t> otherType(0, 3);
-    parameter->SetTaperDelegate(otherType, true);  // not a float taper: ignored
+    parameter->SetTaperDelegate(otherType, true); // not a float taper: ignored
     EXPECT_FLOAT_EQ(parameter->GetNormalizedValue(), 0.25);
 }
 

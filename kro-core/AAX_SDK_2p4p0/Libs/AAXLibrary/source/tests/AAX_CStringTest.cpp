@@ -6,8 +6,7 @@
 #include <locale>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 // A process locale that writes and reads numbers with a decimal comma.
 struct CommaDecimals : std::numpunct<char>
@@ -66,7 +65,7 @@ TEST(AAXCString, AppendsNumbersWithExactlyTheGivenDecimals)
         int32_t precision;
         const char* text;
     } cases[] = {
-        {1.0, 2, "1.00"}, {0.5, 2, "0.50"}, {-0.125, 2, "-0.12"}, {2.5, 0, "2"}, {1234567.5, 1, "1234567.5"},
+        {1.0, 2, "1.00"},        {0.5, 2, "0.50"}, {-0.125, 2, "-0.12"}, {2.5, 0, "2"}, {1234567.5, 1, "1234567.5"},
         {0.333333, 4, "0.3333"}, {3.0, -1, "3"},
     };
     for (const auto& c : cases)

@@ -42,10 +42,10 @@ TEST(AAX_LinearTaper, ConvertsWithinItsRangeAndLimitsEverythingElse)
         double normalized;
         float real;
     } cases[] = {
-        {0.0f, 1.0f, 0.3, 0.3f},   {0.0f, 1.0f, 1.5, 1.0f},    {0.0f, 1.0f, -0.5, 0.0f},
-        {-10.0f, 10.0f, 0.25, -5.0f}, {10.0f, -10.0f, 0.25, 5.0f},  // a falling line
-        {0.0f, 1.0f, kNaN, 0.0f},  {0.0f, 1.0f, kHuge, 1.0f},  {0.0f, 1.0f, -kHuge, 0.0f},
-        {2.0f, 2.0f, 0.7, 2.0f},   // equal ends: always the minimum
+        {0.0f, 1.0f, 0.3, 0.3f},      {0.0f, 1.0f, 1.5, 1.0f},     {0.0f, 1.0f, -0.5, 0.0f},
+        {-10.0f, 10.0f, 0.25, -5.0f}, {10.0f, -10.0f, 0.25, 5.0f}, // a falling line
+        {0.0f, 1.0f, kNaN, 0.0f},     {0.0f, 1.0f, kHuge, 1.0f},   {0.0f, 1.0f, -kHuge, 0.0f},
+        {2.0f, 2.0f, 0.7, 2.0f}, // equal ends: always the minimum
     };
     for (const auto& c : cases)
     {
@@ -68,10 +68,15 @@ TEST(AAX_StateTaper, RoundsToTheNearestStateHalvesAwayFromZero)
         double normalized;
         int32_t state;
     } cases[] = {
-        {0, 4, 0.5, 2},       {0, 4, 0.625, 3},  // 2.5 rounds up
-        {0, 4, 0.6, 2},       {-4, 0, 0.375, -3},  // -2.5 rounds away from zero
-        {0, 4, 1.2, 4},       {0, 4, -3.0, 0},
-        {0, 4, kNaN, 0},      {0, 4, kHuge, 4},   {0, 4, -kHuge, 0},
+        {0, 4, 0.5, 2},
+        {0, 4, 0.625, 3}, // 2.5 rounds up
+        {0, 4, 0.6, 2},
+        {-4, 0, 0.375, -3}, // -2.5 rounds away from zero
+        {0, 4, 1.2, 4},
+        {0, 4, -3.0, 0},
+        {0, 4, kNaN, 0},
+        {0, 4, kHuge, 4},
+        {0, 4, -kHuge, 0},
         {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), kHuge,
          std::numeric_limits<int32_t>::max()},
         {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), -kHuge,
@@ -81,7 +86,8 @@ TEST(AAX_StateTaper, RoundsToTheNearestStateHalvesAwayFromZero)
     for (const auto& c : cases)
     {
         const AAX_CStateTaperDelegate<int32_t> taper(c.minimum, c.maximum);
-        EXPECT_EQ(taper.NormalizedToReal(c.normalized), c.state) << c.minimum << ".." << c.maximum << " at " << c.normalized;
+        EXPECT_EQ(taper.NormalizedToReal(c.normalized), c.state)
+            << c.minimum << ".." << c.maximum << " at " << c.normalized;
     }
     const AAX_CStateTaperDelegate<int32_t> taper(0, 4);
     EXPECT_EQ(taper.RealToNormalized(1), 0.25);
@@ -108,12 +114,11 @@ TEST(AAX_NumberDisplay, WritesTwoDecimalsCutToTheWidth)
     const struct
     {
         float value;
-        int32_t maxChars;  // -1: no maximum
+        int32_t maxChars; // -1: no maximum
         const char* text;
     } cases[] = {
-        {0.5f, -1, "0.50"}, {0.5f, 4, "0.50"}, {0.5f, 3, "0.5"}, {0.5f, 2, "0"},  // the point goes too
-        {0.5f, 0, ""},      {0.5f, -7, ""},    {1.0f, -1, "1.00"}, {-12.345f, -1, "-12.35"},
-        {-12.345f, 4, "-12"},
+        {0.5f, -1, "0.50"}, {0.5f, 4, "0.50"}, {0.5f, 3, "0.5"},   {0.5f, 2, "0"}, // the point goes too
+        {0.5f, 0, ""},      {0.5f, -7, ""},    {1.0f, -1, "1.00"}, {-12.345f, -1, "-12.35"}, {-12.345f, 4, "-12"},
     };
     for (const auto& c : cases)
     {
@@ -219,8 +224,11 @@ TEST(AAX_StateDisplay, NamesEachStateAndRefusesOthers)
     {
         int32_t value;
         bool shown;
-        const char* text;  // what the output holds afterwards
-    } cases[] = {{1, true, "Guitar"}, {2, true, "Bass"}, {0, false, "old"}, {3, false, "old"},
+        const char* text; // what the output holds afterwards
+    } cases[] = {{1, true, "Guitar"},
+                 {2, true, "Bass"},
+                 {0, false, "old"},
+                 {3, false, "old"},
                  {std::numeric_limits<int32_t>::min(), false, "old"}};
     for (const auto& c : cases)
     {
@@ -246,10 +254,10 @@ TEST(AAX_StateDisplay, ShortensWithTheLastSetThatFits)
         bool shown;
         const char* text;
     } cases[] = {
-        {0, 7, true, "Guitar"}, {0, 6, true, "G"},  // the last set that fits, not the longest
-        {1, 3, true, "Bs"},    // the last set has no entry 1
-        {0, 0, true, "Gtr"},   // nothing fits: the first set
-        {2, 9, false, "old"},  // no such state: refused, as in the plain form
+        {0, 7, true, "Guitar"}, {0, 6, true, "G"}, // the last set that fits, not the longest
+        {1, 3, true, "Bs"},                        // the last set has no entry 1
+        {0, 0, true, "Gtr"},                       // nothing fits: the first set
+        {2, 9, false, "old"},                      // no such state: refused, as in the plain form
     };
     for (const auto& c : cases)
     {

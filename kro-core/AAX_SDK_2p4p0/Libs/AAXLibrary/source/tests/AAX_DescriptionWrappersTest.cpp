@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kNone;
 const AAX_CTypeID kMeters[] = {1, 2};
@@ -27,8 +26,7 @@ struct Description
     explicit Description(SimHost& host)
         : collection(new AAX_VCollection(host.Unknown())), effect(collection->NewDescriptor()),
           component(effect->NewComponentDescriptor()), map(component->NewPropertyMap())
-    {
-    }
+    {}
 
     std::unique_ptr<AAX_VCollection> collection;
     AAX_IEffectDescriptor* effect;
@@ -94,8 +92,7 @@ const std::vector<ForwardCase>& ForwardCases()
              AAX_CTypeID id = 0;
              return d.component->AddProcessProc_Native(&Process, d.map, nullptr, nullptr, &id);
          }},
-        {"ComponentDescriptor.AddProcessProc_TI(a.dll, Run)", IID_AAX_IACFComponentDescriptor_V1,
-         AAX_ERROR_NULL_OBJECT,
+        {"ComponentDescriptor.AddProcessProc_TI(a.dll, Run)", IID_AAX_IACFComponentDescriptor_V1, AAX_ERROR_NULL_OBJECT,
          [](Description& d) {
              AAX_CTypeID id = 0;
              return d.component->AddProcessProc_TI("a.dll", "Run", d.map, nullptr, nullptr, &id);
@@ -309,9 +306,10 @@ TEST(AAXComponentDescriptor, RegistersTIProceduresAfterNativeOnes)
     map.AddPointerProperty(AAX_eProperty_TIProcessProc, "Run");
     registration.started.host.ClearCalls();
     EXPECT_EQ(registration.Register(), AAX_SUCCESS);
-    EXPECT_EQ(registration.started.host.CallsOf("ComponentDescriptor."),
-              std::vector<std::string>({"ComponentDescriptor.AddProcessProc_Native(process, none, none, 13=1001, 15=1002)",
-                                        "ComponentDescriptor.AddProcessProc_TI(algorithm.dll, Run)"}));
+    EXPECT_EQ(
+        registration.started.host.CallsOf("ComponentDescriptor."),
+        std::vector<std::string>({"ComponentDescriptor.AddProcessProc_Native(process, none, none, 13=1001, 15=1002)",
+                                  "ComponentDescriptor.AddProcessProc_TI(algorithm.dll, Run)"}));
     EXPECT_EQ(std::vector<AAX_CTypeID>(registration.ids, registration.ids + 3), std::vector<AAX_CTypeID>({1, 2, 0}));
     EXPECT_EQ(registration.Register(2), AAX_ERROR_ARGUMENT_BUFFER_OVERFLOW);
 }
@@ -331,9 +329,8 @@ TEST(AAXComponentDescriptor, ReportsWhatIsMissingAndStopsAtAFailure)
                        "found for AAX_eProperty_TIProcessProc)"}));
     }
     {
-        ManualRegistration registration([](SimHost& host) {
-            host.SetResult("ComponentDescriptor.AddProcessProc_Native", -20700);
-        });
+        ManualRegistration registration(
+            [](SimHost& host) { host.SetResult("ComponentDescriptor.AddProcessProc_Native", -20700); });
         registration.description->map->AddProperty(AAX_eProperty_PlugInID_TI, 1002);
         registration.started.host.ClearCalls();
         EXPECT_EQ(registration.Register(), -20700);
@@ -367,8 +364,7 @@ TEST(AAXComponentDescriptor, KeepsTheBufferLengthWhenTheCopyCannotLoseIt)
                       {"ComponentDescriptor.AddProcessProc_Native(process, none, none, 13=1001, 54=512)"}));
     }
     {
-        ManualRegistration registration(
-            [](SimHost& host) { host.SetResult("PropertyMap.RemoveProperty", -20700); });
+        ManualRegistration registration([](SimHost& host) { host.SetResult("PropertyMap.RemoveProperty", -20700); });
         EXPECT_EQ(registration.Register(), AAX_SUCCESS);
         const std::vector<std::string> asserts = registration.started.host.CallsOf("HostServices.HandleAssertFailure");
         ASSERT_EQ(asserts.size(), 1u);

@@ -27,8 +27,7 @@ ACFRESULT ACFShutdown(IACFUnknown* host);
 ACFRESULT ACFGetSDKVersion(uint64_t* version);
 }
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kNone;
 std::function<AAX_Result(AAX_ICollection&)> description;
@@ -40,8 +39,7 @@ AAX_Result GetEffectDescriptions(AAX_ICollection* collection)
     return description ? description(*collection) : AAX_SUCCESS;
 }
 
-namespace
-{
+namespace {
 
 // A description that builds a little of everything before it ends as told.
 std::function<AAX_Result(AAX_ICollection&)> DescribeThen(std::function<AAX_Result()> end)
@@ -86,13 +84,19 @@ TEST_F(AAXRegistration, ReturnsEveryFailureTracedAndLeaksNothing)
 {
     const std::string caught = "HostServices.Trace(134217728, AAXRegisterPlugin exception caught: ";
     const FailureCase cases[] = {
-        {"failing description", [] { return AAX_Result(AAX_ERROR_DUPLICATE_EFFECT_ID); }, AAX_ERROR_DUPLICATE_EFFECT_ID,
+        {"failing description",
+         [] { return AAX_Result(AAX_ERROR_DUPLICATE_EFFECT_ID); },
+         AAX_ERROR_DUPLICATE_EFFECT_ID,
          {"HostServices.Trace(67108864, AAX_CheckedResult - throwing AAX_ERROR_DUPLICATE_EFFECT_ID (-20035))",
           caught + "AAX_ERROR_DUPLICATE_EFFECT_ID (-20035))"}},
-        {"library exception", []() -> AAX_Result { throw AAX::Exception::Any("bad", "Describe"); },
-         AAX_ERROR_UNKNOWN_EXCEPTION, {caught + "bad func:Describe)"}},
-        {"standard exception", []() -> AAX_Result { throw std::runtime_error("broken"); },
-         AAX_ERROR_UNKNOWN_EXCEPTION, {caught + "broken)"}},
+        {"library exception",
+         []() -> AAX_Result { throw AAX::Exception::Any("bad", "Describe"); },
+         AAX_ERROR_UNKNOWN_EXCEPTION,
+         {caught + "bad func:Describe)"}},
+        {"standard exception",
+         []() -> AAX_Result { throw std::runtime_error("broken"); },
+         AAX_ERROR_UNKNOWN_EXCEPTION,
+         {caught + "broken)"}},
         {"anything else", []() -> AAX_Result { throw 42; }, AAX_ERROR_UNKNOWN_EXCEPTION, {caught + "unknown)"}},
     };
     for (const FailureCase& c : cases)
@@ -125,8 +129,7 @@ TEST_F(AAXRegistration, FailsWithoutADefinitionOrAPlaceForIt)
 
 // An object of the plug-in, as its factories create them.
 class PluginObject : public CACFUnknown
-{
-};
+{};
 
 TEST(AAXEntryPoints, AnswerTheHostsOtherQuestions)
 {
@@ -170,8 +173,8 @@ TEST(AAXHostServicesHolder, KeepsTheFirstServicesFromStartupToShutdown)
     EXPECT_EQ(AAXAssert("file.cpp", 3, "x == 1"), -20700);
     EXPECT_EQ(AAXTrace(kTracePriorityInfo, "value %d", 5), AAX_SUCCESS);
     EXPECT_EQ(host.CallsOf("HostServices."),
-              std::vector<std::string>(
-                  {"HostServices.HandleAssertFailure(file.cpp, 3, x == 1, 1)", "HostServices.Trace(67108864, value 5)"}));
+              std::vector<std::string>({"HostServices.HandleAssertFailure(file.cpp, 3, x == 1, 1)",
+                                        "HostServices.Trace(67108864, value 5)"}));
 
     EXPECT_EQ(ACFShutdown(host.Unknown()), AAX_SUCCESS);
     EXPECT_EQ(ACFShutdown(host.Unknown()), AAX_SUCCESS);

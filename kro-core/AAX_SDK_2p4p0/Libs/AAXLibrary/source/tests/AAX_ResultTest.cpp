@@ -7,8 +7,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 struct NameCase
 {
@@ -85,7 +84,7 @@ TEST(AAXCheckedResult, TracesAndThrowsAFailureAndForgetsIt)
     EXPECT_EQ(static_cast<AAX_Result>(result), AAX_SUCCESS);
     EXPECT_EQ(result.LastError(), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(started.Traces(), std::vector<std::string>({"HostServices.Trace(67108864, AAX_CheckedResult - throwing "
-                                                           "AAX_ERROR_NULL_OBJECT (-20004))"}));
+                                                          "AAX_ERROR_NULL_OBJECT (-20004))"}));
     EXPECT_THROW(AAX_CheckedResult constructed(-20700), AAX::Exception::ResultError);
 }
 

@@ -18,8 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kNone;
 
@@ -28,8 +27,7 @@ struct ServiceWrappers
 {
     explicit ServiceWrappers(SimHost& host)
         : services(host.Unknown()), controller(host.Unknown()), automation(host.Unknown()), transport(host.Unknown())
-    {
-    }
+    {}
 
     AAX_VHostServices services;
     AAX_VController controller;
@@ -39,8 +37,8 @@ struct ServiceWrappers
 
 struct ForwardCase
 {
-    const char* call;  // the host's log entry when the version is there
-    acfUID version;    // the interface version the operation needs
+    const char* call; // the host's log entry when the version is there
+    acfUID version;   // the interface version the operation needs
     AAX_Result missing;
     // Created through the factory: a null object there is an error, not a missing version.
     bool created;
@@ -265,13 +263,18 @@ struct PageTableCase
 TEST(AAXServiceWrappers, PageTableCopiesComeFromTheSourceIntoAFactoryTable)
 {
     const PageTableCase cases[] = {
-        {"copied", [](SimHost&) {}, true,
-         {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTable(1, 8)",
-          "Factory.CreateInstance(PageTable)", "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
-        {"no first source", [](SimHost& h) { h.SetOffer(IID_AAX_IACFPageTableSource_V1, SimOffer::Absent); }, false,
+        {"copied",
+         [](SimHost&) {},
+         true,
+         {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTable(1, 8)", "Factory.CreateInstance(PageTable)",
+          "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
+        {"no first source",
+         [](SimHost& h) { h.SetOffer(IID_AAX_IACFPageTableSource_V1, SimOffer::Absent); },
+         false,
          {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
         {"factory refuses",
-         [](SimHost& h) { h.SetClassOffer(CLSID_AAX_PageTable, SimOffer::Absent); }, false,
+         [](SimHost& h) { h.SetClassOffer(CLSID_AAX_PageTable, SimOffer::Absent); },
+         false,
          {"Factory.CreateInstance(PageTable)", "Factory.CreateInstance(PageTable)"}},
         {"host error",
          [](SimHost& h) {
@@ -279,16 +282,16 @@ TEST(AAXServiceWrappers, PageTableCopiesComeFromTheSourceIntoAFactoryTable)
              h.SetResult("Controller.CopyPageTableOfLayout", -20700);
          },
          false,
-         {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTable(1, 8)",
-          "Factory.CreateInstance(PageTable)", "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
+         {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTable(1, 8)", "Factory.CreateInstance(PageTable)",
+          "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
         {"no page table in the object",
          [](SimHost& h) {
              h.SetOffer(IID_AAX_IACFPageTable_V1, SimOffer::Absent);
              h.SetOffer(IID_AAX_IACFPageTable_V2, SimOffer::Absent);
          },
          false,
-         {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTable(1, 8)",
-          "Factory.CreateInstance(PageTable)", "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
+         {"Factory.CreateInstance(PageTable)", "Controller.CopyPageTable(1, 8)", "Factory.CreateInstance(PageTable)",
+          "Controller.CopyPageTableOfLayout(Layout, 1, 8)"}},
     };
     for (const PageTableCase& c : cases)
     {
@@ -345,7 +348,8 @@ TEST(AAXViewContainer, ForwardsToTheHostsContainerAndNeverReleasesIt)
         EXPECT_EQ(container.GetModifiers(&modifiers), AAX_SUCCESS);
         EXPECT_EQ(container.SetViewSize(size), -20700);
         EXPECT_EQ(container.SetKeyFocus(true), AAX_SUCCESS);
-        EXPECT_EQ(host.CallsOf("ViewContainer.SetViewSize"), std::vector<std::string>({"ViewContainer.SetViewSize(300, 400)"}));
+        EXPECT_EQ(host.CallsOf("ViewContainer.SetViewSize"),
+                  std::vector<std::string>({"ViewContainer.SetViewSize(300, 400)"}));
     }
     // The host takes the container away itself: the wrapper's two references stay.
     EXPECT_EQ(host.UnbalancedObjects(), std::vector<std::string>({"ViewContainer: 2"}));

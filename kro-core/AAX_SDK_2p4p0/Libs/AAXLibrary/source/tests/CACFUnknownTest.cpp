@@ -6,8 +6,7 @@
 #include <thread>
 #include <vector>
 
-namespace
-{
+namespace {
 
 const acfUID kOtherInterface = {0x12345678, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, 8}};
 
@@ -17,8 +16,7 @@ class CountedObject : public CACFUnknown
 public:
     explicit CountedObject(std::atomic<int>& finalReleases, std::atomic<int>& deletions)
         : finalReleases(finalReleases), deletions(deletions)
-    {
-    }
+    {}
     ~CountedObject() override { ++deletions; }
     void FinalRelease() override { ++finalReleases; }
 

@@ -13,8 +13,8 @@ TEST(PacketDispatcherMutex, ANestedLockReturnsFalseAndKeepsTheMutexHeld)
 {
     PacketDispatcherMutex mutex;
     ASSERT_TRUE(mutex.Lock());
-    EXPECT_FALSE(mutex.Lock());  // at once, without waiting
-    mutex.Unlock();              // the inner level's Unlock would come only from a true Lock...
+    EXPECT_FALSE(mutex.Lock()); // at once, without waiting
+    mutex.Unlock();             // the inner level's Unlock would come only from a true Lock...
     // ...so the mutex is free again now; the outer level re-acquires it.
     EXPECT_TRUE(mutex.Lock());
     mutex.Unlock();
@@ -68,8 +68,7 @@ TEST(PacketDispatcherMutexGuard, UnlocksOnlyWhatItLockedAlsoWhenAnExceptionLeave
             throw std::runtime_error("leaves the inner scope");
         }
         catch (const std::runtime_error&)
-        {
-        }
+        {}
         // The inner guard released nothing: another thread still waits.
         waiter = std::thread([&] {
             acquired = mutex.Lock();

@@ -67,9 +67,9 @@ class DispatchingEffect : public AAX_CEffectParameters
 public:
     explicit DispatchingEffect(PacketRecorder& recorder)
     {
-        parameterRegistry.AddParameter(new AAX_CParameter<bool>("MasterBypassID", AAX_CString("Master Bypass"), false,
-                                                                AAX_CBinaryTaperDelegate<bool>(),
-                                                                AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true));
+        parameterRegistry.AddParameter(new AAX_CParameter<bool>(
+            "MasterBypassID", AAX_CString("Master Bypass"), false, AAX_CBinaryTaperDelegate<bool>(),
+            AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true));
         for (const char* id : {"par1", "par2"})
             parameterRegistry.AddParameter(new AAX_CParameter<float>(id, AAX_CString(id), 0.25f,
                                                                      AAX_CLinearTaperDelegate<float>(0.0f, 1.0f),
@@ -127,7 +127,7 @@ TEST_F(PacketDispatcherTest, TwoMarkedIdentifiersOnOneFieldPostItOnceByTheFirstI
     effect.UpdateParameterNormalizedValue("par2", 0.75, AAX_eUpdateSource_Unspecified);
     effect.GenerateCoefficients();
     ASSERT_EQ(host.Posts(1), 2u);
-    EXPECT_EQ(host.posted[1][1], Bytes<float>(0.5f));  // "par1" fills the shared packet
+    EXPECT_EQ(host.posted[1][1], Bytes<float>(0.5f)); // "par1" fills the shared packet
     EXPECT_EQ(host.Posts(0), 1u);
 }
 
@@ -156,7 +156,7 @@ TEST_F(PacketDispatcherTest, PayloadsHoldTheValueInItsOwnType)
 
 TEST_F(PacketDispatcherTest, AFailingHandlerPostsNothingAndLeavesThePacketClean)
 {
-    dispatcher.RegisterPacket("unknown", 3);  // the effect has no such parameter
+    dispatcher.RegisterPacket("unknown", 3); // the effect has no such parameter
     EXPECT_EQ(effect.GenerateCoefficients(), AAX_SUCCESS);
     EXPECT_EQ(host.Posts(3), 0u);
     AAX_IParameter* parameter = nullptr;
@@ -190,7 +190,7 @@ TEST_F(PacketDispatcherTest, ReturnsTheResultOfTheLastPost)
     RegisterProductFields();
     host.postResult = AAX_ERROR_POST_PACKET_FAILED;
     EXPECT_EQ(effect.GenerateCoefficients(), AAX_ERROR_POST_PACKET_FAILED);
-    EXPECT_EQ(effect.GenerateCoefficients(), AAX_SUCCESS);  // nothing left to post
+    EXPECT_EQ(effect.GenerateCoefficients(), AAX_SUCCESS); // nothing left to post
 }
 
 // A host that confirms a value while a packet is posted re-enters the dispatcher on the same
@@ -226,17 +226,15 @@ TEST(ParameterRegistry, FindsParametersByIdentifierAndPosition)
     RecordingAutomationDelegate automation;
     ParameterRegistry registry;
     registry.AddParameter(nullptr);
-    registry.AddParameter(new AAX_CParameter<float>("par1", AAX_CString("one"), 0.0f,
-                                                    AAX_CLinearTaperDelegate<float>(), AAX_CNumberDisplayDelegate<float>(),
-                                                    true));
+    registry.AddParameter(new AAX_CParameter<float>("par1", AAX_CString("one"), 0.0f, AAX_CLinearTaperDelegate<float>(),
+                                                    AAX_CNumberDisplayDelegate<float>(), true));
     registry.SetAutomationDelegate(&automation);
-    registry.AddParameter(new AAX_CParameter<float>("par2", AAX_CString("two"), 0.0f,
-                                                    AAX_CLinearTaperDelegate<float>(), AAX_CNumberDisplayDelegate<float>(),
-                                                    true));
+    registry.AddParameter(new AAX_CParameter<float>("par2", AAX_CString("two"), 0.0f, AAX_CLinearTaperDelegate<float>(),
+                                                    AAX_CNumberDisplayDelegate<float>(), true));
     // A duplicate is refused and deleted (the sanitiser build sees a leak otherwise).
     registry.AddParameter(new AAX_CParameter<float>("par1", AAX_CString("again"), 0.0f,
-                                                    AAX_CLinearTaperDelegate<float>(), AAX_CNumberDisplayDelegate<float>(),
-                                                    true));
+                                                    AAX_CLinearTaperDelegate<float>(),
+                                                    AAX_CNumberDisplayDelegate<float>(), true));
     EXPECT_EQ(registry.NumParameters(), 2);
     EXPECT_STREQ(registry.GetParameterByID("par1")->Name().Get(), "one");
     EXPECT_EQ(registry.GetParameterByID(nullptr), nullptr);

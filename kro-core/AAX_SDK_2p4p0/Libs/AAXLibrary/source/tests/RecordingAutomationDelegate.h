@@ -33,7 +33,7 @@ public:
 
     mutable std::vector<std::string> calls;
     bool answerAtOnce = false;
-    AAX_IParameter* parameter = nullptr;  // the one answered at once
+    AAX_IParameter* parameter = nullptr; // the one answered at once
 
 private:
     AAX_Result Record(const char* what, AAX_CParamID id) const
