@@ -73,17 +73,13 @@ int main(int argc, char** argv)
 {
     HostOptions options;
     options.bundle = VIRENO_DEFAULT_AAX_BUNDLE;
-    ArgumentParser parser(
-        kProgram, "Plays a sound through an AAX tuner plug-in on the simulated AAX host and prints its readings.");
-    DeclareHostOptions(parser, options);
-    if (const auto exitCode = parser.ParseOrExit(argc, argv))
-        return *exitCode;
-
-    std::string error;
     HostInput input;
-    int exitCode = 0;
-    if (!PrepareHostInput(options, input, error, exitCode))
-        return Fail(error, exitCode);
+    if (const auto exitCode = ReadHostCommandLine(
+            argc, argv, kProgram,
+            "Plays a sound through an AAX tuner plug-in on the simulated AAX host and prints its readings.", options,
+            input))
+        return *exitCode;
+    std::string error;
     const WavAudio& audio = input.audio;
     const int channels = input.channels;
 

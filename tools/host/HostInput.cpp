@@ -1,8 +1,11 @@
 #include "HostInput.h"
 
+#include <cstdio>
+
 #include "tools/signals/DemoSignal.h"
 #include "HostFiles.h"
 #include "tools/reading/InputLength.h"
+#include "tools/cli/ArgumentParser.h"
 
 namespace {
 
@@ -56,4 +59,19 @@ bool PrepareHostInput(const HostOptions& options, HostInput& input, std::string&
     }
     input.channels = input.audio.channels >= 2 ? 2 : 1;
     return true;
+}
+
+std::optional<int> ReadHostCommandLine(int argc, char** argv, const char* program, const char* synopsis,
+                                       HostOptions& options, HostInput& input)
+{
+    ArgumentParser parser(program, synopsis);
+    DeclareHostOptions(parser, options);
+    if (const auto exitCode = parser.ParseOrExit(argc, argv))
+        return exitCode;
+    std::string error;
+    int exitCode = 0;
+    if (PrepareHostInput(options, input, error, exitCode))
+        return std::nullopt;
+    std::fprintf(stderr, "%s: %s\n", program, error.c_str());
+    return exitCode;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,3 +21,8 @@ struct HostInput
 
 // False with a one-line message and the exit status (2 for the command line, 1 for the input).
 bool PrepareHostInput(const HostOptions& options, HostInput& input, std::string& error, int& exitCode);
+
+// A host's start, from its command line to its input: the options declared and read, then the input
+// prepared. A value is the status the program ends with, its usage or one-line refusal printed.
+std::optional<int> ReadHostCommandLine(int argc, char** argv, const char* program, const char* synopsis,
+                                       HostOptions& options, HostInput& input);

@@ -69,16 +69,12 @@ int main(int argc, char** argv)
 {
     HostOptions options;
     options.bundle = VIRENO_DEFAULT_BUNDLE;
-    ArgumentParser parser(kProgram, "Plays a sound through a VST3 tuner plug-in and prints its readings.");
-    DeclareHostOptions(parser, options);
-    if (const auto exitCode = parser.ParseOrExit(argc, argv))
-        return *exitCode;
-
-    std::string error;
     HostInput input;
-    int exitCode = 0;
-    if (!PrepareHostInput(options, input, error, exitCode))
-        return Fail(error, exitCode);
+    if (const auto exitCode =
+            ReadHostCommandLine(argc, argv, kProgram,
+                                "Plays a sound through a VST3 tuner plug-in and prints its readings.", options, input))
+        return *exitCode;
+    std::string error;
     const WavAudio& audio = input.audio;
     const int32 channels = input.channels;
 
