@@ -17,6 +17,7 @@
 #include "tools/cli/ArgumentParser.h"
 #include "tools/host/HostFiles.h"
 #include "tools/host/HostInput.h"
+#include "tools/host/HostReadings.h"
 #include "tools/host/HostOptions.h"
 #include "kro-core/plugin/KROStateTreeXml.h"
 #include "tools/reading/ReadingText.h"
@@ -34,7 +35,6 @@
 namespace {
 
 constexpr const char* kProgram = "vireno-aax-host";
-constexpr double kAnalysisFrameSeconds = 1024.0 / 24000.0;
 constexpr AAX_CTypeID kStateChunkID = 0x73746368; // 'stch'
 constexpr const char* kStateChunkName = "KRO State Chunk";
 
@@ -136,11 +136,8 @@ int main(int argc, char** argv)
         window->Window().Resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
     }
 
-    const ReadingSetup readingSetup = ReadingSetupOf(instance);
-    const ReadingText readingText(readingSetup);
-    if (!options.raw)
-        std::printf("%s\n", readingText.Header().c_str());
-    std::fflush(stdout);
+    HostReadings readings(options, ReadingSetupOf(instance), audio.sampleRate);
+    readings.PrintHeader();
 
     const long frames = audio.frames();
     WavAudio passed{channels, audio.sampleRate, std::vector<float>(static_cast<size_t>(frames) * channels)};
@@ -154,9 +151,6 @@ int main(int argc, char** argv)
         inputs.push_back(in[static_cast<size_t>(c)].data());
         outputs.push_back(out[static_cast<size_t>(c)].data());
     }
-    const long printStep = static_cast<long>(options.every * kAnalysisFrameSeconds * audio.sampleRate);
-    long nextPrint = printStep;
-    long readings = 0;
     std::vector<float> values;
     bool closedByUser = false;
     const auto started = std::chrono::steady_clock::now();
@@ -176,27 +170,14 @@ int main(int argc, char** argv)
         if (editor)
         {
             // In real time: the block is due when its last sample would have been heard.
-            const auto due = started + std::chrono::duration<double>(double(start + n) / audio.sampleRate);
-            const auto wait =
-                std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
-            editor->Serve(*window, wait.count() > 0 ? static_cast<uint32_t>(wait.count()) : 0);
+            editor->Serve(*window, MillisecondsUntilHeard(started, start + n, audio.sampleRate));
             if ((closedByUser = window->Closed()))
                 break;
         }
 
-        if (start + n < nextPrint)
+        if (!readings.TakeDue(start + n) || instance.ReadDisplayData(values) != kTunerResultValueCount)
             continue;
-        nextPrint += printStep;
-        if (instance.ReadDisplayData(values) != kTunerResultValueCount)
-            continue;
-        const double seconds = double(start + n) / audio.sampleRate;
-        const TunerResultBlock reading = ResultBlockFromValues(values.data());
-        const std::string line =
-            options.raw ? RawReadingLine(seconds, reading, readingSetup.stream) : readingText.Line(seconds, reading);
-        std::printf("%s\n", line.c_str());
-        if (editor)
-            std::fflush(stdout);
-        ++readings;
+        readings.Print(start + n, values.data());
     }
     editor.reset();
     window.reset();
@@ -213,7 +194,7 @@ int main(int argc, char** argv)
                        chunk.size() - kAAXChunkHeaderSize, error))
             return Fail(error);
     }
-    if (readings == 0 && !closedByUser)
+    if (readings.Count() == 0 && !closedByUser)
         return Fail("the plug-in gave no reading for " + input.name);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "EditorWindow.h"
 #include "HostFiles.h"
 #include "HostInput.h"
+#include "HostReadings.h"
 #include "HostOptions.h"
 #include "PluginParameters.h"
 #include "tools/reading/ReadingText.h"
@@ -41,7 +42,6 @@ using namespace Steinberg::Vst;
 namespace {
 
 constexpr const char* kProgram = "vireno-host";
-constexpr double kAnalysisFrameSeconds = 1024.0 / 24000.0;
 
 int Fail(const std::string& message, int code = 1)
 {
@@ -141,17 +141,11 @@ int main(int argc, char** argv)
         }
     }
 
-    const ReadingSetup readingSetup = ReadingSetupOf(controller);
-    const ReadingText readingText(readingSetup);
-    if (!options.raw)
-        std::printf("%s\n", readingText.Header().c_str());
-    std::fflush(stdout);
+    HostReadings readings(options, ReadingSetupOf(controller), audio.sampleRate);
+    readings.PrintHeader();
 
     const long frames = audio.frames();
     WavAudio passed{channels, audio.sampleRate, std::vector<float>(static_cast<size_t>(frames) * channels)};
-    const long printStep = static_cast<long>(options.every * kAnalysisFrameSeconds * audio.sampleRate);
-    long nextPrint = printStep;
-    long readings = 0;
     bool closedByUser = false;
     std::vector<float> values;
     const auto started = std::chrono::steady_clock::now();
@@ -170,27 +164,14 @@ int main(int argc, char** argv)
         if (editor)
         {
             // In real time: the block is due when its last sample would have been heard.
-            const auto due = started + std::chrono::duration<double>(double(start + n) / audio.sampleRate);
-            const auto wait =
-                std::chrono::duration_cast<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
-            editor->RunFor(wait.count() > 0 ? static_cast<uint32_t>(wait.count()) : 0);
+            editor->RunFor(MillisecondsUntilHeard(started, start + n, audio.sampleRate));
             if ((closedByUser = editor->Closed()))
                 break;
         }
 
-        if (start + n < nextPrint)
+        if (!readings.TakeDue(start + n) || ReadDisplayData(controller, values) != kTunerResultValueCount)
             continue;
-        nextPrint += printStep;
-        if (ReadDisplayData(controller, values) != kTunerResultValueCount)
-            continue;
-        const double seconds = double(start + n) / audio.sampleRate;
-        const TunerResultBlock reading = ResultBlockFromValues(values.data());
-        const std::string line =
-            options.raw ? RawReadingLine(seconds, reading, readingSetup.stream) : readingText.Line(seconds, reading);
-        std::printf("%s\n", line.c_str());
-        if (editor)
-            std::fflush(stdout);
-        ++readings;
+        readings.Print(start + n, values.data());
     }
     editor.reset();
 
@@ -207,7 +188,7 @@ int main(int argc, char** argv)
         if (!WriteFile(options.saveState, stream->getData(), static_cast<size_t>(stream->getSize()), error))
             return Fail(error);
     }
-    if (readings == 0 && !closedByUser)
+    if (readings.Count() == 0 && !closedByUser)
         return Fail("the plug-in gave no reading for " + input.name);
     return 0;
 }
