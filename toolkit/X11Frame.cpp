@@ -120,7 +120,12 @@ X11Frame::~X11Frame()
     for (xcb_generic_event_t* event : taken)
         free(event);
     if (window)
+    {
+        // Wait until the server has destroyed the window: the host, on a connection of its own,
+        // may look at or reuse its parent as soon as the editor is removed.
         xcb_destroy_window(connection, window);
+        free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    }
     xcb_flush(connection);
     xcb_disconnect(connection);
 }
