@@ -205,11 +205,12 @@ void AddStrums(std::vector<Case>& cases, bool bass, bool stretched)
             {
                 seed = seed * 1664525u + 1013904223u;
                 const double cents = (static_cast<double>(seed >> 8) / 16777216.0 - 0.5) * 30.0;
-                const int note = OpenStrings(bass)[s] - (bass && s == 0 ? 0 : drop);
+                const int note = TunedString(bass, drop, s);
                 StringTone tone = Tone(bass, s, 0, cents, stretched, set + s);
                 tone.fundamental = signals::NoteFrequency(note, cents);
                 tone.amplitude = 0.1;
                 c.stringCents[s] = cents;
+                c.sharedBand[s] = SharesBand(bass, drop, s);
                 c.secondPartialCents[s] =
                     cents + 1200.0 * std::log2(PartialFrequency(tone, 2) / (2 * tone.fundamental));
                 tones.push_back(tone);
@@ -230,6 +231,25 @@ void AddStrums(std::vector<Case>& cases, bool bass, bool stretched)
 const int* OpenStrings(bool bass)
 {
     return bass ? signals::kBassOpenStrings : signals::kGuitarOpenStrings;
+}
+
+int TunedString(bool bass, int dropIndex, int string)
+{
+    return OpenStrings(bass)[string] - (bass && string == 0 ? 0 : dropIndex);
+}
+
+bool SharesBand(bool bass, int dropIndex, int string)
+{
+    const double band = TunedString(bass, dropIndex, string) + 12.0;
+    for (int other = 0; other < 6; ++other)
+    {
+        if (other == string)
+            continue;
+        for (int partial = 1; partial <= 2; ++partial)
+            if (std::fabs(TunedString(bass, dropIndex, other) + 12.0 * std::log2(partial) - band) < 0.5)
+                return true;
+    }
+    return false;
 }
 
 bool HeldOutByName(const std::string& name)

@@ -43,7 +43,8 @@ struct Case
     // Strums: each string's fundamental in cents off its target note, and its second partial's.
     double stringCents[6] = {};
     double secondPartialCents[6] = {};
-    std::size_t eventSample = 0;                // the onset, or the change
+    bool sharedBand[6] = {};     // strums: the string's band also holds another string's partial (SharesBand)
+    std::size_t eventSample = 0; // the onset, or the change
     std::function<std::vector<float>()> render; // the signal at kCorpusRate
 };
 
@@ -52,6 +53,19 @@ std::vector<Case> ModelledCorpus();
 
 // Open strings in semitones above C0, lowest first.
 const int* OpenStrings(bool bass);
+
+// A string in a drop tuning, in semitones above C0: lowered by the drop index, but for the bass's
+// low B, which stays.
+int TunedString(bool bass, int dropIndex, int string);
+
+// Whether, in a tuning, the fundamental or the second partial of another string lies within half
+// a semitone of a string's second partial, which its filter band is centred on: the band then holds
+// two strong partials that no filter can part (the bass's low B with the fourth string an octave up
+// in drop tuning 3, or with the second string on the same note in drop tuning 5), and the string's
+// error in a strum shows how the two were detuned rather than how the tables read it. Weaker
+// partials in a band (the low B's third in the third string's band in drop tuning 3) leave the
+// readings within a cent, so they do not count.
+bool SharesBand(bool bass, int dropIndex, int string);
 
 // Whether a case belongs to the held-out part: a fixed third of every family, chosen by name.
 bool HeldOutByName(const std::string& name);

@@ -164,6 +164,8 @@ Figures Scorer::FiguresOf(bool heldOut) const
             {
                 if (!e.o.stringRead[s])
                     ++f.stringsUnread;
+                else if (c.sharedBand[s])
+                    f.sharedWorst = std::max(f.sharedWorst, std::fabs(e.o.stringErrors[s]));
                 else if (modelledHarmonic)
                     strum[{c.group, c.dropIndex}].push_back(e.o.stringErrors[s]);
             }
@@ -211,10 +213,10 @@ double Scorer::StrumScore(bool heldOut) const
         std::vector<double>& list = errors[{e.c->group, e.c->dropIndex}];
         for (int s = 0; s < 6; ++s)
         {
-            if (e.o.stringRead[s])
-                list.push_back(e.o.stringPartialErrors[s]);
-            else
+            if (!e.o.stringRead[s])
                 ++unread;
+            else if (!e.c->sharedBand[s])
+                list.push_back(e.o.stringPartialErrors[s]);
         }
     }
     double sum = 0.0;
@@ -237,6 +239,7 @@ struct Scorer::Tables
         int strums = 0, slowestPoly = 0, unread = 0;
         std::vector<double> errors, partial;
         double worst = 0.0;
+        double sharedWorst = -1.0; // -1: no string shares its band
     };
     std::map<std::pair<std::string, int>, NoteRow> notes;
     std::map<std::string, std::map<int, int>> changes; // slowest frames to right by interval (-1: never)
@@ -309,6 +312,11 @@ Scorer::Tables Scorer::TablesOf(bool heldOut) const
                     ++r.unread;
                     continue;
                 }
+                if (c.sharedBand[s])
+                {
+                    r.sharedWorst = std::max(r.sharedWorst, std::fabs(e.o.stringErrors[s]));
+                    continue;
+                }
                 r.errors.push_back(e.o.stringErrors[s]);
                 r.partial.push_back(e.o.stringPartialErrors[s]);
                 if (std::fabs(e.o.stringErrors[s]) > std::fabs(r.worst))
@@ -319,7 +327,7 @@ Scorer::Tables Scorer::TablesOf(bool heldOut) const
     return t;
 }
 
-std::vector<Row> Scorer::Rows(bool heldOut) const
+std::vector<Row> Scorer::FigureRows(bool heldOut) const
 {
     std::vector<Row> rows;
     const Figures f = FiguresOf(heldOut);
@@ -334,6 +342,13 @@ std::vector<Row> Scorer::Rows(bool heldOut) const
     rows.push_back({"harmonic strums worst p95", f.strumP95Worst, Row::Cents});
     rows.push_back({"strings unread", double(f.stringsUnread), Row::Frames});
     rows.push_back({"slowest polyphonic reading", double(f.slowestPolyphonic), Row::Frames});
+    return rows;
+}
+
+std::vector<Row> Scorer::Rows(bool heldOut) const
+{
+    std::vector<Row> rows = FigureRows(heldOut);
+    rows.push_back({"strings sharing a band worst", FiguresOf(heldOut).sharedWorst, Row::Cents});
     const Tables t = TablesOf(heldOut);
     for (const auto& [key, r] : t.notes)
     {
@@ -364,6 +379,8 @@ std::vector<Row> Scorer::Rows(bool heldOut) const
         rows.push_back({label + " partial p95", Percentile(r.partial, 0.95), Row::Cents});
         rows.push_back({label + " worst", std::fabs(r.worst), Row::Cents});
         rows.push_back({label + " unread", double(r.unread), Row::Frames});
+        if (r.sharedWorst >= 0.0)
+            rows.push_back({label + " shared band worst", r.sharedWorst, Row::Cents});
     }
     return rows;
 }
@@ -442,22 +459,29 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
     }
     std::fprintf(out, "Strums: each string's settled error (mean of its deviation from %d to %d frames), |cents|\n",
                  kStringsSteadyFrom, kSteadyTo);
-    std::fprintf(out, "%-30s %6s %6s %15s %15s %7s %7s\n", "instrument, tuning", "strums", "poly", "fund med/p95",
-                 "partial med/p95", "worst", "unread");
+    std::fprintf(out, "shared: the worst |error| of strings whose band holds another string's partial, kept out of "
+                      "the other columns\n");
+    std::fprintf(out, "%-30s %6s %6s %15s %15s %7s %7s %7s\n", "instrument, tuning", "strums", "poly", "fund med/p95",
+                 "partial med/p95", "worst", "unread", "shared");
     for (const auto& [key, r] : t.strums)
     {
-        std::fprintf(out, "%-30s %6d %6d %7.2f/%-7.2f %7.2f/%-7.2f %+7.2f %7d\n", StrumLabel(key).c_str(), r.strums,
+        char shared[16] = "-";
+        if (r.sharedWorst >= 0.0)
+            std::snprintf(shared, sizeof shared, "%.2f", r.sharedWorst);
+        std::fprintf(out, "%-30s %6d %6d %7.2f/%-7.2f %7.2f/%-7.2f %+7.2f %7d %7s\n", StrumLabel(key).c_str(), r.strums,
                      r.slowestPoly, Percentile(r.errors, 0.5), Percentile(r.errors, 0.95), Percentile(r.partial, 0.5),
-                     Percentile(r.partial, 0.95), r.worst, r.unread);
+                     Percentile(r.partial, 0.95), r.worst, r.unread, shared);
     }
     const Figures f = FiguresOf(heldOut);
     std::fprintf(out,
                  "Figures: notes right at onset %d/%d; octave/subharmonic after frame 3: %d cases, %d frames;\n"
                  "  slowest change %d frames; harmonic notes |error| median %.2f p95 %.2f cents;\n"
                  "  worst pure tone %.2f cents; harmonic strums worst median %.2f, worst p95 %.2f cents;\n"
-                 "  strings unread %d; slowest polyphonic reading %d frames\n",
+                 "  strings unread %d; slowest polyphonic reading %d frames;\n"
+                 "  strings sharing a band worst %.2f cents\n",
                  f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian,
-                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread, f.slowestPolyphonic);
+                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread, f.slowestPolyphonic,
+                 f.sharedWorst);
 }
 
 void Scorer::Print(std::FILE* out) const

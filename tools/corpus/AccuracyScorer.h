@@ -48,6 +48,7 @@ struct Figures
     double strumP95Worst = 0.0;
     int stringsUnread = 0;     // strings of a strum that never settled to a reading
     int slowestPolyphonic = 0; // most frames from a strum to the polyphonic reading (-1: never)
+    double sharedWorst = 0.0;  // the largest |error| of a string sharing its band (kept out of the strum figures)
 };
 
 // One figure of a part's tables (the summary figures, and each group's columns) for comparing
@@ -82,10 +83,13 @@ public:
     void Add(const Case& c, const Outcome& o);
     Figures FiguresOf(bool heldOut) const;
     // For a filter search: the mean over instruments and tunings of the median and the 95th
-    // percentile of |string error| in strums (against the followed partial), plus 10 cents for
-    // each string that was never read.
+    // percentile of |string error| in strums (against the followed partial; strings sharing a band
+    // left out), plus 10 cents for each string that was never read.
     double StrumScore(bool heldOut) const;
-    // Every figure of a part and every group's row, as printed.
+    // The summary figures of a part, which a table must not worsen. The strings sharing a band are
+    // not among them: what they read depends on how two strings were detuned, not on the tables.
+    std::vector<Row> FigureRows(bool heldOut) const;
+    // The summary figures, the strings sharing a band and every group's row, as printed.
     std::vector<Row> Rows(bool heldOut) const;
     void Print(std::FILE* out) const;
 

@@ -163,7 +163,8 @@ std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::str
                 for (int s = 0; s < 6; ++s)
                 {
                     c.stringCents[s] = c.secondPartialCents[s] = std::round(Detune(seed, 15.0));
-                    notes.push_back({OpenStrings(p.bass)[s] - (p.bass && s == 0 ? 0 : drop), c.stringCents[s]});
+                    c.sharedBand[s] = SharesBand(p.bass, drop, s);
+                    notes.push_back({TunedString(p.bass, drop, s), c.stringCents[s]});
                 }
                 starts.push_back(score.Play(p.number, notes, 0.012));
                 cases.push_back(std::move(c));

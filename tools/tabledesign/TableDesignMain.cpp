@@ -6,10 +6,12 @@
 // shortest; the search picks where that sparse run ends and how the count is shared between the
 // geometric runs. The filters: per table, the bandwidth share and the stagger of the three
 // sections, one table at a time over a grid.
-// A candidate is admissible only if no figure and no group's row of the scorer on the search part
-// is worse than with the kernel's own table beyond the scorer's noise margin (corpus::WorseRows):
-// a table that helps one instrument at another's cost is not chosen. When no candidate is
-// admissible and better, the kernel's table stays, and the program says which rows kept it.
+// A candidate is admissible only if no summary figure of the scorer on the search part is worse
+// than with the kernel's own table beyond the scorer's noise margin (corpus::WorseRows): a table
+// that helps one figure at another's cost is not chosen. The groups' rows are too few cases each to
+// hold every one of them still, so the program only counts those that are worse. When no candidate
+// is admissible and better, the kernel's table stays.
+// Candidates are scored in parallel, one child process each (the kernel is one per process).
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +20,9 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "tools/corpus/AccuracyScorer.h"
 #include "LagDesign.h"
@@ -38,8 +43,9 @@ constexpr int kReferencePeriod = 54;
 struct Evaluation
 {
     corpus::Figures search, heldOut;
-    std::vector<corpus::Row> searchRows, heldOutRows;
-    double strumScore[2] = {}; // search, held-out
+    std::vector<corpus::Row> searchRows, heldOutRows;       // every row
+    std::vector<corpus::Row> searchFigures, heldOutFigures; // the summary figures
+    double strumScore[2] = {};                              // search, held-out
 };
 
 enum class Kinds
@@ -59,27 +65,137 @@ Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::T
             scorer.FiguresOf(true),
             scorer.Rows(false),
             scorer.Rows(true),
+            scorer.FigureRows(false),
+            scorer.FigureRows(true),
             {scorer.StrumScore(false), scorer.StrumScore(true)}};
 }
 
-// Prints how many rows of a part are worse than the kernel's table's, and the first few.
-void PrintWorse(const char* part, const std::vector<std::string>& worse)
+// An evaluation passed from a child process through a file: the figures as they lie in memory
+// (same program), the rows as kind, value and name.
+void WriteRows(std::FILE* f, const std::vector<corpus::Row>& rows)
 {
-    std::printf("    %s: %zu rows worse than the kernel's table", part, worse.size());
-    for (size_t i = 0; i < worse.size() && i < 4; ++i)
+    const size_t count = rows.size();
+    std::fwrite(&count, sizeof count, 1, f);
+    for (const corpus::Row& r : rows)
+    {
+        const size_t length = r.name.size();
+        std::fwrite(&r.kind, sizeof r.kind, 1, f);
+        std::fwrite(&r.value, sizeof r.value, 1, f);
+        std::fwrite(&length, sizeof length, 1, f);
+        std::fwrite(r.name.data(), 1, length, f);
+    }
+}
+
+bool ReadRows(std::FILE* f, std::vector<corpus::Row>& rows)
+{
+    size_t count = 0;
+    if (std::fread(&count, sizeof count, 1, f) != 1)
+        return false;
+    rows.resize(count);
+    for (corpus::Row& r : rows)
+    {
+        size_t length = 0;
+        if (std::fread(&r.kind, sizeof r.kind, 1, f) != 1 || std::fread(&r.value, sizeof r.value, 1, f) != 1 ||
+            std::fread(&length, sizeof length, 1, f) != 1 || length > 4096)
+            return false;
+        r.name.resize(length);
+        if (std::fread(r.name.data(), 1, length, f) != length)
+            return false;
+    }
+    return true;
+}
+
+void WriteEvaluation(std::FILE* f, const Evaluation& e)
+{
+    std::fwrite(&e.search, sizeof e.search, 1, f);
+    std::fwrite(&e.heldOut, sizeof e.heldOut, 1, f);
+    std::fwrite(e.strumScore, sizeof e.strumScore, 1, f);
+    for (const auto* rows : {&e.searchRows, &e.heldOutRows, &e.searchFigures, &e.heldOutFigures})
+        WriteRows(f, *rows);
+}
+
+bool ReadEvaluation(std::FILE* f, Evaluation& e)
+{
+    if (std::fread(&e.search, sizeof e.search, 1, f) != 1 || std::fread(&e.heldOut, sizeof e.heldOut, 1, f) != 1 ||
+        std::fread(e.strumScore, sizeof e.strumScore, 1, f) != 1)
+        return false;
+    for (auto* rows : {&e.searchRows, &e.heldOutRows, &e.searchFigures, &e.heldOutFigures})
+        if (!ReadRows(f, *rows))
+            return false;
+    return true;
+}
+
+// Evaluates every patch, as many at once as there are processors, each in a child process; the
+// results in the order of the patches. Exits when a child fails.
+std::vector<Evaluation> EvaluateAll(const std::vector<Case>& cases, Kinds kinds,
+                                    const std::vector<corpus::TablePatch>& patches)
+{
+    const long processors = sysconf(_SC_NPROCESSORS_ONLN);
+    const size_t parallel = processors > 0 ? static_cast<size_t>(processors) : 1;
+    std::vector<Evaluation> results(patches.size());
+    std::vector<std::FILE*> files(patches.size(), nullptr);
+    std::vector<pid_t> children(patches.size(), -1);
+    auto reap = [&](size_t i) {
+        int status = 0;
+        if (waitpid(children[i], &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+            std::fseek(files[i], 0, SEEK_SET) != 0 || !ReadEvaluation(files[i], results[i]))
+        {
+            std::fprintf(stderr, "evaluating candidate %zu failed\n", i);
+            std::exit(1);
+        }
+        std::fclose(files[i]);
+    };
+    std::fflush(stdout);
+    for (size_t i = 0; i < patches.size(); ++i)
+    {
+        if (i >= parallel)
+            reap(i - parallel);
+        files[i] = std::tmpfile();
+        if (!files[i])
+        {
+            std::fprintf(stderr, "cannot make a temporary file\n");
+            std::exit(1);
+        }
+        children[i] = fork();
+        if (children[i] == 0)
+        {
+            WriteEvaluation(files[i], Evaluate(cases, kinds, patches[i]));
+            std::fflush(files[i]);
+            _exit(0);
+        }
+        if (children[i] < 0)
+        {
+            std::fprintf(stderr, "cannot start a child process\n");
+            std::exit(1);
+        }
+    }
+    for (size_t i = patches.size() > parallel ? patches.size() - parallel : 0; i < patches.size(); ++i)
+        reap(i);
+    return results;
+}
+
+// Prints the summary figures of a part that are worse than the kernel's table's, and how many of
+// the groups' rows are.
+void PrintWorse(const char* part, const std::vector<corpus::Row>& figures,
+                const std::vector<corpus::Row>& kernelFigures, const std::vector<corpus::Row>& rows,
+                const std::vector<corpus::Row>& kernelRows)
+{
+    const std::vector<std::string> worse = corpus::WorseRows(figures, kernelFigures);
+    std::printf("    %s: %zu figures worse than the kernel's table", part, worse.size());
+    for (size_t i = 0; i < worse.size(); ++i)
         std::printf("%s %s", i == 0 ? ":" : ";", worse[i].c_str());
-    std::printf("%s\n", worse.size() > 4 ? "; ..." : "");
+    std::printf(" (%zu rows of groups worse)\n", corpus::WorseRows(rows, kernelRows).size());
 }
 
 void PrintWorse(const Evaluation& e, const Evaluation& kernel)
 {
-    PrintWorse("search", corpus::WorseRows(e.searchRows, kernel.searchRows));
-    PrintWorse("held-out", corpus::WorseRows(e.heldOutRows, kernel.heldOutRows));
+    PrintWorse("search", e.searchFigures, kernel.searchFigures, e.searchRows, kernel.searchRows);
+    PrintWorse("held-out", e.heldOutFigures, kernel.heldOutFigures, e.heldOutRows, kernel.heldOutRows);
 }
 
 bool Admissible(const Evaluation& e, const Evaluation& kernel)
 {
-    return corpus::WorseRows(e.searchRows, kernel.searchRows).empty();
+    return corpus::WorseRows(e.searchFigures, kernel.searchFigures).empty();
 }
 
 void PrintLagFigures(const char* label, const Evaluation& e)
@@ -100,47 +216,62 @@ void PrintLags(const char* label, const std::vector<int16_t>& lags)
     std::printf("\n");
 }
 
-// Of the admissible candidates, the one with the smallest median error of harmonic single notes,
-// if it is smaller than the kernel's.
+// Whether a lag table's figures are better than another's: fewer frames showing an octave or a
+// subharmonic first, then a smaller median error of harmonic single notes.
+bool BetterLags(const corpus::Figures& a, const corpus::Figures& b)
+{
+    if (a.harmonicFrames != b.harmonicFrames)
+        return a.harmonicFrames < b.harmonicFrames;
+    return a.noteMedian < b.noteMedian - 1e-9;
+}
+
+// Of the admissible candidates, the best (BetterLags) on the search part, if it is better than
+// the kernel's table.
 std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
 {
     std::printf("Single-note lags: every other sample to E, consecutive to L, then S geometric steps to %d, the rest "
                 "to 900\n",
                 kWindowStopsGrowing);
-    auto patchFor = [](const std::vector<int16_t>& lags) -> corpus::TablePatch {
-        return [lags] { TunerConfigureSingleNoteDetector(TunerKernel().singleNoteConfig, lags.data()); };
-    };
-    const std::vector<int16_t> kernelLags(kTunerCandidateLags, kTunerCandidateLags + kTunerCandidateCount);
-    const Evaluation kernel = Evaluate(cases, Kinds::All, patchFor(kernelLags));
-    PrintLagFigures("the kernel's table", kernel);
-    std::vector<int16_t> best = kernelLags;
-    double bestMedian = kernel.search.noteMedian;
-    for (int everyOtherTo : {0, 12, 16})
+    struct Candidate
     {
-        for (int stepsBelow : {38, 40, 42, 44})
-        {
-            const std::vector<int16_t> lags = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, kReferencePeriod,
-                                                                      kWindowStopsGrowing, stepsBelow, everyOtherTo);
-            const Evaluation e = Evaluate(cases, Kinds::All, patchFor(lags));
-            const bool admissible = Admissible(e, kernel);
-            char label[64];
-            std::snprintf(label, sizeof label, "E %d, L %d, S %d%s", everyOtherTo, kReferencePeriod, stepsBelow,
-                          admissible ? " (ok)" : "");
-            PrintLagFigures(label, e);
-            PrintWorse(e, kernel);
-            std::fflush(stdout);
-            if (admissible && e.search.noteMedian < bestMedian)
-            {
-                bestMedian = e.search.noteMedian;
-                best = lags;
-            }
-        }
+        int everyOtherTo, stepsBelow;
+        std::vector<int16_t> lags;
+    };
+    std::vector<Candidate> candidates = {
+        {-1, -1, std::vector<int16_t>(kTunerCandidateLags, kTunerCandidateLags + kTunerCandidateCount)}};
+    for (int everyOtherTo : {0, 12, 16})
+        for (int stepsBelow = 38; stepsBelow <= 56; stepsBelow += 2)
+            candidates.push_back({everyOtherTo, stepsBelow,
+                                  tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, kReferencePeriod,
+                                                          kWindowStopsGrowing, stepsBelow, everyOtherTo)});
+    std::vector<corpus::TablePatch> patches;
+    for (const Candidate& c : candidates)
+        patches.push_back(
+            [lags = c.lags] { TunerConfigureSingleNoteDetector(TunerKernel().singleNoteConfig, lags.data()); });
+    const std::vector<Evaluation> results = EvaluateAll(cases, Kinds::All, patches);
+    const Evaluation& kernel = results[0];
+    PrintLagFigures("the kernel's table", kernel);
+    size_t best = 0;
+    for (size_t i = 1; i < candidates.size(); ++i)
+    {
+        const Evaluation& e = results[i];
+        const bool admissible = Admissible(e, kernel);
+        char label[64];
+        std::snprintf(label, sizeof label, "E %d, L %d, S %d%s", candidates[i].everyOtherTo, kReferencePeriod,
+                      candidates[i].stepsBelow, admissible ? " (ok)" : "");
+        PrintLagFigures(label, e);
+        PrintWorse(e, kernel);
+        if (admissible && BetterLags(e.search, results[best].search))
+            best = i;
     }
-    if (best == kernelLags)
+    if (best == 0)
         std::printf("No candidate is admissible and better: the kernel's lags stay.\n");
-    PrintLags("Chosen lags", best);
+    else
+        std::printf("Chosen: E %d, L %d, S %d\n", candidates[best].everyOtherTo, kReferencePeriod,
+                    candidates[best].stepsBelow);
+    PrintLags("Chosen lags", candidates[best].lags);
     std::fflush(stdout);
-    return best;
+    return candidates[best].lags;
 }
 
 // Rows designed for a case's instrument and tuning at the 440 Hz reference, put in place of the
@@ -173,50 +304,67 @@ double FilterCost(const corpus::Figures& f, double meanScore)
     return f.strumP95Worst + f.strumMedianWorst + 0.1 * meanScore;
 }
 
-// Greedy over one table at a time: a shape replaces the table's current one if the whole set is
-// admissible and costs less.
+void PrintFilterFigures(const char* label, const Evaluation& e)
+{
+    for (int part = 0; part < 2; ++part)
+    {
+        const corpus::Figures& f = part == 0 ? e.search : e.heldOut;
+        std::printf("  %-36s %-8s worst median %.3f worst p95 %6.3f mean %.3f cost %.3f\n", label,
+                    part == 0 ? "search" : "held-out", f.strumMedianWorst, f.strumP95Worst, e.strumScore[part],
+                    FilterCost(f, e.strumScore[part]));
+    }
+}
+
+// Greedy over one table at a time: of the grid's shapes for the table, with the others as they
+// stand, the admissible one that costs least replaces the table's current shape if it costs less.
 void ChooseFilters(const std::vector<Case>& cases, TunerStringFilterShape (&shapes)[3])
 {
-    static FilterPatch patch;
-    auto evaluate = [&](const char* label) {
-        for (int t = 0; t < 3; ++t)
-            patch.shapes[t] = shapes[t];
-        const Evaluation e = Evaluate(cases, Kinds::Strums, [] { patch.Apply(); });
-        for (int part = 0; part < 2; ++part)
-        {
-            const corpus::Figures& f = part == 0 ? e.search : e.heldOut;
-            std::printf("  %-36s %-8s worst median %.3f worst p95 %6.3f mean %.3f cost %.3f\n", label,
-                        part == 0 ? "search" : "held-out", f.strumMedianWorst, f.strumP95Worst, e.strumScore[part],
-                        FilterCost(f, e.strumScore[part]));
-        }
-        return e;
+    auto patchFor = [](const TunerStringFilterShape(&set)[3]) -> corpus::TablePatch {
+        FilterPatch patch;
+        std::copy(set, set + 3, patch.shapes);
+        return [patch]() mutable { patch.Apply(); };
     };
     std::printf("\nString filters, per table: bandwidth share and stagger; |string error| in strums, cents\n");
-    const Evaluation kernel = evaluate("the kernel's shapes");
+    const Evaluation kernel = EvaluateAll(cases, Kinds::Strums, {patchFor(shapes)})[0];
+    PrintFilterFigures("the kernel's shapes", kernel);
     double best = FilterCost(kernel.search, kernel.strumScore[0]);
     const char* names[3] = {"A", "B", "low B"};
     for (int round = 0; round < 2; ++round)
     {
         for (int t : {2, 0, 1})
         {
-            for (double share : {0.03, 0.05, 0.07, 0.09})
+            std::vector<TunerStringFilterShape> grid;
+            std::vector<corpus::TablePatch> patches;
+            for (double share : {0.03, 0.04, 0.05, 0.06, 0.07, 0.08, 0.10, 0.12})
             {
                 for (double stagger : {0.0, 0.5, 1.0})
                 {
-                    const TunerStringFilterShape kept = shapes[t];
-                    shapes[t] = {share, stagger};
-                    char label[64];
-                    std::snprintf(label, sizeof label, "table %s share %.2f stagger %.1f", names[t], share, stagger);
-                    const Evaluation e = evaluate(label);
-                    PrintWorse(e, kernel);
-                    std::fflush(stdout);
-                    const double cost = FilterCost(e.search, e.strumScore[0]);
-                    if (Admissible(e, kernel) && cost < best - 1e-9)
-                        best = cost;
-                    else
-                        shapes[t] = kept;
+                    TunerStringFilterShape set[3];
+                    std::copy(shapes, shapes + 3, set);
+                    set[t] = {share, stagger};
+                    grid.push_back(set[t]);
+                    patches.push_back(patchFor(set));
                 }
             }
+            const std::vector<Evaluation> results = EvaluateAll(cases, Kinds::Strums, patches);
+            int chosen = -1;
+            for (size_t i = 0; i < grid.size(); ++i)
+            {
+                char label[64];
+                std::snprintf(label, sizeof label, "table %s share %.2f stagger %.1f", names[t], grid[i].share,
+                              grid[i].stagger);
+                PrintFilterFigures(label, results[i]);
+                PrintWorse(results[i], kernel);
+                const double cost = FilterCost(results[i].search, results[i].strumScore[0]);
+                if (Admissible(results[i], kernel) && cost < best - 1e-9)
+                {
+                    best = cost;
+                    chosen = static_cast<int>(i);
+                }
+            }
+            if (chosen >= 0)
+                shapes[t] = grid[chosen];
+            std::fflush(stdout);
         }
     }
     for (int t = 0; t < 3; ++t)

@@ -55,6 +55,28 @@ TEST(AccuracyCorpus, EveryFamilyIsSplitAndEveryTruthIsStated)
     EXPECT_GT(stiff.partialCents[1], stiff.partialCents[0]);
 }
 
+TEST(AccuracyCorpus, OnlyTheBassLowBSharesABandWithAnotherString)
+{
+    struct Expected
+    {
+        bool bass;
+        int drop;
+        bool shared[6];
+    };
+    const Expected table[] = {
+        {true, 3, {true, false, false, false, false, false}},  // B1 sounds in the low B's band
+        {true, 5, {true, true, false, false, false, false}},   // two B0 strings
+        {true, 4, {false, false, false, false, false, false}}, // a semitone apart is not shared
+        {true, 0, {false, false, false, false, false, false}},
+    };
+    for (const Expected& e : table)
+        for (int s = 0; s < 6; ++s)
+            EXPECT_EQ(SharesBand(e.bass, e.drop, s), e.shared[s]) << "drop " << e.drop << " string " << s + 1;
+    for (int drop = 0; drop < 6; ++drop)
+        for (int s = 0; s < 6; ++s)
+            EXPECT_FALSE(SharesBand(false, drop, s)) << "guitar drop " << drop << " string " << s + 1;
+}
+
 TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
 {
     const std::vector<Case> cases = ModelledCorpus();
