@@ -55,18 +55,21 @@ void Store(const Section& s, double gain, int16_t* c)
 
 } // namespace
 
-// Every section of a row is the same second-order band-pass with unity gain at its peak. The
-// bandwidths are shares of the centre frequency. The nearest foreign partial a string filter must
-// reject is the lower neighbour's third harmonic, two semitones (12%) above the target:
-//  table B (strings 3-6, three sections): 5% a section, about 41 dB down there after one pass and
-//    82 dB after the two that string 3 takes;
-//  table A (strings 1 and 2, passed twice, six sections in all): 7% a section, about 65 dB down there;
-//  the bass's low B row for drop tunings, where string 2 may sit a semitone above: 3%.
-// vireno-table-design (tools/tabledesign) keeps these shapes: every other share and stagger it
-// tries worsens some instrument and tuning's string errors in the strums of the accuracy corpus's
-// search part (staggering the low B row lowers the bass strums' 95th percentile in drop tuning 3
-// from 18.6 to 17.0 cents and raises it in drop tuning 2 from 0.9 to 1.6).
-const TunerStringFilterShape kTunerStringFilterShapes[3] = {{0.07, 0.0}, {0.05, 0.0}, {0.03, 0.0}};
+// The three sections of a row are staggered towards a maximally flat pass band (stagger 1 is
+// flat, 0 puts all three at the centre), so a detuned string keeps its level and the skirts fall
+// steeply. The bandwidths are shares of the centre frequency, as wide as the neighbouring strings'
+// partials allow, since a narrower band rings longer at its own centre and pulls a detuned string's
+// reading towards its target while it rings:
+//  table A (strings 1 and 2, filtered twice, six sections in all): 7%, flat; a partial two
+//    semitones away, the nearest a neighbour's strong partial comes, is 62 dB down;
+//  table B (strings 3-6, filtered once): 6%, half staggered; 38 dB down two semitones away;
+//  the bass's low B row for drop tunings, where the second or fourth string puts a partial a
+//    semitone away: 4%, flat, 55 dB down there.
+// vireno-table-design (tools/tabledesign) chose these on the strums of the accuracy corpus's search
+// part, one table at a time over shares of 3% to 12% and three staggers: against the unstaggered
+// 7%, 5% and 3% the rows had before, the worst tuning's 95th percentile of harmonic string errors
+// falls from 3.2 to 0.4 cents on the search part and from 5.3 to 1.4 cents on the held-out part.
+const TunerStringFilterShape kTunerStringFilterShapes[3] = {{0.07, 1.0}, {0.06, 0.5}, {0.04, 1.0}};
 
 void TunerInitStringFilterTables()
 {
