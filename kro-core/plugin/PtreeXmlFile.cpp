@@ -8,6 +8,7 @@
 
 #include "platform/FileReplace.h"
 #include "KROXmlLimits.h"
+#include "KROXmlWellFormed.h"
 
 namespace pt = boost::property_tree;
 
@@ -54,7 +55,9 @@ bool ParseXmlText(const std::string& text, pt::ptree& tree, int flags)
 {
     try
     {
-        if (!IsXmlWithinLimits(text))
+        // The property tree's reader takes some texts that are no XML (a close tag of another
+        // name, a second root), so a real parser decides first.
+        if (!IsXmlWithinLimits(text) || !IsWellFormedXml(text))
             return false;
         std::istringstream stream(text);
         pt::ptree parsed;

@@ -19,8 +19,8 @@ std::string PtreeToCompactXmlText(const boost::property_tree::ptree& tree);
 bool WritePtreeXmlFile(const boost::property_tree::ptree& tree, const boost::filesystem::path& path);
 
 // Parses the text into the tree with the property tree's reader flags. False, tree untouched, when
-// the text is longer or deeper than the XML limits allow (KROXmlLimits.h) or not well-formed XML.
-// Never throws. Every XML text the framework reads goes through here.
+// the text is longer or deeper than the XML limits allow (KROXmlLimits.h) or not well-formed XML
+// (KROXmlWellFormed.h). Never throws. Every XML text the framework reads goes through here.
 bool ParseXmlText(const std::string& text, boost::property_tree::ptree& tree, int flags);
 
 // Parses the file into the tree, keeping white space inside elements as it stands. False when the
