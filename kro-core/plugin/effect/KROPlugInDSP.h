@@ -12,6 +12,7 @@
 
 #include "kro-core/plugin/IKROParamInfoInterface.h"
 #include "kro-core/plugin/IKROPlugEditorMessage.h"
+#include "kro-core/plugin/KROStateTreeCheck.h"
 #include "KROPlugInInterface.h"
 #include "kro-core/plugin/TrackInfoRecord.h"
 
@@ -124,7 +125,8 @@ public:
     // The PluginState tree.
     // User-interface thread.
     virtual void BuildStateTree();
-    // User-interface thread.
+    // User-interface thread. A tree with a parameter entry that cannot be read is refused whole:
+    // nothing of it is applied and nothing is sent.
     virtual void ApplyStateTree();
     // User-interface thread.
     // The host's state: applied only when its "Name" is this effect's name, or when it has no
@@ -214,7 +216,8 @@ private:
     void ApplyStateBinaryChunk();
     void ApplyStatePreset();
     void ApplyStateZoom();
-    void ApplyStateParameters();
+    // Every value of the tree, read whole beforehand; then "UpdateParameterValues" to the adapter.
+    void ApplyStateParameters(const KROStateValues& values);
     // Applies an algorithm's records to the effect as a load does: no change in it marks the state
     // modified.
     void ApplyAlgorithmValues(CKRODSPAlgInterface& algorithm);

@@ -1,11 +1,9 @@
 // CKROPlugInDSP: the PluginState tree, written from the effect and applied to it.
 #include "KROPlugInDSP.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "kro-core/plugin/Base64.h"
-#include "kro-core/plugin/KRONumberText.h"
 #include "kro-core/plugin/KroEditorMessages.h"
 
 namespace pt = boost::property_tree;
@@ -63,13 +61,20 @@ void CKROPlugInDSP::WriteStateTree(pt::ptree& tree)
     tree.put_child(kChunkPath, chunk);
 }
 
-// Each step ends at its first missing or unreadable value; the next step still runs.
+// The parameter entries are read whole first: one that cannot be read refuses the tree, so that no
+// value of it applies without the others. After that each step ends at its first missing or
+// unreadable value; the next step still runs.
 void CKROPlugInDSP::ApplyStateTree()
 {
+    const auto parameters = stateTree.get_child_optional(kParametersPath);
+    KROStateValues values;
+    if (parameters && !ReadStateParameters(*parameters, values))
+        return;
     ApplyStateBinaryChunk();
     ApplyStatePreset();
     ApplyStateZoom();
-    ApplyStateParameters();
+    if (parameters)
+        ApplyStateParameters(values);
     if (editorLink != nullptr)
         SendStateTreeToEditor(stateTree, KroEditorMessages::kActionGuiWantsUpdate);
     RestartModifiedWindow();
@@ -107,43 +112,27 @@ void CKROPlugInDSP::ApplyStateZoom()
         zoom = *value;
 }
 
-void CKROPlugInDSP::ApplyStateParameters()
+void CKROPlugInDSP::ApplyStateParameters(const KROStateValues& values)
 {
-    const auto parameters = stateTree.get_child_optional(kParametersPath);
-    if (!parameters)
-        return;
-    // The tree's own values: none of them marks the state modified.
+    // The tree's own values, and the host's echo of them while the adapter pushes them on: none
+    // of them marks the state modified.
     applyingLoadedValues.store(true, std::memory_order_release);
-    bool complete = true;
-    for (const auto& child : *parameters)
+    for (const auto& [index, value] : values)
     {
-        const auto valueText = child.second.get_optional<std::string>("Value");
-        const auto index = child.second.get_optional<int32_t>("Index");
-        float value = 0.0f;
-        if (!valueText || !ReadFloatText(*valueText, value) || !index)
-        {
-            complete = false;
-            break;
-        }
-        value = std::clamp(value, 0.0f, 1.0f);
-        ApplyParameterValue(*index, value);
+        ApplyParameterValue(index, value);
         if (editorLink != nullptr)
-            editorLink->SendParameterChange(static_cast<uint32_t>(*index), value);
+            editorLink->SendParameterChange(static_cast<uint32_t>(index), value);
     }
-    applyingLoadedValues.store(false, std::memory_order_release);
-    if (complete && editorLink != nullptr)
+    if (editorLink != nullptr)
         editorLink->SendString(KroEditorMessages::kUpdateParameterValues);
+    applyingLoadedValues.store(false, std::memory_order_release);
 }
 
 void CKROPlugInDSP::SetStateTree(const pt::ptree& tree)
 {
     DeliverPendingStateUpdate();
-    if (tree.get_child_optional(kPluginInfoPath))
-    {
-        const auto stateName = tree.get_optional<std::string>(std::string(kPluginInfoPath) + ".Name");
-        if (!stateName || *stateName != GetName(false))
-            return;
-    }
+    if (!IsStateOf(tree, GetName(false)))
+        return;
     stateTree = tree;
     ApplyStateTree();
 }

@@ -5,6 +5,7 @@
 // either every value in it can be applied, or it is refused and nothing changes. Plain functions
 // without shared data: they run on whichever thread the host hands a state over on.
 
+#include "kro-core/plugin/KROStateTreeCheck.h"
 #include "pluginterfaces/base/ibstream.h"
 
 #include <boost/property_tree/ptree.hpp>
@@ -19,10 +20,6 @@
 
 namespace Steinberg {
 namespace Vst {
-
-// The longest preset name a state may carry. Every name the effect can hold is shorter (preset
-// commands with longer names are refused), so whatever getState writes, setState reads back.
-constexpr size_t kMaxStatePresetNameBytes = 1024;
 
 // What a state is checked against.
 struct KROVST3StateShape
@@ -48,11 +45,12 @@ struct KROVST3State
 // The adapter's hook on a parsed tree before it is checked.
 using KROVST3TreeHook = std::function<void(boost::property_tree::ptree&)>;
 
-// Reads the whole stream and checks it. XML: the tree must hold "PluginState.Parameters" and, when
-// it has "PluginInfo", the effect's name; every parameter entry must have a readable "Index" and
-// "Value"; the preset name must fit kMaxStatePresetNameBytes; "PresetModified" and
-// "VST3MasterBypass", where present, must be booleans. Anything else must be the older binary layout
-// at exactly its size with every value a number within 0 ... 1. False, state untouched, otherwise.
+// Reads the whole stream and checks it. XML: the tree must pass the effect's check
+// (CheckPluginStateTree: "PluginState.Parameters", the effect's name, every parameter entry
+// readable, the preset name within kMaxStatePresetNameBytes, "PresetModified" a boolean) and
+// "VST3MasterBypass", where present, must be a boolean. Anything else must be the older binary
+// layout at exactly its size with every value a number within 0 ... 1. False, state untouched,
+// otherwise.
 bool ReadVST3State(IBStream& stream, const KROVST3StateShape& shape, const KROVST3TreeHook& convert,
                    KROVST3State& state);
 

@@ -45,14 +45,6 @@ KROVST3StateText ReadComponentState(IBStream& stream, std::string& bytes, boost:
     return ReadStateText(bytes, tree);
 }
 
-bool IsStateOf(const boost::property_tree::ptree& tree, const std::string& effectName)
-{
-    if (!tree.get_child_optional("PluginState.PluginInfo"))
-        return true;
-    const boost::optional<std::string> name = tree.get_optional<std::string>("PluginState.PluginInfo.Name");
-    return name && *name == effectName;
-}
-
 const char* KROVST3BypassPath()
 {
     return kBypassPath;

@@ -27,10 +27,6 @@ KROVST3StateText ReadStateText(const std::string& bytes, boost::property_tree::p
 // Reads the whole stream into bytes and classifies them as ReadStateText does.
 KROVST3StateText ReadComponentState(IBStream& stream, std::string& bytes, boost::property_tree::ptree& tree);
 
-// Whether the tree is a state of the effect with the given name: its "Name" matches, or it has no
-// "PluginInfo" to tell.
-bool IsStateOf(const boost::property_tree::ptree& tree, const std::string& effectName);
-
 // Puts the bypass into the tree, replacing a "VST3Specific" branch the tree already had.
 void PutMasterBypass(boost::property_tree::ptree& tree, bool bypass);
 

@@ -184,17 +184,20 @@ TEST(PluginStateTree, ReadsValueTextsByTheCLibraryRulesAndRefusesTheUnreadable)
         effect.SetStateTree(tree);
 
         EXPECT_EQ(effect.GetParameterNormalized(1), c.readable ? c.applied : 0.25f);
-        std::vector<std::string> expected;
-        if (c.readable)
-            expected = {"parameter 1 " + std::to_string(c.applied), "string UpdateParameterValues"};
         std::vector<std::string> events = link.Take();
+        if (!c.readable)
+        {
+            EXPECT_EQ(events, std::vector<std::string>{}) << "a refused tree sends nothing";
+            continue;
+        }
         ASSERT_FALSE(events.empty());
-        events.pop_back(); // the "GUIWantsUpdate" tree, sent in every case
-        EXPECT_EQ(events, expected);
+        events.pop_back(); // the "GUIWantsUpdate" tree
+        EXPECT_EQ(events, (std::vector<std::string>{"parameter 1 " + std::to_string(c.applied),
+                                                    "string UpdateParameterValues"}));
     }
 }
 
-TEST(PluginStateTree, ABadChildEndsOnlyTheParameterStep)
+TEST(PluginStateTree, ABadChildRefusesTheWholeTree)
 {
     pt::ptree tree =
         Parsed("<PluginState><PluginInfo><Name>Vireno</Name><Zoom>2</Zoom><CurrentPreset>Loaded</CurrentPreset>"
@@ -206,16 +209,21 @@ TEST(PluginStateTree, ABadChildEndsOnlyTheParameterStep)
     TestEffect effect(0);
     RecordingEditorLink link;
     effect.SetEditorLink(&link);
-    effect.SetStateTree(tree);
-
-    EXPECT_EQ(Values(effect), (std::vector<float>{1.0f, 0.25f, 0.5f, 0.75f, 1.0f}));
-    EXPECT_EQ(effect.GetCurrentPresetName(), "Loaded");
-    EXPECT_TRUE(effect.IsPresetModified());
-    EXPECT_EQ(effect.GetZoom(), 2.0f);
-    const std::vector<std::string> events = link.Take();
-    ASSERT_EQ(events.size(), 2u); // no "UpdateParameterValues"
-    EXPECT_EQ(events[0], "parameter 0 1.000000");
-    EXPECT_EQ(link.lastTree.get<std::string>("PluginState.PluginInfo.Action"), "GUIWantsUpdate");
+    const std::vector<float> before = Values(effect);
+    for (const bool pasted : {false, true})
+    {
+        SCOPED_TRACE(pasted ? "pasted" : "loaded");
+        if (pasted)
+            effect.SetStateTreeFromEditor(tree);
+        else
+            effect.SetStateTree(tree);
+        // Not the values before the bad child either: nothing of the tree applies.
+        EXPECT_EQ(Values(effect), before);
+        EXPECT_EQ(effect.GetCurrentPresetName(), "-");
+        EXPECT_FALSE(effect.IsPresetModified());
+        EXPECT_EQ(effect.GetZoom(), 1.0f);
+        EXPECT_EQ(link.Take(), std::vector<std::string>{});
+    }
 }
 
 TEST(PluginStateTree, OtherBadValuesEndOnlyTheirOwnStep)
@@ -274,6 +282,43 @@ TEST(PluginStateTree, LoadingKeepsTheLoadedModifiedFlagEvenLongAfterTheLastLoad)
         sent.put("PluginState.PluginInfo.Action", "GUIWantsUpdate");
         EXPECT_EQ(events[6], "editor " + CompactXml(sent));
     }
+}
+
+TEST(PluginStateTree, TheHostsEchoOfTheLoadedValuesDoesNotMarkTheStateModified)
+{
+    // As an AAX host does: told of "UpdateParameterValues", it sets every parameter to the value
+    // the effect now holds, and that arrives as automation before the load has returned.
+    class EchoingLink final : public IKROPlugEditorMessage
+    {
+    public:
+        explicit EchoingLink(TestEffect& effect) : effect(effect) {}
+        void SendString(std::string text) override
+        {
+            if (text == "UpdateParameterValues")
+                for (int32_t index = 0; index < 5; ++index)
+                    effect.Automate(index, effect.GetParameterNormalized(index));
+        }
+        void SendParameterChange(uint32_t, float) override {}
+        void SendBinary(const float*, int32_t) override {}
+        void SendStateTree(const boost::property_tree::ptree&, bool) override {}
+
+    private:
+        TestEffect& effect;
+    };
+
+    platform::FakePlatform clock;
+    platform::ScopedPlatform installed(clock);
+    TestEffect effect(0);
+    EchoingLink link(effect);
+    effect.SetEditorLink(&link);
+    effect.SelectPreset(0);
+    clock.AdvanceTickCount(10000); // the window of that selection is long over
+    pt::ptree tree;
+    effect.GetStateTree(tree);
+    tree.put("PluginState.Parameters.Par0.Value", "0.75");
+    effect.SetStateTree(tree);
+    EXPECT_EQ(effect.GetParameterNormalized(0), 0.75f);
+    EXPECT_FALSE(effect.IsPresetModified());
 }
 
 TEST(PluginStateTree, AnEmptyParameterListStillTellsTheAdapterAndTheEditor)
