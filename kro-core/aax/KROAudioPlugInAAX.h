@@ -9,13 +9,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CKROAAXPlugEditorMessage;
 class CKROParameter;
 class CKROPlugInDSP;
 class IKROAAXLinkedEditor;
+struct KROCheckedStateTree;
 
 // The framework's AAX effect: the host's parameter-and-state object over a format-independent
 // effect. It translates AAX identifiers to effect indices, carries automation both ways, renders
@@ -78,6 +81,8 @@ public:
     AAX_Result SetParameterNormalizedValue(AAX_CParamID id, double value) override;
     AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value, AAX_EUpdateSource source) override;
 
+    // Main thread: the state chunks. GetChunk writes exactly the text the GetChunkSize before it
+    // took; a chunk loads whole or not at all.
     AAX_Result GetNumberOfChunks(int32_t* count) const override;
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkId) const override;
     AAX_Result GetChunkSize(AAX_CTypeID chunkId, uint32_t* size) override;
@@ -118,12 +123,18 @@ protected:
     int32_t processChangeCount = 0;
 
 private:
-    // The chunk text: the effect's tree as XML, three blanks after it. saving: the tree passes the
-    // effect's conversion for saving first. False when the effect gives no text.
-    bool BuildChunkText(bool saving, std::string& text);
-    // The XML of a chunk's data as a tree converted for loading; throws when it does not parse.
-    boost::property_tree::ptree ReadChunkTree(const AAX_SPlugInChunk& chunk);
+    // The chunk text: the effect's tree, passed through its conversion for saving, as XML, three
+    // blanks after it. False when the effect gives no text.
+    bool BuildChunkText(std::string& text);
+    // The chunk's XML as a tree converted for loading and checked whole (CheckPluginStateTree);
+    // false when it does not parse or is refused.
+    bool ReadStateChunk(const AAX_SPlugInChunk& chunk, KROCheckedStateTree& checked);
+    // Applies a checked tree, or on failure puts back the state from before.
+    void ApplyStateChunk(const boost::property_tree::ptree& tree);
+    // Whether loading these values would leave every parameter within the compare tolerance.
+    bool HoldsLiveValues(const std::vector<std::pair<int32_t, float>>& values);
 
-    // The size GetChunkSize last reported: the room the host gives GetChunk.
-    int32_t reportedChunkSize = -1;
+    // The text GetChunkSize took, for the GetChunk after it. Main thread only, like the chunk
+    // calls: taken by GetChunkSize, used up by GetChunk, dropped by SetChunk.
+    std::optional<std::string> chunkSnapshot;
 };

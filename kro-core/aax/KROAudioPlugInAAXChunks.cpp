@@ -5,13 +5,14 @@
 
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Guarded.h"
 #include "kro-core/plugin/effect/KROPlugInDSP.h"
+#include "kro-core/plugin/KROStateTreeCheck.h"
 #include "kro-core/plugin/KROStateTreeXml.h"
 
 #include <boost/property_tree/ptree.hpp>
 
 #include <cmath>
 #include <cstring>
-#include <stdexcept>
+#include <map>
 
 namespace pt = boost::property_tree;
 
@@ -22,11 +23,11 @@ constexpr const char* kChunkTextTail = "   ";
 // A stored value this close to the live one counts as the same.
 constexpr double kCompareTolerance = 5e-5;
 
-// Whether the host's chunk can be read at all: present, and a size that is neither negative nor
-// beyond what any state of ours could be.
-bool IsReadable(const AAX_SPlugInChunk* chunk)
+// Whether the host's chunk can be read at all: a size that is neither negative nor beyond what
+// any state of ours could be.
+bool IsReadable(const AAX_SPlugInChunk& chunk)
 {
-    return chunk && chunk->size >= 0 && chunk->size <= CKROAudioPlugInAAX::kLargestStateChunk;
+    return chunk.size >= 0 && chunk.size <= CKROAudioPlugInAAX::kLargestStateChunk;
 }
 
 } // namespace
@@ -47,12 +48,11 @@ AAX_Result CKROAudioPlugInAAX::GetChunkIDFromIndex(int32_t, AAX_CTypeID* chunkId
     return AAX_SUCCESS;
 }
 
-bool CKROAudioPlugInAAX::BuildChunkText(bool saving, std::string& text)
+bool CKROAudioPlugInAAX::BuildChunkText(std::string& text)
 {
     pt::ptree tree;
     effect->GetStateTree(tree);
-    if (saving)
-        effect->ConvertStateTree(tree, false);
+    effect->ConvertStateTree(tree, false);
     if (!WriteStateTreeXml(tree, KROStateTreeLayout::kCompact, text))
         return false;
     text += kChunkTextTail;
@@ -66,11 +66,12 @@ AAX_Result CKROAudioPlugInAAX::GetChunkSize(AAX_CTypeID, uint32_t* size)
     if (!effect)
         return AAX_ERROR_NOT_INITIALIZED;
     return AAX_Guarded([&] {
+        chunkSnapshot.reset();
         std::string text;
-        if (!BuildChunkText(false, text) || text.size() > static_cast<size_t>(kLargestStateChunk))
+        if (!BuildChunkText(text) || text.size() > static_cast<size_t>(kLargestStateChunk))
             return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
-        reportedChunkSize = static_cast<int32_t>(text.size());
-        *size = static_cast<uint32_t>(reportedChunkSize);
+        *size = static_cast<uint32_t>(text.size());
+        chunkSnapshot = std::move(text);
         return static_cast<AAX_Result>(AAX_SUCCESS);
     });
 }
@@ -84,15 +85,17 @@ AAX_Result CKROAudioPlugInAAX::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk* c
     if (!chunk)
         return AAX_ERROR_NULL_ARGUMENT;
     return AAX_Guarded([&] {
+        // The text GetChunkSize took, for which the host made room, whatever moved since; without
+        // one, the state as it is now, when it fits the room the host's header gives.
         std::string text;
-        if (!BuildChunkText(true, text))
+        if (chunkSnapshot)
+        {
+            text = std::move(*chunkSnapshot);
+            chunkSnapshot.reset();
+        }
+        else if (!BuildChunkText(text) || chunk->size < 0 || text.size() > static_cast<size_t>(chunk->size))
             return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
-        // The host made room for the size GetChunkSize reported: a text that grew since does not
-        // fit, one that shrank is filled up with blanks, which XML ignores after the root.
-        if (reportedChunkSize < 0 || text.size() > static_cast<size_t>(reportedChunkSize))
-            return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
-        text.resize(static_cast<size_t>(reportedChunkSize), ' ');
-        chunk->size = reportedChunkSize;
+        chunk->size = static_cast<int32_t>(text.size());
         std::memset(chunk->name, 0, sizeof(chunk->name));
         std::strncpy(reinterpret_cast<char*>(chunk->name), kStateChunkName, sizeof(chunk->name) - 1);
         std::memcpy(chunk->data, text.data(), text.size());
@@ -100,23 +103,50 @@ AAX_Result CKROAudioPlugInAAX::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk* c
     });
 }
 
-pt::ptree CKROAudioPlugInAAX::ReadChunkTree(const AAX_SPlugInChunk& chunk)
+bool CKROAudioPlugInAAX::ReadStateChunk(const AAX_SPlugInChunk& chunk, KROCheckedStateTree& checked)
 {
     const std::string text(chunk.data, static_cast<size_t>(chunk.size));
     pt::ptree tree;
     if (!ReadStateTreeXml(text, tree))
-        throw std::runtime_error("the chunk holds no XML");
+        return false;
     effect->ConvertStateTree(tree, true);
-    return tree;
+    const KROStateTreeShape shape{effect->GetName(false), effect->GetFirstParameterIndex(),
+                                  effect->GetParameterCount()};
+    return CheckPluginStateTree(std::move(tree), shape, checked);
+}
+
+void CKROAudioPlugInAAX::ApplyStateChunk(const pt::ptree& tree)
+{
+    // Applying allocates (copies of the tree, messages to the editor). When memory runs out half
+    // way, the state from before goes back, and with it the host's parameters, so that a refused
+    // chunk has changed nothing.
+    pt::ptree before;
+    effect->GetStateTree(before);
+    try
+    {
+        // Sends "UpdateParameterValues", on which every host parameter takes the effect's value.
+        effect->SetStateTree(tree);
+    }
+    catch (...)
+    {
+        AAX_Guarded([&] {
+            effect->SetStateTree(before);
+            return static_cast<AAX_Result>(AAX_SUCCESS);
+        });
+        throw;
+    }
 }
 
 AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInChunk* chunk)
 {
+    // The host asked for the size of the state before this load; whatever it asks for next is
+    // taken anew.
+    chunkSnapshot.reset();
     if (chunkId != kStateChunkID && chunkId != kBinaryChunkID)
         return AAX_CEffectParameters::SetChunk(chunkId, chunk);
     if (!chunk)
         return AAX_ERROR_NULL_ARGUMENT;
-    if (!IsReadable(chunk))
+    if (!IsReadable(*chunk))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     if (!effect)
         return AAX_SUCCESS;
@@ -128,37 +158,50 @@ AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInCh
                 effect->SetBinaryChunk(reinterpret_cast<const uint8_t*>(chunk->data), size);
             return static_cast<AAX_Result>(AAX_SUCCESS);
         });
-    // A chunk that does not parse or apply leaves the state as it was and is not the host's fault.
+    // A chunk is checked whole, then applied whole. One that does not parse or pass the check
+    // leaves the state as it was and is not the host's fault.
     AAX_Guarded([&] {
-        effect->SetStateTree(ReadChunkTree(*chunk));
+        KROCheckedStateTree checked;
+        if (ReadStateChunk(*chunk, checked))
+            ApplyStateChunk(checked.tree);
         return static_cast<AAX_Result>(AAX_SUCCESS);
     });
     return AAX_SUCCESS;
+}
+
+bool CKROAudioPlugInAAX::HoldsLiveValues(const KROStateValues& values)
+{
+    // Where an index comes twice, loading leaves the later value.
+    std::map<int32_t, float> loaded;
+    for (const auto& [index, value] : values)
+        loaded[index] = value;
+    for (const auto& [index, value] : loaded)
+        if (std::fabs(value - effect->GetParameterNormalized(index)) > kCompareTolerance)
+            return false;
+    return true;
 }
 
 AAX_Result CKROAudioPlugInAAX::CompareActiveChunk(const AAX_SPlugInChunk* chunk, bool* isEqual)
 {
     if (!chunk || !isEqual)
         return AAX_ERROR_NULL_ARGUMENT;
+    // A chunk that cannot be compared counts as equal, one whose size cannot be read included.
+    if (!IsReadable(*chunk))
+    {
+        *isEqual = true;
+        return AAX_SUCCESS;
+    }
     *isEqual = false;
-    if (!IsReadable(chunk))
-        return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     if (!effect)
         return AAX_CEffectParameters::CompareActiveChunk(chunk, isEqual);
+    // Equal when loading the chunk would leave every value where it is; one that SetChunk would
+    // refuse is no state of ours, and the library decides.
     bool compared = false;
     AAX_Guarded([&] {
-        const pt::ptree tree = ReadChunkTree(*chunk);
-        for (const auto& child : tree.get_child("PluginState.Parameters"))
-        {
-            const auto index = child.second.get<uint32_t>("Index");
-            const auto value = child.second.get<float>("Value");
-            if (std::fabs(value - effect->GetParameterNormalized(static_cast<int32_t>(index))) > kCompareTolerance)
-            {
-                compared = true;
-                return static_cast<AAX_Result>(AAX_SUCCESS);
-            }
-        }
-        *isEqual = true;
+        KROCheckedStateTree checked;
+        if (!ReadStateChunk(*chunk, checked))
+            return static_cast<AAX_Result>(AAX_SUCCESS);
+        *isEqual = HoldsLiveValues(checked.values);
         compared = true;
         return static_cast<AAX_Result>(AAX_SUCCESS);
     });

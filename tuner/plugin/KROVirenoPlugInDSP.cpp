@@ -52,6 +52,10 @@ void CKROVirenoPlugInDSP::ApplyStoredDefaultPreset()
 
 float CKROVirenoPlugInDSP::GetParameterNormalized(int32_t index)
 {
+    // Any 32-bit index may come in (a host's state, a hostile host): one outside the product's
+    // numbering is refused before it is subtracted from, which could overflow.
+    if (index < firstIndex || index > firstIndex + TunerParameterIndex::kInstanceActive)
+        return 0.0f;
     const int32_t offset = index - firstIndex;
     if (offset >= TunerParameterIndex::kSelectInstrument && offset <= TunerParameterIndex::kColorSet)
         return CKROPlugInDSP::GetParameterNormalized(index);

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -156,22 +157,28 @@ TEST_F(VirenoAaxAdapter, GetChunkNeverWritesPastTheRoomItReported)
 {
     uint32_t size = 0;
     ASSERT_EQ(parameters->GetChunkSize(kStateChunk, &size), 0);
-    // "0" becomes "0.40000001": the text grew since its size was reported.
+    // "0" becomes "0.40000001": the state's text grew since its size was reported.
     parameters->UpdateParameterNormalizedValue("par3", 0.4, AAX_eUpdateSource_Unspecified);
     std::vector<uint8_t> chunk(kAAXChunkHeaderSize + size + 64, 0xAB);
     auto* header = reinterpret_cast<AAX_SPlugInChunk*>(chunk.data());
     header->size = int32_t(size);
-    EXPECT_EQ(parameters->GetChunk(kStateChunk, header), AAX_ERROR_INCORRECT_CHUNK_SIZE);
-    for (size_t i = kAAXChunkHeaderSize; i < chunk.size(); ++i)
-        ASSERT_EQ(chunk[i], 0xAB) << i;
-
-    // Reported again, then shrunk: filled up with blanks to the reported size, and still a state.
-    ASSERT_EQ(parameters->GetChunkSize(kStateChunk, &size), 0);
-    parameters->UpdateParameterNormalizedValue("par3", 0.0, AAX_eUpdateSource_Unspecified);
+    // The text whose size was reported, and not a byte more.
     EXPECT_EQ(parameters->GetChunk(kStateChunk, header), 0);
     EXPECT_EQ(uint32_t(header->size), size);
     EXPECT_EQ(chunk[kAAXChunkHeaderSize + size - 1], ' ');
-    EXPECT_EQ(chunk[kAAXChunkHeaderSize + size], 0xAB);
+    for (size_t i = kAAXChunkHeaderSize + size; i < chunk.size(); ++i)
+        ASSERT_EQ(chunk[i], 0xAB) << i;
+
+    // Without a size reported first, the room is what the host's header says: the grown text
+    // does not fit it and nothing is written.
+    std::fill(chunk.begin() + kAAXChunkHeaderSize, chunk.end(), 0xAB);
+    EXPECT_EQ(parameters->GetChunk(kStateChunk, header), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    EXPECT_EQ(uint32_t(header->size), size);
+    for (size_t i = kAAXChunkHeaderSize; i < chunk.size(); ++i)
+        ASSERT_EQ(chunk[i], 0xAB) << i;
+    header->size = int32_t(size + 64);
+    EXPECT_EQ(parameters->GetChunk(kStateChunk, header), 0);
+    EXPECT_GT(uint32_t(header->size), size);
     bool equal = false;
     EXPECT_EQ(parameters->CompareActiveChunk(header, &equal), 0);
     EXPECT_TRUE(equal);
