@@ -10,6 +10,7 @@
 #include <boost/property_tree/ptree.hpp>
 
 #include "platform/IPlatform.h"
+#include "kro-core/plugin/KROStateTreeCheck.h"
 #include "kro-core/plugin/PtreeXmlFile.h"
 #include "TunerParameterIndex.h"
 #include "kro-core/plugin/utf8util.h"
@@ -196,8 +197,10 @@ bool CKROPresetStore::ReadDefaultPresetFile()
     if (values.size() != xmlNames.size())
         return false;
 
+    // A name longer than a state may carry would become the current preset's name, and every
+    // state saved with it would be refused on loading.
     const std::string name = preset->get<std::string>(kPresetNameKey, "");
-    if (name.empty())
+    if (name.empty() || name.size() > kMaxStatePresetNameBytes)
         return false;
     presets.emplace(CKROVirenoParamTable::kDefaultPresetNumber,
                     CKROAudioPreset(name, std::move(values), CKROAudioPreset::kFactoryFlag));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "kro-core/plugin/KROStateTreeCheck.h"
 #include "platform/testing/FakePlatform.h"
 #include "tuner/plugin/KROVirenoParamTable.h"
 #include "platform/testing/TemporaryFolder.h"
@@ -180,6 +181,11 @@ TEST_F(PresetStore, ReplacesAForeignOrBrokenFileWithTheTableDefaults)
         {"infinite", PresetFile(kHeader, "<PresetName>Mine</PresetName>" + Parameters("inf"))},
         {"beyond float", PresetFile(kHeader, "<PresetName>Mine</PresetName>" + Parameters("1e40"))},
         {"empty name", PresetFile(kHeader, "<PresetName></PresetName>" + Parameters("2"))},
+        {"a name no state may carry",
+         PresetFile(kHeader, "<PresetName>" + std::string(kMaxStatePresetNameBytes + 1, 'n') + "</PresetName>" +
+                                 Parameters("2"))},
+        {"a close tag of another name", PresetFile(kHeader, "<PresetName>Mine</PresetNam>" + Parameters("2"))},
+        {"a second root", PresetFile(kHeader, "<PresetName>Mine</PresetName>" + Parameters("2")) + "<KroPreset/>"},
         {"no name", PresetFile(kHeader, Parameters("2"))},
     };
     for (const Case& c : cases)

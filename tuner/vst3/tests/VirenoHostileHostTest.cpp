@@ -125,6 +125,41 @@ TEST_F(VirenoHostile, DeepOrHugeXmlIsRefusedOnEveryPathThatParses)
     EXPECT_EQ(next->GetEffect()->GetParameterNormalized(3), 0.5f);
 }
 
+TEST_F(VirenoHostile, TextsThatAreNoXmlAreRefusedOnEveryPathThatParses)
+{
+    // The set-up's own state, damaged where the property tree's reader would not notice.
+    std::string wrongClose = saved;
+    wrongClose.replace(wrongClose.find("</Value>"), 8, "</Valux>");
+    std::string wrongOpen = saved;
+    wrongOpen.replace(wrongOpen.find("<Value>"), 7, "<Valum>");
+    const std::string secondRoot = saved + "<PluginState/>";
+    for (const std::string& text : {wrongClose, wrongOpen, secondRoot})
+    {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(LoadState(*instance->component(), text), kResultFalse);
+        EXPECT_EQ(MirrorState(*instance->controller(), text), kResultFalse);
+        IPtr<IMessage> toEffect = NewMessage("GUI2DSPPTree");
+        SetData(*toEffect, "GUI2DSPPTree", text);
+        EXPECT_EQ(Notify(ProcessorPoint(), *toEffect), kResultFalse);
+        IPtr<IMessage> toEditor = NewMessage("DSP2GUIPTree");
+        SetData(*toEditor, "DSP2GUIPTree", text);
+        EXPECT_EQ(Notify(ControllerPoint(), *toEditor), kResultFalse);
+        ExpectUnchanged();
+    }
+
+    // A preset file that closes a value with another name: the next instance starts from the
+    // built-in defaults.
+    const std::filesystem::path file = folder.Path() / "Halvard Sonics" / "Vireno" / "Default.xml";
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file) << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<KroPreset><Type>Vireno Default Preset</Type>"
+                           "<PlugName>Vireno</PlugName><Preset><PresetName>Mine</PresetName><Parameters>"
+                           "<Select_Instrument>0</Select_Instrument><Display_Mode>0</Display_Mode>"
+                           "<Drop_Tuning>0</Drop_Tuning><Reference_Frequency>9</Reference_Frequenzy>"
+                           "<Color_Set>0</Color_Set></Parameters></Preset></KroPreset>\n";
+    IPtr<CKROVirenoVST3> next = owned(new CKROVirenoVST3);
+    EXPECT_EQ(next->GetEffect()->GetParameterNormalized(3), 0.5f);
+}
+
 TEST_F(VirenoHostile, IndicesOutsideEveryListAreRefused)
 {
     IEditController& controller = *instance->controller();
