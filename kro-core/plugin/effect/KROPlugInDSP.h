@@ -109,7 +109,8 @@ public:
     virtual void RebuildPresetLists();
     // User-interface thread.
     virtual std::string HandleGuiMessage(const std::string& text);
-    // User-interface thread. The editor's paste: applied without the name test. The answer is always empty.
+    // User-interface thread. The editor's paste: checked as a state is, but without the name test.
+    // The answer is always empty.
     virtual boost::property_tree::ptree SetStateTreeFromEditor(const boost::property_tree::ptree& tree);
     // User-interface thread.
     virtual uint8_t* GetBinaryChunk(int32_t& size);

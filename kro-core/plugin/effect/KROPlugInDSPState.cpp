@@ -140,9 +140,13 @@ void CKROPlugInDSP::SetStateTree(const pt::ptree& tree)
 pt::ptree CKROPlugInDSP::SetStateTreeFromEditor(const pt::ptree& tree)
 {
     DeliverPendingStateUpdate();
-    if (tree.get_child_optional(kParametersPath))
+    // A pasted tree is checked as a host's state is, whichever effect wrote it: refused whole, or
+    // applied without the entries for indices that are no parameters (the hidden ones).
+    KROCheckedStateTree checked;
+    if (tree.get_child_optional(kParametersPath) &&
+        CheckPluginStateTree(tree, {std::string(), GetFirstParameterIndex(), GetParameterCount()}, checked))
     {
-        stateTree = tree;
+        stateTree = std::move(checked.tree);
         ApplyStateTree();
     }
     return pt::ptree();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -157,12 +158,18 @@ TEST_P(VirenoEffect, HiddenParametersSitBehindTheProductParameters)
         EXPECT_EQ(effect.GetParameterNormalized(mute), c.read) << c.written;
     }
 
-    // Indices without a parameter read 0 and take nothing.
-    for (const int32_t index : {F - 1, F + 5, F + 9})
+    // Indices without a parameter read 0 and take nothing, the farthest ones too.
+    for (const int32_t index : {F - 1, F + 5, F + 9, INT32_MIN, INT32_MAX})
     {
         effect.SetParameterNormalized(index, 1.0f, nullptr, changedCount);
         EXPECT_EQ(effect.GetParameterNormalized(index), 0.0f) << index;
     }
+    // A pasted tree does not reach them.
+    boost::property_tree::ptree pasted;
+    pasted.put("PluginState.Parameters.Mute.Value", "1");
+    pasted.put("PluginState.Parameters.Mute.Index", mute);
+    effect.SetStateTreeFromEditor(pasted);
+    EXPECT_EQ(effect.GetParameterNormalized(mute), 0.0f);
     // The hidden ones are no parameters of the state either.
     boost::property_tree::ptree tree;
     effect.GetStateTree(tree);

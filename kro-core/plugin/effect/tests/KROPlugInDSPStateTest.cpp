@@ -363,3 +363,28 @@ TEST(PluginStateTree, ThePastedTreeNeedsParametersButNoName)
     EXPECT_EQ(effect.GetCurrentPresetName(), "Pasted");
     EXPECT_EQ(effect.GetParameterNormalized(3), 1.0f);
 }
+
+TEST(PluginStateTree, ThePastedTreeIsCheckedAsAStateIs)
+{
+    TestEffect effect(0);
+    RecordingEditorLink link;
+    effect.SetEditorLink(&link);
+    // Entries for indices that are no parameters are left out; the rest applies.
+    pt::ptree tree = Parsed("<PluginState><Parameters><A><Value>1</Value><Index>-2147483648</Index></A>"
+                            "<B><Value>1</Value><Index>5</Index></B><C><Value>0.5</Value><Index>4</Index></C>"
+                            "</Parameters></PluginState>");
+    effect.SetStateTreeFromEditor(tree);
+    EXPECT_EQ(effect.GetParameterNormalized(4), 0.5f);
+    const std::vector<std::string> events = link.Take();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0], "parameter 4 0.500000");
+    EXPECT_EQ(events[1], "string UpdateParameterValues");
+
+    // A preset name no state may carry refuses the tree whole.
+    tree.put("PluginState.PluginInfo.CurrentPreset", std::string(kMaxStatePresetNameBytes + 1, 'n'));
+    tree.put("PluginState.Parameters.C.Value", "1");
+    effect.SetStateTreeFromEditor(tree);
+    EXPECT_EQ(effect.GetParameterNormalized(4), 0.5f);
+    EXPECT_EQ(effect.GetCurrentPresetName(), "-");
+    EXPECT_EQ(link.Take(), std::vector<std::string>{});
+}
