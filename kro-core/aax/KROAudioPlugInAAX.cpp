@@ -180,7 +180,18 @@ void CKROAudioPlugInAAX::RenderAudio(const float* const* inputs, float* const* o
 
     const int32_t changed = std::min(processChangeCount, static_cast<int32_t>(processChanges.size()));
     for (int32_t i = 0; i < changed; ++i)
-        PushToHost(processChanges[static_cast<size_t>(i)]);
+        PushToHostFromAudioThread(processChanges[static_cast<size_t>(i)]);
+}
+
+void CKROAudioPlugInAAX::PushToHostFromAudioThread(int32_t index)
+{
+    // The library's own setter, never this class's: an identifier without a host parameter (the
+    // hidden indices have identifiers) would take the fallback path, which shares the host
+    // threads' change list, calls the editor link and allocates. The library leaves such an index
+    // alone; the effect holds its value already.
+    const char* id = idConverter->GetIDFromIndex(index);
+    if (id[0] != '\0')
+        AAX_CEffectParameters::SetParameterNormalizedValue(id, effect->GetParameterNormalized(index));
 }
 
 void CKROAudioPlugInAAX::PushToHost(int32_t index)

@@ -105,6 +105,8 @@ protected:
     void PushLinkedChanges();
     // Sets the index's host parameter to the effect's value; an index without identifier is skipped.
     void PushToHost(int32_t index);
+    // Audio thread: the same for an index with a host parameter only, through the library alone.
+    void PushToHostFromAudioThread(int32_t index);
 
     bool channelCountsSet = false;
     bool blockSizeSet = false;
