@@ -90,19 +90,26 @@ AAX_Result CKROAudioPlugInAAX::EffectInit()
     return AAX_SUCCESS;
 }
 
+void CKROAudioPlugInAAX::AddToRegistry(std::unique_ptr<AAX_IParameter> parameter)
+{
+    parameterRegistry.AddParameter(parameter.get());
+    if (parameterRegistry.GetParameterByID(parameter->Identifier()) == parameter.get())
+        parameter.release(); // the registry's now
+}
+
 void CKROAudioPlugInAAX::AddMasterBypassParameter()
 {
-    auto* bypass = new AAX_CParameter<bool>(kMasterBypassID, AAX_CString(kMasterBypassName), false,
-                                            AAX_CBinaryTaperDelegate<bool>(),
-                                            AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
+    auto bypass = std::make_unique<AAX_CParameter<bool>>(kMasterBypassID, AAX_CString(kMasterBypassName), false,
+                                                         AAX_CBinaryTaperDelegate<bool>(),
+                                                         AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
     bypass->SetNumberOfSteps(2);
     bypass->SetType(AAX_eParameterType_Discrete);
-    parameterRegistry.AddParameter(bypass);
+    AddToRegistry(std::move(bypass));
 }
 
 void CKROAudioPlugInAAX::AddFloatParameter(const char* id, const CKROParameter& record)
 {
-    parameterRegistry.AddParameter(new AAX_CParameter<float>(
+    AddToRegistry(std::make_unique<AAX_CParameter<float>>(
         id, AAX_CString(record.GetName().c_str()), static_cast<float>(record.GetDefaultNormalized()),
         AAX_CLinearTaperDelegate<float>(0.0f, 1.0f), AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
 }
@@ -129,13 +136,13 @@ void CKROAudioPlugInAAX::CreateParameters()
             std::vector<AAX_CString> texts;
             for (const std::string& label : record->GetValueLabels())
                 texts.emplace_back(label.c_str());
-            auto* parameter =
-                new AAX_CParameter<int32_t>(id, name, static_cast<int32_t>(record->GetDefaultPlainValue()),
-                                            AAX_CStateTaperDelegate<int32_t>(0, labels - 1),
-                                            AAX_CStateDisplayDelegate<int32_t>(texts), record->GetReadOnlyFlag() == 0);
+            auto parameter = std::make_unique<AAX_CParameter<int32_t>>(
+                id, name, static_cast<int32_t>(record->GetDefaultPlainValue()),
+                AAX_CStateTaperDelegate<int32_t>(0, labels - 1), AAX_CStateDisplayDelegate<int32_t>(texts),
+                record->GetReadOnlyFlag() == 0);
             parameter->SetType(AAX_eParameterType_Discrete);
             parameter->SetNumberOfSteps(static_cast<uint32_t>(labels));
-            parameterRegistry.AddParameter(parameter);
+            AddToRegistry(std::move(parameter));
         }
         else
             AddFloatParameter(id, *record);

@@ -96,6 +96,9 @@ protected:
     void AddMasterBypassParameter();
     // A float host parameter for the record: 0 ... 1 linear, shown with two decimals, automatable.
     void AddFloatParameter(const char* id, const CKROParameter& record);
+    // Hands the parameter to the registry; one the registry refuses (its identifier is taken)
+    // is deleted here.
+    void AddToRegistry(std::unique_ptr<AAX_IParameter> parameter);
 
     // Calls visit with the identifier and record of every parameter the effect's table holds, in
     // index order.

@@ -291,6 +291,22 @@ TEST_F(VirenoAaxAdapter, AChunkWithoutParametersComparesEqual)
     EXPECT_TRUE(equal);
 }
 
+TEST_F(VirenoAaxAdapter, ParametersMadeAgainAreRefusedAndFreedByTheAdapter)
+{
+    int32_t count = 0;
+    ASSERT_EQ(parameters->GetNumberOfParameters(&count), 0);
+    ASSERT_EQ(parameters->SetParameterNormalizedValue("par2", 1.0), 0);
+    // Every identifier is taken: the registry refuses each new parameter and the adapter frees it
+    // (the sanitiser build sees a leak otherwise); the first ones stay, with their values.
+    adapter->CreateParameters();
+    int32_t after = 0;
+    EXPECT_EQ(parameters->GetNumberOfParameters(&after), 0);
+    EXPECT_EQ(after, count);
+    double value = -1.0;
+    EXPECT_EQ(parameters->GetParameterNormalizedValue("par2", &value), 0);
+    EXPECT_EQ(value, 1.0);
+}
+
 TEST_F(VirenoAaxAdapter, TheTrackNameReachesTheEffectCutTo127Characters)
 {
     for (const size_t length : {size_t(5), size_t(127), size_t(200)})

@@ -231,11 +231,14 @@ TEST(ParameterRegistry, FindsParametersByIdentifierAndPosition)
     registry.SetAutomationDelegate(&automation);
     registry.AddParameter(new AAX_CParameter<float>("par2", AAX_CString("two"), 0.0f, AAX_CLinearTaperDelegate<float>(),
                                                     AAX_CNumberDisplayDelegate<float>(), true));
-    // A duplicate is refused and deleted (the sanitiser build sees a leak otherwise).
-    registry.AddParameter(new AAX_CParameter<float>("par1", AAX_CString("again"), 0.0f,
-                                                    AAX_CLinearTaperDelegate<float>(),
-                                                    AAX_CNumberDisplayDelegate<float>(), true));
+    // A duplicate is refused and stays the caller's, untouched (the sanitiser build sees a double
+    // delete otherwise).
+    auto duplicate =
+        std::make_unique<AAX_CParameter<float>>("par1", AAX_CString("again"), 0.0f, AAX_CLinearTaperDelegate<float>(),
+                                                AAX_CNumberDisplayDelegate<float>(), true);
+    registry.AddParameter(duplicate.get());
     EXPECT_EQ(registry.NumParameters(), 2);
+    EXPECT_STREQ(duplicate->Name().Get(), "again");
     EXPECT_STREQ(registry.GetParameterByID("par1")->Name().Get(), "one");
     EXPECT_EQ(registry.GetParameterByID(nullptr), nullptr);
     EXPECT_EQ(registry.GetParameterByID("par9"), nullptr);
