@@ -4,6 +4,8 @@
 #include "aaxsdk/AAX_HostIDs.h"
 #include "aaxsdk/AAX_Results.h"
 
+#include <utility>
+
 AAX_VController::AAX_VController(IACFUnknown* host)
     : v1(AAX_QueryHost<AAX_IACFController_V1>(host, IID_AAX_IACFController_V1)),
       v2(AAX_QueryHost<AAX_IACFController_V2>(host, IID_AAX_IACFController_V2)),
@@ -57,10 +59,13 @@ AAX_Result AAX_VController::GetMaxBlockSize(int32_t* frames) const
 
 AAX_HostPtr<IACFUnknown> AAX_VController::NewHostPageTable() const
 {
-    void* out = nullptr;
-    if (!factory || factory->CreateInstance(CLSID_AAX_PageTable, nullptr, IID_IACFUnknown, &out) != ACF_OK)
+    if (!factory)
         return AAX_HostPtr<IACFUnknown>();
-    return AAX_HostPtr<IACFUnknown>(static_cast<IACFUnknown*>(out));
+    void* out = nullptr;
+    const ACFRESULT result = factory->CreateInstance(CLSID_AAX_PageTable, nullptr, IID_IACFUnknown, &out);
+    // An object handed out with a failure is still a reference to give back.
+    AAX_HostPtr<IACFUnknown> table(static_cast<IACFUnknown*>(out));
+    return result == ACF_OK ? std::move(table) : AAX_HostPtr<IACFUnknown>();
 }
 
 std::unique_ptr<AAX_IPageTable> AAX_VController::WrapFilledTable(AAX_Result fillResult,

@@ -276,6 +276,11 @@ TEST(AAXServiceWrappers, PageTableCopiesComeFromTheSourceIntoAFactoryTable)
          [](SimHost& h) { h.SetClassOffer(CLSID_AAX_PageTable, SimOffer::Absent); },
          false,
          {"Factory.CreateInstance(PageTable)", "Factory.CreateInstance(PageTable)"}},
+        // The object it hands out with its refusal goes back all the same.
+        {"factory refuses with an object",
+         [](SimHost& h) { h.SetClassOffer(CLSID_AAX_PageTable, SimOffer::RefusedWithObject); },
+         false,
+         {"Factory.CreateInstance(PageTable)", "Factory.CreateInstance(PageTable)"}},
         {"host error",
          [](SimHost& h) {
              h.SetResult("Controller.CopyPageTable", -20700);
