@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour of the tree: build.sh release | asan | tsan
-# The ThreadSanitizer flavour builds only the VST3 test binary that races the audio thread against
-# the user-interface thread, which is all it runs.
+# The ThreadSanitizer flavour builds only the test binaries that race the audio thread against
+# the host's other threads (one for each plug-in), which is all it runs.
 # Further arguments name the only targets to build (all by default). JOBS sets how many compilers
 # run at once (all processors by default), for a machine shared with other builds.
 set -euo pipefail
@@ -15,7 +15,7 @@ case "$flavour" in
   release) opts=(-DCMAKE_BUILD_TYPE=Release -DVIRENO_SANITIZE=OFF -DVIRENO_TSAN=OFF) ;;
   asan)    opts=(-DCMAKE_BUILD_TYPE=Debug -DVIRENO_SANITIZE=ON -DVIRENO_TSAN=OFF) ;;
   tsan)    opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIRENO_SANITIZE=OFF -DVIRENO_TSAN=ON)
-           targets=(--target vireno_vst3_hostile_test) ;;
+           targets=(--target vireno_vst3_hostile_test --target vireno_aax_threads_test) ;;
   *) echo "build.sh: unknown flavour '$flavour' (release, asan or tsan)" >&2; exit 2 ;;
 esac
 

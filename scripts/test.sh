@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: an optimised build with assertions on, and an
 # AddressSanitizer + UndefinedBehaviorSanitizer build that fails on any report. A third,
-# ThreadSanitizer build runs only the test that races Vireno's audio thread against its
-# user-interface thread, and fails on any race it reports. JOBS sets how many compilers and tests
+# ThreadSanitizer build runs only the tests that race each plug-in's audio thread against the
+# host's other threads, and fails on any race they report. JOBS sets how many compilers and tests
 # run at once (all processors by default).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -28,6 +28,9 @@ echo "== tsan build"
 bash "$top/scripts/build.sh" tsan
 echo "== tsan tests"
 if ! "${xvfb[@]}" "$top/build/tsan/tuner/vst3/tests/vireno_vst3_hostile_test" --gtest_filter='VirenoThreads.*'; then
+  status=1
+fi
+if ! "$top/build/tsan/tuner/AAX/tests/vireno_aax_threads_test" --gtest_filter='VirenoAaxThreads.*'; then
   status=1
 fi
 exit $status

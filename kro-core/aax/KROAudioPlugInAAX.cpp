@@ -90,19 +90,26 @@ AAX_Result CKROAudioPlugInAAX::EffectInit()
     return AAX_SUCCESS;
 }
 
+void CKROAudioPlugInAAX::AddToRegistry(std::unique_ptr<AAX_IParameter> parameter)
+{
+    parameterRegistry.AddParameter(parameter.get());
+    if (parameterRegistry.GetParameterByID(parameter->Identifier()) == parameter.get())
+        parameter.release(); // the registry's now
+}
+
 void CKROAudioPlugInAAX::AddMasterBypassParameter()
 {
-    auto* bypass = new AAX_CParameter<bool>(kMasterBypassID, AAX_CString(kMasterBypassName), false,
-                                            AAX_CBinaryTaperDelegate<bool>(),
-                                            AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
+    auto bypass = std::make_unique<AAX_CParameter<bool>>(kMasterBypassID, AAX_CString(kMasterBypassName), false,
+                                                         AAX_CBinaryTaperDelegate<bool>(),
+                                                         AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
     bypass->SetNumberOfSteps(2);
     bypass->SetType(AAX_eParameterType_Discrete);
-    parameterRegistry.AddParameter(bypass);
+    AddToRegistry(std::move(bypass));
 }
 
 void CKROAudioPlugInAAX::AddFloatParameter(const char* id, const CKROParameter& record)
 {
-    parameterRegistry.AddParameter(new AAX_CParameter<float>(
+    AddToRegistry(std::make_unique<AAX_CParameter<float>>(
         id, AAX_CString(record.GetName().c_str()), static_cast<float>(record.GetDefaultNormalized()),
         AAX_CLinearTaperDelegate<float>(0.0f, 1.0f), AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
 }
@@ -129,13 +136,13 @@ void CKROAudioPlugInAAX::CreateParameters()
             std::vector<AAX_CString> texts;
             for (const std::string& label : record->GetValueLabels())
                 texts.emplace_back(label.c_str());
-            auto* parameter =
-                new AAX_CParameter<int32_t>(id, name, static_cast<int32_t>(record->GetDefaultPlainValue()),
-                                            AAX_CStateTaperDelegate<int32_t>(0, labels - 1),
-                                            AAX_CStateDisplayDelegate<int32_t>(texts), record->GetReadOnlyFlag() == 0);
+            auto parameter = std::make_unique<AAX_CParameter<int32_t>>(
+                id, name, static_cast<int32_t>(record->GetDefaultPlainValue()),
+                AAX_CStateTaperDelegate<int32_t>(0, labels - 1), AAX_CStateDisplayDelegate<int32_t>(texts),
+                record->GetReadOnlyFlag() == 0);
             parameter->SetType(AAX_eParameterType_Discrete);
             parameter->SetNumberOfSteps(static_cast<uint32_t>(labels));
-            parameterRegistry.AddParameter(parameter);
+            AddToRegistry(std::move(parameter));
         }
         else
             AddFloatParameter(id, *record);
@@ -180,7 +187,18 @@ void CKROAudioPlugInAAX::RenderAudio(const float* const* inputs, float* const* o
 
     const int32_t changed = std::min(processChangeCount, static_cast<int32_t>(processChanges.size()));
     for (int32_t i = 0; i < changed; ++i)
-        PushToHost(processChanges[static_cast<size_t>(i)]);
+        PushToHostFromAudioThread(processChanges[static_cast<size_t>(i)]);
+}
+
+void CKROAudioPlugInAAX::PushToHostFromAudioThread(int32_t index)
+{
+    // The library's own setter, never this class's: an identifier without a host parameter (the
+    // hidden indices have identifiers) would take the fallback path, which shares the host
+    // threads' change list, calls the editor link and allocates. The library leaves such an index
+    // alone; the effect holds its value already.
+    const char* id = idConverter->GetIDFromIndex(index);
+    if (id[0] != '\0')
+        AAX_CEffectParameters::SetParameterNormalizedValue(id, effect->GetParameterNormalized(index));
 }
 
 void CKROAudioPlugInAAX::PushToHost(int32_t index)

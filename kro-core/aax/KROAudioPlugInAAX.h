@@ -101,6 +101,9 @@ protected:
     void AddMasterBypassParameter();
     // A float host parameter for the record: 0 ... 1 linear, shown with two decimals, automatable.
     void AddFloatParameter(const char* id, const CKROParameter& record);
+    // Hands the parameter to the registry; one the registry refuses (its identifier is taken)
+    // is deleted here.
+    void AddToRegistry(std::unique_ptr<AAX_IParameter> parameter);
 
     // Calls visit with the identifier and record of every parameter the effect's table holds, in
     // index order.
@@ -110,6 +113,8 @@ protected:
     void PushLinkedChanges();
     // Sets the index's host parameter to the effect's value; an index without identifier is skipped.
     void PushToHost(int32_t index);
+    // Audio thread: the same for an index with a host parameter only, through the library alone.
+    void PushToHostFromAudioThread(int32_t index);
 
     bool channelCountsSet = false;
     bool blockSizeSet = false;

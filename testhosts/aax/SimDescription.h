@@ -114,6 +114,8 @@ public:
     AAX_Result SetProperties(IACFUnknown* propertyMap) override;
     AAX_Result AddMeterDescription(AAX_CTypeID meterId, const char* name, IACFUnknown* propertyMap) override;
     AAX_Result AddHelpText(const char* text) override;
+    // Logged with the wrapper's slot.
+    AAX_Result HostOperation(int32_t slot, void*) override { return Record("HostOperation", SimArguments(slot)); }
 
     const SimEffectRecord& Kept() const { return record; }
 
@@ -141,6 +143,8 @@ public:
                                  AAX_CTypeID* procedureId) override;
     AAX_Result AddPrivateData(uint32_t fieldIndex, uint32_t size) override;
     AAX_Result AddProcessProcs(IACFUnknown* propertyMap, AAX_CTypeID* procedureIds, int32_t capacity) override;
+    // Logged with the wrapper's slot.
+    AAX_Result HostOperation(int32_t slot, void*) override { return Record("HostOperation", SimArguments(slot)); }
 
     const SimComponentRecord& Kept() const { return record; }
 

@@ -42,7 +42,7 @@ Value ValueOr(const std::map<Key, Value>& values, const Key& key, Value fallback
 
 bool SimWithheld(SimOffer offer, ACFRESULT* result)
 {
-    *result = offer == SimOffer::Absent ? ACF_E_NOINTERFACE : ACF_OK;
+    *result = offer == SimOffer::Absent || offer == SimOffer::RefusedWithObject ? ACF_E_NOINTERFACE : ACF_OK;
     return offer != SimOffer::Offered;
 }
 

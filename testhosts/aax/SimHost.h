@@ -20,10 +20,17 @@ enum class SimOffer
     Offered,
     Absent,     // the interface is refused
     NullObject, // the host says yes and hands out nothing
+    // The host says no and hands out a reference all the same, which the plug-in must give back.
+    RefusedWithObject,
 };
 
-// Whether the host holds a request back under that switch; then *result is what it answers.
+// Whether the host holds a request back under that switch; then *result is what it answers, and
+// whether it still hands out the object is SimHandsOutAnyway's.
 bool SimWithheld(SimOffer offer, ACFRESULT* result);
+inline bool SimHandsOutAnyway(SimOffer offer)
+{
+    return offer == SimOffer::RefusedWithObject;
+}
 
 class SimController;
 class SimAutomationDelegate;

@@ -33,9 +33,17 @@ ACFRESULT SimObject::Answer(const acfUID& iid, void** out, void* interface)
     if (out == nullptr)
         return ACF_E_NOINTERFACE;
     *out = nullptr;
+    const SimOffer offer = host.OfferOf(iid);
     ACFRESULT withheld = ACF_OK;
-    if (SimWithheld(host.OfferOf(iid), &withheld))
+    if (SimWithheld(offer, &withheld))
+    {
+        if (SimHandsOutAnyway(offer) && interface != nullptr)
+        {
+            AddReference();
+            *out = interface;
+        }
         return withheld;
+    }
     if (interface == nullptr)
         return ACF_E_NOINTERFACE;
     AddReference();

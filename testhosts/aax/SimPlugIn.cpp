@@ -106,6 +106,7 @@ SimInstance::~SimInstance()
 AAX_Result SimInstance::GenerateCoefficients()
 {
     const AAX_Result result = parameters->GenerateCoefficients();
+    const std::lock_guard<std::mutex> lock(packetsMutex);
     const auto bypassPackets = host.effectLink.Packets(BypassField);
     if (!bypassPackets.empty() && bypassPackets.back().size() == sizeof(bypass))
         std::memcpy(&bypass, bypassPackets.back().data(), sizeof(bypass));
@@ -117,9 +118,16 @@ AAX_Result SimInstance::GenerateCoefficients()
 
 void SimInstance::Render(const float* const* inputs, float* const* outputs, int32_t frames)
 {
+    int32_t blockBypass = 0;
+    void* blockEffectObject = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(packetsMutex);
+        blockBypass = bypass;
+        blockEffectObject = effectObject;
+    }
     AlgorithmContext context{};
-    context.bypass = &bypass;
-    context.effectObject = effectObject ? &effectObject : nullptr;
+    context.bypass = &blockBypass;
+    context.effectObject = blockEffectObject ? &blockEffectObject : nullptr;
     context.inputs = inputs;
     context.outputs = outputs;
     context.bufferLength = &frames;

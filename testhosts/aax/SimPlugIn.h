@@ -11,6 +11,7 @@
 #include "aaxsdk/AAX_IACFEffectParameters.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,9 @@ private:
 };
 
 // One insert of an effect's component on a host of its own (its controller reports the host's
-// values, its automation answers, its packets). Main thread, except Render (the audio thread).
+// values, its automation answers, its packets). Main thread, except Render (the audio thread),
+// which may run while the main thread calls the effect: the packets reach it as a host hands them
+// over, under the host's own lock and copied for each block.
 class SimInstance
 {
 public:
@@ -93,6 +96,7 @@ private:
     std::string error;
     std::vector<float> meters;
     std::vector<float*> meterTaps;
+    std::mutex packetsMutex; // the host's: between the coefficient pass and Render
     int32_t bypass = 0;
     void* effectObject = nullptr;
 };

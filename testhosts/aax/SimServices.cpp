@@ -24,10 +24,13 @@ ACFRESULT SimComponentFactory::CreateInstance(const acfUID& classId, IACFUnknown
     Record("CreateInstance", created != nullptr ? created->Name() : std::string("unknown class"));
     if (created == nullptr)
         return ACF_E_NOINTERFACE;
+    const SimOffer offer = host.ClassOfferOf(classId);
     ACFRESULT withheld = ACF_OK;
-    if (SimWithheld(host.ClassOfferOf(classId), &withheld))
-        return withheld;
-    return created->QueryInterface(iid, out);
+    if (!SimWithheld(offer, &withheld))
+        return created->QueryInterface(iid, out);
+    if (SimHandsOutAnyway(offer))
+        created->QueryInterface(iid, out);
+    return withheld;
 }
 
 AAX_Result SimHostServices::Trace(int32_t priority, const char* message)

@@ -65,6 +65,13 @@ public:
     AAX_Result CopyPageTable(uint32_t tableType, int32_t pageSize, IACFUnknown* table) override;
     AAX_Result CopyPageTableOfLayout(const char* layout, uint32_t tableType, int32_t pageSize,
                                      IACFUnknown* table) override;
+    // Logged with the wrapper's slot.
+    AAX_Result HostOperation(int32_t slot, void*) override { return Record("HostOperation", SimArguments(slot)); }
+    // Fills nothing, as CopyPageTable.
+    AAX_Result CopyHostPageTable(int32_t slot, void*, IACFUnknown*) override
+    {
+        return Record("CopyHostPageTable", SimArguments(slot));
+    }
 };
 
 class SimAutomationDelegate final : public SimComObject<AAX_IACFAutomationDelegate>
@@ -90,6 +97,8 @@ public:
     AAX_Result IsTransportPlaying(bool* playing) override;
     AAX_Result GetTimeSignature(int32_t* numerator, int32_t* denominator) override;
     AAX_Result GetSampleClock(int64_t* sample) override;
+    // Logged with the wrapper's slot.
+    AAX_Result HostOperation(int32_t slot, void*) override { return Record("HostOperation", SimArguments(slot)); }
 };
 
 class SimPageTable final : public SimComObject<AAX_IACFPageTable_V1, AAX_IACFPageTable_V2>
@@ -99,6 +108,8 @@ public:
 
     AAX_Result GetPageCount(int32_t* pages) override;
     AAX_Result ClearPage(int32_t page) override;
+    // Logged with the wrapper's slot.
+    AAX_Result HostOperation(int32_t slot, void*) override { return Record("HostOperation", SimArguments(slot)); }
 };
 
 class SimViewContainer final : public SimComObject<AAX_IACFViewContainer_V1, AAX_IACFViewContainer_V2>
@@ -111,4 +122,6 @@ public:
     AAX_Result GetModifiers(uint32_t* modifiers) override;
     AAX_Result SetViewSize(AAX_Point& size) override;
     AAX_Result SetKeyFocus(bool wanted) override;
+    // Logged with the wrapper's slot.
+    AAX_Result HostOperation(int32_t slot, void*) override { return Record("HostOperation", SimArguments(slot)); }
 };

@@ -38,6 +38,10 @@ public:
     void BeginEdit(uint32_t index) override;
     void EndEdit(uint32_t index) override;
 
+    // The GUI lets go of the adapter, which may go before the editor does: from here on every call
+    // does nothing and reads as 0, as without an adapter.
+    void DetachAdapter() { adapter = nullptr; }
+
 private:
     CKROPlugInDSP* Effect() const;
     // The index's AAX identifier; null for an index without one.

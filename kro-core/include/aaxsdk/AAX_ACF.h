@@ -58,6 +58,11 @@ protected:
 
 constexpr acfUID IID_IACFUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
+// Operations of a host service that its wrapper in the library offers but nothing of the plug-in
+// calls, and whose meaning is the host's, reach the service's version through one entry,
+// HostOperation(slot, arguments): slot is the operation's place in the wrapper, arguments the
+// caller's block, passed on unchanged.
+
 // The plug-in's definition as the host receives it from registration.
 class IACFPluginDefinition : public IACFUnknown
 {

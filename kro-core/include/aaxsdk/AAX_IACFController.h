@@ -14,6 +14,8 @@ public:
     virtual AAX_Result GetInputStemFormat(int32_t* format) = 0;
     // Copies the payload into the algorithm context's field for the next render.
     virtual AAX_Result PostPacket(uint32_t fieldIndex, const void* payload, uint32_t size) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFController_V1() = default;
@@ -25,6 +27,8 @@ public:
     virtual AAX_Result PostNotification(uint32_t type, int32_t target, const void* data, uint32_t size) = 0;
     // One of the host's own objects, through the wanted interface.
     virtual AAX_Result GetHostObject(const acfUID& iid, IACFUnknown** object) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFController_V2() = default;
@@ -34,6 +38,8 @@ class AAX_IACFController_V3 : public IACFUnknown
 {
 public:
     virtual AAX_Result GetMaxBlockSize(int32_t* frames) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFController_V3() = default;
@@ -44,6 +50,8 @@ class AAX_IACFPageTableSource_V1 : public IACFUnknown
 {
 public:
     virtual AAX_Result CopyPageTable(uint32_t tableType, int32_t pageSize, IACFUnknown* table) = 0;
+    // The host's own copies into the table, by the wrapper's slot, as HostOperation.
+    virtual AAX_Result CopyHostPageTable(int32_t slot, void* arguments, IACFUnknown* table) = 0;
 
 protected:
     ~AAX_IACFPageTableSource_V1() = default;
@@ -54,6 +62,8 @@ class AAX_IACFPageTableSource_V2 : public IACFUnknown
 public:
     virtual AAX_Result CopyPageTableOfLayout(const char* layout, uint32_t tableType, int32_t pageSize,
                                              IACFUnknown* table) = 0;
+    // The host's own copies into the table, by the wrapper's slot, as HostOperation.
+    virtual AAX_Result CopyHostPageTable(int32_t slot, void* arguments, IACFUnknown* table) = 0;
 
 protected:
     ~AAX_IACFPageTableSource_V2() = default;

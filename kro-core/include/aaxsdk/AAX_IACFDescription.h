@@ -82,6 +82,8 @@ public:
     virtual AAX_Result AddProcPtr(void* procedure, uint32_t procedureId) = 0;
     virtual AAX_Result SetProperties(IACFUnknown* propertyMap) = 0;
     virtual AAX_Result AddMeterDescription(AAX_CTypeID meterId, const char* name, IACFUnknown* propertyMap) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFEffectDescriptor_V1() = default;
@@ -111,6 +113,8 @@ public:
     virtual AAX_Result AddProcessProc_TI(const char* dllFileName, const char* processProc, IACFUnknown* propertyMap,
                                          const char* instanceInitProc, const char* backgroundProc,
                                          AAX_CTypeID* procedureId) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFComponentDescriptor_V1() = default;

@@ -26,6 +26,8 @@ public:
     virtual void* GetPtr() = 0;
     virtual AAX_Result GetModifiers(uint32_t* modifiers) = 0;
     virtual AAX_Result SetViewSize(AAX_Point& size) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFViewContainer_V1() = default;
@@ -35,6 +37,8 @@ class AAX_IACFViewContainer_V2 : public IACFUnknown
 {
 public:
     virtual AAX_Result SetKeyFocus(bool wanted) = 0;
+    // The host's own operations, which nothing of the plug-in calls (see HostOperation in AAX_ACF.h).
+    virtual AAX_Result HostOperation(int32_t slot, void* arguments) = 0;
 
 protected:
     ~AAX_IACFViewContainer_V2() = default;

@@ -52,11 +52,31 @@ void CKROVirenoEditorAAX::DetachFromEffect()
         adapter->SetEditor(nullptr);
 }
 
+void CKROVirenoEditorAAX::DetachController()
+{
+    if (auto* controller = dynamic_cast<Mevarik::CKROAAXController*>(editor->GetController()))
+        controller->DetachAdapter();
+}
+
+AAX_Result CKROVirenoEditorAAX::Initialize(IACFUnknown* host)
+{
+    return AAX_Guarded([&] {
+        if (host)
+        {
+            DetachFromEffect();
+            DetachController();
+        }
+        return AAX_CEffectGUI_VST::Initialize(host);
+    });
+}
+
 AAX_Result CKROVirenoEditorAAX::Uninitialize()
 {
     return AAX_Guarded([&] {
         DetachFromEffect();
-        return AAX_CEffectGUI_VST::Uninitialize();
+        const AAX_Result result = AAX_CEffectGUI_VST::Uninitialize();
+        DetachController();
+        return result;
     });
 }
 

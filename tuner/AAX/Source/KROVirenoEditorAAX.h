@@ -24,7 +24,10 @@ public:
     CKROVirenoEditorAAX();
     ~CKROVirenoEditorAAX() override;
 
-    // The editor is detached from the effect before the base lets go of it.
+    // A second Initialize first lets go of the effect of the first, as Uninitialize does.
+    AAX_Result Initialize(IACFUnknown* host) override;
+    // The editor is detached from the effect before the base lets go of it, and its controller
+    // after: a view the host opens again without Initialize reaches no effect.
     AAX_Result Uninitialize() override;
     // The parameter's index is marked for the editor's next tick; the bypass and unknown
     // identifiers have none.
@@ -45,6 +48,7 @@ private:
     // The effect of this instance when the host gave us one of ours; null otherwise.
     CKROAudioPlugInAAX* Adapter() const;
     void DetachFromEffect();
+    void DetachController();
     // Gives the AAX controls among the editor's their identifiers and the view container.
     void LinkAAXControls();
 

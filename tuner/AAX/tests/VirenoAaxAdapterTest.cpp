@@ -8,6 +8,8 @@
 #include "kro-core/aax/KROAAXPlugEditorMessage.h"
 #include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "tuner/AAX/Source/KROVirenoPlugInAAX.h"
+#include "tuner/plugin/KROVirenoPlugInDSP.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 #include "testhosts/aax/SimHost.h"
 #include "platform/testing/TemporaryFolder.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,6 +102,102 @@ TEST_F(VirenoAaxAdapter, HiddenParametersWorkThroughTheFallbackAndReachTheEditor
     adapter->SetEditor(nullptr);
     parameters->SetParameterNormalizedValue("par7", 0.0);
     EXPECT_EQ(editor.log.size(), 1u) << "a detached editor hears nothing";
+}
+
+// The product's effect, reporting chosen indices as changed by every block, and recording each
+// index the adapter sets on it.
+class ReportingEffect final : public CKROVirenoPlugInDSP
+{
+public:
+    ReportingEffect() : CKROVirenoPlugInDSP(TunerParameterIndex::kFirstIndexAAX) {}
+
+    void Process(const float* const* inputs, float* const* outputs, int32_t frames, int32_t* changedIndices,
+                 int32_t& changedCount) override
+    {
+        CKROVirenoPlugInDSP::Process(inputs, outputs, frames, changedIndices, changedCount);
+        changedCount = 0;
+        for (const int32_t index : reported)
+            changedIndices[changedCount++] = index;
+    }
+    void SetParameterNormalized(int32_t index, float value, int32_t* changedIndices, int32_t& changedCount) override
+    {
+        set.push_back(index);
+        CKROVirenoPlugInDSP::SetParameterNormalized(index, value, changedIndices, changedCount);
+    }
+
+    std::vector<int32_t> reported;
+    std::vector<int32_t> set;
+};
+
+// The framework adapter over that effect, with the product's host parameters.
+class ReportingAdapter final : public CKROAudioPlugInAAX
+{
+public:
+    ReportingAdapter()
+    {
+        auto reporting = std::make_unique<ReportingEffect>();
+        linkedChanges.assign(static_cast<size_t>(reporting->GetMaxLinkedParameterChanges()), 0);
+        processChanges.assign(static_cast<size_t>(reporting->GetMaxProcessParameterChanges()), 0);
+        editorLink = new CKROAAXPlugEditorMessage(nullptr, *this);
+        reporting->SetEditorLink(editorLink);
+        effect = reporting.release();
+    }
+    ~ReportingAdapter() override
+    {
+        delete effect;
+        delete editorLink;
+    }
+    ReportingEffect& Reporting() { return static_cast<ReportingEffect&>(*effect); }
+
+protected:
+    AAX_Result EffectInit() override
+    {
+        AddMasterBypassParameter();
+        ForEachEffectParameter([&](const char* id, const CKROParameter* record) { AddFloatParameter(id, *record); });
+        return AAX_SUCCESS;
+    }
+};
+
+TEST(VirenoAaxAudioThread, HiddenIndicesTheEffectReportsNeverTakeTheFallbackPath)
+{
+    platform::testing::TemporaryFolder settings;
+    ASSERT_EQ(setenv("XDG_CONFIG_HOME", settings.Path().c_str(), 1), 0);
+    SimHost host;
+    auto* adapter = new ReportingAdapter;
+    adapter->AddRef();
+    host.effectLink.SetEffect(static_cast<AAX_IEffectParameters*>(adapter));
+    ASSERT_EQ(adapter->Initialize(host.Unknown()), AAX_SUCCESS);
+    RecordingEditor editor;
+    adapter->SetEditor(&editor);
+    constexpr int32_t F = TunerParameterIndex::kFirstIndexAAX;
+    const int32_t display = F + TunerParameterIndex::kDisplayMode;
+    adapter->Reporting().reported = {F + TunerParameterIndex::kOutputMute, F + TunerParameterIndex::kInputChannelCount,
+                                     F + TunerParameterIndex::kInstanceActive, display};
+    adapter->Reporting().set.clear();
+    host.ClearCalls();
+
+    std::vector<float> in(64, 0.25f), out(64, 0.0f);
+    const float* inputs[] = {in.data()};
+    float* outputs[] = {out.data()};
+    adapter->RenderAudio(inputs, outputs, 64, 1);
+
+    // Only the host parameter goes to the host; the host's answer is what sets the effect. The
+    // hidden ones reach neither the effect's setter nor the editor.
+    EXPECT_EQ(host.CallsOf("Automation.PostSetValueRequest"),
+              Strings{"Automation.PostSetValueRequest(par" + std::to_string(display) + ", 0)"});
+    EXPECT_EQ(adapter->Reporting().set, std::vector<int32_t>{display});
+    EXPECT_EQ(editor.log, Strings{});
+
+    // The user-interface thread's path for them is unchanged.
+    EXPECT_EQ(adapter->SetParameterNormalizedValue("par7", 1.0), AAX_SUCCESS);
+    EXPECT_EQ(editor.log, Strings{"mark 7 1.000000"});
+
+    adapter->SetEditor(nullptr);
+    adapter->Uninitialize();
+    host.effectLink.SetEffect(nullptr);
+    EXPECT_EQ(adapter->Release(), 0u);
+    EXPECT_EQ(host.UnbalancedObjects(), Strings{});
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(VirenoAaxAdapter, TheEditorLinkRoutesEachKindOfMessage)
@@ -197,6 +296,22 @@ TEST_F(VirenoAaxAdapter, AChunkWithoutParametersComparesEqual)
     bool equal = false;
     EXPECT_EQ(parameters->CompareActiveChunk(header, &equal), 0);
     EXPECT_TRUE(equal);
+}
+
+TEST_F(VirenoAaxAdapter, ParametersMadeAgainAreRefusedAndFreedByTheAdapter)
+{
+    int32_t count = 0;
+    ASSERT_EQ(parameters->GetNumberOfParameters(&count), 0);
+    ASSERT_EQ(parameters->SetParameterNormalizedValue("par2", 1.0), 0);
+    // Every identifier is taken: the registry refuses each new parameter and the adapter frees it
+    // (the sanitiser build sees a leak otherwise); the first ones stay, with their values.
+    adapter->CreateParameters();
+    int32_t after = 0;
+    EXPECT_EQ(parameters->GetNumberOfParameters(&after), 0);
+    EXPECT_EQ(after, count);
+    double value = -1.0;
+    EXPECT_EQ(parameters->GetParameterNormalizedValue("par2", &value), 0);
+    EXPECT_EQ(value, 1.0);
 }
 
 TEST_F(VirenoAaxAdapter, TheTrackNameReachesTheEffectCutTo127Characters)

@@ -396,6 +396,56 @@ TEST_F(VirenoAaxEditor, DestructionInEitherOrderLeavesNothingBehind)
     }
 }
 
+TEST_F(VirenoAaxEditor, AViewReopenedAfterUninitializeReachesNoFreedEffect)
+{
+    second.MakeEffect();
+    second.MakeGUI();
+    ASSERT_EQ(second.Show(window->NativeWindow()), AAX_SUCCESS);
+    Tick(40);
+    ASSERT_EQ(second.gui->Uninitialize(), AAX_SUCCESS);
+    second.ReleaseEffect(); // the GUI held the last other reference: the effect is gone
+
+    // The host opens the view again without Initialize; the editor and its controller work on
+    // and every call fails cleanly.
+    ASSERT_EQ(second.Show(window->NativeWindow()), AAX_SUCCESS);
+    EXPECT_TRUE(second.Editor().IsOpen());
+    Tick(40);
+    Press(second, 18); // the display mode's second button
+    Mevarik::IKROSDKController& controller = *second.Editor().GetController();
+    EXPECT_EQ(controller.GetParameterNormalized(2), 0.0);
+    EXPECT_EQ(controller.SetParameterNormalized(2, 1.0), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(controller.GetParameterCount(), 0);
+    EXPECT_EQ(controller.GetFirstParameterIndex(), 0);
+    controller.BeginEdit(2);
+    controller.EndEdit(2);
+    controller.SendMessage(msg::kGetFactoryPresets);
+    float* buffer = nullptr;
+    int32_t capacity = 0;
+    EXPECT_EQ(controller.GetDisplayData(0, &buffer, &capacity, 19), 0);
+    EXPECT_EQ(second.GUIObject().ParameterUpdated("par2"), AAX_SUCCESS);
+    Tick(40);
+    ASSERT_EQ(second.gui->SetViewContainer(nullptr), AAX_SUCCESS);
+
+    // Initialized again, on a new effect, the editor reaches that one.
+    second.MakeEffect();
+    ASSERT_EQ(second.gui->Initialize(second.host.Unknown()), AAX_SUCCESS);
+    EXPECT_EQ(second.Editor().GetController()->GetParameterCount(), TunerParameterIndex::kProductParameterCount);
+    second.ReleaseGUI();
+    second.ReleaseEffect();
+}
+
+TEST_F(VirenoAaxEditor, ASecondInitializeOnAnotherEffectLeavesTheFirstWithoutTheEditor)
+{
+    second.MakeEffect();
+    first.MakeGUI();
+    // The host gives the GUI another instance's effect; the first effect must not keep the editor.
+    ASSERT_EQ(first.gui->Initialize(second.host.Unknown()), AAX_SUCCESS);
+    first.ReleaseGUI();
+    EXPECT_EQ(first.parameters->SetParameterNormalizedValue("par7", 1.0), AAX_SUCCESS);
+    first.adapter->HandleEffectMessage(msg::kUpdateParameterValues);
+    EXPECT_EQ(second.parameters->SetParameterNormalizedValue("par7", 1.0), AAX_SUCCESS);
+}
+
 TEST_F(VirenoAaxEditor, AGUIWithoutEffectOrViewLeavesNothingBehind)
 {
     // The host answers the GUI's question for the effect with nothing.

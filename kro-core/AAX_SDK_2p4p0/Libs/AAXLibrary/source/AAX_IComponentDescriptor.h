@@ -14,9 +14,19 @@ public:
     virtual AAX_Result AddAudioIn(uint32_t fieldIndex) = 0;
     virtual AAX_Result AddAudioOut(uint32_t fieldIndex) = 0;
     virtual AAX_Result AddAudioBufferLength(uint32_t fieldIndex) = 0;
+    // The host's own operations, in their places among the others (see HostOperation in
+    // AAX_ACF.h); the arguments are the host's.
+    virtual AAX_Result HostOperation5(void* arguments) = 0;
+    virtual AAX_Result HostOperation6(void* arguments) = 0;
+    virtual AAX_Result HostOperation7(void* arguments) = 0;
     virtual AAX_Result AddDataInPort(uint32_t fieldIndex, uint32_t packetSize, int32_t portType) = 0;
+    virtual AAX_Result HostOperation9(void* arguments) = 0;
+    virtual AAX_Result HostOperation10(void* arguments) = 0;
     virtual AAX_Result AddPrivateData(uint32_t fieldIndex, uint32_t size) = 0;
+    virtual AAX_Result HostOperation12(void* arguments) = 0;
     virtual AAX_Result AddMeters(uint32_t fieldIndex, const AAX_CTypeID* meterIds, uint32_t count) = 0;
+    virtual AAX_Result HostOperation14(void* arguments) = 0;
+    virtual AAX_Result HostOperation15(void* arguments) = 0;
     // Maps owned by this component, alive as long as it is.
     virtual AAX_IPropertyMap* NewPropertyMap() = 0;
     // A new map with every property numbered 10 to 401 that the source holds.

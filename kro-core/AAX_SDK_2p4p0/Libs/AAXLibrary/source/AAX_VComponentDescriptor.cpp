@@ -63,6 +63,46 @@ AAX_Result AAX_VComponentDescriptor::AddMeters(uint32_t fieldIndex, const AAX_CT
                        count);
 }
 
+AAX_Result AAX_VComponentDescriptor::HostOperation5(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 5, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation6(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 6, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation7(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 7, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation9(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 9, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation10(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 10, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation12(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 12, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation14(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 14, arguments);
+}
+
+AAX_Result AAX_VComponentDescriptor::HostOperation15(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor_V1::HostOperation, 15, arguments);
+}
+
 AAX_IPropertyMap* AAX_VComponentDescriptor::NewPropertyMap()
 {
     return propertyMaps.Add(host.Get());

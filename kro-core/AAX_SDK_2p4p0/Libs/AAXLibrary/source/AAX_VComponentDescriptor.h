@@ -21,9 +21,17 @@ public:
     AAX_Result AddAudioIn(uint32_t fieldIndex) override;
     AAX_Result AddAudioOut(uint32_t fieldIndex) override;
     AAX_Result AddAudioBufferLength(uint32_t fieldIndex) override;
+    AAX_Result HostOperation5(void* arguments) override;
+    AAX_Result HostOperation6(void* arguments) override;
+    AAX_Result HostOperation7(void* arguments) override;
     AAX_Result AddDataInPort(uint32_t fieldIndex, uint32_t packetSize, int32_t portType) override;
+    AAX_Result HostOperation9(void* arguments) override;
+    AAX_Result HostOperation10(void* arguments) override;
     AAX_Result AddPrivateData(uint32_t fieldIndex, uint32_t size) override;
+    AAX_Result HostOperation12(void* arguments) override;
     AAX_Result AddMeters(uint32_t fieldIndex, const AAX_CTypeID* meterIds, uint32_t count) override;
+    AAX_Result HostOperation14(void* arguments) override;
+    AAX_Result HostOperation15(void* arguments) override;
     AAX_IPropertyMap* NewPropertyMap() override;
     AAX_IPropertyMap* DuplicatePropertyMap(AAX_IPropertyMap* source) override;
     AAX_Result AddProcessProc_Native(AAX_CProcessProc process, AAX_IPropertyMap* properties,

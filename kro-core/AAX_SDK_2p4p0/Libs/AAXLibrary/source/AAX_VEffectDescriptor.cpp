@@ -56,6 +56,16 @@ AAX_Result AAX_VEffectDescriptor::AddMeterDescription(AAX_CTypeID meterId, const
                        AAX_HostInterfaceOf(properties));
 }
 
+AAX_Result AAX_VEffectDescriptor::HostOperation5(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor_V1::HostOperation, 5, arguments);
+}
+
+AAX_Result AAX_VEffectDescriptor::HostOperation9(void* arguments)
+{
+    return AAX_Forward(v1, AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor_V1::HostOperation, 9, arguments);
+}
+
 AAX_Result AAX_VEffectDescriptor::AddHelpText(const char* text)
 {
     return AAX_Forward(v2, AAX_ERROR_UNIMPLEMENTED, &AAX_IACFEffectDescriptor_V2::AddHelpText, text);

@@ -20,9 +20,11 @@ public:
     AAX_Result AddComponent(AAX_IComponentDescriptor* component) override;
     AAX_Result AddName(const char* name) override;
     AAX_Result AddCategory(uint32_t category) override;
+    AAX_Result HostOperation5(void* arguments) override;
     AAX_Result AddProcPtr(void* procedure, uint32_t procedureId) override;
     AAX_IPropertyMap* NewPropertyMap() override;
     AAX_Result SetProperties(AAX_IPropertyMap* properties) override;
+    AAX_Result HostOperation9(void* arguments) override;
     AAX_Result AddMeterDescription(AAX_CTypeID meterId, const char* name, AAX_IPropertyMap* properties) override;
     AAX_Result AddHelpText(const char* text) override;
     IACFUnknown* GetIUnknown() const override;

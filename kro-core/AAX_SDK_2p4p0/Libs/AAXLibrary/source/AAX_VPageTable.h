@@ -12,9 +12,24 @@ public:
     // Main thread. Asks the host object for each version.
     explicit AAX_VPageTable(IACFUnknown* table);
 
-    // Both: AAX_ERROR_UNIMPLEMENTED without their version.
+    // All: AAX_ERROR_UNIMPLEMENTED without their version.
     AAX_Result GetPageCount(int32_t* pages) const override;
+    AAX_Result HostOperation2(void* arguments) override;
+    AAX_Result HostOperation3(void* arguments) override;
+    AAX_Result HostOperation4(void* arguments) override;
+    AAX_Result HostOperation5(void* arguments) override;
+    AAX_Result HostOperation6(void* arguments) override;
+    AAX_Result HostOperation7(void* arguments) override;
+    AAX_Result HostOperation8(void* arguments) override;
+    AAX_Result HostOperation9(void* arguments) override;
     AAX_Result ClearPage(int32_t page) override;
+    AAX_Result HostOperation11(void* arguments) override;
+    AAX_Result HostOperation12(void* arguments) override;
+    AAX_Result HostOperation13(void* arguments) override;
+    AAX_Result HostOperation14(void* arguments) override;
+    AAX_Result HostOperation15(void* arguments) override;
+    AAX_Result HostOperation16(void* arguments) override;
+    AAX_Result HostOperation17(void* arguments) override;
 
     // Whether the host object offers a page table at all.
     bool IsSupported() const { return v1 || v2; }

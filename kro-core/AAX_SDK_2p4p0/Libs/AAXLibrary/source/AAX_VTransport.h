@@ -15,7 +15,18 @@ public:
 
     AAX_Result GetCurrentTempo(double* beatsPerMinute) const override;
     AAX_Result IsTransportPlaying(bool* playing) const override;
+    AAX_Result HostOperation3(void* arguments) override;
+    AAX_Result HostOperation4(void* arguments) override;
+    AAX_Result HostOperation5(void* arguments) override;
+    AAX_Result HostOperation6(void* arguments) override;
+    AAX_Result HostOperation7(void* arguments) override;
+    AAX_Result HostOperation8(void* arguments) override;
+    AAX_Result HostOperation9(void* arguments) override;
+    AAX_Result HostOperation10(void* arguments) override;
     AAX_Result GetTimeSignature(int32_t* numerator, int32_t* denominator) const override;
+    AAX_Result HostOperation12(void* arguments) override;
+    AAX_Result HostOperation13(void* arguments) override;
+    AAX_Result HostOperation14(void* arguments) override;
     AAX_Result GetSampleClock(int64_t* sample) const override;
 
 private:

@@ -47,7 +47,32 @@ AAX_Result AAX_VViewContainer::SetViewSize(AAX_Point& size)
     return v1 != nullptr ? v1->SetViewSize(size) : AAX_SUCCESS;
 }
 
+AAX_Result AAX_VViewContainer::HostOperation5(void* arguments)
+{
+    return v1 != nullptr ? v1->HostOperation(5, arguments) : AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_VViewContainer::HostOperation6(void* arguments)
+{
+    return v1 != nullptr ? v1->HostOperation(6, arguments) : AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_VViewContainer::HostOperation7(void* arguments)
+{
+    return v1 != nullptr ? v1->HostOperation(7, arguments) : AAX_ERROR_UNIMPLEMENTED;
+}
+
 AAX_Result AAX_VViewContainer::SetKeyFocus(bool wanted)
 {
     return v2 != nullptr ? v2->SetKeyFocus(wanted) : AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_VViewContainer::HostOperation9(void* arguments)
+{
+    return v2 != nullptr ? v2->HostOperation(9, arguments) : AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_VViewContainer::HostOperation10(void* arguments)
+{
+    return v2 != nullptr ? v2->HostOperation(10, arguments) : AAX_ERROR_UNIMPLEMENTED;
 }

@@ -24,8 +24,14 @@ public:
     AAX_Result GetModifiers(uint32_t* modifiers) override;
     // Success without a container: there is nothing to resize.
     AAX_Result SetViewSize(AAX_Point& size) override;
-    // AAX_ERROR_UNIMPLEMENTED without version 2.
+    // AAX_ERROR_UNIMPLEMENTED without version 1.
+    AAX_Result HostOperation5(void* arguments) override;
+    AAX_Result HostOperation6(void* arguments) override;
+    AAX_Result HostOperation7(void* arguments) override;
+    // AAX_ERROR_UNIMPLEMENTED without version 2, like the two after it.
     AAX_Result SetKeyFocus(bool wanted) override;
+    AAX_Result HostOperation9(void* arguments) override;
+    AAX_Result HostOperation10(void* arguments) override;
 
 private:
     AAX_IACFViewContainer_V1* v1 = nullptr;

@@ -18,12 +18,21 @@ void ParameterRegistry::SetAutomationDelegate(AAX_IAutomationDelegate* newDelega
 
 void ParameterRegistry::AddParameter(AAX_IParameter* parameter)
 {
-    std::unique_ptr<AAX_IParameter> owned(parameter);
-    if (!owned || byIdentifier.count(owned->Identifier()) != 0)
+    if (!parameter || byIdentifier.count(parameter->Identifier()) != 0)
         return;
-    owned->SetAutomationDelegate(automationDelegate);
-    byIdentifier.emplace(owned->Identifier(), owned.get());
-    parameters.push_back(std::move(owned));
+    parameter->SetAutomationDelegate(automationDelegate);
+    // Should the list or the map fail to grow, the parameter is in neither and stays the caller's.
+    parameters.emplace_back(parameter);
+    try
+    {
+        byIdentifier.emplace(parameter->Identifier(), parameter);
+    }
+    catch (...)
+    {
+        parameters.back().release();
+        parameters.pop_back();
+        throw;
+    }
 }
 
 AAX_IParameter* ParameterRegistry::GetParameterByID(const char* identifier) const

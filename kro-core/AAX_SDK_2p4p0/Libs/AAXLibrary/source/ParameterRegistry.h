@@ -22,8 +22,8 @@ public:
 
     // Given to every parameter added after this call.
     void SetAutomationDelegate(AAX_IAutomationDelegate* automationDelegate);
-    // Takes ownership. A parameter whose identifier is already registered is deleted; the one
-    // registered first stays.
+    // Takes ownership of a parameter it adds. One whose identifier is already registered is
+    // neither added nor deleted: it stays the caller's, and the one registered first stays.
     void AddParameter(AAX_IParameter* parameter);
     // Null for an unregistered or null identifier.
     AAX_IParameter* GetParameterByID(const char* identifier) const;

@@ -9,11 +9,13 @@
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_HostServicesHolder.h"
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VController.h"
 #include "testhosts/aax/SimHost.h"
+#include "testhosts/aax/SimServices.h"
 #include "aaxsdk/AAX_HostIDs.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -393,6 +395,50 @@ TEST_F(EffectParametersTest, AChunkThatGrewSinceItsSizeWasAskedIsRefused)
     EXPECT_EQ(effect->GetChunk(kControls, chunk.get()), AAX_SUCCESS);
     effect->AddLateParameter();
     EXPECT_EQ(effect->GetChunk(kControls, chunk.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+}
+
+// An effect whose own page-table hook reads the table it is handed.
+class PagingEffect : public TestEffect
+{
+public:
+    using TestEffect::UpdatePageTable;
+    AAX_Result UpdatePageTable(uint32_t, int32_t, AAX_IPageTable& table) const override
+    {
+        int32_t pages = 0;
+        return table.GetPageCount(&pages) == AAX_SUCCESS ? 100 + pages : -1;
+    }
+};
+
+TEST_F(EffectParametersTest, APageTableUpdateReachesTheHookOnlyWithAHostPageTable)
+{
+    SimPageTable& hostTable = host.Make<SimPageTable>();
+    IACFUnknown* table = hostTable.Unknown();
+    auto* paging = new PagingEffect;
+    paging->AddRef();
+    const struct
+    {
+        const char* name;
+        IACFUnknown* table;
+        std::function<void()> setUp;
+        AAX_Result base;   // the library's own hook
+        AAX_Result paging; // the effect's hook, which reads the table
+    } cases[] = {
+        {"a page table", table, [] {}, AAX_ERROR_UNIMPLEMENTED, 101},
+        {"only its second version", table, [&] { host.SetOffer(IID_AAX_IACFPageTable_V1, SimOffer::Absent); },
+         AAX_ERROR_UNIMPLEMENTED, -1},
+        {"no page table in the object", host.Unknown(), [] {}, AAX_SUCCESS, AAX_SUCCESS},
+        {"no object", nullptr, [] {}, AAX_SUCCESS, AAX_SUCCESS},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        c.setUp();
+        EXPECT_EQ(effect->UpdatePageTable(1, 8, host.Unknown(), c.table), c.base);
+        EXPECT_EQ(paging->UpdatePageTable(1, 8, host.Unknown(), c.table), c.paging);
+        // The wrapper lives for the call only.
+        EXPECT_EQ(hostTable.References(), 0);
+    }
+    EXPECT_EQ(paging->Release(), 0u);
 }
 
 // A refused identifier length or step count is reported to the host's assertion output.

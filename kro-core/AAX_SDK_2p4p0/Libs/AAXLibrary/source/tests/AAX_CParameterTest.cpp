@@ -271,4 +271,35 @@ TEST(AAX_CParameter, ReplacingTheTaperKeepsTheRealValueOrItsPosition)
     EXPECT_FLOAT_EQ(parameter->GetNormalizedValue(), 0.25);
 }
 
+TEST(AAX_CParameter, ANewDisplayIsUsedAndTheHostIsToldToRefreshTheText)
+{
+    auto parameter = ListParameter();
+    parameter->SetNormalizedValue(1.0);
+    RecordingAutomationDelegate automation;
+    parameter->SetAutomationDelegate(&automation);
+    automation.calls.clear();
+
+    parameter->SetDisplayDelegate(*std::unique_ptr<AAX_IDisplayDelegate<int32_t>>(
+        new AAX_CStateDisplayDelegate<int32_t>({"Six-string", "Four-string"})));
+    AAX_CString text;
+    parameter->GetValueString(&text);
+    EXPECT_STREQ(text.Get(), "Four-string");
+    EXPECT_EQ(automation.calls, Strings{"Current par2 1.000000"});
+
+    AAX_CNumberDisplayDelegate<float, 2, 0> otherType;
+    parameter->SetDisplayDelegate(otherType); // not an integer display: ignored
+    parameter->GetValueString(&text);
+    EXPECT_STREQ(text.Get(), "Four-string");
+    EXPECT_EQ(automation.calls.size(), 1u);
+
+    // Without a delegate there is no host to tell.
+    parameter->SetAutomationDelegate(nullptr);
+    automation.calls.clear();
+    parameter->SetDisplayDelegate(
+        *std::unique_ptr<AAX_IDisplayDelegate<int32_t>>(new AAX_CStateDisplayDelegate<int32_t>({"Guitar", "Bass"})));
+    parameter->GetValueString(&text);
+    EXPECT_STREQ(text.Get(), "Bass");
+    EXPECT_EQ(automation.calls, Strings{});
+}
+
 } // namespace

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,13 +37,37 @@ struct Description
 
 struct ForwardCase
 {
-    const char* call;
+    std::string call;
     acfUID version;
     AAX_Result missing;
     std::function<AAX_Result(Description&)> operation;
 };
 
-const std::vector<ForwardCase>& ForwardCases()
+// The descriptors' host operations: each reaches the first version with its slot.
+std::vector<ForwardCase> HostOperationCases()
+{
+    using EffectOperation = AAX_Result (AAX_IEffectDescriptor::*)(void*);
+    using ComponentOperation = AAX_Result (AAX_IComponentDescriptor::*)(void*);
+    const std::pair<int, EffectOperation> effect[] = {{5, &AAX_IEffectDescriptor::HostOperation5},
+                                                      {9, &AAX_IEffectDescriptor::HostOperation9}};
+    const std::pair<int, ComponentOperation> component[] = {
+        {5, &AAX_IComponentDescriptor::HostOperation5},   {6, &AAX_IComponentDescriptor::HostOperation6},
+        {7, &AAX_IComponentDescriptor::HostOperation7},   {9, &AAX_IComponentDescriptor::HostOperation9},
+        {10, &AAX_IComponentDescriptor::HostOperation10}, {12, &AAX_IComponentDescriptor::HostOperation12},
+        {14, &AAX_IComponentDescriptor::HostOperation14}, {15, &AAX_IComponentDescriptor::HostOperation15}};
+    std::vector<ForwardCase> cases;
+    for (const auto& [slot, operation] : effect)
+        cases.push_back({"EffectDescriptor.HostOperation(" + std::to_string(slot) + ")",
+                         IID_AAX_IACFEffectDescriptor_V1, AAX_ERROR_NULL_OBJECT,
+                         [operation = operation](Description& d) { return (d.effect->*operation)(nullptr); }});
+    for (const auto& [slot, operation] : component)
+        cases.push_back({"ComponentDescriptor.HostOperation(" + std::to_string(slot) + ")",
+                         IID_AAX_IACFComponentDescriptor_V1, AAX_ERROR_NULL_OBJECT,
+                         [operation = operation](Description& d) { return (d.component->*operation)(nullptr); }});
+    return cases;
+}
+
+const std::vector<ForwardCase>& NamedCases()
 {
     static const std::vector<ForwardCase> cases = {
         {"Collection.AddEffect(org.x.Effect, descriptor)", IID_AAX_IACFCollection, AAX_ERROR_NULL_OBJECT,
@@ -108,6 +133,18 @@ const std::vector<ForwardCase>& ForwardCases()
         {"PropertyMap.AddPointerProperty(100)", IID_AAX_IACFPropertyMap_V3, AAX_ERROR_UNIMPLEMENTED,
          [](Description& d) { return d.map->AddPointerProperty(100, "text"); }},
     };
+    return cases;
+}
+
+// The named operations, then the host's own.
+const std::vector<ForwardCase>& ForwardCases()
+{
+    static const std::vector<ForwardCase> cases = [] {
+        std::vector<ForwardCase> all = NamedCases();
+        for (ForwardCase& c : HostOperationCases())
+            all.push_back(std::move(c));
+        return all;
+    }();
     return cases;
 }
 

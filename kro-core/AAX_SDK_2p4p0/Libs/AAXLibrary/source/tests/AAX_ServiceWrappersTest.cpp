@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,7 +38,7 @@ struct ServiceWrappers
 
 struct ForwardCase
 {
-    const char* call; // the host's log entry when the version is there
+    std::string call; // the host's log entry when the version is there
     acfUID version;   // the interface version the operation needs
     AAX_Result missing;
     // Created through the factory: a null object there is an error, not a missing version.
@@ -50,7 +51,80 @@ std::string OperationOf(const std::string& call)
     return call.substr(0, call.find('(')) + "(";
 }
 
-const std::vector<ForwardCase>& ForwardCases()
+// The host's own operations of the controller and the transport: each reaches the version that
+// has its slot, with the slot.
+template <class Wrapper>
+struct HostOperationGroup
+{
+    const char* name;
+    acfUID version;
+    AAX_Result missing;
+    std::vector<std::pair<int, AAX_Result (Wrapper::*)(void*)>> slots;
+};
+
+template <class Wrapper, class Choose>
+void AddHostOperationCases(std::vector<ForwardCase>& cases, const std::vector<HostOperationGroup<Wrapper>>& groups,
+                           Choose choose)
+{
+    for (const HostOperationGroup<Wrapper>& group : groups)
+        for (const auto& [slot, operation] : group.slots)
+            cases.push_back({std::string(group.name) + ".HostOperation(" + std::to_string(slot) + ")", group.version,
+                             group.missing, false, [choose, operation = operation](ServiceWrappers& w) {
+                                 return (choose(w).*operation)(nullptr);
+                             }});
+}
+
+std::vector<ForwardCase> HostOperationCases()
+{
+    using C = AAX_IController;
+    using T = AAX_ITransport;
+    std::vector<ForwardCase> cases;
+    AddHostOperationCases<C>(
+        cases,
+        {{"Controller",
+          IID_AAX_IACFController_V1,
+          AAX_ERROR_NULL_OBJECT,
+          {{3, &C::HostOperation3},
+           {4, &C::HostOperation4},
+           {5, &C::HostOperation5},
+           {6, &C::HostOperation6},
+           {7, &C::HostOperation7},
+           {8, &C::HostOperation8},
+           {9, &C::HostOperation9},
+           {13, &C::HostOperation13},
+           {14, &C::HostOperation14},
+           {15, &C::HostOperation15},
+           {16, &C::HostOperation16},
+           {17, &C::HostOperation17},
+           {18, &C::HostOperation18},
+           {19, &C::HostOperation19}}},
+         {"Controller",
+          IID_AAX_IACFController_V2,
+          AAX_ERROR_UNIMPLEMENTED,
+          {{20, &C::HostOperation20}, {22, &C::HostOperation22}}},
+         {"Controller", IID_AAX_IACFController_V3, AAX_ERROR_UNIMPLEMENTED, {{24, &C::HostOperation24}}}},
+        [](ServiceWrappers& w) -> C& { return w.controller; });
+    AddHostOperationCases<T>(cases,
+                             {{"Transport",
+                               IID_AAX_IACFTransport_V1,
+                               AAX_ERROR_NULL_OBJECT,
+                               {{3, &T::HostOperation3},
+                                {4, &T::HostOperation4},
+                                {5, &T::HostOperation5},
+                                {6, &T::HostOperation6},
+                                {7, &T::HostOperation7},
+                                {8, &T::HostOperation8},
+                                {9, &T::HostOperation9},
+                                {10, &T::HostOperation10}}},
+                              {"Transport",
+                               IID_AAX_IACFTransport_V2,
+                               AAX_ERROR_UNIMPLEMENTED,
+                               {{12, &T::HostOperation12}, {13, &T::HostOperation13}, {14, &T::HostOperation14}}}},
+                             [](ServiceWrappers& w) -> T& { return w.transport; });
+    return cases;
+}
+
+const std::vector<ForwardCase>& NamedCases()
 {
     static const std::vector<ForwardCase> cases = {
         {"HostServices.Trace(134217728, hello)", IID_AAX_IACFHostServices_V1, AAX_ERROR_NULL_OBJECT, true,
@@ -126,6 +200,18 @@ const std::vector<ForwardCase>& ForwardCases()
              return w.transport.GetSampleClock(&sample);
          }},
     };
+    return cases;
+}
+
+// The named operations, then the host's own.
+const std::vector<ForwardCase>& ForwardCases()
+{
+    static const std::vector<ForwardCase> cases = [] {
+        std::vector<ForwardCase> all = NamedCases();
+        for (ForwardCase& c : HostOperationCases())
+            all.push_back(std::move(c));
+        return all;
+    }();
     return cases;
 }
 
@@ -276,6 +362,11 @@ TEST(AAXServiceWrappers, PageTableCopiesComeFromTheSourceIntoAFactoryTable)
          [](SimHost& h) { h.SetClassOffer(CLSID_AAX_PageTable, SimOffer::Absent); },
          false,
          {"Factory.CreateInstance(PageTable)", "Factory.CreateInstance(PageTable)"}},
+        // The object it hands out with its refusal goes back all the same.
+        {"factory refuses with an object",
+         [](SimHost& h) { h.SetClassOffer(CLSID_AAX_PageTable, SimOffer::RefusedWithObject); },
+         false,
+         {"Factory.CreateInstance(PageTable)", "Factory.CreateInstance(PageTable)"}},
         {"host error",
          [](SimHost& h) {
              h.SetResult("Controller.CopyPageTable", -20700);
@@ -330,6 +421,125 @@ TEST(AAXServiceWrappers, PageTablesWithoutAVersionGiveUnimplemented)
         EXPECT_EQ(host.Calls(), kNone);
     }
     EXPECT_EQ(host.UnbalancedObjects(), kNone);
+}
+
+TEST(AAXServiceWrappers, TheHostsOwnPageTableCopiesGoThroughTheirSource)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(SimHost&)> setUp;
+        bool copied26;
+        bool copied28;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {"copied",
+         [](SimHost&) {},
+         true,
+         true,
+         {"Controller.CopyHostPageTable(26)", "Controller.CopyHostPageTable(28)"}},
+        {"no first source",
+         [](SimHost& h) { h.SetOffer(IID_AAX_IACFPageTableSource_V1, SimOffer::Absent); },
+         false,
+         true,
+         {"Controller.CopyHostPageTable(28)"}},
+        {"no second source",
+         [](SimHost& h) { h.SetOffer(IID_AAX_IACFPageTableSource_V2, SimOffer::Absent); },
+         true,
+         false,
+         {"Controller.CopyHostPageTable(26)"}},
+        {"host error",
+         [](SimHost& h) { h.SetResult("Controller.CopyHostPageTable", -20700); },
+         false,
+         false,
+         {"Controller.CopyHostPageTable(26)", "Controller.CopyHostPageTable(28)"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SimHost host;
+        c.setUp(host);
+        {
+            const AAX_VController controller(host.Unknown());
+            host.ClearCalls();
+            const std::unique_ptr<AAX_IPageTable> first = controller.CopyHostPageTable26(nullptr);
+            const std::unique_ptr<AAX_IPageTable> second = controller.CopyHostPageTable28(nullptr);
+            EXPECT_EQ(first != nullptr, c.copied26);
+            EXPECT_EQ(second != nullptr, c.copied28);
+            EXPECT_EQ(host.CallsOf("Controller."), c.calls);
+        }
+        EXPECT_EQ(host.UnbalancedObjects(), kNone);
+    }
+}
+
+TEST(AAXServiceWrappers, PageTableHostOperationsReachTheirVersionOrGiveUnimplemented)
+{
+    using P = AAX_IPageTable;
+    const struct
+    {
+        int slot;
+        acfUID version;
+        AAX_Result (P::*operation)(void*);
+    } cases[] = {
+        {2, IID_AAX_IACFPageTable_V1, &P::HostOperation2},   {3, IID_AAX_IACFPageTable_V1, &P::HostOperation3},
+        {4, IID_AAX_IACFPageTable_V1, &P::HostOperation4},   {5, IID_AAX_IACFPageTable_V1, &P::HostOperation5},
+        {6, IID_AAX_IACFPageTable_V1, &P::HostOperation6},   {7, IID_AAX_IACFPageTable_V1, &P::HostOperation7},
+        {8, IID_AAX_IACFPageTable_V1, &P::HostOperation8},   {9, IID_AAX_IACFPageTable_V1, &P::HostOperation9},
+        {11, IID_AAX_IACFPageTable_V2, &P::HostOperation11}, {12, IID_AAX_IACFPageTable_V2, &P::HostOperation12},
+        {13, IID_AAX_IACFPageTable_V2, &P::HostOperation13}, {14, IID_AAX_IACFPageTable_V2, &P::HostOperation14},
+        {15, IID_AAX_IACFPageTable_V2, &P::HostOperation15}, {16, IID_AAX_IACFPageTable_V2, &P::HostOperation16},
+        {17, IID_AAX_IACFPageTable_V2, &P::HostOperation17},
+    };
+    for (const auto& c : cases)
+        for (const bool present : {true, false})
+        {
+            SCOPED_TRACE(std::to_string(c.slot) + (present ? " present" : " missing"));
+            SimHost host;
+            host.SetResult("PageTable.HostOperation", -20700);
+            if (!present)
+                host.SetOffer(c.version, SimOffer::Absent);
+            {
+                const AAX_VController controller(host.Unknown());
+                const std::unique_ptr<AAX_IPageTable> table = controller.CopyPageTable(1, 8);
+                ASSERT_NE(table, nullptr);
+                host.ClearCalls();
+                EXPECT_EQ(((*table).*c.operation)(nullptr), present ? -20700 : AAX_ERROR_UNIMPLEMENTED);
+                EXPECT_EQ(host.Calls(),
+                          present ? std::vector<std::string>{"PageTable.HostOperation(" + std::to_string(c.slot) + ")"}
+                                  : kNone);
+            }
+            EXPECT_EQ(host.UnbalancedObjects(), kNone);
+        }
+}
+
+TEST(AAXViewContainer, HostOperationsReachTheirVersionOrGiveUnimplemented)
+{
+    using V = AAX_IViewContainer;
+    const struct
+    {
+        int slot;
+        acfUID version;
+        AAX_Result (V::*operation)(void*);
+    } cases[] = {
+        {5, IID_AAX_IACFViewContainer_V1, &V::HostOperation5},   {6, IID_AAX_IACFViewContainer_V1, &V::HostOperation6},
+        {7, IID_AAX_IACFViewContainer_V1, &V::HostOperation7},   {9, IID_AAX_IACFViewContainer_V2, &V::HostOperation9},
+        {10, IID_AAX_IACFViewContainer_V2, &V::HostOperation10},
+    };
+    for (const auto& c : cases)
+        for (const bool present : {true, false})
+        {
+            SCOPED_TRACE(std::to_string(c.slot) + (present ? " present" : " missing"));
+            SimHost host;
+            host.SetResult("ViewContainer.HostOperation", -20700);
+            if (!present)
+                host.SetOffer(c.version, SimOffer::Absent);
+            AAX_VViewContainer container(host.ViewContainer());
+            host.ClearCalls();
+            EXPECT_EQ((container.*c.operation)(nullptr), present ? -20700 : AAX_ERROR_UNIMPLEMENTED);
+            EXPECT_EQ(host.Calls(),
+                      present ? std::vector<std::string>{"ViewContainer.HostOperation(" + std::to_string(c.slot) + ")"}
+                              : kNone);
+        }
 }
 
 TEST(AAXViewContainer, ForwardsToTheHostsContainerAndNeverReleasesIt)

@@ -6,7 +6,7 @@
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CParameter.h"
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CStateDisplayDelegate.h"
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CStateTaperDelegate.h"
-#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_IController.h"
+#include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_VController.h"
 #include "RecordingAutomationDelegate.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +21,13 @@ namespace {
 
 using Payload = std::vector<uint8_t>;
 
-// The controller as the dispatcher sees it: keeps every posted payload per field.
-class PacketRecorder : public AAX_IController
+// The controller as the dispatcher sees it: keeps every posted payload per field. Everything
+// else is a controller without a host.
+class PacketRecorder : public AAX_VController
 {
 public:
-    AAX_Result GetSampleRate(float*) const override { return AAX_SUCCESS; }
-    AAX_Result GetInputStemFormat(int32_t*) const override { return AAX_SUCCESS; }
+    PacketRecorder() : AAX_VController(nullptr) {}
+
     AAX_Result PostPacket(uint32_t field, const void* payload, uint32_t size) override
     {
         const auto* bytes = static_cast<const uint8_t*>(payload);
@@ -34,19 +35,6 @@ public:
         if (duringPost)
             duringPost(field);
         return postResult;
-    }
-    AAX_Result PostNotification(uint32_t, int32_t) override { return AAX_SUCCESS; }
-    AAX_Result PostNotification(uint32_t, int32_t, const void*, uint32_t) override { return AAX_SUCCESS; }
-    AAX_Result GetHostObject(const acfUID&, IACFUnknown** object) const override
-    {
-        *object = nullptr;
-        return AAX_SUCCESS;
-    }
-    AAX_Result GetMaxBlockSize(int32_t*) const override { return AAX_SUCCESS; }
-    std::unique_ptr<AAX_IPageTable> CopyPageTable(uint32_t, int32_t) const override { return nullptr; }
-    std::unique_ptr<AAX_IPageTable> CopyPageTableOfLayout(const char*, uint32_t, int32_t) const override
-    {
-        return nullptr;
     }
 
     size_t Posts(uint32_t field) const
@@ -231,11 +219,14 @@ TEST(ParameterRegistry, FindsParametersByIdentifierAndPosition)
     registry.SetAutomationDelegate(&automation);
     registry.AddParameter(new AAX_CParameter<float>("par2", AAX_CString("two"), 0.0f, AAX_CLinearTaperDelegate<float>(),
                                                     AAX_CNumberDisplayDelegate<float>(), true));
-    // A duplicate is refused and deleted (the sanitiser build sees a leak otherwise).
-    registry.AddParameter(new AAX_CParameter<float>("par1", AAX_CString("again"), 0.0f,
-                                                    AAX_CLinearTaperDelegate<float>(),
-                                                    AAX_CNumberDisplayDelegate<float>(), true));
+    // A duplicate is refused and stays the caller's, untouched (the sanitiser build sees a double
+    // delete otherwise).
+    auto duplicate =
+        std::make_unique<AAX_CParameter<float>>("par1", AAX_CString("again"), 0.0f, AAX_CLinearTaperDelegate<float>(),
+                                                AAX_CNumberDisplayDelegate<float>(), true);
+    registry.AddParameter(duplicate.get());
     EXPECT_EQ(registry.NumParameters(), 2);
+    EXPECT_STREQ(duplicate->Name().Get(), "again");
     EXPECT_STREQ(registry.GetParameterByID("par1")->Name().Get(), "one");
     EXPECT_EQ(registry.GetParameterByID(nullptr), nullptr);
     EXPECT_EQ(registry.GetParameterByID("par9"), nullptr);
