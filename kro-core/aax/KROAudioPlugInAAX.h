@@ -82,7 +82,7 @@ public:
     AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value, AAX_EUpdateSource source) override;
 
     // Main thread: the state chunks. GetChunk writes exactly the text the GetChunkSize before it
-    // took; a chunk loads whole or not at all.
+    // took; a chunk loads whole, or is refused (AAX_ERROR_MALFORMED_CHUNK) with nothing changed.
     AAX_Result GetNumberOfChunks(int32_t* count) const override;
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkId) const override;
     AAX_Result GetChunkSize(AAX_CTypeID chunkId, uint32_t* size) override;

@@ -148,9 +148,10 @@ AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInCh
         return AAX_ERROR_NULL_ARGUMENT;
     if (!IsReadable(*chunk))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    if (!effect)
-        return AAX_SUCCESS;
     if (chunkId == kBinaryChunkID)
+    {
+        if (!effect)
+            return AAX_SUCCESS;
         return AAX_Guarded([&] {
             int32_t size = 0;
             effect->GetBinaryChunk(size);
@@ -158,15 +159,20 @@ AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInCh
                 effect->SetBinaryChunk(reinterpret_cast<const uint8_t*>(chunk->data), size);
             return static_cast<AAX_Result>(AAX_SUCCESS);
         });
+    }
+    // A state that has nowhere to go is not taken: the host learns that the session's settings
+    // were not restored.
+    if (!effect)
+        return AAX_ERROR_NOT_INITIALIZED;
     // A chunk is checked whole, then applied whole. One that does not parse or pass the check
-    // leaves the state as it was and is not the host's fault.
-    AAX_Guarded([&] {
+    // leaves the state as it was, and the host is told so.
+    return AAX_Guarded([&] {
         KROCheckedStateTree checked;
-        if (ReadStateChunk(*chunk, checked))
-            ApplyStateChunk(checked.tree);
+        if (!ReadStateChunk(*chunk, checked))
+            return static_cast<AAX_Result>(AAX_ERROR_MALFORMED_CHUNK);
+        ApplyStateChunk(checked.tree);
         return static_cast<AAX_Result>(AAX_SUCCESS);
     });
-    return AAX_SUCCESS;
 }
 
 bool CKROAudioPlugInAAX::HoldsLiveValues(const KROStateValues& values)

@@ -29,10 +29,11 @@ protected:
         HostOf(0).ClearCalls();
     }
 
-    // Loaded, refused without a change, or taken whole with every host parameter on the text.
+    // Refused without a change, and the host told so, or taken whole with every host parameter
+    // on the text.
     void ExpectLoad(const std::string& text, bool taken)
     {
-        EXPECT_EQ(LoadText(*instance, text), AAX_SUCCESS);
+        EXPECT_EQ(LoadText(*instance, text), taken ? AAX_SUCCESS : AAX_ERROR_MALFORMED_CHUNK);
         EXPECT_EQ(TakenLoad(HostOf(0)), taken ? 1 : 0);
         HostOf(0).ClearCalls();
         if (!taken)

@@ -357,14 +357,15 @@ TEST_F(VirenoAaxTest, BadStateChunksChangeNothing)
     reinterpret_cast<AAX_SPlugInChunk*>(absurd.data())->size = 0x7FFFFFF0;
     const BadChunk cases[] = {
         {"truncated", SimInstance::MakeChunk(kStateChunk, "KRO State Chunk", text.substr(0, text.size() / 2)),
-         kStateChunk, AAX_SUCCESS, false},
+         kStateChunk, AAX_ERROR_MALFORMED_CHUNK, false},
         {"wrong id", SimInstance::MakeChunk(FourCC("abcd"), "KRO State Chunk", text), FourCC("abcd"),
          AAX_ERROR_INVALID_CHUNK_ID, false},
         {"negative size", negative, kStateChunk, AAX_ERROR_INCORRECT_CHUNK_SIZE, false},
         {"absurd size", absurd, kStateChunk, AAX_ERROR_INCORRECT_CHUNK_SIZE, false},
-        {"foreign Name", SimInstance::MakeChunk(kStateChunk, "KRO State Chunk", foreign), kStateChunk, AAX_SUCCESS,
+        {"foreign Name", SimInstance::MakeChunk(kStateChunk, "KRO State Chunk", foreign), kStateChunk,
+         AAX_ERROR_MALFORMED_CHUNK, false},
+        {"empty", SimInstance::MakeChunk(kStateChunk, "KRO State Chunk", ""), kStateChunk, AAX_ERROR_MALFORMED_CHUNK,
          false},
-        {"empty", SimInstance::MakeChunk(kStateChunk, "KRO State Chunk", ""), kStateChunk, AAX_SUCCESS, false},
         // The identifier decides, not the name a host kept with it.
         {"wrong name", SimInstance::MakeChunk(kStateChunk, "Other Chunk", text), kStateChunk, AAX_SUCCESS, true},
     };
