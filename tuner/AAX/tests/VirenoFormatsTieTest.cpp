@@ -2,12 +2,12 @@
 // the simulated AAX host and through Vireno.vst3 on the VST3 test host, in blocks of the same size,
 // gives the same reading blocks, frame for frame and bit for bit.
 
-#include "tools/signals/DemoSignal.h"
-#include "tools/host/DisplayDataSource.h"
+#include "tuner/engine/testing/DemoSignal.h"
+#include "testhosts/vst3/DisplayDataSource.h"
 #include "VirenoAaxTestHost.h"
-#include "kro-core/vst3/testhost/Vst3Module.h"
-#include "kro-core/vst3/testhost/Vst3PluginInstance.h"
-#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
+#include "testhosts/vst3/Vst3Module.h"
+#include "testhosts/vst3/Vst3PluginInstance.h"
+#include "testhosts/vst3/Vst3ProcessBlock.h"
 
 #include "pluginterfaces/vst/vstspeaker.h"
 

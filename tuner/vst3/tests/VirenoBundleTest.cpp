@@ -2,10 +2,10 @@
 // factory it hands out creates a processor that passes audio and a controller, and the controller's
 // editor opens in the host's window.
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/FakeVST3Host.h"
 #include "platform/testing/TemporaryFolder.h"
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
-#include "kro-core/vst3/editor/testing/X11HostWindow.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
+#include "testhosts/x11/X11HostWindow.h"
 
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 

@@ -4,11 +4,11 @@
 
 #include "VirenoTestHost.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/FakeVST3Host.h"
 #include "tuner/vst3/KROVirenoEditController.h"
 #include "tuner/vst3/KROVirenoGUIEditorVST3.h"
 #include "VirenoOffscreenEditor.h"
-#include "kro-core/vst3/editor/testing/X11HostWindow.h"
+#include "testhosts/x11/X11HostWindow.h"
 
 #include "toolkit/CFrame.h"
 

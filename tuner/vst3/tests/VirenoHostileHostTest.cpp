@@ -8,7 +8,7 @@
 #include "VirenoOffscreenEditor.h"
 #include "VirenoTestHost.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/FakeVST3Host.h"
 #include "kro-core/dsp/KRODSPAlgInterface.h"
 #include "tuner/vst3/KROVirenoEditController.h"
 

@@ -1,7 +1,7 @@
 #include "kro-core/vst3/editor/KROGuiEditorVST3.h"
 
 #include "platform/testing/FakePlatform.h"
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/FakeVST3Host.h"
 #include "kro-core/vst3/plugin/KROVST3EditController.h"
 
 #include "toolkit/CBitmap.h"

@@ -1,6 +1,6 @@
 #include "kro-core/vst3/editor/KROVST3RunLoop.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/FakeVST3Host.h"
 
 #include <gtest/gtest.h>
 

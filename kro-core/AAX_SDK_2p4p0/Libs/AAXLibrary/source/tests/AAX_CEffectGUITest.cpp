@@ -5,7 +5,7 @@
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CParameter.h"
 #include "testhosts/aax/SimHost.h"
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/VSTGUI_ContentView.h"
-#include "X11HostWindow.h"
+#include "testhosts/x11/X11HostWindow.h"
 
 #include "toolkit/IRunLoop.h"
 #include "toolkit/StandaloneRunLoop.h"
