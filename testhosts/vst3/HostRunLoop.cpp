@@ -1,5 +1,7 @@
 #include "HostRunLoop.h"
 
+#include <poll.h>
+
 #include <algorithm>
 
 using namespace Steinberg;
@@ -21,11 +23,15 @@ public:
 class HostRunLoop::TimerWatch final : public VSTGUI::IRunLoop::ITimerHandler
 {
 public:
-    explicit TimerWatch(Linux::ITimerHandler* handler) : handler(handler) { handler->addRef(); }
+    TimerWatch(Linux::ITimerHandler* handler, Linux::TimerInterval interval) : handler(handler), interval(interval)
+    {
+        handler->addRef();
+    }
     ~TimerWatch() override { handler->release(); }
     void onTimer() override { handler->onTimer(); }
 
     Linux::ITimerHandler* const handler;
+    const Linux::TimerInterval interval;
 };
 
 namespace {
@@ -75,7 +81,7 @@ tresult PLUGIN_API HostRunLoop::registerTimer(Linux::ITimerHandler* handler, Lin
 {
     if (!handler || FindWatch(timers, handler) != timers.end())
         return kInvalidArgument;
-    auto watch = std::make_unique<TimerWatch>(handler);
+    auto watch = std::make_unique<TimerWatch>(handler, milliseconds);
     if (!loop.registerTimer(watch.get(), milliseconds))
         return kInvalidArgument;
     timers.push_back(std::move(watch));
@@ -100,6 +106,49 @@ void HostRunLoop::RunFor(uint32_t durationMs)
     else
         loop.runFor(durationMs);
     ReleaseRetired();
+}
+
+void HostRunLoop::FireTimers()
+{
+    std::vector<Linux::ITimerHandler*> due;
+    for (const auto& watch : timers)
+        due.push_back(watch->handler);
+    for (Linux::ITimerHandler* handler : due)
+        if (FindWatch(timers, handler) != timers.end())
+            handler->onTimer();
+    ReleaseRetired();
+}
+
+void HostRunLoop::ServeEvents(int timeoutMs)
+{
+    std::vector<pollfd> fds;
+    std::vector<Linux::IEventHandler*> handlers;
+    for (const auto& watch : events)
+    {
+        fds.push_back({watch->fd, POLLIN, 0});
+        handlers.push_back(watch->handler);
+    }
+    if (!fds.empty() && poll(fds.data(), fds.size(), timeoutMs) > 0)
+        for (size_t i = 0; i < fds.size(); ++i)
+            if ((fds[i].revents & (POLLIN | POLLHUP | POLLERR)) && FindWatch(events, handlers[i]) != events.end())
+                handlers[i]->onFDIsSet(fds[i].fd);
+    ReleaseRetired();
+}
+
+std::map<Linux::ITimerHandler*, Linux::TimerInterval> HostRunLoop::Timers() const
+{
+    std::map<Linux::ITimerHandler*, Linux::TimerInterval> registered;
+    for (const auto& watch : timers)
+        registered[watch->handler] = watch->interval;
+    return registered;
+}
+
+std::map<Linux::IEventHandler*, Linux::FileDescriptor> HostRunLoop::Events() const
+{
+    std::map<Linux::IEventHandler*, Linux::FileDescriptor> registered;
+    for (const auto& watch : events)
+        registered[watch->handler] = watch->fd;
+    return registered;
 }
 
 void HostRunLoop::ReleaseRetired()

@@ -40,7 +40,7 @@ TEST(VirenoBundle, TheControllersEditorOpensInAnX11WindowTicksAndIsRemoved)
     auto instance = Vst3PluginInstance::createAudioEffect(module->factory(), error);
     ASSERT_NE(instance, nullptr) << error;
 
-    FakeHostRunLoop hostLoop;
+    HostRunLoop hostLoop;
     FakePlugFrame plugFrame(&hostLoop);
     IPlugView* view = instance->controller()->createView(Vst::ViewType::kEditor);
     ASSERT_NE(view, nullptr);
@@ -49,15 +49,15 @@ TEST(VirenoBundle, TheControllersEditorOpensInAnX11WindowTicksAndIsRemoved)
     EXPECT_EQ(view->attached(window->NativeWindow(), kPlatformTypeX11EmbedWindowID), kResultOk);
     EXPECT_EQ(window->ChildCount(), 1);
     // The editor's idle and the window's own event tick, both every 20 ms.
-    ASSERT_EQ(hostLoop.timers.size(), 2u);
-    for (const auto& timer : hostLoop.timers)
+    ASSERT_EQ(hostLoop.Timers().size(), 2u);
+    for (const auto& timer : hostLoop.Timers())
         EXPECT_EQ(timer.second, 20u);
     hostLoop.ServeEvents(100);
     hostLoop.FireTimers();
     EXPECT_EQ(view->removed(), kResultOk);
     EXPECT_EQ(window->ChildCount(), 0);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
     view->release();
     instance.reset();
     unsetenv("XDG_CONFIG_HOME");

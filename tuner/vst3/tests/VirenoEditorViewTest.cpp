@@ -55,7 +55,7 @@ protected:
 
     std::unique_ptr<Vst3PluginInstance> instance;
     CKROVirenoEditController* controller = nullptr;
-    FakeHostRunLoop hostLoop;
+    HostRunLoop hostLoop;
     FakePlugFrame plugFrame{&hostLoop};
     IPlugView* view = nullptr;
 };
@@ -80,14 +80,14 @@ TEST_F(VirenoEditorView, AttachedItTicksEvery20MsAndReceivesThePresetsItAsksFor)
 {
     OffscreenVirenoEditor& editor = OffscreenView();
     ASSERT_EQ(view->attached(reinterpret_cast<void*>(uintptr_t{1}), kPlatformTypeX11EmbedWindowID), kResultOk);
-    ASSERT_EQ(hostLoop.timers.size(), 1u);
-    EXPECT_EQ(hostLoop.timers.begin()->second, 20u);
+    ASSERT_EQ(hostLoop.Timers().size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().begin()->second, 20u);
     // The request goes out once the editor is registered, so the effect's answer reaches it.
     EXPECT_EQ(editor.FactoryPresetNames(), (std::vector<std::string>{"Default"}));
     for (int tick = 0; tick < 5; ++tick)
         hostLoop.FireTimers();
     EXPECT_EQ(view->removed(), kResultOk);
-    EXPECT_TRUE(hostLoop.timers.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
 }
 
 TEST_F(VirenoEditorView, AContentScaleFactorZoomsTheEditorAndAsksTheHostForTheScaledSize)
@@ -139,19 +139,19 @@ TEST_F(VirenoEditorView, AttachedToAnX11WindowItEmbedsTicksAndLeavesWhenRemoved)
     // A window the server does not know opens nothing and leaves nothing behind.
     void* noSuchWindow = reinterpret_cast<void*>(uintptr_t{0x7ffffff});
     EXPECT_EQ(view->attached(noSuchWindow, kPlatformTypeX11EmbedWindowID), kResultFalse);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
 
     ASSERT_EQ(view->attached(window->NativeWindow(), kPlatformTypeX11EmbedWindowID), kResultOk);
     EXPECT_EQ(window->ChildCount(), 1);
-    EXPECT_FALSE(hostLoop.events.empty());
+    EXPECT_FALSE(hostLoop.Events().empty());
     hostLoop.ServeEvents(100);
     hostLoop.FireTimers();
     hostLoop.ServeEvents(20);
     EXPECT_EQ(view->removed(), kResultOk);
     EXPECT_EQ(window->ChildCount(), 0);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
 }
 
 } // namespace

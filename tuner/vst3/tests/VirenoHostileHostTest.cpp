@@ -313,7 +313,7 @@ TEST_F(VirenoAllocationFailure, SetStateAppliesWholeOrNotAtAll)
 struct EditorOnHost
 {
     Hosted<CKROVirenoEditController> controller;
-    FakeHostRunLoop hostLoop;
+    HostRunLoop hostLoop;
     FakePlugFrame plugFrame{&hostLoop};
     IPtr<OffscreenVirenoEditor> view;
 
@@ -341,8 +341,8 @@ TEST_F(VirenoAllocationFailure, AttachedUndoesWhatItOpenedWhenItFails)
             if (result != kResultOk)
             {
                 EXPECT_EQ(editor.view->removed(), kResultFalse) << "left detached";
-                EXPECT_TRUE(editor.hostLoop.timers.empty());
-                EXPECT_TRUE(editor.hostLoop.events.empty());
+                EXPECT_TRUE(editor.hostLoop.Timers().empty());
+                EXPECT_TRUE(editor.hostLoop.Events().empty());
                 EXPECT_EQ(editor.Attach(), kResultOk) << "and can be attached again";
             }
             EXPECT_EQ(editor.view->removed(), kResultOk);

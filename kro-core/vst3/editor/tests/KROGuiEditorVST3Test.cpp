@@ -112,7 +112,7 @@ protected:
     platform::FakePlatform services;
     platform::ScopedPlatform installed{services};
     CKROVST3EditController* controller = new OneParameterController;
-    FakeHostRunLoop hostLoop;
+    HostRunLoop hostLoop;
     FakePlugFrame plugFrame{&hostLoop};
     OffscreenEditorView* view = nullptr;
 };
@@ -130,8 +130,8 @@ TEST_F(EditorViewVST3, AttachOpensTheEditorFitsTheHostStartsTheTimerAndThenRegis
     ASSERT_EQ(plugFrame.resizes.size(), 1u);
     EXPECT_EQ(plugFrame.resizes[0].getWidth(), 100);
     EXPECT_EQ(plugFrame.resizes[0].getHeight(), 50);
-    ASSERT_EQ(hostLoop.timers.size(), 1u);
-    EXPECT_EQ(hostLoop.timers.begin()->second, CKROVST3EditorView::kDefaultIdleRateMs);
+    ASSERT_EQ(hostLoop.Timers().size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().begin()->second, CKROVST3EditorView::kDefaultIdleRateMs);
     // Once, from the controller's registration, not again from the editor's own opening.
     EXPECT_EQ(view->connections, 1);
     EXPECT_TRUE(registeredWithController());
@@ -148,8 +148,8 @@ TEST_F(EditorViewVST3, TimerTicksReachTheEditorOnlyWhileAttached)
     EXPECT_EQ(view->shown[0].first, 3);
 
     ASSERT_EQ(view->removed(), kResultOk);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
     EXPECT_EQ(view->getFrame(), nullptr);
     EXPECT_FALSE(registeredWithController());
     view->MarkParameterChanged(4, 0.0);
@@ -169,8 +169,8 @@ TEST_F(EditorViewVST3, TheIdleRateIsSettableAndARunningTimerFollowsIt)
     EXPECT_TRUE(view->SetIdleRate(20));
     EXPECT_FALSE(view->SetIdleRate(0));
     EXPECT_EQ(view->GetIdleRate(), 20u);
-    ASSERT_EQ(hostLoop.timers.size(), 1u);
-    EXPECT_EQ(hostLoop.timers.begin()->second, 20u);
+    ASSERT_EQ(hostLoop.Timers().size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().begin()->second, 20u);
 }
 
 TEST_F(EditorViewVST3, AttachIsRefusedForMissingOrForeignWindowsAndWithoutTheHostsRunLoop)
@@ -200,7 +200,7 @@ TEST_F(EditorViewVST3, ASecondAttachAndARemovalWithoutAttachAreRefused)
     ASSERT_EQ(attach(), kResultOk);
     EXPECT_EQ(attach(), kResultFalse);
     EXPECT_EQ(view->opens, 1);
-    EXPECT_EQ(hostLoop.timers.size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().size(), 1u);
     EXPECT_EQ(view->removed(), kResultOk);
     EXPECT_EQ(view->removed(), kResultFalse);
 }
@@ -210,7 +210,7 @@ TEST_F(EditorViewVST3, AViewReleasedWhileAttachedLeavesNothingOnTheHostsLoopOrTh
     ASSERT_EQ(attach(), kResultOk);
     view->release();
     view = nullptr;
-    EXPECT_TRUE(hostLoop.timers.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
     EXPECT_FALSE(registeredWithController());
     EXPECT_EQ(VSTGUI::RunLoop::current(), nullptr);
 }
