@@ -2,7 +2,8 @@
 // factory it hands out creates a processor that passes audio and a controller, and the controller's
 // editor opens in the host's window.
 
-#include "testhosts/vst3/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 #include "platform/testing/TemporaryFolder.h"
 #include "testhosts/vst3/Vst3HostChecks.h"
 #include "testhosts/x11/X11TopWindow.h"
@@ -41,7 +42,7 @@ TEST(VirenoBundle, TheControllersEditorOpensInAnX11WindowTicksAndIsRemoved)
     ASSERT_NE(instance, nullptr) << error;
 
     HostRunLoop hostLoop;
-    FakePlugFrame plugFrame(&hostLoop);
+    EditorPlugFrame plugFrame(&hostLoop);
     IPlugView* view = instance->controller()->createView(Vst::ViewType::kEditor);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(FUnknownPtr<IPlugViewContentScaleSupport>(view));

@@ -4,7 +4,8 @@
 
 #include "VirenoTestHost.h"
 
-#include "testhosts/vst3/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 #include "tuner/vst3/KROVirenoEditController.h"
 #include "tuner/vst3/KROVirenoGUIEditorVST3.h"
 #include "VirenoOffscreenEditor.h"
@@ -56,7 +57,7 @@ protected:
     std::unique_ptr<Vst3PluginInstance> instance;
     CKROVirenoEditController* controller = nullptr;
     HostRunLoop hostLoop;
-    FakePlugFrame plugFrame{&hostLoop};
+    EditorPlugFrame plugFrame{&hostLoop};
     IPlugView* view = nullptr;
 };
 
@@ -99,20 +100,20 @@ TEST_F(VirenoEditorView, AContentScaleFactorZoomsTheEditorAndAsksTheHostForTheSc
     EXPECT_EQ(scaling->setContentScaleFactor(1.5f), kResultOk);
     ASSERT_EQ(view->attached(reinterpret_cast<void*>(uintptr_t{1}), kPlatformTypeX11EmbedWindowID), kResultOk);
     EXPECT_EQ(editor.GetZoomFactor(), 1.5f);
-    ASSERT_FALSE(plugFrame.resizes.empty());
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), face.getWidth() * 3 / 2);
-    EXPECT_EQ(plugFrame.resizes.back().getHeight(), face.getHeight() * 3 / 2);
+    ASSERT_FALSE(plugFrame.Resizes().empty());
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), face.getWidth() * 3 / 2);
+    EXPECT_EQ(plugFrame.Resizes().back().getHeight(), face.getHeight() * 3 / 2);
     EXPECT_EQ(Size().getWidth(), face.getWidth() * 3 / 2);
 
-    const size_t resizes = plugFrame.resizes.size();
+    const size_t resizes = plugFrame.Resizes().size();
     EXPECT_EQ(scaling->setContentScaleFactor(1.5f), kResultOk);
-    EXPECT_EQ(plugFrame.resizes.size(), resizes);
+    EXPECT_EQ(plugFrame.Resizes().size(), resizes);
 
     // Above the maximum zoom: kept, but nothing changes on screen.
     EXPECT_EQ(scaling->setContentScaleFactor(2.5f), kResultOk);
     EXPECT_EQ(editor.GetContentScaleFactor(), 2.5f);
     EXPECT_EQ(editor.GetZoomFactor(), 1.5f);
-    EXPECT_EQ(plugFrame.resizes.size(), resizes);
+    EXPECT_EQ(plugFrame.Resizes().size(), resizes);
 
     for (float refused : {kNaN, 0.f, -1.f, std::numeric_limits<float>::infinity()})
     {
@@ -123,7 +124,7 @@ TEST_F(VirenoEditorView, AContentScaleFactorZoomsTheEditorAndAsksTheHostForTheSc
 
     EXPECT_EQ(scaling->setContentScaleFactor(1.f), kResultOk);
     EXPECT_EQ(editor.GetZoomFactor(), 1.f);
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), face.getWidth());
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), face.getWidth());
 }
 
 TEST_F(VirenoEditorView, AttachedToAnX11WindowItEmbedsTicksAndLeavesWhenRemoved)

@@ -8,7 +8,8 @@
 #include "VirenoOffscreenEditor.h"
 #include "VirenoTestHost.h"
 
-#include "testhosts/vst3/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 #include "kro-core/dsp/KRODSPAlgInterface.h"
 #include "tuner/vst3/KROVirenoEditController.h"
 
@@ -314,7 +315,7 @@ struct EditorOnHost
 {
     Hosted<CKROVirenoEditController> controller;
     HostRunLoop hostLoop;
-    FakePlugFrame plugFrame{&hostLoop};
+    EditorPlugFrame plugFrame{&hostLoop};
     IPtr<OffscreenVirenoEditor> view;
 
     EditorOnHost()

@@ -1,7 +1,9 @@
 #include "kro-core/vst3/editor/KROGuiEditorVST3.h"
 
 #include "platform/testing/FakePlatform.h"
-#include "testhosts/vst3/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
+#include "testhosts/vst3/RecordingComponentHandler.h"
 #include "kro-core/vst3/plugin/KROVST3EditController.h"
 
 #include "toolkit/CBitmap.h"
@@ -113,7 +115,7 @@ protected:
     platform::ScopedPlatform installed{services};
     CKROVST3EditController* controller = new OneParameterController;
     HostRunLoop hostLoop;
-    FakePlugFrame plugFrame{&hostLoop};
+    EditorPlugFrame plugFrame{&hostLoop};
     OffscreenEditorView* view = nullptr;
 };
 
@@ -127,9 +129,9 @@ TEST_F(EditorViewVST3, AttachOpensTheEditorFitsTheHostStartsTheTimerAndThenRegis
     ASSERT_EQ(attach(), kResultOk);
     EXPECT_EQ(view->opens, 1);
     ASSERT_NE(view->getFrame(), nullptr);
-    ASSERT_EQ(plugFrame.resizes.size(), 1u);
-    EXPECT_EQ(plugFrame.resizes[0].getWidth(), 100);
-    EXPECT_EQ(plugFrame.resizes[0].getHeight(), 50);
+    ASSERT_EQ(plugFrame.Resizes().size(), 1u);
+    EXPECT_EQ(plugFrame.Resizes()[0].getWidth(), 100);
+    EXPECT_EQ(plugFrame.Resizes()[0].getHeight(), 50);
     ASSERT_EQ(hostLoop.Timers().size(), 1u);
     EXPECT_EQ(hostLoop.Timers().begin()->second, CKROVST3EditorView::kDefaultIdleRateMs);
     // Once, from the controller's registration, not again from the editor's own opening.
@@ -182,7 +184,7 @@ TEST_F(EditorViewVST3, AttachIsRefusedForMissingOrForeignWindowsAndWithoutTheHos
     EXPECT_EQ(view->attached(kParentWindow, nullptr), kInvalidArgument);
     EXPECT_EQ(view->attached(kParentWindow, kPlatformTypeNSView), kInvalidArgument);
 
-    FakePlugFrame frameWithoutLoop(nullptr);
+    EditorPlugFrame frameWithoutLoop(nullptr);
     view->setFrame(&frameWithoutLoop);
     EXPECT_EQ(attach(), kResultFalse);
     view->setFrame(nullptr);
@@ -265,9 +267,9 @@ TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
     ASSERT_EQ(attach(), kResultOk);
     view->SetZoomFactor(1.5f);
     EXPECT_EQ(view->GetZoomFactor(), 1.5f);
-    ASSERT_EQ(plugFrame.resizes.size(), 2u);
-    EXPECT_EQ(plugFrame.resizes[1].getWidth(), 150);
-    EXPECT_EQ(plugFrame.resizes[1].getHeight(), 75);
+    ASSERT_EQ(plugFrame.Resizes().size(), 2u);
+    EXPECT_EQ(plugFrame.Resizes()[1].getWidth(), 150);
+    EXPECT_EQ(plugFrame.Resizes()[1].getHeight(), 75);
     ViewRect size;
     view->getSize(&size);
     EXPECT_EQ(size.getWidth(), 150);
@@ -278,19 +280,19 @@ TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
         view->SetZoomFactor(refused);
         EXPECT_EQ(view->GetZoomFactor(), 1.5f) << refused;
     }
-    EXPECT_EQ(plugFrame.resizes.size(), 2u);
+    EXPECT_EQ(plugFrame.Resizes().size(), 2u);
 
     view->SetMaximumZoomFactor(1.25f);
     EXPECT_EQ(view->GetZoomFactor(), 1.25f);
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), 125);
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), 125);
 
     // Attached again, the new frame has the zoom the editor was closed with.
     ASSERT_EQ(view->removed(), kResultOk);
     ASSERT_EQ(attach(), kResultOk);
     EXPECT_EQ(view->GetZoomFactor(), 1.25f);
     EXPECT_EQ(view->getFrame()->getWidth(), 125);
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), 125);
-    EXPECT_EQ(plugFrame.resizes.back().getHeight(), 62);
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), 125);
+    EXPECT_EQ(plugFrame.Resizes().back().getHeight(), 62);
 }
 
 TEST_F(EditorViewVST3, OnlyIndicesBelowTheFlagCountAreMarked)

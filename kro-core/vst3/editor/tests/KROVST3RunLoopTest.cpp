@@ -1,6 +1,7 @@
 #include "kro-core/vst3/editor/KROVST3RunLoop.h"
 
-#include "testhosts/vst3/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -62,8 +63,8 @@ TEST(VST3RunLoop, ALoopGoneTakesItsHandlersOffTheHost)
 TEST(VST3RunLoop, OnlyAPlugFrameWithALoopGivesOne)
 {
     HostRunLoop host;
-    FakePlugFrame withLoop(&host);
-    FakePlugFrame withoutLoop(nullptr);
+    EditorPlugFrame withLoop(&host);
+    EditorPlugFrame withoutLoop(nullptr);
     EXPECT_NE(CKROVST3RunLoop::FromPlugFrame(&withLoop), nullptr);
     EXPECT_EQ(CKROVST3RunLoop::FromPlugFrame(&withoutLoop), nullptr);
     EXPECT_EQ(CKROVST3RunLoop::FromPlugFrame(nullptr), nullptr);
