@@ -169,7 +169,8 @@ int main(int argc, char** argv)
                 break;
         }
 
-        if (!readings.TakeDue(start + n) || ReadDisplayData(controller, values) != kTunerResultValueCount)
+        if (!readings.TakeDue(start + n) ||
+            ReadDisplayData(controller, kTunerResultValueCount, values) != kTunerResultValueCount)
             continue;
         readings.Print(start + n, values.data());
     }

@@ -8,6 +8,7 @@
 #include "testhosts/vst3/Vst3Module.h"
 #include "testhosts/vst3/Vst3PluginInstance.h"
 #include "testhosts/vst3/Vst3ProcessBlock.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 #include "pluginterfaces/vst/vstspeaker.h"
 
@@ -52,7 +53,7 @@ TEST_F(VirenoAaxTest, ReadsTheDefaultSignalExactlyAsTheVst3PlugInDoes)
         aax.Render(in, out, n);
         ASSERT_EQ(0, std::memcmp(block.output(0), aaxOutput.data(), size_t(n) * sizeof(float))) << start;
 
-        const int counted = ReadDisplayData(vst3->controller(), fromVst3);
+        const int counted = ReadDisplayData(vst3->controller(), kTunerResultValueCount, fromVst3);
         ASSERT_EQ(aax.ReadDisplayData(fromAax), counted) << "block at " << start;
         ASSERT_EQ(fromAax.size(), fromVst3.size());
         ASSERT_EQ(0, std::memcmp(fromAax.data(), fromVst3.data(), fromAax.size() * sizeof(float))) << start;
