@@ -8,6 +8,15 @@ set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$top/scripts/setup.sh"
 
+# The tree's own rules, before anything builds. Code that ships (platform, toolkit, framework,
+# product) includes nothing of the test hosts or the tools; only its tests may. CMake checks the
+# same of the libraries each target links.
+if git -C "$top" grep -n -E '^\s*#\s*include\s*"(testhosts|tools)/' -- platform toolkit kro-core tuner \
+    ':(exclude)*/tests/*' >&2; then
+  echo "test: the code above ships and includes the test hosts or the tools; move what it needs beside it" >&2
+  exit 1
+fi
+
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
