@@ -59,6 +59,8 @@ tresult PLUGIN_API HostRunLoop::registerEventHandler(Linux::IEventHandler* handl
 {
     if (!handler || FindWatch(events, handler) != events.end())
         return kInvalidArgument;
+    // Room first: once the loop holds the watch, keeping it must not fail.
+    events.reserve(events.size() + 1);
     auto watch = std::make_unique<EventWatch>(handler, fd);
     if (!loop.registerEventHandler(watch.get(), fd))
         return kInvalidArgument;
@@ -71,6 +73,7 @@ tresult PLUGIN_API HostRunLoop::unregisterEventHandler(Linux::IEventHandler* han
     auto found = FindWatch(events, handler);
     if (found == events.end())
         return kInvalidArgument;
+    retiredEvents.reserve(retiredEvents.size() + 1);
     loop.unregisterEventHandler(found->get());
     retiredEvents.push_back(std::move(*found));
     events.erase(found);
@@ -81,6 +84,8 @@ tresult PLUGIN_API HostRunLoop::registerTimer(Linux::ITimerHandler* handler, Lin
 {
     if (!handler || FindWatch(timers, handler) != timers.end())
         return kInvalidArgument;
+    // Room first: once the loop holds the watch, keeping it must not fail.
+    timers.reserve(timers.size() + 1);
     auto watch = std::make_unique<TimerWatch>(handler, milliseconds);
     if (!loop.registerTimer(watch.get(), milliseconds))
         return kInvalidArgument;
@@ -93,6 +98,7 @@ tresult PLUGIN_API HostRunLoop::unregisterTimer(Linux::ITimerHandler* handler)
     auto found = FindWatch(timers, handler);
     if (found == timers.end())
         return kInvalidArgument;
+    retiredTimers.reserve(retiredTimers.size() + 1);
     loop.unregisterTimer(found->get());
     retiredTimers.push_back(std::move(*found));
     timers.erase(found);

@@ -11,8 +11,9 @@
 
 // The run loop a host offers a plug-in's editor through its plug frame: what the plug-in registers
 // is served by the toolkit's standalone loop (its descriptors polled, its timers on the monotonic
-// clock). Like a host it holds a reference on each handler while registered. A test drives it step
-// by step instead (FireTimers, ServeEvents) and reads what is registered. Main thread only.
+// clock). Like a host it holds a reference on each handler while registered. A registration or
+// unregistration that fails to allocate changes nothing. A test drives it step by step instead
+// (FireTimers, ServeEvents) and reads what is registered. Main thread only.
 class HostRunLoop final : public Steinberg::FObject, public Steinberg::Linux::IRunLoop
 {
 public:
