@@ -12,7 +12,7 @@
 
 #include "CorePercent.h"
 #include "tuner/plugin/HSVirenoDSP.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 #include "tuner/plugin/TunerParameterIndex.h"
 
 namespace {

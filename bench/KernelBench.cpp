@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "CorePercent.h"
-#include "tools/signals/KernelRunner.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/KernelRunner.h"
+#include "tuner/engine/testing/TestSignals.h"
 #include "tuner/engine/TunerResampler.h"
 
 namespace {

@@ -72,6 +72,16 @@ void X11TopWindow::Resize(int width, int height)
     xcb_flush(connection);
 }
 
+int X11TopWindow::ChildCount() const
+{
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+    if (!tree)
+        return -1;
+    const int count = xcb_query_tree_children_length(tree);
+    std::free(tree);
+    return count;
+}
+
 void X11TopWindow::DrainEvents()
 {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection))

@@ -26,6 +26,8 @@ public:
     // The connection's descriptor, to watch for DrainEvents.
     int FileDescriptor() const;
     void Resize(int width, int height);
+    // The windows embedded in this one, as the X server holds them now; -1 when it does not answer.
+    int ChildCount() const;
     // Reads the window's pending events; a close message or a lost connection closes it.
     void DrainEvents();
     bool Closed() const { return closed; }

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "StringTone.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 
 namespace corpus {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <set>
 
-#include "tools/signals/KernelRunner.h"
+#include "tuner/engine/testing/KernelRunner.h"
 
 namespace corpus {
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "tools/cli/ArgumentParser.h"
-#include "tools/signals/DemoSignal.h"
+#include "tuner/engine/testing/DemoSignal.h"
 #include "tools/reading/InputLength.h"
-#include "tools/signals/KernelRunner.h"
+#include "tuner/engine/testing/KernelRunner.h"
 #include "tools/reading/NoteNames.h"
 #include "tools/reading/ReadingText.h"
 #include "tools/wavfile/WavFile.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "tools/signals/DemoSignal.h"
+#include "tuner/engine/testing/DemoSignal.h"
 #include "HostFiles.h"
 #include "tools/reading/InputLength.h"
 #include "tools/cli/ArgumentParser.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "tools/cli/ArgumentParser.h"
-#include "DisplayDataSource.h"
-#include "EditorWindow.h"
+#include "testhosts/vst3/DisplayDataSource.h"
+#include "testhosts/vst3/EditorWindow.h"
 #include "HostFiles.h"
 #include "HostInput.h"
 #include "HostReadings.h"
@@ -22,9 +22,9 @@
 #include "tuner/plugin/TunerParameterIndex.h"
 #include "tuner/engine/TunerResultBlock.h"
 #include "tuner/vst3/VirenoVST3Ids.h"
-#include "kro-core/vst3/testhost/Vst3Module.h"
-#include "kro-core/vst3/testhost/Vst3PluginInstance.h"
-#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
+#include "testhosts/vst3/Vst3Module.h"
+#include "testhosts/vst3/Vst3PluginInstance.h"
+#include "testhosts/vst3/Vst3ProcessBlock.h"
 #include "tools/wavfile/WavFile.h"
 
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
@@ -169,7 +169,8 @@ int main(int argc, char** argv)
                 break;
         }
 
-        if (!readings.TakeDue(start + n) || ReadDisplayData(controller, values) != kTunerResultValueCount)
+        if (!readings.TakeDue(start + n) ||
+            ReadDisplayData(controller, kTunerResultValueCount, values) != kTunerResultValueCount)
             continue;
         readings.Print(start + n, values.data());
     }

@@ -5,11 +5,18 @@
 #include "CKROVirenoGUIContainer.h"
 #include "kro-core/plugin/IKROSDKController.h"
 #include "tuner/plugin/KROVirenoParamInfo.h"
+#include "tuner/plugin/TunerParameterIndex.h"
 #include "kro-core/plugin/KroEditorMessages.h"
 #include "kro-core/plugin/KroPresetList.h"
 #include "toolkit/vstgui.h"
 
 using namespace VSTGUI;
+
+// The effect marks every parameter it changes, the hidden ones included, for the editor's next tick.
+static_assert(TunerParameterIndex::kFirstIndexAAX + TunerParameterIndex::kOffsetCount <= CKROGuiEditor::kDirtyCount,
+              "the editor base keeps a dirty mark for every index of the AAX build");
+static_assert(TunerParameterIndex::kFirstIndexVST3 + TunerParameterIndex::kOffsetCount <= CKROGuiEditor::kDirtyCount,
+              "the editor base keeps a dirty mark for every index of the VST3 build");
 
 namespace {
 

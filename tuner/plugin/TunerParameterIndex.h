@@ -23,4 +23,11 @@ struct TunerParameterIndex
     };
 
     static constexpr int32_t kProductParameterCount = 5;
+    // Every parameter, the hidden ones included, lies at an offset below this (the last offset plus
+    // one): the indices of a build are F ... F + kOffsetCount - 1. What holds a slot per index
+    // (dirty marks, AAX identifiers) checks its size against it.
+    static constexpr int32_t kOffsetCount = kInstanceActive + 1;
 };
+
+static_assert(TunerParameterIndex::kProductParameterCount <= TunerParameterIndex::kOutputMute,
+              "the product parameters lie below the hidden ones");

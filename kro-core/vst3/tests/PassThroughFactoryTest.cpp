@@ -2,7 +2,7 @@
 // flags, one shared factory object, and a processor that names its controller.
 
 #include "kro-core/vst3/tests/passthrough/PassThroughIds.h"
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
 
 #include "pluginterfaces/base/ipluginbase.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"

@@ -2,8 +2,8 @@
 // bit-exact pass-through, and the odd calls real hosts make.
 
 #include "PassThroughTestInstance.h"
-#include "kro-core/vst3/testing/ProcessorConformance.h"
-#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
+#include "testhosts/vst3/ProcessorConformance.h"
+#include "testhosts/vst3/Vst3ProcessBlock.h"
 
 #include "public.sdk/source/common/memorystream.h"
 

@@ -2,7 +2,7 @@
 // and an empty or missing stream changes nothing.
 
 #include "PassThroughTestInstance.h"
-#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
+#include "testhosts/vst3/Vst3ProcessBlock.h"
 
 #include "public.sdk/source/common/memorystream.h"
 

@@ -3,7 +3,7 @@
 // The fixture set up as a host would: created from its own factory through the in-process host.
 
 #include "kro-core/vst3/tests/passthrough/PassThroughIds.h"
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // The built bundle as a Linux host meets it: only the three entry points are visible, and the
 // factory it hands out creates a working plug-in.
 
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 #include "tools/wavfile/WavFile.h"
 
 #ifndef VIRENO_ENGINE_TOOL

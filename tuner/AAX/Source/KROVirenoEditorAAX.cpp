@@ -10,6 +10,9 @@
 
 #include "toolkit/StandaloneRunLoop.h"
 
+static_assert(CKROVirenoEditorAAX::kIdentifierCapacity == CKROAudioPlugInAAX::kIdentifierCapacity,
+              "the GUI names the parameters as the effect does");
+
 namespace {
 
 // The toolkit's loop inside this module when the host's process installed none: an AAX host

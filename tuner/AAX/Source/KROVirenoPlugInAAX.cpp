@@ -9,6 +9,11 @@
 
 #include <new>
 
+// The hidden parameters reach the effect through their identifiers too, so every index needs one.
+static_assert(TunerParameterIndex::kFirstIndexAAX + TunerParameterIndex::kOffsetCount - 1 <=
+                  CKROAudioPlugInAAX::kIdentifierCapacity,
+              "the adapter's converter names every index of the AAX build");
+
 CKROVirenoPlugInAAX::CKROVirenoPlugInAAX()
 {
     auto product = std::make_unique<CKROVirenoPlugInDSP>(TunerParameterIndex::kFirstIndexAAX);

@@ -4,7 +4,7 @@
 
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CChunkDataParser.h"
 #include "testhosts/bundles/BundleFiles.h"
-#include "tools/signals/DemoSignal.h"
+#include "tuner/engine/testing/DemoSignal.h"
 #include "VirenoAaxTestHost.h"
 #include "aaxsdk/AAX_EntryPoints.h"
 #include "aaxsdk/AAX_Results.h"

@@ -2,12 +2,13 @@
 // the simulated AAX host and through Vireno.vst3 on the VST3 test host, in blocks of the same size,
 // gives the same reading blocks, frame for frame and bit for bit.
 
-#include "tools/signals/DemoSignal.h"
-#include "tools/host/DisplayDataSource.h"
+#include "tuner/engine/testing/DemoSignal.h"
+#include "testhosts/vst3/DisplayDataSource.h"
 #include "VirenoAaxTestHost.h"
-#include "kro-core/vst3/testhost/Vst3Module.h"
-#include "kro-core/vst3/testhost/Vst3PluginInstance.h"
-#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
+#include "testhosts/vst3/Vst3Module.h"
+#include "testhosts/vst3/Vst3PluginInstance.h"
+#include "testhosts/vst3/Vst3ProcessBlock.h"
+#include "tuner/engine/TunerResultBlock.h"
 
 #include "pluginterfaces/vst/vstspeaker.h"
 
@@ -52,7 +53,7 @@ TEST_F(VirenoAaxTest, ReadsTheDefaultSignalExactlyAsTheVst3PlugInDoes)
         aax.Render(in, out, n);
         ASSERT_EQ(0, std::memcmp(block.output(0), aaxOutput.data(), size_t(n) * sizeof(float))) << start;
 
-        const int counted = ReadDisplayData(vst3->controller(), fromVst3);
+        const int counted = ReadDisplayData(vst3->controller(), kTunerResultValueCount, fromVst3);
         ASSERT_EQ(aax.ReadDisplayData(fromAax), counted) << "block at " << start;
         ASSERT_EQ(fromAax.size(), fromVst3.size());
         ASSERT_EQ(0, std::memcmp(fromAax.data(), fromVst3.data(), fromAax.size() * sizeof(float))) << start;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "tools/signals/KernelRunner.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/KernelRunner.h"
+#include "tuner/engine/testing/TestSignals.h"
 
 namespace kerneltest {
 

@@ -4,7 +4,7 @@
 
 #include "tuner/engine/TunerDifferenceFunction.h"
 #include "tuner/engine/TunerKernel.h"
-#include "tools/signals/KernelRunner.h"
+#include "tuner/engine/testing/KernelRunner.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tools/signals/KernelRunner.h"
+#include "tuner/engine/testing/KernelRunner.h"
 #include "tuner/engine/TunerKernel.h"
 
 TEST(TunerSettings, ReferenceLogOffset)

@@ -10,7 +10,7 @@
 
 #include "tuner/engine/tests/GoldenDigest.h"
 #include "HSVirenoDSPTestSupport.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 
 using dsptest::kFirstIndex;
 

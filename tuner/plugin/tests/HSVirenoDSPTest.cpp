@@ -6,7 +6,7 @@
 #include <random>
 
 #include "HSVirenoDSPTestSupport.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 #include "tuner/engine/TunerQ24.h"
 
 using dsptest::Feed;

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "HSVirenoDSPTestSupport.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 
 using dsptest::kFirstIndex;
 

@@ -14,7 +14,7 @@
 
 #include "kro-core/plugin/IKROPlugEditorMessage.h"
 #include "platform/testing/TestFiles.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 #include "tuner/plugin/TunerParameterIndex.h"
 #include "VirenoEffectTestSupport.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tuner/plugin/KROVirenoPlugInDSP.h"
-#include "tools/signals/TestSignals.h"
+#include "tuner/engine/testing/TestSignals.h"
 #include "tuner/plugin/TunerInstanceClaim.h"
 #include "tuner/plugin/TunerParameterIndex.h"
 #include "VirenoEffectTestSupport.h"

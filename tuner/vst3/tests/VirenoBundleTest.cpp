@@ -2,10 +2,11 @@
 // factory it hands out creates a processor that passes audio and a controller, and the controller's
 // editor opens in the host's window.
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 #include "platform/testing/TemporaryFolder.h"
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
-#include "kro-core/vst3/editor/testing/X11HostWindow.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
+#include "testhosts/x11/X11TopWindow.h"
 
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 
@@ -28,36 +29,36 @@ TEST(VirenoBundle, ExportsTheEntryPointsLoadsFromTheBuildTreeAndPassesAudio)
 TEST(VirenoBundle, TheControllersEditorOpensInAnX11WindowTicksAndIsRemoved)
 {
     using namespace Steinberg;
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
     platform::testing::TemporaryFolder folder;
     ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1), 0);
-    X11HostWindow window;
-    ASSERT_TRUE(window.IsOpen());
     std::string error;
+    const auto window = X11TopWindow::Open("VST3 host", 400, 300, error);
+    ASSERT_NE(window, nullptr) << error;
     auto module = Vst3Module::load(VIRENO_BUNDLE, error);
     ASSERT_NE(module, nullptr) << error;
     auto instance = Vst3PluginInstance::createAudioEffect(module->factory(), error);
     ASSERT_NE(instance, nullptr) << error;
 
-    FakeHostRunLoop hostLoop;
-    FakePlugFrame plugFrame(&hostLoop);
+    HostRunLoop hostLoop;
+    EditorPlugFrame plugFrame(&hostLoop);
     IPlugView* view = instance->controller()->createView(Vst::ViewType::kEditor);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(FUnknownPtr<IPlugViewContentScaleSupport>(view));
     view->setFrame(&plugFrame);
-    EXPECT_EQ(view->attached(window.Parent(), kPlatformTypeX11EmbedWindowID), kResultOk);
-    EXPECT_EQ(window.ChildCount(), 1);
+    EXPECT_EQ(view->attached(window->NativeWindow(), kPlatformTypeX11EmbedWindowID), kResultOk);
+    EXPECT_EQ(window->ChildCount(), 1);
     // The editor's idle and the window's own event tick, both every 20 ms.
-    ASSERT_EQ(hostLoop.timers.size(), 2u);
-    for (const auto& timer : hostLoop.timers)
+    ASSERT_EQ(hostLoop.Timers().size(), 2u);
+    for (const auto& timer : hostLoop.Timers())
         EXPECT_EQ(timer.second, 20u);
     hostLoop.ServeEvents(100);
     hostLoop.FireTimers();
     EXPECT_EQ(view->removed(), kResultOk);
-    EXPECT_EQ(window.ChildCount(), 0);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_EQ(window->ChildCount(), 0);
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
     view->release();
     instance.reset();
     unsetenv("XDG_CONFIG_HOME");

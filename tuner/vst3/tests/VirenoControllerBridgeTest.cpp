@@ -4,7 +4,7 @@
 
 #include "VirenoLoneController.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/RecordingComponentHandler.h"
 #include "kro-core/plugin/KRODisplayDataBuffer.h"
 #include "kro-core/plugin/effect/KROPlugInDSP.h"
 #include "kro-core/vst3/plugin/KROVST3Controller.h"

@@ -4,17 +4,20 @@
 
 #include "VirenoTestHost.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 #include "tuner/vst3/KROVirenoEditController.h"
 #include "tuner/vst3/KROVirenoGUIEditorVST3.h"
 #include "VirenoOffscreenEditor.h"
-#include "kro-core/vst3/editor/testing/X11HostWindow.h"
+#include "testhosts/x11/X11TopWindow.h"
 
 #include "toolkit/CFrame.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
@@ -53,8 +56,8 @@ protected:
 
     std::unique_ptr<Vst3PluginInstance> instance;
     CKROVirenoEditController* controller = nullptr;
-    FakeHostRunLoop hostLoop;
-    FakePlugFrame plugFrame{&hostLoop};
+    HostRunLoop hostLoop;
+    EditorPlugFrame plugFrame{&hostLoop};
     IPlugView* view = nullptr;
 };
 
@@ -78,14 +81,14 @@ TEST_F(VirenoEditorView, AttachedItTicksEvery20MsAndReceivesThePresetsItAsksFor)
 {
     OffscreenVirenoEditor& editor = OffscreenView();
     ASSERT_EQ(view->attached(reinterpret_cast<void*>(uintptr_t{1}), kPlatformTypeX11EmbedWindowID), kResultOk);
-    ASSERT_EQ(hostLoop.timers.size(), 1u);
-    EXPECT_EQ(hostLoop.timers.begin()->second, 20u);
+    ASSERT_EQ(hostLoop.Timers().size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().begin()->second, 20u);
     // The request goes out once the editor is registered, so the effect's answer reaches it.
     EXPECT_EQ(editor.FactoryPresetNames(), (std::vector<std::string>{"Default"}));
     for (int tick = 0; tick < 5; ++tick)
         hostLoop.FireTimers();
     EXPECT_EQ(view->removed(), kResultOk);
-    EXPECT_TRUE(hostLoop.timers.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
 }
 
 TEST_F(VirenoEditorView, AContentScaleFactorZoomsTheEditorAndAsksTheHostForTheScaledSize)
@@ -97,20 +100,20 @@ TEST_F(VirenoEditorView, AContentScaleFactorZoomsTheEditorAndAsksTheHostForTheSc
     EXPECT_EQ(scaling->setContentScaleFactor(1.5f), kResultOk);
     ASSERT_EQ(view->attached(reinterpret_cast<void*>(uintptr_t{1}), kPlatformTypeX11EmbedWindowID), kResultOk);
     EXPECT_EQ(editor.GetZoomFactor(), 1.5f);
-    ASSERT_FALSE(plugFrame.resizes.empty());
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), face.getWidth() * 3 / 2);
-    EXPECT_EQ(plugFrame.resizes.back().getHeight(), face.getHeight() * 3 / 2);
+    ASSERT_FALSE(plugFrame.Resizes().empty());
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), face.getWidth() * 3 / 2);
+    EXPECT_EQ(plugFrame.Resizes().back().getHeight(), face.getHeight() * 3 / 2);
     EXPECT_EQ(Size().getWidth(), face.getWidth() * 3 / 2);
 
-    const size_t resizes = plugFrame.resizes.size();
+    const size_t resizes = plugFrame.Resizes().size();
     EXPECT_EQ(scaling->setContentScaleFactor(1.5f), kResultOk);
-    EXPECT_EQ(plugFrame.resizes.size(), resizes);
+    EXPECT_EQ(plugFrame.Resizes().size(), resizes);
 
     // Above the maximum zoom: kept, but nothing changes on screen.
     EXPECT_EQ(scaling->setContentScaleFactor(2.5f), kResultOk);
     EXPECT_EQ(editor.GetContentScaleFactor(), 2.5f);
     EXPECT_EQ(editor.GetZoomFactor(), 1.5f);
-    EXPECT_EQ(plugFrame.resizes.size(), resizes);
+    EXPECT_EQ(plugFrame.Resizes().size(), resizes);
 
     for (float refused : {kNaN, 0.f, -1.f, std::numeric_limits<float>::infinity()})
     {
@@ -121,34 +124,35 @@ TEST_F(VirenoEditorView, AContentScaleFactorZoomsTheEditorAndAsksTheHostForTheSc
 
     EXPECT_EQ(scaling->setContentScaleFactor(1.f), kResultOk);
     EXPECT_EQ(editor.GetZoomFactor(), 1.f);
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), face.getWidth());
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), face.getWidth());
 }
 
 TEST_F(VirenoEditorView, AttachedToAnX11WindowItEmbedsTicksAndLeavesWhenRemoved)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow window;
-    ASSERT_TRUE(window.IsOpen());
+    std::string error;
+    const auto window = X11TopWindow::Open("VST3 host", 400, 300, error);
+    ASSERT_NE(window, nullptr) << error;
     view = controller->createView(ViewType::kEditor);
     ASSERT_NE(view, nullptr);
     view->setFrame(&plugFrame);
     // A window the server does not know opens nothing and leaves nothing behind.
     void* noSuchWindow = reinterpret_cast<void*>(uintptr_t{0x7ffffff});
     EXPECT_EQ(view->attached(noSuchWindow, kPlatformTypeX11EmbedWindowID), kResultFalse);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
 
-    ASSERT_EQ(view->attached(window.Parent(), kPlatformTypeX11EmbedWindowID), kResultOk);
-    EXPECT_EQ(window.ChildCount(), 1);
-    EXPECT_FALSE(hostLoop.events.empty());
+    ASSERT_EQ(view->attached(window->NativeWindow(), kPlatformTypeX11EmbedWindowID), kResultOk);
+    EXPECT_EQ(window->ChildCount(), 1);
+    EXPECT_FALSE(hostLoop.Events().empty());
     hostLoop.ServeEvents(100);
     hostLoop.FireTimers();
     hostLoop.ServeEvents(20);
     EXPECT_EQ(view->removed(), kResultOk);
-    EXPECT_EQ(window.ChildCount(), 0);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_EQ(window->ChildCount(), 0);
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
 }
 
 } // namespace

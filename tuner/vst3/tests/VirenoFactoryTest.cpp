@@ -2,7 +2,7 @@
 // flags and class IDs, one shared factory object, and a processor that names its controller.
 
 #include "VirenoTestHost.h"
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
 #include "tuner/vst3/VirenoVST3Ids.h"
 
 #include "pluginterfaces/base/ipluginbase.h"

@@ -8,7 +8,8 @@
 #include "VirenoOffscreenEditor.h"
 #include "VirenoTestHost.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 #include "kro-core/dsp/KRODSPAlgInterface.h"
 #include "tuner/vst3/KROVirenoEditController.h"
 
@@ -348,8 +349,8 @@ TEST_F(VirenoAllocationFailure, SetStateAppliesWholeOrNotAtAll)
 struct EditorOnHost
 {
     Hosted<CKROVirenoEditController> controller;
-    FakeHostRunLoop hostLoop;
-    FakePlugFrame plugFrame{&hostLoop};
+    HostRunLoop hostLoop;
+    EditorPlugFrame plugFrame{&hostLoop};
     IPtr<OffscreenVirenoEditor> view;
 
     EditorOnHost()
@@ -376,8 +377,8 @@ TEST_F(VirenoAllocationFailure, AttachedUndoesWhatItOpenedWhenItFails)
             if (result != kResultOk)
             {
                 EXPECT_EQ(editor.view->removed(), kResultFalse) << "left detached";
-                EXPECT_TRUE(editor.hostLoop.timers.empty());
-                EXPECT_TRUE(editor.hostLoop.events.empty());
+                EXPECT_TRUE(editor.hostLoop.Timers().empty());
+                EXPECT_TRUE(editor.hostLoop.Events().empty());
                 EXPECT_EQ(editor.Attach(), kResultOk) << "and can be attached again";
             }
             EXPECT_EQ(editor.view->removed(), kResultOk);

@@ -2,7 +2,7 @@
 // bit-exact pass-through, the odd calls real hosts make, silence flags, the host's bypass and
 // the parameter changes it reports back.
 
-#include "kro-core/vst3/testing/ProcessorConformance.h"
+#include "testhosts/vst3/ProcessorConformance.h"
 #include "VirenoTestHost.h"
 
 #include "kro-core/vst3/plugin/KROVST3ParamIds.h"

@@ -10,7 +10,7 @@
 #include "tuner/vst3/KROVirenoVST3.h"
 #include "platform/testing/TemporaryFolder.h"
 #include "VirenoTestEffect.h"
-#include "kro-core/vst3/testhost/Vst3HostChecks.h"
+#include "testhosts/vst3/Vst3HostChecks.h"
 
 #include "public.sdk/source/common/memorystream.h"
 #include "public.sdk/source/vst/hosting/hostclasses.h"

@@ -1,7 +1,9 @@
 #include "kro-core/vst3/editor/KROGuiEditorVST3.h"
 
 #include "platform/testing/FakePlatform.h"
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
+#include "testhosts/vst3/RecordingComponentHandler.h"
 #include "kro-core/vst3/plugin/KROVST3EditController.h"
 
 #include "toolkit/CBitmap.h"
@@ -112,8 +114,8 @@ protected:
     platform::FakePlatform services;
     platform::ScopedPlatform installed{services};
     CKROVST3EditController* controller = new OneParameterController;
-    FakeHostRunLoop hostLoop;
-    FakePlugFrame plugFrame{&hostLoop};
+    HostRunLoop hostLoop;
+    EditorPlugFrame plugFrame{&hostLoop};
     OffscreenEditorView* view = nullptr;
 };
 
@@ -127,11 +129,11 @@ TEST_F(EditorViewVST3, AttachOpensTheEditorFitsTheHostStartsTheTimerAndThenRegis
     ASSERT_EQ(attach(), kResultOk);
     EXPECT_EQ(view->opens, 1);
     ASSERT_NE(view->getFrame(), nullptr);
-    ASSERT_EQ(plugFrame.resizes.size(), 1u);
-    EXPECT_EQ(plugFrame.resizes[0].getWidth(), 100);
-    EXPECT_EQ(plugFrame.resizes[0].getHeight(), 50);
-    ASSERT_EQ(hostLoop.timers.size(), 1u);
-    EXPECT_EQ(hostLoop.timers.begin()->second, CKROVST3EditorView::kDefaultIdleRateMs);
+    ASSERT_EQ(plugFrame.Resizes().size(), 1u);
+    EXPECT_EQ(plugFrame.Resizes()[0].getWidth(), 100);
+    EXPECT_EQ(plugFrame.Resizes()[0].getHeight(), 50);
+    ASSERT_EQ(hostLoop.Timers().size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().begin()->second, CKROVST3EditorView::kDefaultIdleRateMs);
     // Once, from the controller's registration, not again from the editor's own opening.
     EXPECT_EQ(view->connections, 1);
     EXPECT_TRUE(registeredWithController());
@@ -148,8 +150,8 @@ TEST_F(EditorViewVST3, TimerTicksReachTheEditorOnlyWhileAttached)
     EXPECT_EQ(view->shown[0].first, 3);
 
     ASSERT_EQ(view->removed(), kResultOk);
-    EXPECT_TRUE(hostLoop.timers.empty());
-    EXPECT_TRUE(hostLoop.events.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
+    EXPECT_TRUE(hostLoop.Events().empty());
     EXPECT_EQ(view->getFrame(), nullptr);
     EXPECT_FALSE(registeredWithController());
     view->MarkParameterChanged(4, 0.0);
@@ -169,8 +171,8 @@ TEST_F(EditorViewVST3, TheIdleRateIsSettableAndARunningTimerFollowsIt)
     EXPECT_TRUE(view->SetIdleRate(20));
     EXPECT_FALSE(view->SetIdleRate(0));
     EXPECT_EQ(view->GetIdleRate(), 20u);
-    ASSERT_EQ(hostLoop.timers.size(), 1u);
-    EXPECT_EQ(hostLoop.timers.begin()->second, 20u);
+    ASSERT_EQ(hostLoop.Timers().size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().begin()->second, 20u);
 }
 
 TEST_F(EditorViewVST3, AttachIsRefusedForMissingOrForeignWindowsAndWithoutTheHostsRunLoop)
@@ -182,7 +184,7 @@ TEST_F(EditorViewVST3, AttachIsRefusedForMissingOrForeignWindowsAndWithoutTheHos
     EXPECT_EQ(view->attached(kParentWindow, nullptr), kInvalidArgument);
     EXPECT_EQ(view->attached(kParentWindow, kPlatformTypeNSView), kInvalidArgument);
 
-    FakePlugFrame frameWithoutLoop(nullptr);
+    EditorPlugFrame frameWithoutLoop(nullptr);
     view->setFrame(&frameWithoutLoop);
     EXPECT_EQ(attach(), kResultFalse);
     view->setFrame(nullptr);
@@ -200,7 +202,7 @@ TEST_F(EditorViewVST3, ASecondAttachAndARemovalWithoutAttachAreRefused)
     ASSERT_EQ(attach(), kResultOk);
     EXPECT_EQ(attach(), kResultFalse);
     EXPECT_EQ(view->opens, 1);
-    EXPECT_EQ(hostLoop.timers.size(), 1u);
+    EXPECT_EQ(hostLoop.Timers().size(), 1u);
     EXPECT_EQ(view->removed(), kResultOk);
     EXPECT_EQ(view->removed(), kResultFalse);
 }
@@ -210,7 +212,7 @@ TEST_F(EditorViewVST3, AViewReleasedWhileAttachedLeavesNothingOnTheHostsLoopOrTh
     ASSERT_EQ(attach(), kResultOk);
     view->release();
     view = nullptr;
-    EXPECT_TRUE(hostLoop.timers.empty());
+    EXPECT_TRUE(hostLoop.Timers().empty());
     EXPECT_FALSE(registeredWithController());
     EXPECT_EQ(VSTGUI::RunLoop::current(), nullptr);
 }
@@ -265,9 +267,9 @@ TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
     ASSERT_EQ(attach(), kResultOk);
     view->SetZoomFactor(1.5f);
     EXPECT_EQ(view->GetZoomFactor(), 1.5f);
-    ASSERT_EQ(plugFrame.resizes.size(), 2u);
-    EXPECT_EQ(plugFrame.resizes[1].getWidth(), 150);
-    EXPECT_EQ(plugFrame.resizes[1].getHeight(), 75);
+    ASSERT_EQ(plugFrame.Resizes().size(), 2u);
+    EXPECT_EQ(plugFrame.Resizes()[1].getWidth(), 150);
+    EXPECT_EQ(plugFrame.Resizes()[1].getHeight(), 75);
     ViewRect size;
     view->getSize(&size);
     EXPECT_EQ(size.getWidth(), 150);
@@ -278,19 +280,19 @@ TEST_F(EditorViewVST3, ZoomResizesFrameEditorAndHostWithinTheMaximum)
         view->SetZoomFactor(refused);
         EXPECT_EQ(view->GetZoomFactor(), 1.5f) << refused;
     }
-    EXPECT_EQ(plugFrame.resizes.size(), 2u);
+    EXPECT_EQ(plugFrame.Resizes().size(), 2u);
 
     view->SetMaximumZoomFactor(1.25f);
     EXPECT_EQ(view->GetZoomFactor(), 1.25f);
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), 125);
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), 125);
 
     // Attached again, the new frame has the zoom the editor was closed with.
     ASSERT_EQ(view->removed(), kResultOk);
     ASSERT_EQ(attach(), kResultOk);
     EXPECT_EQ(view->GetZoomFactor(), 1.25f);
     EXPECT_EQ(view->getFrame()->getWidth(), 125);
-    EXPECT_EQ(plugFrame.resizes.back().getWidth(), 125);
-    EXPECT_EQ(plugFrame.resizes.back().getHeight(), 62);
+    EXPECT_EQ(plugFrame.Resizes().back().getWidth(), 125);
+    EXPECT_EQ(plugFrame.Resizes().back().getHeight(), 62);
 }
 
 TEST_F(EditorViewVST3, OnlyIndicesBelowTheFlagCountAreMarked)

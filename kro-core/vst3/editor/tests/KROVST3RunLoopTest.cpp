@@ -1,6 +1,7 @@
 #include "kro-core/vst3/editor/KROVST3RunLoop.h"
 
-#include "kro-core/vst3/editor/testing/FakeVST3Host.h"
+#include "testhosts/vst3/EditorPlugFrame.h"
+#include "testhosts/vst3/HostRunLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -19,28 +20,28 @@ struct CountingHandlers final : VSTGUI::IRunLoop::ITimerHandler, VSTGUI::IRunLoo
 
 TEST(VST3RunLoop, TimersAndEventsReachTheToolkitHandlerUntilUnregistered)
 {
-    FakeHostRunLoop host;
+    HostRunLoop host;
     CountingHandlers handlers;
     CKROVST3RunLoop loop(&host);
     ASSERT_TRUE(loop.registerTimer(&handlers, 20));
     EXPECT_FALSE(loop.registerTimer(nullptr, 20));
     EXPECT_FALSE(loop.registerTimer(&handlers, 0));
     ASSERT_TRUE(loop.registerEventHandler(&handlers, 7));
-    ASSERT_EQ(host.timers.size(), 1u);
-    EXPECT_EQ(host.timers.begin()->second, 20u);
-    EXPECT_EQ(host.events.begin()->second, 7);
+    ASSERT_EQ(host.Timers().size(), 1u);
+    EXPECT_EQ(host.Timers().begin()->second, 20u);
+    EXPECT_EQ(host.Events().begin()->second, 7);
 
     host.FireTimers();
-    host.events.begin()->first->onFDIsSet(7);
+    host.Events().begin()->first->onFDIsSet(7);
     EXPECT_EQ(handlers.timers, 1);
     EXPECT_EQ(handlers.events, 1);
 
     // A host that still holds a wrapper after the unregistration reaches nobody through it.
-    Linux::ITimerHandler* heldTimer = host.timers.begin()->first;
+    Linux::ITimerHandler* heldTimer = host.Timers().begin()->first;
     heldTimer->addRef();
     ASSERT_TRUE(loop.unregisterTimer(&handlers));
     EXPECT_FALSE(loop.unregisterTimer(&handlers));
-    EXPECT_TRUE(host.timers.empty());
+    EXPECT_TRUE(host.Timers().empty());
     heldTimer->onTimer();
     heldTimer->release();
     EXPECT_EQ(handlers.timers, 1);
@@ -48,22 +49,22 @@ TEST(VST3RunLoop, TimersAndEventsReachTheToolkitHandlerUntilUnregistered)
 
 TEST(VST3RunLoop, ALoopGoneTakesItsHandlersOffTheHost)
 {
-    FakeHostRunLoop host;
+    HostRunLoop host;
     CountingHandlers handlers;
     {
         CKROVST3RunLoop loop(&host);
         loop.registerTimer(&handlers, 20);
         loop.registerEventHandler(&handlers, 3);
     }
-    EXPECT_TRUE(host.timers.empty());
-    EXPECT_TRUE(host.events.empty());
+    EXPECT_TRUE(host.Timers().empty());
+    EXPECT_TRUE(host.Events().empty());
 }
 
 TEST(VST3RunLoop, OnlyAPlugFrameWithALoopGivesOne)
 {
-    FakeHostRunLoop host;
-    FakePlugFrame withLoop(&host);
-    FakePlugFrame withoutLoop(nullptr);
+    HostRunLoop host;
+    EditorPlugFrame withLoop(&host);
+    EditorPlugFrame withoutLoop(nullptr);
     EXPECT_NE(CKROVST3RunLoop::FromPlugFrame(&withLoop), nullptr);
     EXPECT_EQ(CKROVST3RunLoop::FromPlugFrame(&withoutLoop), nullptr);
     EXPECT_EQ(CKROVST3RunLoop::FromPlugFrame(nullptr), nullptr);

@@ -5,12 +5,13 @@
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CParameter.h"
 #include "testhosts/aax/SimHost.h"
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/VSTGUI_ContentView.h"
-#include "X11HostWindow.h"
+#include "testhosts/x11/X11TopWindow.h"
 
 #include "toolkit/IRunLoop.h"
 #include "toolkit/StandaloneRunLoop.h"
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -22,6 +23,16 @@
 namespace {
 
 using Strings = std::vector<std::string>;
+
+// A host's top-level window for the view container; null, and the test failed, when the X server
+// refuses one.
+std::unique_ptr<X11TopWindow> OpenHostWindow()
+{
+    std::string error;
+    auto window = X11TopWindow::Open("AAX host", 400, 300, error);
+    EXPECT_NE(window, nullptr) << error;
+    return window;
+}
 
 class TwoParameterEffect : public AAX_CEffectParameters
 {
@@ -131,10 +142,10 @@ struct EffectGUITest : ::testing::Test
         delete gui;
         gui = nullptr;
     }
-    void ShowIn(const X11HostWindow& window)
+    void ShowIn(const X11TopWindow& window)
     {
         host.values.viewContainerType = AAX_eViewContainer_Type_NativeWindow;
-        host.values.viewContainerWindow = window.Parent();
+        host.values.viewContainerWindow = window.NativeWindow();
         ASSERT_EQ(gui->SetViewContainer(host.ViewContainer()), AAX_SUCCESS);
     }
 };
@@ -155,14 +166,14 @@ TEST_F(EffectGUITest, InitializeCreatesTheContentsAndReachesTheEffect)
 
 TEST_F(EffectGUITest, ANativeWindowContainerOpensTheFrameAsItsChildAndReportsEveryParameter)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow window;
-    ASSERT_TRUE(window.IsOpen());
+    const auto window = OpenHostWindow();
+    ASSERT_NE(window, nullptr);
     log.clear();
-    ShowIn(window);
+    ShowIn(*window);
     EXPECT_EQ(log, (Strings{"CreateEffectView", "ParameterUpdated par1", "ParameterUpdated par2"}));
-    EXPECT_EQ(window.ChildCount(), 1);
+    EXPECT_EQ(window->ChildCount(), 1);
     ASSERT_NE(gui->View(), nullptr);
     EXPECT_EQ(gui->View()->GetEffectParameters(), static_cast<AAX_IEffectParameters*>(effect));
 
@@ -177,7 +188,7 @@ TEST_F(EffectGUITest, ANativeWindowContainerOpensTheFrameAsItsChildAndReportsEve
     log.clear();
     EXPECT_EQ(gui->SetViewContainer(nullptr), AAX_SUCCESS);
     EXPECT_EQ(log, Strings{"DeleteViewContainer"});
-    EXPECT_EQ(window.ChildCount(), 0);
+    EXPECT_EQ(window->ChildCount(), 0);
     EXPECT_EQ(gui->View(), nullptr);
     EXPECT_EQ(gui->GetViewContainerType(), AAX_eViewContainer_Type_NULL);
 }
@@ -197,29 +208,31 @@ TEST_F(EffectGUITest, AContainerOfAnotherTypeOpensNoView)
 
 TEST_F(EffectGUITest, ReplacingTheContainerClosesTheOldViewBeforeTheNewOneOpens)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow first, second;
-    ASSERT_TRUE(first.IsOpen() && second.IsOpen());
-    ShowIn(first);
+    const auto first = OpenHostWindow();
+    const auto second = OpenHostWindow();
+    ASSERT_TRUE(first && second);
+    ShowIn(*first);
     log.clear();
-    ShowIn(second);
+    ShowIn(*second);
     EXPECT_EQ(log,
               (Strings{"DeleteViewContainer", "CreateEffectView", "ParameterUpdated par1", "ParameterUpdated par2"}));
-    EXPECT_EQ(first.ChildCount(), 0);
-    EXPECT_EQ(second.ChildCount(), 1);
+    EXPECT_EQ(first->ChildCount(), 0);
+    EXPECT_EQ(second->ChildCount(), 1);
 }
 
 TEST_F(EffectGUITest, UninitializeClosesTheViewAndGivesBackTheEffect)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow window;
-    ShowIn(window);
+    const auto window = OpenHostWindow();
+    ASSERT_NE(window, nullptr);
+    ShowIn(*window);
     log.clear();
     EXPECT_EQ(gui->Uninitialize(), AAX_SUCCESS);
     EXPECT_EQ(log, Strings{"DeleteViewContainer"});
-    EXPECT_EQ(window.ChildCount(), 0);
+    EXPECT_EQ(window->ChildCount(), 0);
     EXPECT_EQ(gui->GetEffectParameters(), nullptr);
     EXPECT_EQ(gui->GetController(), nullptr);
     EXPECT_EQ(gui->Uninitialize(), AAX_SUCCESS); // again: nothing left to give back
@@ -229,14 +242,15 @@ TEST_F(EffectGUITest, UninitializeClosesTheViewAndGivesBackTheEffect)
 // runs, the frame goes, and the effect's reference is given back once.
 TEST_F(EffectGUITest, DestructionWithAContainerStillSetClosesTheViewAndReleasesOnce)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow window;
-    ShowIn(window);
+    const auto window = OpenHostWindow();
+    ASSERT_NE(window, nullptr);
+    ShowIn(*window);
     log.clear();
     DestroyGUI();
     EXPECT_EQ(log, Strings{"~TestGUI"});
-    EXPECT_EQ(window.ChildCount(), 0);
+    EXPECT_EQ(window->ChildCount(), 0);
 }
 
 TEST_F(EffectGUITest, AnswersTheGUIInterfaceOnly)
@@ -272,12 +286,13 @@ TEST(VSTGUI_ContentView, MapsEveryFrameVirtualKeyToItsWindowsCode)
 
 TEST(VSTGUI_ContentView, AnUnusedKeyGoesToTheHostWindowWithItsVirtualKeyOnly)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
-    X11HostWindow window;
+    const auto window = OpenHostWindow();
+    ASSERT_NE(window, nullptr);
     VSTGUI::StandaloneRunLoop loop;
     auto* view = new KeyRecordingView(VSTGUI::CRect(0, 0, 50, 50), nullptr, nullptr);
-    ASSERT_TRUE(view->open(window.Parent(), VSTGUI::PlatformType::kX11EmbedWindowID, &loop));
+    ASSERT_TRUE(view->open(window->NativeWindow(), VSTGUI::PlatformType::kX11EmbedWindowID, &loop));
 
     VSTGUI::VstKeyCode f5;
     f5.virt = VSTGUI::VKEY_F5;
@@ -303,7 +318,7 @@ TEST(VSTGUI_ContentView, AnUnusedKeyGoesToTheHostWindowWithItsVirtualKeyOnly)
 // message WM_KEYDOWN with the Windows virtual key.
 TEST(VSTGUI_ContentView, OnX11TheKeyReachesTheHostWindowAsAClientMessage)
 {
-    if (!X11HostWindow::HaveDisplay())
+    if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
     xcb_connection_t* host = xcb_connect(nullptr, nullptr);
     ASSERT_FALSE(xcb_connection_has_error(host));

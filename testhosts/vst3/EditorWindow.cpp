@@ -4,44 +4,11 @@
 #include <cstring>
 #include <functional>
 
+#include "EditorPlugFrame.h"
 #include "HostRunLoop.h"
 #include "testhosts/x11/X11TopWindow.h"
 
 using namespace Steinberg;
-
-// The host's frame around the view: it offers the run loop and follows the view's size requests.
-class EditorPlugFrame final : public FObject, public IPlugFrame
-{
-public:
-    EditorPlugFrame(HostRunLoop* loop, std::function<void(int, int)> resizeWindow)
-        : loop(loop), resizeWindow(std::move(resizeWindow))
-    {}
-
-    tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) SMTG_OVERRIDE
-    {
-        if (!view || !newSize)
-            return kInvalidArgument;
-        resizeWindow(newSize->getWidth(), newSize->getHeight());
-        return view->onSize(newSize);
-    }
-
-    tresult PLUGIN_API queryInterface(const TUID iid, void** obj) SMTG_OVERRIDE
-    {
-        if (FUnknownPrivate::iidEqual(iid, Linux::IRunLoop::iid))
-        {
-            loop->addRef();
-            *obj = static_cast<Linux::IRunLoop*>(loop);
-            return kResultOk;
-        }
-        QUERY_INTERFACE(iid, obj, IPlugFrame::iid, IPlugFrame)
-        return FObject::queryInterface(iid, obj);
-    }
-    REFCOUNT_METHODS(FObject)
-
-private:
-    HostRunLoop* loop; // owned by the window
-    std::function<void(int, int)> resizeWindow;
-};
 
 // The host window's own events: a close request from the window manager ends the session.
 class EditorWindow::WindowEvents final : public VSTGUI::IRunLoop::IEventHandler

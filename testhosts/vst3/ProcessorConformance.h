@@ -3,7 +3,7 @@
 // What every processor of ours must do with the processing set-ups and blocks a host hands it,
 // as one table of cases and one loop that both processors' tests run.
 
-#include "kro-core/vst3/testhost/Vst3ProcessBlock.h"
+#include "Vst3ProcessBlock.h"
 
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 

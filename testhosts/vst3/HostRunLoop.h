@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -10,7 +11,9 @@
 
 // The run loop a host offers a plug-in's editor through its plug frame: what the plug-in registers
 // is served by the toolkit's standalone loop (its descriptors polled, its timers on the monotonic
-// clock). Like a host it holds a reference on each handler while registered. Main thread only.
+// clock). Like a host it holds a reference on each handler while registered. A registration or
+// unregistration that fails to allocate changes nothing. A test drives it step by step instead
+// (FireTimers, ServeEvents) and reads what is registered. Main thread only.
 class HostRunLoop final : public Steinberg::FObject, public Steinberg::Linux::IRunLoop
 {
 public:
@@ -28,6 +31,15 @@ public:
     void RunFor(uint32_t durationMs);
     // The loop itself, for the host's own window.
     VSTGUI::StandaloneRunLoop& Loop() { return loop; }
+
+    // One tick of every registered timer, due or not (a handler may unregister itself or others
+    // meanwhile).
+    void FireTimers();
+    // Serves every readable descriptor once, waiting up to timeoutMs for one; no timer fires.
+    void ServeEvents(int timeoutMs);
+    // What the plug-in has registered: each timer with its interval, each handler with its descriptor.
+    std::map<Steinberg::Linux::ITimerHandler*, Steinberg::Linux::TimerInterval> Timers() const;
+    std::map<Steinberg::Linux::IEventHandler*, Steinberg::Linux::FileDescriptor> Events() const;
 
     OBJ_METHODS(HostRunLoop, FObject)
     DEFINE_INTERFACES

@@ -1,5 +1,7 @@
 #include "HostRunLoop.h"
 
+#include <poll.h>
+
 #include <algorithm>
 
 using namespace Steinberg;
@@ -21,11 +23,15 @@ public:
 class HostRunLoop::TimerWatch final : public VSTGUI::IRunLoop::ITimerHandler
 {
 public:
-    explicit TimerWatch(Linux::ITimerHandler* handler) : handler(handler) { handler->addRef(); }
+    TimerWatch(Linux::ITimerHandler* handler, Linux::TimerInterval interval) : handler(handler), interval(interval)
+    {
+        handler->addRef();
+    }
     ~TimerWatch() override { handler->release(); }
     void onTimer() override { handler->onTimer(); }
 
     Linux::ITimerHandler* const handler;
+    const Linux::TimerInterval interval;
 };
 
 namespace {
@@ -53,6 +59,8 @@ tresult PLUGIN_API HostRunLoop::registerEventHandler(Linux::IEventHandler* handl
 {
     if (!handler || FindWatch(events, handler) != events.end())
         return kInvalidArgument;
+    // Room first: once the loop holds the watch, keeping it must not fail.
+    events.reserve(events.size() + 1);
     auto watch = std::make_unique<EventWatch>(handler, fd);
     if (!loop.registerEventHandler(watch.get(), fd))
         return kInvalidArgument;
@@ -65,6 +73,7 @@ tresult PLUGIN_API HostRunLoop::unregisterEventHandler(Linux::IEventHandler* han
     auto found = FindWatch(events, handler);
     if (found == events.end())
         return kInvalidArgument;
+    retiredEvents.reserve(retiredEvents.size() + 1);
     loop.unregisterEventHandler(found->get());
     retiredEvents.push_back(std::move(*found));
     events.erase(found);
@@ -75,7 +84,9 @@ tresult PLUGIN_API HostRunLoop::registerTimer(Linux::ITimerHandler* handler, Lin
 {
     if (!handler || FindWatch(timers, handler) != timers.end())
         return kInvalidArgument;
-    auto watch = std::make_unique<TimerWatch>(handler);
+    // Room first: once the loop holds the watch, keeping it must not fail.
+    timers.reserve(timers.size() + 1);
+    auto watch = std::make_unique<TimerWatch>(handler, milliseconds);
     if (!loop.registerTimer(watch.get(), milliseconds))
         return kInvalidArgument;
     timers.push_back(std::move(watch));
@@ -87,6 +98,7 @@ tresult PLUGIN_API HostRunLoop::unregisterTimer(Linux::ITimerHandler* handler)
     auto found = FindWatch(timers, handler);
     if (found == timers.end())
         return kInvalidArgument;
+    retiredTimers.reserve(retiredTimers.size() + 1);
     loop.unregisterTimer(found->get());
     retiredTimers.push_back(std::move(*found));
     timers.erase(found);
@@ -100,6 +112,49 @@ void HostRunLoop::RunFor(uint32_t durationMs)
     else
         loop.runFor(durationMs);
     ReleaseRetired();
+}
+
+void HostRunLoop::FireTimers()
+{
+    std::vector<Linux::ITimerHandler*> due;
+    for (const auto& watch : timers)
+        due.push_back(watch->handler);
+    for (Linux::ITimerHandler* handler : due)
+        if (FindWatch(timers, handler) != timers.end())
+            handler->onTimer();
+    ReleaseRetired();
+}
+
+void HostRunLoop::ServeEvents(int timeoutMs)
+{
+    std::vector<pollfd> fds;
+    std::vector<Linux::IEventHandler*> handlers;
+    for (const auto& watch : events)
+    {
+        fds.push_back({watch->fd, POLLIN, 0});
+        handlers.push_back(watch->handler);
+    }
+    if (!fds.empty() && poll(fds.data(), fds.size(), timeoutMs) > 0)
+        for (size_t i = 0; i < fds.size(); ++i)
+            if ((fds[i].revents & (POLLIN | POLLHUP | POLLERR)) && FindWatch(events, handlers[i]) != events.end())
+                handlers[i]->onFDIsSet(fds[i].fd);
+    ReleaseRetired();
+}
+
+std::map<Linux::ITimerHandler*, Linux::TimerInterval> HostRunLoop::Timers() const
+{
+    std::map<Linux::ITimerHandler*, Linux::TimerInterval> registered;
+    for (const auto& watch : timers)
+        registered[watch->handler] = watch->interval;
+    return registered;
+}
+
+std::map<Linux::IEventHandler*, Linux::FileDescriptor> HostRunLoop::Events() const
+{
+    std::map<Linux::IEventHandler*, Linux::FileDescriptor> registered;
+    for (const auto& watch : events)
+        registered[watch->handler] = watch->fd;
+    return registered;
 }
 
 void HostRunLoop::ReleaseRetired()

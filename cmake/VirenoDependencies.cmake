@@ -1,0 +1,82 @@
+# Dependencies run one way: what ships (the platform layer, the toolkit, the framework and the
+# product) never depends on the test hosts or the tools. vireno_check_dependencies_one_way(), called
+# once every target exists, stops the configuration when a target of a shipped folder outside its
+# tests/ folders links a target of testhosts/ or tools/, directly or through others. Tests may link
+# anything.
+
+# The folder of the tree a target is defined in, relative to the top ("kro-core/vst3/plugin").
+function(_vireno_target_folder target out)
+  get_target_property(dir ${target} SOURCE_DIR)
+  file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${dir}")
+  set(${out} "${folder}" PARENT_SCOPE)
+endfunction()
+
+# Every target defined in dir and the folders below it.
+function(_vireno_targets_below dir out)
+  get_property(targets DIRECTORY "${dir}" PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY "${dir}" PROPERTY SUBDIRECTORIES)
+  foreach(subdir IN LISTS subdirs)
+    _vireno_targets_below("${subdir}" more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+# The targets of this project that target links, directly or through others.
+function(_vireno_linked_targets target out)
+  set(seen "")
+  set(pending ${target})
+  while(pending)
+    list(POP_FRONT pending current)
+    get_target_property(type ${current} TYPE)
+    set(items "")
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(direct ${current} LINK_LIBRARIES)
+      if(direct)
+        list(APPEND items ${direct})
+      endif()
+    endif()
+    get_target_property(interface ${current} INTERFACE_LINK_LIBRARIES)
+    if(interface)
+      list(APPEND items ${interface})
+    endif()
+    foreach(item IN LISTS items)
+      # CMake writes a static library's private dependencies as $<LINK_ONLY:name>.
+      string(REGEX REPLACE "^\\$<LINK_ONLY:([^>$]+)>$" "\\1" item "${item}")
+      if(NOT TARGET "${item}")
+        continue()
+      endif()
+      get_target_property(aliased ${item} ALIASED_TARGET)
+      if(aliased)
+        set(item ${aliased})
+      endif()
+      get_target_property(imported ${item} IMPORTED)
+      if(imported OR item IN_LIST seen)
+        continue()
+      endif()
+      list(APPEND seen ${item})
+      list(APPEND pending ${item})
+    endforeach()
+  endwhile()
+  set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+function(vireno_check_dependencies_one_way)
+  _vireno_targets_below("${PROJECT_SOURCE_DIR}" targets)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    _vireno_target_folder(${target} folder)
+    if(type STREQUAL "UTILITY" OR NOT folder MATCHES "^(platform|toolkit|kro-core|tuner)(/|$)"
+       OR folder MATCHES "(^|/)tests(/|$)")
+      continue()
+    endif()
+    _vireno_linked_targets(${target} linked)
+    foreach(dependency IN LISTS linked)
+      _vireno_target_folder(${dependency} dependencyFolder)
+      if(dependencyFolder MATCHES "^(testhosts|tools)(/|$)")
+        message(FATAL_ERROR "${target} (${folder}/) links ${dependency} (${dependencyFolder}/): what ships never "
+                            "depends on the test hosts or the tools")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
