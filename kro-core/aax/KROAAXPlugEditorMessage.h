@@ -7,7 +7,7 @@ class IKROAAXLinkedEditor;
 
 // The effect's link to the editor in the AAX build: direct calls in the same process. Texts for
 // the plug-in itself go to the adapter; everything meant for the editor is dropped while none is
-// attached. User-interface thread, but for SendParameterChange, which the render also reaches.
+// attached. User-interface thread.
 class CKROAAXPlugEditorMessage final : public IKROPlugEditorMessage
 {
 public:

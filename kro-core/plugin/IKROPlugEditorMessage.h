@@ -8,7 +8,8 @@
 // The effect's link to the editor, implemented by each plug-in format. The effect holds one; the
 // adapter that made it owns it. Calls meant for the editor do nothing while no editor is open.
 // The operations keep this order. The effect calls them on the user-interface thread and on the
-// thread a host hands a state over on; SendParameterChange also on the audio thread.
+// thread a host hands a state over on, never on the audio thread: the adapters' render paths push
+// the effect's changes to the host alone.
 class IKROPlugEditorMessage
 {
 public:
@@ -16,9 +17,8 @@ public:
     // "UpdateParameterValues"). A text containing "DSP2GUIString" goes to the editor; any other text
     // to the format's plug-in object.
     virtual void SendString(std::string text) = 0;
-    // Any thread, the audio thread included (the AAX adapter's render pushes the effect's changes
-    // through it), so it never allocates, locks or waits. Marks the parameter for the editor's next
-    // tick; the editor reads the value itself.
+    // User-interface thread, or the thread a host hands a state over on (a load marks every
+    // parameter). Marks the parameter for the editor's next tick; the editor reads the value itself.
     virtual void SendParameterChange(uint32_t index, float value) = 0;
     // User-interface thread.
     virtual void SendBinary(const float* data, int32_t count) = 0;
