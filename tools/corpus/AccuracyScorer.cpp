@@ -203,7 +203,7 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
 
 void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o)
 {
-    std::fprintf(out, "%-45s %-8s", c.name.c_str(), c.heldOut ? "held-out" : "search");
+    std::fprintf(out, "%-52s %-8s", c.name.c_str(), c.heldOut ? "held-out" : "search");
     if (c.kind == CaseKind::Strum)
     {
         std::fprintf(out, " poly %3d  strings", o.framesToPolyphonic);
@@ -254,7 +254,7 @@ Figures Scorer::FiguresOf(bool heldOut) const
         const Case& c = *e.c;
         if (c.heldOut != heldOut)
             continue;
-        const bool modelledHarmonic = c.group.find("harmonic") != std::string::npos;
+        const bool modelledHarmonic = !c.sampled && !c.stretched;
         if (c.kind == CaseKind::Strum)
         {
             f.slowestPolyphonic = Slowest(f.slowestPolyphonic, e.o.framesToPolyphonic);
