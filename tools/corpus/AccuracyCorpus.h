@@ -30,6 +30,7 @@ struct Case
     bool bass = false; // the tuner's instrument setting
     int dropIndex = 0; // the tuner's tuning setting
     bool heldOut = false;
+    bool sampled = false;   // played from a soundfont rather than modelled
     bool stretched = false; // partials above their harmonic places (a stiff string)
     int string = 0;         // notes: 0-based string, lowest first (-1: a pure tone)
     // Notes and changes: the note the tone (after the change) was made at, in semitones above C0

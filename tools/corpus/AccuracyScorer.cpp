@@ -1,6 +1,7 @@
 #include "AccuracyScorer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -31,11 +32,51 @@ bool IsHarmonicInterval(int semitones)
     return false;
 }
 
-void MeasureNote(const Case& c, int k, Outcome& o)
+// Subharmonic readings, as shares of the note's frequency: a whole number of the note's periods
+// (3, 5, 6, 7), or of its second partial's (5, 7; three of them, 2/3, is the fifth below).
+const double kSubharmonicShares[] = {1.0 / 3, 1.0 / 5, 1.0 / 6, 1.0 / 7, 2.0 / 5, 2.0 / 7};
+
+bool IsSubharmonicInterval(int semitones)
+{
+    for (double share : kSubharmonicShares)
+        if (semitones == std::lround(12.0 * std::log2(share)))
+            return true;
+    return false;
+}
+
+// What the display shows after the frame: the note, the strings while a strum reads polyphonic,
+// or nothing.
+int ShownNow()
+{
+    const TunerKernelState& k = TunerKernel();
+    if (k.analysisMode == kTunerPolyphonic)
+    {
+        for (const TunerStringState& string : k.sixString.strings)
+            if (string.state != 0)
+                return kShownStrings;
+        return kShownNothing;
+    }
+    return k.single.noteState != kTunerNoteIdle ? k.single.noteNumber : kShownNothing;
+}
+
+// The most frequent of what was shown (a tie as Outcome says).
+int MostShown(const std::map<int, int>& counts, int played)
+{
+    int best = kShownNothing, bestCount = 0;
+    for (const auto& [shown, count] : counts) // strings first, then the notes from the lowest
+    {
+        if (count > bestCount || (count == bestCount && best != played && (shown == played || best == kShownStrings)))
+        {
+            best = shown;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+void MeasureNote(const Case& c, int k, int shown, Outcome& o)
 {
     const TunerSingleNoteState& s = TunerKernel().single;
-    const bool single = TunerKernel().analysisMode == kTunerSingleNote;
-    const int shown = single && s.noteState != kTunerNoteIdle ? s.noteNumber : -1;
     if (shown < 0)
         return;
     if (o.framesToRight < 0 && shown == c.note)
@@ -57,6 +98,50 @@ void MeasureNote(const Case& c, int k, Outcome& o)
 
 } // namespace
 
+NoteReading ReadingOf(int played, int shown)
+{
+    if (shown == kShownStrings)
+        return NoteReading::Strings;
+    if (shown < 0)
+        return NoteReading::Nothing;
+    const int semitones = shown - played;
+    if (semitones == 0)
+        return NoteReading::Right;
+    if (semitones % 12 == 0)
+        return NoteReading::Octave;
+    if (semitones == -7)
+        return NoteReading::FifthBelow;
+    return IsSubharmonicInterval(semitones) ? NoteReading::Subharmonic : NoteReading::OtherNote;
+}
+
+bool IsWrongNote(NoteReading r)
+{
+    return r == NoteReading::Octave || r == NoteReading::FifthBelow || r == NoteReading::Subharmonic ||
+           r == NoteReading::OtherNote;
+}
+
+const char* NoteReadingName(NoteReading r)
+{
+    switch (r)
+    {
+    case NoteReading::Right:
+        return "right";
+    case NoteReading::Octave:
+        return "octave";
+    case NoteReading::FifthBelow:
+        return "fifth below";
+    case NoteReading::Subharmonic:
+        return "subharmonic";
+    case NoteReading::OtherNote:
+        return "other note";
+    case NoteReading::Strings:
+        return "strings";
+    case NoteReading::Nothing:
+        return "nothing";
+    }
+    return "?";
+}
+
 Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatch& patch)
 {
     signals::KernelSettings settings;
@@ -69,6 +154,7 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
     Outcome o;
     double sums[6] = {};
     int counted = 0, readFrames[6] = {};
+    std::map<int, int> shown, shownAfterThird;
     for (size_t start = 0, f = 0; start + kTunerFrameLength <= signal.size(); start += kTunerFrameLength, ++f)
     {
         runner.FeedFrame(signal.data() + start);
@@ -77,7 +163,14 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
             continue;
         if (c.kind != CaseKind::Strum)
         {
-            MeasureNote(c, k, o);
+            const int now = ShownNow();
+            if (now != kShownNothing)
+            {
+                ++shown[now];
+                if (k >= kHarmonicFromFrame)
+                    ++shownAfterThird[now];
+            }
+            MeasureNote(c, k, now, o);
             continue;
         }
         const bool polyphonic = TunerKernel().analysisMode == kTunerPolyphonic;
@@ -94,6 +187,8 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
                 ++readFrames[s];
         }
     }
+    o.shownMost = MostShown(shown, c.note);
+    o.shownMostAfterThird = MostShown(shownAfterThird, c.note);
     if (c.kind == CaseKind::Strum && counted > 0)
     {
         for (int s = 0; s < 6; ++s)
@@ -108,7 +203,7 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
 
 void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o)
 {
-    std::fprintf(out, "%-45s %-8s", c.name.c_str(), c.heldOut ? "held-out" : "search");
+    std::fprintf(out, "%-52s %-8s", c.name.c_str(), c.heldOut ? "held-out" : "search");
     if (c.kind == CaseKind::Strum)
     {
         std::fprintf(out, " poly %3d  strings", o.framesToPolyphonic);
@@ -122,8 +217,11 @@ void PrintOutcome(std::FILE* out, const Case& c, const Outcome& o)
     }
     else
     {
-        std::fprintf(out, " to-right %3d  oct/sub %3d  error median %+6.2f", o.framesToRight, o.harmonicFrames,
-                     Percentile(o.errors, 0.5));
+        std::fprintf(out, " to-right %3d  oct/sub %3d  error median %+6.2f  shown %+3d %-11s after 3 %+3d %s",
+                     o.framesToRight, o.harmonicFrames, Percentile(o.errors, 0.5),
+                     o.shownMost < 0 ? 0 : o.shownMost - c.note, NoteReadingName(ReadingOf(c.note, o.shownMost)),
+                     o.shownMostAfterThird < 0 ? 0 : o.shownMostAfterThird - c.note,
+                     NoteReadingName(ReadingOf(c.note, o.shownMostAfterThird)));
     }
     std::fprintf(out, "\n");
 }
@@ -156,7 +254,7 @@ Figures Scorer::FiguresOf(bool heldOut) const
         const Case& c = *e.c;
         if (c.heldOut != heldOut)
             continue;
-        const bool modelledHarmonic = c.group.find("harmonic") != std::string::npos;
+        const bool modelledHarmonic = !c.sampled && !c.stretched;
         if (c.kind == CaseKind::Strum)
         {
             f.slowestPolyphonic = Slowest(f.slowestPolyphonic, e.o.framesToPolyphonic);
@@ -174,6 +272,11 @@ Figures Scorer::FiguresOf(bool heldOut) const
         if (e.o.harmonicFrames > 0)
             ++f.harmonicCases;
         f.harmonicFrames += e.o.harmonicFrames;
+        const NoteReading whole = ReadingOf(c.note, e.o.shownMost);
+        f.wrongNotes += IsWrongNote(whole);
+        f.wrongNotesAfterThird += IsWrongNote(ReadingOf(c.note, e.o.shownMostAfterThird));
+        f.shownAsStrings += whole == NoteReading::Strings;
+        f.shownNothing += whole == NoteReading::Nothing;
         if (c.kind == CaseKind::Change)
         {
             f.slowestChange = Slowest(f.slowestChange, e.o.framesToRight);
@@ -335,6 +438,10 @@ std::vector<Row> Scorer::FigureRows(bool heldOut) const
     rows.push_back({"octave/subharmonic cases", double(f.harmonicCases), Row::Frames});
     rows.push_back({"octave/subharmonic frames", double(f.harmonicFrames), Row::Frames});
     rows.push_back({"slowest change", double(f.slowestChange), Row::Frames});
+    rows.push_back({"wrong notes", double(f.wrongNotes), Row::Frames});
+    rows.push_back({"wrong notes after frame 3", double(f.wrongNotesAfterThird), Row::Frames});
+    rows.push_back({"notes shown as strings", double(f.shownAsStrings), Row::Frames});
+    rows.push_back({"notes showing nothing", double(f.shownNothing), Row::Frames});
     rows.push_back({"harmonic notes median", f.noteMedian, Row::Cents});
     rows.push_back({"harmonic notes p95", f.noteP95, Row::Cents});
     rows.push_back({"worst pure tone", f.sineWorst, Row::Cents});
@@ -383,6 +490,35 @@ std::vector<Row> Scorer::Rows(bool heldOut) const
             rows.push_back({label + " shared band worst", r.sharedWorst, Row::Cents});
     }
     return rows;
+}
+
+std::vector<CaseReading> Scorer::Readings(bool heldOut) const
+{
+    std::vector<CaseReading> readings;
+    for (const Entry& e : entries_)
+        if (e.c->kind != CaseKind::Strum && e.c->heldOut == heldOut)
+            readings.push_back(
+                {e.c->name, ReadingOf(e.c->note, e.o.shownMost), ReadingOf(e.c->note, e.o.shownMostAfterThird)});
+    return readings;
+}
+
+std::vector<std::string> LostCases(const std::vector<CaseReading>& candidate, const std::vector<CaseReading>& today)
+{
+    std::map<std::string, const CaseReading*> before;
+    for (const CaseReading& r : today)
+        before[r.name] = &r;
+    std::vector<std::string> lost;
+    for (const CaseReading& r : candidate)
+    {
+        const auto it = before.find(r.name);
+        if (it == before.end())
+            continue;
+        const CaseReading& was = *it->second;
+        if ((was.whole == NoteReading::Right && r.whole != NoteReading::Right) ||
+            (was.afterThird == NoteReading::Right && r.afterThird != NoteReading::Right))
+            lost.push_back(r.name + ": " + NoteReadingName(r.whole) + " / " + NoteReadingName(r.afterThird));
+    }
+    return lost;
 }
 
 std::vector<std::string> WorseRows(const std::vector<Row>& candidate, const std::vector<Row>& today)
@@ -472,16 +608,59 @@ void Scorer::PrintPart(std::FILE* out, bool heldOut) const
                      r.slowestPoly, Percentile(r.errors, 0.5), Percentile(r.errors, 0.95), Percentile(r.partial, 0.5),
                      Percentile(r.partial, 0.95), r.worst, r.unread, shared);
     }
+    PrintWrongNotes(out, heldOut);
     const Figures f = FiguresOf(heldOut);
     std::fprintf(out,
                  "Figures: notes right at onset %d/%d; octave/subharmonic after frame 3: %d cases, %d frames;\n"
+                 "  wrong notes %d, after frame 3 %d; shown as strings %d; nothing shown %d;\n"
                  "  slowest change %d frames; harmonic notes |error| median %.2f p95 %.2f cents;\n"
                  "  worst pure tone %.2f cents; harmonic strums worst median %.2f, worst p95 %.2f cents;\n"
                  "  strings unread %d; slowest polyphonic reading %d frames;\n"
                  "  strings sharing a band worst %.2f cents\n",
-                 f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.slowestChange, f.noteMedian,
-                 f.noteP95, f.sineWorst, f.strumMedianWorst, f.strumP95Worst, f.stringsUnread, f.slowestPolyphonic,
-                 f.sharedWorst);
+                 f.notesRightAtOnset, f.notes, f.harmonicCases, f.harmonicFrames, f.wrongNotes, f.wrongNotesAfterThird,
+                 f.shownAsStrings, f.shownNothing, f.slowestChange, f.noteMedian, f.noteP95, f.sineWorst,
+                 f.strumMedianWorst, f.strumP95Worst, f.stringsUnread, f.slowestPolyphonic, f.sharedWorst);
+}
+
+void Scorer::PrintWrongNotes(std::FILE* out, bool heldOut) const
+{
+    using Counts = std::array<int, kNoteReadingCount>;
+    std::map<std::string, std::pair<Counts, Counts>> rows; // from the onset, after the third frame
+    std::pair<Counts, Counts> all{};
+    for (const Entry& e : entries_)
+    {
+        const Case& c = *e.c;
+        if (c.kind == CaseKind::Strum || c.heldOut != heldOut)
+            continue;
+        const int whole = static_cast<int>(ReadingOf(c.note, e.o.shownMost));
+        const int afterThird = static_cast<int>(ReadingOf(c.note, e.o.shownMostAfterThird));
+        std::pair<Counts, Counts>& row = rows[c.group + (c.kind == CaseKind::Change ? " changes" : "")];
+        ++row.first[whole];
+        ++row.second[afterThird];
+        ++all.first[whole];
+        ++all.second[afterThird];
+    }
+    std::fprintf(out, "Wrong notes: the note each note or change showed for the most part, from the onset or change\n"
+                      "and after the third frame; oct: octaves up or down, 5th: a fifth below (2/3 of the frequency),\n"
+                      "sub: other subharmonics, other: other notes; str: shown as strings, none: nothing shown\n");
+    std::fprintf(out, "%-34s %5s  %-36s  %s\n", "", "", "from the onset", "after the third frame");
+    char columns[40];
+    std::snprintf(columns, sizeof columns, "%5s %4s %4s %4s %5s %4s %4s", "right", "oct", "5th", "sub", "other", "str",
+                  "none");
+    std::fprintf(out, "%-34s %5s  %s  %s\n", "instrument", "cases", columns, columns);
+    auto print = [out](const std::string& label, const std::pair<Counts, Counts>& row) {
+        int cases = 0;
+        for (int n : row.first)
+            cases += n;
+        std::fprintf(out, "%-34s %5d", label.c_str(), cases);
+        for (const Counts* c : {&row.first, &row.second})
+            std::fprintf(out, "  %5d %4d %4d %4d %5d %4d %4d", (*c)[0], (*c)[1], (*c)[2], (*c)[3], (*c)[4], (*c)[5],
+                         (*c)[6]);
+        std::fprintf(out, "\n");
+    };
+    for (const auto& [label, row] : rows)
+        print(label, row);
+    print("all", all);
 }
 
 void Scorer::Print(std::FILE* out) const

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 
+#include "tools/reading/NoteNames.h"
 #include "tools/wavfile/WavFile.h"
 
 namespace corpus {
@@ -19,17 +20,37 @@ constexpr double kLeadIn = 0.5;
 constexpr double kHold = 3.0;
 constexpr int kMidiC0 = 12;          // MIDI note of C0
 constexpr int kBendRangeCents = 200; // the General MIDI default
-const int kFrets[] = {0, 3, 5, 7, 9, 12};
+constexpr int kHighestFret = 12;
 constexpr int kVelocity = 96;
+// Every note is played at each of these detunes.
+const int kNoteDetunes[] = {-20, -12, -6, 0, 6, 12, 20};
 
+// Every guitar and bass voice of General MIDI; the strums are played on four of them.
 struct Program
 {
     int number; // General MIDI, from 0
     const char* name;
     bool bass;
+    bool strums;
 };
 const Program kPrograms[] = {
-    {25, "steel guitar", false}, {27, "electric guitar", false}, {33, "finger bass", true}, {34, "picked bass", true}};
+    {24, "nylon guitar", false, false},
+    {25, "steel guitar", false, true},
+    {26, "jazz guitar", false, false},
+    {27, "clean electric guitar", false, true},
+    {28, "muted electric guitar", false, false},
+    {29, "overdriven guitar", false, false},
+    {30, "distortion guitar", false, false},
+    {31, "guitar harmonics", false, false},
+    {32, "acoustic bass", true, false},
+    {33, "finger bass", true, true},
+    {34, "picked bass", true, true},
+    {35, "fretless bass", true, false},
+    {36, "slap bass 1", true, false},
+    {37, "slap bass 2", true, false},
+    {38, "synth bass 1", true, false},
+    {39, "synth bass 2", true, false},
+};
 
 struct Event
 {
@@ -112,6 +133,128 @@ double Detune(uint32_t& seed, double range)
     return (static_cast<double>(seed >> 8) / 16777216.0 - 0.5) * 2.0 * range;
 }
 
+// Where a note lies lowest on the neck: the highest string whose open note is not above it.
+int StringOf(bool bass, int note)
+{
+    for (int string = 5; string > 0; --string)
+        if (note >= OpenStrings(bass)[string])
+            return string;
+    return 0;
+}
+
+// The single notes of a voice: every note from its lowest open string to its highest string's
+// 12th fret at every detune. A sampled voice sounds a note the same on whichever string it lies,
+// so each note is played once, named after the string where it lies lowest on the neck.
+void AddNotes(const Program& p, const std::string& group, Score& score, std::vector<Case>& cases,
+              std::vector<double>& starts)
+{
+    const int lowest = OpenStrings(p.bass)[0], highest = OpenStrings(p.bass)[5] + kHighestFret;
+    for (int note = lowest; note <= highest; ++note)
+    {
+        for (int cents : kNoteDetunes)
+        {
+            Case c;
+            c.group = group;
+            c.sampled = true;
+            c.bass = p.bass;
+            c.string = StringOf(p.bass, note);
+            c.note = note;
+            c.cents = cents;
+            char name[128];
+            std::snprintf(name, sizeof name, "%s note s%d f%d %s%d %+dc", group.c_str(), c.string + 1,
+                          note - OpenStrings(p.bass)[c.string], SharpNoteName(note % 12), note / 12, cents);
+            c.name = name;
+            c.heldOut = HeldOutByName(c.name);
+            starts.push_back(score.Play(p.number, {{c.note, c.cents}}, 0.0));
+            cases.push_back(std::move(c));
+        }
+    }
+}
+
+// Three strums in each tuning, each string detuned by up to 15 cents.
+void AddStrums(const Program& p, const std::string& group, uint32_t& seed, Score& score, std::vector<Case>& cases,
+               std::vector<double>& starts)
+{
+    for (int drop = 0; drop < 6; ++drop)
+    {
+        for (int set = 0; set < 3; ++set)
+        {
+            Case c;
+            c.group = group;
+            c.sampled = true;
+            c.kind = CaseKind::Strum;
+            c.bass = p.bass;
+            c.dropIndex = drop;
+            c.heldOut = set == 2;
+            char name[128];
+            std::snprintf(name, sizeof name, "%s strum drop %d set %d", group.c_str(), drop, set);
+            c.name = name;
+            std::vector<std::pair<int, double>> notes;
+            for (int s = 0; s < 6; ++s)
+            {
+                c.stringCents[s] = c.secondPartialCents[s] = std::round(Detune(seed, 15.0));
+                c.sharedBand[s] = SharesBand(p.bass, drop, s);
+                notes.push_back({TunedString(p.bass, drop, s), c.stringCents[s]});
+            }
+            starts.push_back(score.Play(p.number, notes, 0.012));
+            cases.push_back(std::move(c));
+        }
+    }
+}
+
+// Renders a score with fluidsynth at the corpus rate and keeps its first channel; empty with a
+// message in error when that fails.
+std::shared_ptr<const std::vector<float>> Render(const Score& score, const std::string& soundfontPath,
+                                                 const std::string& workDirectory, std::string& error)
+{
+    std::vector<Event> events = score.events;
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) { return a.tick < b.tick; });
+    const std::string midiPath = workDirectory + "/sampled.mid";
+    const std::string wavPath = workDirectory + "/sampled.wav";
+    std::ofstream(midiPath, std::ios::binary) << MidiFile(events);
+    const std::string command = "fluidsynth -ni -q -R 0 -C 0 -g 1.0 -r 24000 -O float -T wav -F '" + wavPath + "' '" +
+                                soundfontPath + "' '" + midiPath + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+    {
+        error = "fluidsynth could not render the sampled corpus";
+        return nullptr;
+    }
+    WavAudio audio;
+    const bool read = readWav(wavPath, audio, error);
+    std::remove(wavPath.c_str());
+    if (!read)
+        return nullptr;
+    if (audio.sampleRate != 24000 || audio.channels < 1)
+    {
+        error = "fluidsynth rendered at an unexpected rate";
+        return nullptr;
+    }
+    auto mono = std::make_shared<std::vector<float>>(static_cast<size_t>(audio.frames()));
+    for (size_t n = 0; n < mono->size(); ++n)
+        (*mono)[n] = audio.samples[n * static_cast<size_t>(audio.channels)];
+    return mono;
+}
+
+// A voice's cases, each with its segment's start in the voice's score.
+struct Voice
+{
+    Score score;
+    std::vector<Case> cases;
+    std::vector<double> starts;
+};
+
+Voice VoiceOf(const Program& p, uint32_t& strumSeed)
+{
+    Voice v;
+    const std::string group = std::string(p.name) + " (sampled)";
+    AddNotes(p, group, v.score, v.cases, v.starts);
+    if (p.strums)
+        AddStrums(p, group, strumSeed, v.score, v.cases, v.starts);
+    return v;
+}
+
+constexpr uint32_t kStrumSeed = 5u;
+
 } // namespace
 
 std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::string& workDirectory, std::string& error)
@@ -121,89 +264,39 @@ std::vector<Case> SampledCorpus(const std::string& soundfontPath, const std::str
         error = "no soundfont at " + soundfontPath;
         return {};
     }
-    Score score;
     std::vector<Case> cases;
-    std::vector<double> starts;
-    uint32_t seed = 5u;
-    for (const Program& p : kPrograms)
+    uint32_t seed = kStrumSeed;
+    for (const Program& p : kPrograms) // a score and a render a voice: all voices at once would take 3.3 GB
     {
-        const std::string group = std::string(p.name) + " (sampled)";
-        for (int string = 0; string < 6; ++string)
+        Voice voice = VoiceOf(p, seed);
+        const std::shared_ptr<const std::vector<float>> audio =
+            Render(voice.score, soundfontPath, workDirectory, error);
+        if (!audio)
+            return {};
+        for (size_t i = 0; i < voice.cases.size(); ++i)
         {
-            for (int fret : kFrets)
-            {
-                Case c;
-                c.group = group;
-                c.bass = p.bass;
-                c.string = string;
-                c.note = OpenStrings(p.bass)[string] + fret;
-                c.cents = std::round(Detune(seed, 30.0));
-                char name[96];
-                std::snprintf(name, sizeof name, "%s note s%d f%d %+.0fc", group.c_str(), string + 1, fret, c.cents);
-                c.name = name;
-                c.heldOut = HeldOutByName(c.name);
-                starts.push_back(score.Play(p.number, {{c.note, c.cents}}, 0.0));
-                cases.push_back(std::move(c));
-            }
-        }
-        for (int drop = 0; drop < 6; ++drop)
-        {
-            for (int set = 0; set < 3; ++set)
-            {
-                Case c;
-                c.group = group;
-                c.kind = CaseKind::Strum;
-                c.bass = p.bass;
-                c.dropIndex = drop;
-                c.heldOut = set == 2;
-                char name[96];
-                std::snprintf(name, sizeof name, "%s strum drop %d set %d", group.c_str(), drop, set);
-                c.name = name;
-                std::vector<std::pair<int, double>> notes;
-                for (int s = 0; s < 6; ++s)
-                {
-                    c.stringCents[s] = c.secondPartialCents[s] = std::round(Detune(seed, 15.0));
-                    c.sharedBand[s] = SharesBand(p.bass, drop, s);
-                    notes.push_back({TunedString(p.bass, drop, s), c.stringCents[s]});
-                }
-                starts.push_back(score.Play(p.number, notes, 0.012));
-                cases.push_back(std::move(c));
-            }
+            const size_t first = static_cast<size_t>(voice.starts[i] * kCorpusRate);
+            const size_t count = static_cast<size_t>(kSegmentSeconds * kCorpusRate);
+            voice.cases[i].eventSample = static_cast<size_t>(kLeadIn * kCorpusRate);
+            voice.cases[i].render = [audio, first, count] {
+                std::vector<float> signal(count, 0.0f);
+                for (size_t n = 0; n < count && first + n < audio->size(); ++n)
+                    signal[n] = (*audio)[first + n];
+                return signal;
+            };
+            cases.push_back(std::move(voice.cases[i]));
         }
     }
-    std::stable_sort(score.events.begin(), score.events.end(),
-                     [](const Event& a, const Event& b) { return a.tick < b.tick; });
+    return cases;
+}
 
-    const std::string midiPath = workDirectory + "/sampled.mid";
-    const std::string wavPath = workDirectory + "/sampled.wav";
-    std::ofstream(midiPath, std::ios::binary) << MidiFile(score.events);
-    const std::string command = "fluidsynth -ni -q -R 0 -C 0 -g 1.0 -r 24000 -O float -T wav -F '" + wavPath + "' '" +
-                                soundfontPath + "' '" + midiPath + "' >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0)
-    {
-        error = "fluidsynth could not render the sampled corpus";
-        return {};
-    }
-    auto audio = std::make_shared<WavAudio>();
-    if (!readWav(wavPath, *audio, error))
-        return {};
-    if (audio->sampleRate != 24000 || audio->channels < 1)
-    {
-        error = "fluidsynth rendered at an unexpected rate";
-        return {};
-    }
-    for (size_t i = 0; i < cases.size(); ++i)
-    {
-        const long first = static_cast<long>(starts[i] * kCorpusRate);
-        const long count = static_cast<long>(kSegmentSeconds * kCorpusRate);
-        cases[i].eventSample = static_cast<size_t>(kLeadIn * kCorpusRate);
-        cases[i].render = [audio, first, count] {
-            std::vector<float> signal(static_cast<size_t>(count), 0.0f);
-            for (long n = 0; n < count && first + n < audio->frames(); ++n)
-                signal[static_cast<size_t>(n)] = audio->samples[static_cast<size_t>((first + n) * audio->channels)];
-            return signal;
-        };
-    }
+std::vector<Case> SampledCases()
+{
+    std::vector<Case> cases;
+    uint32_t seed = kStrumSeed;
+    for (const Program& p : kPrograms)
+        for (Case& c : VoiceOf(p, seed).cases)
+            cases.push_back(std::move(c));
     return cases;
 }
 

@@ -1,16 +1,19 @@
 // Chooses the kernel's single-note lags and string filter shapes against the accuracy corpus, and
 // prints the search and held-out figures of every candidate and of the choice.
-//   vireno-table-design [--soundfont FILE.sf2] [--lags | --filters]
+//   vireno-table-design [--soundfont FILE.sf2] [--lags | --filters] [--jobs N]
+// --jobs: at most N candidates at once (as many as there are processors by default).
 // The lags: two geometric runs that meet where the detector's window stops growing (150 samples),
 // consecutive samples below the first up to the reference A's period, every other sample among the
 // shortest; the search picks where that sparse run ends and how the count is shared between the
 // geometric runs. The filters: per table, the bandwidth share and the stagger of the three
 // sections, one table at a time over a grid.
-// A candidate is admissible only if no summary figure of the scorer on the search part is worse
-// than with the kernel's own table beyond the scorer's noise margin (corpus::WorseRows): a table
-// that helps one figure at another's cost is not chosen. The groups' rows are too few cases each to
-// hold every one of them still, so the program only counts those that are worse. When no candidate
-// is admissible and better, the kernel's table stays.
+// A candidate is admissible only if, on the search part, no summary figure of the scorer is worse
+// than with the kernel's own table beyond the scorer's noise margin, and no note or change that the
+// kernel's table shows right is shown otherwise (DesignGate): a table that reads one note wrong is
+// not chosen for any number of cents it saves elsewhere. The groups' rows are too few cases each to
+// hold every one of them still, so the program only counts those that are worse. A lag table is
+// taken only when it shows fewer wrong notes than the kernel's on the search part and passes the
+// same gate on the held-out part; otherwise the kernel's table stays.
 // Candidates are scored in parallel, one child process each (the kernel is one per process).
 
 #include <algorithm>
@@ -24,8 +27,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tools/corpus/AccuracyScorer.h"
+#include "DesignGate.h"
 #include "LagDesign.h"
+#include "tools/corpus/AccuracyScorer.h"
 #include "tools/corpus/SampledCorpus.h"
 #include "tuner/engine/TunerKernel.h"
 #include "tuner/engine/TunerStringFilterTables.h"
@@ -43,9 +47,9 @@ constexpr int kReferencePeriod = 54;
 struct Evaluation
 {
     corpus::Figures search, heldOut;
-    std::vector<corpus::Row> searchRows, heldOutRows;       // every row
-    std::vector<corpus::Row> searchFigures, heldOutFigures; // the summary figures
-    double strumScore[2] = {};                              // search, held-out
+    std::vector<corpus::Row> searchRows, heldOutRows; // every row
+    tabledesign::PartScore searchScore, heldOutScore; // the summary figures and each case's reading
+    double strumScore[2] = {};                        // search, held-out
 };
 
 enum class Kinds
@@ -65,73 +69,124 @@ Evaluation Evaluate(const std::vector<Case>& cases, Kinds kinds, const corpus::T
             scorer.FiguresOf(true),
             scorer.Rows(false),
             scorer.Rows(true),
-            scorer.FigureRows(false),
-            scorer.FigureRows(true),
+            {scorer.FigureRows(false), scorer.Readings(false)},
+            {scorer.FigureRows(true), scorer.Readings(true)},
             {scorer.StrumScore(false), scorer.StrumScore(true)}};
 }
 
-// An evaluation passed from a child process through a file: the figures as they lie in memory
-// (same program), the rows as kind, value and name.
+// An evaluation passed from a child process through a file: the figures and other plain fields as
+// they lie in memory (same program), names as their length and characters, lists as their count
+// and items.
+template <typename T>
+void WriteField(std::FILE* f, const T& value)
+{
+    std::fwrite(&value, sizeof value, 1, f);
+}
+
+template <typename T>
+bool ReadField(std::FILE* f, T& value)
+{
+    return std::fread(&value, sizeof value, 1, f) == 1;
+}
+
+void WriteName(std::FILE* f, const std::string& name)
+{
+    WriteField(f, name.size());
+    std::fwrite(name.data(), 1, name.size(), f);
+}
+
+bool ReadName(std::FILE* f, std::string& name)
+{
+    size_t length = 0;
+    if (!ReadField(f, length) || length > 4096)
+        return false;
+    name.resize(length);
+    return std::fread(name.data(), 1, length, f) == length;
+}
+
+template <typename T, typename WriteItem>
+void WriteList(std::FILE* f, const std::vector<T>& list, WriteItem writeItem)
+{
+    WriteField(f, list.size());
+    for (const T& item : list)
+        writeItem(item);
+}
+
+template <typename T, typename ReadItem>
+bool ReadList(std::FILE* f, std::vector<T>& list, ReadItem readItem)
+{
+    size_t count = 0;
+    if (!ReadField(f, count))
+        return false;
+    list.resize(count);
+    for (T& item : list)
+        if (!readItem(item))
+            return false;
+    return true;
+}
+
 void WriteRows(std::FILE* f, const std::vector<corpus::Row>& rows)
 {
-    const size_t count = rows.size();
-    std::fwrite(&count, sizeof count, 1, f);
-    for (const corpus::Row& r : rows)
-    {
-        const size_t length = r.name.size();
-        std::fwrite(&r.kind, sizeof r.kind, 1, f);
-        std::fwrite(&r.value, sizeof r.value, 1, f);
-        std::fwrite(&length, sizeof length, 1, f);
-        std::fwrite(r.name.data(), 1, length, f);
-    }
+    WriteList(f, rows, [f](const corpus::Row& r) {
+        WriteField(f, r.kind);
+        WriteField(f, r.value);
+        WriteName(f, r.name);
+    });
 }
 
 bool ReadRows(std::FILE* f, std::vector<corpus::Row>& rows)
 {
-    size_t count = 0;
-    if (std::fread(&count, sizeof count, 1, f) != 1)
-        return false;
-    rows.resize(count);
-    for (corpus::Row& r : rows)
-    {
-        size_t length = 0;
-        if (std::fread(&r.kind, sizeof r.kind, 1, f) != 1 || std::fread(&r.value, sizeof r.value, 1, f) != 1 ||
-            std::fread(&length, sizeof length, 1, f) != 1 || length > 4096)
-            return false;
-        r.name.resize(length);
-        if (std::fread(r.name.data(), 1, length, f) != length)
-            return false;
-    }
-    return true;
+    return ReadList(
+        f, rows, [f](corpus::Row& r) { return ReadField(f, r.kind) && ReadField(f, r.value) && ReadName(f, r.name); });
+}
+
+void WriteReadings(std::FILE* f, const std::vector<corpus::CaseReading>& readings)
+{
+    WriteList(f, readings, [f](const corpus::CaseReading& r) {
+        WriteField(f, r.whole);
+        WriteField(f, r.afterThird);
+        WriteName(f, r.name);
+    });
+}
+
+bool ReadReadings(std::FILE* f, std::vector<corpus::CaseReading>& readings)
+{
+    return ReadList(f, readings, [f](corpus::CaseReading& r) {
+        return ReadField(f, r.whole) && ReadField(f, r.afterThird) && ReadName(f, r.name);
+    });
 }
 
 void WriteEvaluation(std::FILE* f, const Evaluation& e)
 {
-    std::fwrite(&e.search, sizeof e.search, 1, f);
-    std::fwrite(&e.heldOut, sizeof e.heldOut, 1, f);
-    std::fwrite(e.strumScore, sizeof e.strumScore, 1, f);
-    for (const auto* rows : {&e.searchRows, &e.heldOutRows, &e.searchFigures, &e.heldOutFigures})
+    WriteField(f, e.search);
+    WriteField(f, e.heldOut);
+    WriteField(f, e.strumScore);
+    for (const auto* rows : {&e.searchRows, &e.heldOutRows, &e.searchScore.figures, &e.heldOutScore.figures})
         WriteRows(f, *rows);
+    WriteReadings(f, e.searchScore.readings);
+    WriteReadings(f, e.heldOutScore.readings);
 }
 
 bool ReadEvaluation(std::FILE* f, Evaluation& e)
 {
-    if (std::fread(&e.search, sizeof e.search, 1, f) != 1 || std::fread(&e.heldOut, sizeof e.heldOut, 1, f) != 1 ||
-        std::fread(e.strumScore, sizeof e.strumScore, 1, f) != 1)
+    if (!ReadField(f, e.search) || !ReadField(f, e.heldOut) || !ReadField(f, e.strumScore))
         return false;
-    for (auto* rows : {&e.searchRows, &e.heldOutRows, &e.searchFigures, &e.heldOutFigures})
+    for (auto* rows : {&e.searchRows, &e.heldOutRows, &e.searchScore.figures, &e.heldOutScore.figures})
         if (!ReadRows(f, *rows))
             return false;
-    return true;
+    return ReadReadings(f, e.searchScore.readings) && ReadReadings(f, e.heldOutScore.readings);
 }
 
-// Evaluates every patch, as many at once as there are processors, each in a child process; the
-// results in the order of the patches. Exits when a child fails.
+// How many candidates are scored at once: --jobs, else as many as there are processors.
+size_t gParallel = 0;
+
+// Evaluates every patch, gParallel at once, each in a child process; the results in the order of
+// the patches. Exits when a child fails.
 std::vector<Evaluation> EvaluateAll(const std::vector<Case>& cases, Kinds kinds,
                                     const std::vector<corpus::TablePatch>& patches)
 {
     const long processors = sysconf(_SC_NPROCESSORS_ONLN);
-    const size_t parallel = processors > 0 ? static_cast<size_t>(processors) : 1;
+    const size_t parallel = gParallel > 0 ? gParallel : processors > 0 ? static_cast<size_t>(processors) : 1;
     std::vector<Evaluation> results(patches.size());
     std::vector<std::FILE*> files(patches.size(), nullptr);
     std::vector<pid_t> children(patches.size(), -1);
@@ -174,36 +229,44 @@ std::vector<Evaluation> EvaluateAll(const std::vector<Case>& cases, Kinds kinds,
     return results;
 }
 
-// Prints the summary figures of a part that are worse than the kernel's table's, and how many of
-// the groups' rows are.
-void PrintWorse(const char* part, const std::vector<corpus::Row>& figures,
-                const std::vector<corpus::Row>& kernelFigures, const std::vector<corpus::Row>& rows,
-                const std::vector<corpus::Row>& kernelRows)
+// Prints what of a part keeps a candidate out against the kernel's table: the summary figures that
+// are worse and the cases it no longer shows right (the first few by name), and how many of the
+// groups' rows are worse.
+void PrintWorse(const char* part, const tabledesign::PartScore& score, const tabledesign::PartScore& kernelScore,
+                const std::vector<corpus::Row>& rows, const std::vector<corpus::Row>& kernelRows)
 {
-    const std::vector<std::string> worse = corpus::WorseRows(figures, kernelFigures);
-    std::printf("    %s: %zu figures worse than the kernel's table", part, worse.size());
-    for (size_t i = 0; i < worse.size(); ++i)
-        std::printf("%s %s", i == 0 ? ":" : ";", worse[i].c_str());
+    constexpr size_t kNamed = 4;
+    const tabledesign::GateVerdict verdict = tabledesign::Gate(score, kernelScore);
+    std::printf("    %s: %zu figures worse than the kernel's table", part, verdict.worseFigures.size());
+    for (size_t i = 0; i < verdict.worseFigures.size(); ++i)
+        std::printf("%s %s", i == 0 ? ":" : ";", verdict.worseFigures[i].c_str());
+    std::printf("; %zu cases it shows right no longer right", verdict.lostCases.size());
+    for (size_t i = 0; i < verdict.lostCases.size() && i < kNamed; ++i)
+        std::printf("%s %s", i == 0 ? ":" : ";", verdict.lostCases[i].c_str());
+    if (verdict.lostCases.size() > kNamed)
+        std::printf("; ...");
     std::printf(" (%zu rows of groups worse)\n", corpus::WorseRows(rows, kernelRows).size());
 }
 
 void PrintWorse(const Evaluation& e, const Evaluation& kernel)
 {
-    PrintWorse("search", e.searchFigures, kernel.searchFigures, e.searchRows, kernel.searchRows);
-    PrintWorse("held-out", e.heldOutFigures, kernel.heldOutFigures, e.heldOutRows, kernel.heldOutRows);
+    PrintWorse("search", e.searchScore, kernel.searchScore, e.searchRows, kernel.searchRows);
+    PrintWorse("held-out", e.heldOutScore, kernel.heldOutScore, e.heldOutRows, kernel.heldOutRows);
 }
 
 bool Admissible(const Evaluation& e, const Evaluation& kernel)
 {
-    return corpus::WorseRows(e.searchFigures, kernel.searchFigures).empty();
+    return tabledesign::Gate(e.searchScore, kernel.searchScore).Admissible();
 }
 
 void PrintLagFigures(const char* label, const Evaluation& e)
 {
     for (const corpus::Figures* f : {&e.search, &e.heldOut})
-        std::printf("  %-26s %-8s onset %3d/%-3d oct/sub %2d/%-3d change %2d poly %2d median %.3f p95 %.3f sine %.3f\n",
-                    label, f == &e.search ? "search" : "held-out", f->notesRightAtOnset, f->notes, f->harmonicCases,
-                    f->harmonicFrames, f->slowestChange, f->slowestPolyphonic, f->noteMedian, f->noteP95, f->sineWorst);
+        std::printf("  %-26s %-8s wrong %3d/%-3d onset %4d/%-4d oct/sub %3d/%-4d change %2d poly %2d median %.3f p95 "
+                    "%.3f sine %.3f\n",
+                    label, f == &e.search ? "search" : "held-out", f->wrongNotes, f->wrongNotesAfterThird,
+                    f->notesRightAtOnset, f->notes, f->harmonicCases, f->harmonicFrames, f->slowestChange,
+                    f->slowestPolyphonic, f->noteMedian, f->noteP95, f->sineWorst);
 }
 
 void PrintLags(const char* label, const std::vector<int16_t>& lags)
@@ -216,17 +279,25 @@ void PrintLags(const char* label, const std::vector<int16_t>& lags)
     std::printf("\n");
 }
 
-// Whether a lag table's figures are better than another's: fewer frames showing an octave or a
-// subharmonic first, then a smaller median error of harmonic single notes.
+int WrongNotes(const corpus::Figures& f)
+{
+    return f.wrongNotes + f.wrongNotesAfterThird;
+}
+
+// Whether a lag table's figures are better than another's: fewer wrong notes first (from the onset
+// and after the third frame), then fewer frames showing an octave or a subharmonic, then a smaller
+// median error of harmonic single notes.
 bool BetterLags(const corpus::Figures& a, const corpus::Figures& b)
 {
+    if (WrongNotes(a) != WrongNotes(b))
+        return WrongNotes(a) < WrongNotes(b);
     if (a.harmonicFrames != b.harmonicFrames)
         return a.harmonicFrames < b.harmonicFrames;
     return a.noteMedian < b.noteMedian - 1e-9;
 }
 
-// Of the admissible candidates, the best (BetterLags) on the search part, if it is better than
-// the kernel's table.
+// Of the admissible candidates, the best (BetterLags) on the search part, if it shows fewer wrong
+// notes than the kernel's table there and passes the gate on the held-out part too.
 std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
 {
     std::printf("Single-note lags: every other sample to E, consecutive to L, then S geometric steps to %d, the rest "
@@ -264,8 +335,23 @@ std::vector<int16_t> ChooseLags(const std::vector<Case>& cases)
         if (admissible && BetterLags(e.search, results[best].search))
             best = i;
     }
+    if (best != 0 && WrongNotes(results[best].search) >= WrongNotes(kernel.search))
+    {
+        std::printf("The best admissible candidate, E %d, L %d, S %d, shows no fewer wrong notes on the search part.\n",
+                    candidates[best].everyOtherTo, kReferencePeriod, candidates[best].stepsBelow);
+        best = 0;
+    }
+    if (best != 0)
+    {
+        const tabledesign::GateVerdict heldOut = tabledesign::Gate(results[best].heldOutScore, kernel.heldOutScore);
+        std::printf("Held-out check of E %d, L %d, S %d: %zu figures worse, %zu cases no longer right.\n",
+                    candidates[best].everyOtherTo, kReferencePeriod, candidates[best].stepsBelow,
+                    heldOut.worseFigures.size(), heldOut.lostCases.size());
+        if (!heldOut.Admissible())
+            best = 0;
+    }
     if (best == 0)
-        std::printf("No candidate is admissible and better: the kernel's lags stay.\n");
+        std::printf("No candidate is admissible and shows fewer wrong notes: the kernel's lags stay.\n");
     else
         std::printf("Chosen: E %d, L %d, S %d\n", candidates[best].everyOtherTo, kReferencePeriod,
                     candidates[best].stepsBelow);
@@ -396,9 +482,13 @@ int main(int argc, char** argv)
         {
             lags = false;
         }
+        else if (std::strcmp(argv[i], "--jobs") == 0 && i + 1 < argc && std::atoi(argv[i + 1]) > 0)
+        {
+            gParallel = static_cast<size_t>(std::atoi(argv[++i]));
+        }
         else
         {
-            std::fprintf(stderr, "usage: %s [--soundfont FILE.sf2] [--lags | --filters]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--soundfont FILE.sf2] [--lags | --filters] [--jobs N]\n", argv[0]);
             return 2;
         }
     }

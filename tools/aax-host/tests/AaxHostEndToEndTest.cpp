@@ -67,9 +67,7 @@ TEST(AaxHostEndToEnd, PrintsTheDefaultSignalsReadingsAsTheVst3HostDoes)
     EXPECT_NE(aax.out.find("(Guitar, drop tuning E, reference 440 Hz, Needle; strings E A D G B E)"),
               std::string::npos);
     EXPECT_NE(LineAt(aax.out, 1.5).find("E    −7."), std::string::npos) << LineAt(aax.out, 1.5);
-    const std::string a = LineAt(aax.out, 3.5);
-    EXPECT_NE(a.find("  A  "), std::string::npos) << a;
-    EXPECT_NE(a.find("cents  in tune"), std::string::npos) << a;
+    EXPECT_NE(LineAt(aax.out, 3.5).find("A     0.0 cents  in tune"), std::string::npos) << LineAt(aax.out, 3.5);
     const std::string strum = LineAt(aax.out, 7.0);
     EXPECT_NE(strum.find("strings"), std::string::npos) << strum;
     EXPECT_NE(strum.find("G  +20.0"), std::string::npos) << strum;

@@ -85,6 +85,8 @@ TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
     const Outcome n = Measure(note, note.render());
     EXPECT_TRUE(n.rightAtOnset);
     EXPECT_EQ(n.harmonicFrames, 0);
+    EXPECT_EQ(n.shownMost, note.note);
+    EXPECT_EQ(n.shownMostAfterThird, note.note);
     ASSERT_FALSE(n.errors.empty());
     EXPECT_LT(Percentile(n.errors, 0.5), 2.0);
     scorer.Add(note, n);
@@ -93,6 +95,7 @@ TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
     const Outcome c = Measure(change, change.render());
     EXPECT_GE(c.framesToRight, 2);
     EXPECT_LE(c.framesToRight, 8);
+    EXPECT_EQ(c.shownMost, change.note); // the note after the change
     scorer.Add(change, c);
 
     const Case& strum = Named(cases, "guitar harmonic strum drop 2 set 0");
@@ -108,6 +111,60 @@ TEST(AccuracyScorer, ScoresANoteAChangeAndAStrum)
     const Figures f = scorer.FiguresOf(note.heldOut);
     EXPECT_EQ(f.notes, 1);
     EXPECT_EQ(f.notesRightAtOnset, 1);
+    EXPECT_EQ(f.wrongNotes, 0);
+}
+
+TEST(AccuracyScorer, WrongNotesAreNamedByTheIntervalTheyRead)
+{
+    struct Expected
+    {
+        int played, shown;
+        NoteReading reading;
+    };
+    const Expected table[] = {
+        {52, 52, NoteReading::Right},
+        {52, 64, NoteReading::Octave},      // up
+        {52, 40, NoteReading::Octave},      // down
+        {40, 76, NoteReading::Octave},      // three up
+        {52, 45, NoteReading::FifthBelow},  // E4 read as A3: 2/3 of the frequency
+        {52, 33, NoteReading::Subharmonic}, // 1/3
+        {52, 24, NoteReading::Subharmonic}, // 1/5
+        {52, 21, NoteReading::Subharmonic}, // 1/6
+        {52, 18, NoteReading::Subharmonic}, // 1/7
+        {52, 36, NoteReading::Subharmonic}, // 2/5
+        {52, 30, NoteReading::Subharmonic}, // 2/7
+        {52, 59, NoteReading::OtherNote},   // a fifth above is no subharmonic
+        {52, 71, NoteReading::OtherNote},   // nor the third harmonic
+        {52, 38, NoteReading::OtherNote},   // 4/9: beyond the subharmonics named
+        {52, 51, NoteReading::OtherNote},
+        {52, 53, NoteReading::OtherNote},
+        {52, kShownStrings, NoteReading::Strings},
+        {52, kShownNothing, NoteReading::Nothing},
+    };
+    for (const Expected& e : table)
+    {
+        EXPECT_EQ(ReadingOf(e.played, e.shown), e.reading) << e.played << " shown as " << e.shown;
+        const bool wrong =
+            e.reading != NoteReading::Right && e.reading != NoteReading::Strings && e.reading != NoteReading::Nothing;
+        EXPECT_EQ(IsWrongNote(e.reading), wrong) << e.played << " shown as " << e.shown;
+    }
+}
+
+TEST(AccuracyScorer, LostCasesAreTheOnesTodaysTableShowsRightInEitherView)
+{
+    const NoteReading right = NoteReading::Right, octave = NoteReading::Octave;
+    const std::vector<CaseReading> today = {
+        {"kept", right, right}, {"lost", right, right}, {"lost later", right, right}, {"gained", octave, octave}};
+    const std::vector<CaseReading> candidate = {{"kept", right, right},
+                                                {"lost", NoteReading::FifthBelow, NoteReading::FifthBelow},
+                                                {"lost later", right, octave},
+                                                {"gained", right, right},
+                                                {"new", octave, octave}};
+    const std::vector<std::string> lost = LostCases(candidate, today);
+    ASSERT_EQ(lost.size(), 2u);
+    EXPECT_EQ(lost[0], "lost: fifth below / fifth below");
+    EXPECT_EQ(lost[1], "lost later: right / octave");
+    EXPECT_TRUE(LostCases(today, today).empty());
 }
 
 TEST(AccuracyScorer, WorseRowsKeepTheDirectionOfEachKindAndTheNoiseMargin)

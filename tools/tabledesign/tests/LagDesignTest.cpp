@@ -22,7 +22,7 @@ TEST(LagDesign, LargestStepIsTheLargestRatioBetweenNeighbours)
 
 TEST(LagDesign, TheKernelsLagsAreTheChosenDesign)
 {
-    const std::vector<int16_t> lags = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, 54, 150, 44, 16);
+    const std::vector<int16_t> lags = tabledesign::TwoRunLags(kTunerCandidateCount, 6, 900, 54, 150, 40);
     ASSERT_EQ(lags.size(), static_cast<size_t>(kTunerCandidateCount));
     for (int i = 0; i < kTunerCandidateCount; ++i)
         EXPECT_EQ(kTunerCandidateLags[i], lags[i]) << i;

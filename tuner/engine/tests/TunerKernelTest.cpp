@@ -112,8 +112,8 @@ TEST(TunerKernel, DetunedTonesShapeTheNeedle)
         EXPECT_NEAR(MeanCents(r, kSteadyFrom, kSteadyTo), cents, 1.0) << cents;
         // The needle settles on tanh(5 |d|) d of the raw deviation d.
         EXPECT_NEAR(last.needleDeviation, Shaped(r.rawDeviation.back()), 0.005) << cents;
-        // ... which reads the tone within about a cent (0.02 of the needle at 20 cents).
-        EXPECT_NEAR(last.needleDeviation, Shaped(float(cents / 50.0)), 0.02) << cents;
+        // ... which reads the tone within half a cent (0.01 of the needle is 0.45 cents at 20 cents).
+        EXPECT_NEAR(last.needleDeviation, Shaped(float(cents / 50.0)), 0.01) << cents;
         // Out of the +-10 cent window the in-tune envelope stays dark.
         EXPECT_LT(last.inTune, std::fabs(cents) > 10.0 ? 0.01f : 1.0f) << cents;
         EXPECT_EQ(last.strobeSpeed, 0.0f);

@@ -121,9 +121,9 @@ golden::Digest Play(const GoldenRun& run, const std::vector<std::vector<float>>&
 }
 
 const golden::Recorded kRecorded[] = {
-    {"44100 stereo guitar needle", 0x2bdb610522b0ddd1ull, 101}, {"48000 mono bass stream", 0x5c4e60e500438670ull, 52},
-    {"96000 stereo guitar stream", 0x6c6e7d44f923fe7full, 101}, {"48000 stereo muted", 0xed2547bbe049d3d5ull, 101},
-    {"44100 mono bass needle", 0x2464350206043f68ull, 46},
+    {"44100 stereo guitar needle", 0x1bea533fbebf35cfull, 101}, {"48000 mono bass stream", 0x58767b0343dd0cb6ull, 52},
+    {"96000 stereo guitar stream", 0xa91dff5feb796ddeull, 101}, {"48000 stereo muted", 0x99f97716fd448cd3ull, 101},
+    {"44100 mono bass needle", 0xcef51f42dc170082ull, 46},
 };
 
 } // namespace
