@@ -68,6 +68,7 @@ public:
     AAX_Result GenerateCoefficients() override;
     AAX_Result ResetFieldData(uint32_t fieldIndex, void* data, uint32_t size) const override;
 
+    // The controls chunk 'elck', in AAX_CEffectParametersChunks.cpp.
     AAX_Result GetNumberOfChunks(int32_t* count) const override;
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkId) const override;
     AAX_Result GetChunkSize(AAX_CTypeID chunkId, uint32_t* size) override;
