@@ -71,14 +71,14 @@ int32_t CKROAudioPlugInAAX::GetDisplayData(int32_t channel, float* values, int32
     if (!effect || !values || capacity < 0)
         return 0;
     int32_t count = 0;
-    const AAX_Result read = AAX_Guarded([&] {
+    const AAX_Result read = AAX_Guarded([&]() -> AAX_Result {
         count = capacity;
         const float* data = effect->GetDisplayData(channel, count);
         if (!data || count <= 0)
             count = 0;
         else
             std::memcpy(values, data, static_cast<size_t>(std::min(count, capacity)) * sizeof(float));
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
     return read == AAX_SUCCESS ? count : 0;
 }
@@ -289,13 +289,13 @@ void CKROAudioPlugInAAX::ReceiveStateTree(const boost::property_tree::ptree&) {}
 AAX_Result CKROAudioPlugInAAX::NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size)
 {
     if (type == kTrackNameNotification && data && effect)
-        AAX_Guarded([&] {
+        AAX_Guarded([&]() -> AAX_Result {
             const char* name = static_cast<const AAX_IString*>(data)->Get();
             TrackInfoRecord record;
             InitTrackInfoRecord(record);
             SetTrackName(record, name ? name : "");
             effect->SetTrackInfo(record);
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         });
     return AAX_CEffectParameters::NotificationReceived(type, data, size);
 }
@@ -307,13 +307,13 @@ AAX_Result CKROAudioPlugInAAX::GetParameterValueFromString(AAX_CParamID id, doub
     const int32_t index = idConverter->GetIndexFromID(id);
     if (!info || !info->HasCustomText(index))
         return AAX_CEffectParameters::GetParameterValueFromString(id, value, text);
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         float parsed = 0.0f;
         if (!info->ParseCustomText(index, text.Get() ? text.Get() : "", parsed))
-            return static_cast<AAX_Result>(AAX_ERROR_INVALID_STRING_CONVERSION);
+            return AAX_ERROR_INVALID_STRING_CONVERSION;
         if (value)
             *value = parsed;
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -324,13 +324,13 @@ AAX_Result CKROAudioPlugInAAX::GetParameterStringFromValue(AAX_CParamID id, doub
     const int32_t index = idConverter->GetIndexFromID(id);
     if (!info || !info->HasCustomText(index))
         return AAX_CEffectParameters::GetParameterStringFromValue(id, value, text, maxLength);
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         std::string custom = info->GetCustomText(index, static_cast<float>(value));
         if (maxLength >= 0 && custom.size() > static_cast<size_t>(maxLength))
             custom.resize(static_cast<size_t>(maxLength));
         if (text)
             text->Set(custom.c_str());
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -340,9 +340,9 @@ AAX_Result CKROAudioPlugInAAX::GetParameterNormalizedValue(AAX_CParamID id, doub
         return AAX_SUCCESS;
     // Identifiers without a host parameter (the hidden ones among them) are read from the effect.
     if (effect && value)
-        AAX_Guarded([&] {
+        AAX_Guarded([&]() -> AAX_Result {
             *value = effect->GetParameterNormalized(idConverter->GetIndexFromID(id));
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         });
     return AAX_SUCCESS;
 }
@@ -352,13 +352,13 @@ AAX_Result CKROAudioPlugInAAX::SetParameterNormalizedValue(AAX_CParamID id, doub
     if (AAX_CEffectParameters::SetParameterNormalizedValue(id, value) == AAX_SUCCESS || !effect)
         return AAX_SUCCESS;
     // No host parameter: the value goes to the effect and the editor directly.
-    AAX_Guarded([&] {
+    AAX_Guarded([&]() -> AAX_Result {
         const int32_t index = idConverter->GetIndexFromID(id);
         effect->SetParameterNormalized(index, static_cast<float>(value), linkedChanges.data(), linkedChangeCount);
         if (editorLink)
             editorLink->SendParameterChange(static_cast<uint32_t>(index), static_cast<float>(value));
         PushLinkedChanges();
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
     return AAX_SUCCESS;
 }
@@ -368,7 +368,7 @@ AAX_Result CKROAudioPlugInAAX::UpdateParameterNormalizedValue(AAX_CParamID id, d
     const AAX_Result result = AAX_CEffectParameters::UpdateParameterNormalizedValue(id, value, source);
     if (!effect)
         return result;
-    AAX_Guarded([&] {
+    AAX_Guarded([&]() -> AAX_Result {
         const int32_t index = idConverter->GetIndexFromID(id);
         AAX_IParameter* parameter = nullptr;
         if (GetParameter(id, &parameter) == AAX_SUCCESS && parameter)
@@ -378,7 +378,7 @@ AAX_Result CKROAudioPlugInAAX::UpdateParameterNormalizedValue(AAX_CParamID id, d
                                            linkedChanges.data(), linkedChangeCount);
             PushLinkedChanges();
         }
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
     return result;
 }

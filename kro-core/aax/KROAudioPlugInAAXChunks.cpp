@@ -65,14 +65,14 @@ AAX_Result CKROAudioPlugInAAX::GetChunkSize(AAX_CTypeID, uint32_t* size)
         return AAX_ERROR_NULL_ARGUMENT;
     if (!effect)
         return AAX_ERROR_NOT_INITIALIZED;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         chunkSnapshot.reset();
         std::string text;
         if (!BuildChunkText(text) || text.size() > static_cast<size_t>(kLargestStateChunk))
-            return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
         *size = static_cast<uint32_t>(text.size());
         chunkSnapshot = std::move(text);
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -84,7 +84,7 @@ AAX_Result CKROAudioPlugInAAX::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk* c
         return AAX_ERROR_NOT_INITIALIZED;
     if (!chunk)
         return AAX_ERROR_NULL_ARGUMENT;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         // The text GetChunkSize took, for which the host made room, whatever moved since; without
         // one, the state as it is now, when it fits the room the host's header gives.
         std::string text;
@@ -94,12 +94,12 @@ AAX_Result CKROAudioPlugInAAX::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk* c
             chunkSnapshot.reset();
         }
         else if (!BuildChunkText(text) || chunk->size < 0 || text.size() > static_cast<size_t>(chunk->size))
-            return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
         chunk->size = static_cast<int32_t>(text.size());
         std::memset(chunk->name, 0, sizeof(chunk->name));
         std::strncpy(reinterpret_cast<char*>(chunk->name), kStateChunkName, sizeof(chunk->name) - 1);
         std::memcpy(chunk->data, text.data(), text.size());
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -129,9 +129,9 @@ void CKROAudioPlugInAAX::ApplyStateChunk(const pt::ptree& tree)
     }
     catch (...)
     {
-        AAX_Guarded([&] {
+        AAX_Guarded([&]() -> AAX_Result {
             effect->SetStateTree(before);
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         });
         throw;
     }
@@ -152,12 +152,12 @@ AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInCh
     {
         if (!effect)
             return AAX_SUCCESS;
-        return AAX_Guarded([&] {
+        return AAX_Guarded([&]() -> AAX_Result {
             int32_t size = 0;
             effect->GetBinaryChunk(size);
             if (size != 0 && size == chunk->size)
                 effect->SetBinaryChunk(reinterpret_cast<const uint8_t*>(chunk->data), size);
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         });
     }
     // A state that has nowhere to go is not taken: the host learns that the session's settings
@@ -166,12 +166,12 @@ AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInCh
         return AAX_ERROR_NOT_INITIALIZED;
     // A chunk is checked whole, then applied whole. One that does not parse or pass the check
     // leaves the state as it was, and the host is told so.
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         KROCheckedStateTree checked;
         if (!ReadStateChunk(*chunk, checked))
-            return static_cast<AAX_Result>(AAX_ERROR_MALFORMED_CHUNK);
+            return AAX_ERROR_MALFORMED_CHUNK;
         ApplyStateChunk(checked.tree);
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -203,13 +203,13 @@ AAX_Result CKROAudioPlugInAAX::CompareActiveChunk(const AAX_SPlugInChunk* chunk,
     // Equal when loading the chunk would leave every value where it is; one that SetChunk would
     // refuse is no state of ours, and the library decides.
     bool compared = false;
-    AAX_Guarded([&] {
+    AAX_Guarded([&]() -> AAX_Result {
         KROCheckedStateTree checked;
         if (!ReadStateChunk(*chunk, checked))
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         *isEqual = HoldsLiveValues(checked.values);
         compared = true;
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
     return compared ? AAX_SUCCESS : AAX_CEffectParameters::CompareActiveChunk(chunk, isEqual);
 }

@@ -63,7 +63,7 @@ void CKROVirenoEditorAAX::DetachController()
 
 AAX_Result CKROVirenoEditorAAX::Initialize(IACFUnknown* host)
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         if (host)
         {
             DetachFromEffect();
@@ -75,7 +75,7 @@ AAX_Result CKROVirenoEditorAAX::Initialize(IACFUnknown* host)
 
 AAX_Result CKROVirenoEditorAAX::Uninitialize()
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         DetachFromEffect();
         const AAX_Result result = AAX_CEffectGUI_VST::Uninitialize();
         DetachController();
@@ -141,10 +141,10 @@ AAX_Result CKROVirenoEditorAAX::DeleteViewContainer()
 
 AAX_Result CKROVirenoEditorAAX::TimerWakeup()
 {
-    return AAX_Guarded([] {
+    return AAX_Guarded([]() -> AAX_Result {
         if (VSTGUI::RunLoop::current() == &ModuleRunLoop())
             ModuleRunLoop().runOnce(0);
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -152,11 +152,11 @@ AAX_Result CKROVirenoEditorAAX::ParameterUpdated(AAX_CParamID id)
 {
     if (!id)
         return AAX_SUCCESS;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const int32_t index = identifiers->GetIndexFromID(id);
         if (index > 0)
             editor->MarkParameterChanged(index, 0.0f);
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -164,7 +164,7 @@ AAX_Result CKROVirenoEditorAAX::SetControlHighlightInfo(AAX_CParamID id, bool hi
 {
     if (!id)
         return AAX_SUCCESS;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const int32_t index = identifiers->GetIndexFromID(id);
         const CKROCtrlSetInterface::ControlMap* controls = editor->CurrentControls();
         if (index > 0 && controls)
@@ -174,7 +174,7 @@ AAX_Result CKROVirenoEditorAAX::SetControlHighlightInfo(AAX_CParamID id, bool hi
                 if (auto* aaxControl = dynamic_cast<CKRO_AAX_Control*>(found->second))
                     aaxControl->SetHighlight(highlighted, colour);
         }
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 

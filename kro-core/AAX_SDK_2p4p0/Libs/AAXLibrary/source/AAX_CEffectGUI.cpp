@@ -50,7 +50,7 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* host)
 {
     if (!host)
         return AAX_ERROR_NOT_INITIALIZED;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         // A second Initialize starts over instead of leaking the first one's objects.
         CloseView();
         ReleaseHostObjects();
@@ -62,16 +62,16 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* host)
             effectParameters = static_cast<AAX_IEffectParameters*>(parameters);
         transport = new AAX_VTransport(host);
         CreateViewContents();
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
 AAX_Result AAX_CEffectGUI::Uninitialize()
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         CloseView();
         ReleaseHostObjects();
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -100,7 +100,7 @@ void AAX_CEffectGUI::CloseView()
 
 AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container)
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         // A replaced container's view is closed before the new one opens.
         CloseView();
         if (container)
@@ -109,7 +109,7 @@ AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container)
             CreateViewContainer();
             UpdateAllParameters();
         }
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 

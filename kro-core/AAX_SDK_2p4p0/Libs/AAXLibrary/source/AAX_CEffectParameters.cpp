@@ -86,7 +86,7 @@ ACFRESULT AAX_CEffectParameters::QueryOwnInterface(const acfUID& iid, void** out
 
 AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* hostController)
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         // A second Initialize starts over instead of leaking the first one's wrappers.
         ReleaseHostObjects();
         controller = new AAX_VController(hostController);
@@ -100,7 +100,7 @@ AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* hostController)
         AAX_CString bypassID;
         GetMasterBypassParameter(&bypassID);
         filteredIdentifiers.insert(bypassID.Get());
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -192,10 +192,10 @@ AAX_Result AAX_CEffectParameters::GetParameterName(AAX_CParamID id, AAX_IString*
 {
     if (!name)
         return AAX_ERROR_NULL_ARGUMENT;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const AAX_IParameter* parameter = Lookup(id);
         name->Set(parameter ? parameter->Name().Get() : "");
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -204,16 +204,16 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID id, AAX_
 {
     if (!name)
         return AAX_ERROR_INVALID_STRING_CONVERSION;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const AAX_IParameter* parameter = Lookup(id);
         if (!parameter)
         {
             name->Set("");
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         }
         const AAX_CString& shortened = parameter->ShortenedName(length);
         if (shortened.Length() == 0)
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         const std::string searched(shortened.Get(), std::min(shortened.Length(), kLongestNameSearched));
         std::string best;
         size_t start = 0;
@@ -233,7 +233,7 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID id, AAX_
             shortened.SubString(0, static_cast<uint32_t>(length), name);
         else
             name->Set("");
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -294,41 +294,40 @@ AAX_Result AAX_CEffectParameters::GetParameterValueInfo(AAX_CParamID, int32_t, i
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID id, double* value,
                                                               const AAX_IString& text) const
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const AAX_IParameter* parameter = Lookup(id);
         if (!parameter)
-            return static_cast<AAX_Result>(AAX_ERROR_INVALID_PARAMETER_ID);
-        return parameter->GetNormalizedValueFromString(AAX_CString(text), value)
-                   ? static_cast<AAX_Result>(AAX_SUCCESS)
-                   : static_cast<AAX_Result>(AAX_ERROR_INVALID_STRING_CONVERSION);
+            return AAX_ERROR_INVALID_PARAMETER_ID;
+        return parameter->GetNormalizedValueFromString(AAX_CString(text), value) ? AAX_SUCCESS
+                                                                                 : AAX_ERROR_INVALID_STRING_CONVERSION;
     });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID id, double value, AAX_IString* text,
                                                               int32_t maxLength) const
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const AAX_IParameter* parameter = Lookup(id);
         if (!parameter)
-            return static_cast<AAX_Result>(AAX_ERROR_INVALID_PARAMETER_ID);
+            return AAX_ERROR_INVALID_PARAMETER_ID;
         AAX_CString converted;
         if (!text || !parameter->GetStringFromNormalizedValue(value, maxLength, converted))
-            return static_cast<AAX_Result>(AAX_ERROR_INVALID_STRING_CONVERSION);
+            return AAX_ERROR_INVALID_STRING_CONVERSION;
         text->Set(converted.Get());
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID id, AAX_IString* text, int32_t maxLength) const
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         const AAX_IParameter* parameter = Lookup(id);
         if (!parameter)
-            return static_cast<AAX_Result>(AAX_ERROR_INVALID_PARAMETER_ID);
+            return AAX_ERROR_INVALID_PARAMETER_ID;
         AAX_CString valueText;
         if (text && parameter->GetValueString(maxLength, &valueText))
             text->Set(valueText.Get());
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -413,7 +412,7 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative(AAX_CParamID
 
 AAX_Result AAX_CEffectParameters::GenerateCoefficients()
 {
-    return AAX_Guarded([&] { return packetDispatcher.Dispatch(); });
+    return AAX_Guarded([&]() -> AAX_Result { return packetDispatcher.Dispatch(); });
 }
 
 AAX_Result AAX_CEffectParameters::ResetFieldData(uint32_t, void* data, uint32_t size) const
@@ -485,10 +484,10 @@ AAX_Result AAX_CEffectParameters::GetCurveDataDisplayRange(AAX_CTypeID, float*, 
 AAX_Result AAX_CEffectParameters::UpdatePageTable(uint32_t tableType, int32_t pageSize, IACFUnknown*,
                                                   IACFUnknown* pageTable) const
 {
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         AAX_VPageTable wrapper(pageTable);
         if (!wrapper.IsSupported())
-            return static_cast<AAX_Result>(AAX_SUCCESS);
+            return AAX_SUCCESS;
         return UpdatePageTable(tableType, pageSize, wrapper);
     });
 }

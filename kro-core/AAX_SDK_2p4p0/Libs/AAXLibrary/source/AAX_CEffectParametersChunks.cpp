@@ -125,13 +125,13 @@ AAX_Result AAX_CEffectParameters::GetChunkSize(AAX_CTypeID chunkId, uint32_t* si
         *size = 0;
         return AAX_ERROR_INVALID_CHUNK_ID;
     }
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         FillControlsChunk();
         lastChunkSize = static_cast<int32_t>(chunkParser.GetChunkDataSize());
         if (lastChunkSize < 0)
-            return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
         *size = static_cast<uint32_t>(lastChunkSize);
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -141,12 +141,12 @@ AAX_Result AAX_CEffectParameters::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk
         return AAX_ERROR_INVALID_CHUNK_ID;
     if (!chunk)
         return AAX_ERROR_NULL_ARGUMENT;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         FillControlsChunk();
         // The host asks for the size first; a chunk that grew since would not fit its room.
         const int32_t size = static_cast<int32_t>(chunkParser.GetChunkDataSize());
         if (lastChunkSize == 0 || size != lastChunkSize)
-            return static_cast<AAX_Result>(AAX_ERROR_INCORRECT_CHUNK_SIZE);
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
         chunk->version = chunkParser.GetChunkVersion();
         chunk->chunkId = kControlsChunkID;
         std::memset(chunk->name, 0, sizeof(chunk->name));
@@ -161,7 +161,7 @@ AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugI
         return AAX_ERROR_INVALID_CHUNK_ID;
     if (!chunk)
         return AAX_ERROR_NULL_ARGUMENT;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         chunkParser.LoadChunk(chunk);
         // A parameter without an entry of its kind keeps its value.
         ForEachControl(false, [&](AAX_IParameter& parameter, const ControlValue& value) {
@@ -196,7 +196,7 @@ AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugI
             }
             return true;
         });
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
 
@@ -210,7 +210,7 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
         return AAX_SUCCESS;
     }
     *isEqual = false;
-    return AAX_Guarded([&] {
+    return AAX_Guarded([&]() -> AAX_Result {
         chunkParser.LoadChunk(chunk);
         // A missing entry or a different value ends the walk unequal.
         bool allEqual = true;
@@ -244,6 +244,6 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
             return allEqual;
         });
         *isEqual = allEqual;
-        return static_cast<AAX_Result>(AAX_SUCCESS);
+        return AAX_SUCCESS;
     });
 }
