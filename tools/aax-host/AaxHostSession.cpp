@@ -1,0 +1,168 @@
+#include "AaxHostSession.h"
+
+#include <boost/property_tree/ptree.hpp>
+
+#include <cstddef>
+#include <vector>
+
+#include "AaxParameters.h"
+#include "kro-core/plugin/KROStateTreeXml.h"
+#include "testhosts/aax/SimEditor.h"
+#include "testhosts/aax/SimPlugIn.h"
+#include "aaxsdk/AAX_PlugInChunk.h"
+
+namespace {
+
+constexpr AAX_CTypeID kStateChunkID = 0x73746368; // 'stch'
+constexpr const char* kStateChunkName = "KRO State Chunk";
+
+// The component whose input has that many channels; -1 when the effect has none.
+int ComponentFor(const SimEffectRecord& effect, int channels)
+{
+    for (size_t i = 0; i < effect.components.size(); ++i)
+        if ((effect.components[i].Property(AAX_eProperty_InputStemFormat, 0) & 0xFFFF) == channels)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A state written by --state: the XML of a PluginState tree.
+bool IsStateText(const std::string& text)
+{
+    boost::property_tree::ptree tree;
+    return ReadStateTreeXml(text, tree) && tree.get_child_optional("PluginState");
+}
+
+class AaxHostSession : public HostSession
+{
+public:
+    AaxHostSession(std::unique_ptr<SimPlugIn> loaded, size_t componentIndex, const HostInput& input)
+        : plugIn(std::move(loaded))
+    {
+        host.values.sampleRate = static_cast<float>(input.audio.sampleRate);
+        host.values.inputStemFormat = input.channels == 2 ? AAX_eStemFormat_Stereo : AAX_eStemFormat_Mono;
+        instance = std::make_unique<SimInstance>(*plugIn->Effect(), componentIndex, host);
+    }
+
+    bool IsOpen() const { return instance->IsOpen() && instance->Error().empty(); }
+    // Why the instance did not open.
+    const std::string& Error() const { return instance->Error(); }
+
+    bool LoadState(const std::vector<char>& state) override
+    {
+        const std::string text(state.begin(), state.end());
+        return IsStateText(text) &&
+               instance->LoadChunk(kStateChunkID, SimInstance::MakeChunk(kStateChunkID, kStateChunkName, text)) == 0;
+    }
+
+    bool SetParameter(const std::string& name, const std::string& valueText, std::string& error) override
+    {
+        AaxParameterSetting setting;
+        if (!FindAaxParameterSetting(*instance, name, valueText, setting, error))
+            return false;
+        // As the host's own control would: the host's value, confirmed to the plug-in.
+        instance->Parameters().UpdateParameterNormalizedValue(setting.id.c_str(), setting.value,
+                                                              AAX_eUpdateSource_Unspecified);
+        return true;
+    }
+
+    // The host's coefficient pass: the rate and channels were the host's from the start.
+    bool SetUp(std::string&) override
+    {
+        instance->GenerateCoefficients();
+        return true;
+    }
+
+    // The editor as a host shows it: its GUI object in a window of the host's, told of every
+    // parameter update, woken by the host's timer.
+    bool OpenEditor(std::string& error) override
+    {
+        window = SimEditorWindow::Open("Vireno", 400, 300, error);
+        if (!window)
+        {
+            error = "--editor " + error;
+            return false;
+        }
+        editor = std::make_unique<SimEditor>(*plugIn->Effect(), host);
+        if (!editor->IsOpen() || !editor->Error().empty())
+        {
+            error = editor->Error();
+            return false;
+        }
+        editor->Show(window->NativeWindow());
+        const AAX_Point size = editor->ViewSize();
+        if (size.horz < 1.0f || size.vert < 1.0f)
+        {
+            error = "the plug-in's editor did not open in the window";
+            return false;
+        }
+        window->Window().Resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+        return true;
+    }
+
+    void Start() override {}
+
+    ReadingSetup Setup() override
+    {
+        return ReadingSetupOfParameters([&](int offset) { return AaxParameterListIndex(*instance, offset); },
+                                        [&](int offset) { return AaxParameterValueText(*instance, offset); });
+    }
+
+    void Render(const float* const* inputs, float* const* outputs, int frames) override
+    {
+        instance->Render(inputs, outputs, frames);
+    }
+
+    bool ServeEditor(uint32_t durationMs) override
+    {
+        editor->Serve(*window, durationMs);
+        return !window->Closed();
+    }
+
+    int ReadDisplay(std::vector<float>& values) override { return instance->ReadDisplayData(values); }
+
+    void Finish() override
+    {
+        editor.reset();
+        window.reset();
+    }
+
+    // The chunk's data, without the header the host keeps.
+    bool SaveState(std::vector<char>& state) override
+    {
+        AAX_Result result = 0;
+        const std::vector<uint8_t> chunk = instance->SaveChunk(kStateChunkID, result);
+        if (chunk.size() < kAAXChunkHeaderSize)
+            return false;
+        state.assign(chunk.begin() + static_cast<std::ptrdiff_t>(kAAXChunkHeaderSize), chunk.end());
+        return true;
+    }
+
+private:
+    std::unique_ptr<SimPlugIn> plugIn;
+    SimHost host;
+    std::unique_ptr<SimInstance> instance;
+    std::unique_ptr<SimEditorWindow> window;
+    std::unique_ptr<SimEditor> editor;
+};
+
+} // namespace
+
+std::unique_ptr<HostSession> OpenAaxHostSession(const HostOptions& options, const HostInput& input, std::string& error)
+{
+    auto plugIn = SimPlugIn::Load(options.bundle, error);
+    if (!plugIn)
+        return nullptr;
+    const int componentIndex = ComponentFor(*plugIn->Effect(), input.channels);
+    if (componentIndex < 0)
+    {
+        error = "the plug-in has no " + std::string(input.channels == 2 ? "stereo" : "mono") + " component";
+        return nullptr;
+    }
+    auto session = std::make_unique<AaxHostSession>(std::move(plugIn), static_cast<size_t>(componentIndex), input);
+    if (!session->IsOpen())
+    {
+        error = session->Error();
+        return nullptr;
+    }
+    return session;
+}
