@@ -41,9 +41,11 @@ public:
         host.values.sampleRate = static_cast<float>(input.audio.sampleRate);
         host.values.inputStemFormat = input.channels == 2 ? AAX_eStemFormat_Stereo : AAX_eStemFormat_Mono;
         instance = std::make_unique<SimInstance>(*plugIn->Effect(), componentIndex, host);
+        if (instance->IsOpen() && instance->Error().empty())
+            parameters = std::make_unique<AaxParameterList>(instance->Parameters());
     }
 
-    bool IsOpen() const { return instance->IsOpen() && instance->Error().empty(); }
+    bool IsOpen() const { return parameters != nullptr; }
     // Why the instance did not open.
     const std::string& Error() const { return instance->Error(); }
 
@@ -57,7 +59,7 @@ public:
     bool SetParameter(const std::string& name, const std::string& valueText, std::string& error) override
     {
         AaxParameterSetting setting;
-        if (!FindAaxParameterSetting(*instance, name, valueText, setting, error))
+        if (!parameters->FindSetting(name, valueText, setting, error))
             return false;
         // As the host's own control would: the host's value, confirmed to the plug-in.
         instance->Parameters().UpdateParameterNormalizedValue(setting.id.c_str(), setting.value,
@@ -103,8 +105,8 @@ public:
 
     ReadingSetup Setup() override
     {
-        return ReadingSetupOfParameters([&](int offset) { return AaxParameterListIndex(*instance, offset); },
-                                        [&](int offset) { return AaxParameterValueText(*instance, offset); });
+        return ReadingSetupOfParameters([&](int offset) { return parameters->ListIndex(offset); },
+                                        [&](int offset) { return parameters->ValueText(offset); });
     }
 
     void Render(const float* const* inputs, float* const* outputs, int frames) override
@@ -141,6 +143,7 @@ private:
     std::unique_ptr<SimPlugIn> plugIn;
     SimHost host;
     std::unique_ptr<SimInstance> instance;
+    std::unique_ptr<AaxParameterList> parameters;
     std::unique_ptr<SimEditorWindow> window;
     std::unique_ptr<SimEditor> editor;
 };

@@ -1,93 +1,103 @@
 #include "AaxParameters.h"
 
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CString.h"
-#include "kro-core/plugin/KROParameter.h"
-#include "tuner/plugin/KROVirenoParamTable.h"
-#include "testhosts/aax/SimPlugIn.h"
 #include "tools/cli/TextMatch.h"
-#include "tuner/plugin/TunerParameterIndex.h"
+#include "aaxsdk/AAX_IACFEffectParameters.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <limits>
 
 namespace {
 
-// The value labels of the product parameter behind a host identifier; empty for none.
-std::vector<std::string> LabelsOf(const std::string& id)
+const TunerParameterDescription::Parameter* DescriptionNamed(const std::string& name)
 {
-    static const CKROVirenoParamTable table(TunerParameterIndex::kFirstIndexAAX);
-    int index = -1;
-    if (std::sscanf(id.c_str(), "par%d", &index) != 1)
-        return {};
-    const auto found = table.GetParameterMap().find(index);
-    return found != table.GetParameterMap().end() ? found->second.GetValueLabels() : std::vector<std::string>();
+    for (const TunerParameterDescription::Parameter& parameter : TunerParameterDescription::kParameters)
+        if (name == parameter.name)
+            return &parameter;
+    return nullptr;
 }
 
-std::string IdOf(int offset)
+std::vector<std::string> WordsOf(const TunerParameterDescription::Parameter& description)
 {
-    return "par" + std::to_string(TunerParameterIndex::kFirstIndexAAX + offset);
+    return std::vector<std::string>(description.labels, description.labels + description.count);
 }
 
-// The label a normalised value stands for: label k of n is k / (n - 1).
-int LabelIndex(double normalized, size_t labels)
+// The word a normalised value stands for: word k of n is k / (n - 1).
+int WordIndex(double normalized, size_t words)
 {
-    if (labels < 2 || !(normalized >= 0.0))
+    if (words < 2 || !(normalized >= 0.0))
         return 0;
-    const long step = std::lround(normalized * static_cast<double>(labels - 1));
-    return static_cast<int>(std::min<long>(step, static_cast<long>(labels - 1)));
+    const long step = std::lround(normalized * static_cast<double>(words - 1));
+    return static_cast<int>(std::min<long>(step, static_cast<long>(words - 1)));
 }
 
 } // namespace
 
-bool FindAaxParameterSetting(SimInstance& instance, const std::string& name, const std::string& valueText,
-                             AaxParameterSetting& setting, std::string& error)
+AaxParameterList::AaxParameterList(AAX_IACFEffectParameters& effect) : parameters(effect)
 {
+    AAX_CString bypass;
+    parameters.GetMasterBypassParameter(&bypass);
     int32_t count = 0;
-    instance.Parameters().GetNumberOfParameters(&count);
-    std::vector<std::string> ids, names;
+    parameters.GetNumberOfParameters(&count);
     for (int32_t i = 0; i < count; ++i)
     {
-        AAX_CString id, title;
-        if (instance.Parameters().GetParameterIDFromIndex(i, &id) != 0)
+        AAX_CString id, name;
+        if (parameters.GetParameterIDFromIndex(i, &id) != 0 || id == bypass)
             continue;
-        // The host's bypass is the host's own switch, not a setting of the plug-in.
-        if (LabelsOf(id.Get()).empty())
-            continue;
-        instance.Parameters().GetParameterName(id.Get(), &title);
-        ids.emplace_back(id.Get());
-        names.emplace_back(title.Get());
+        parameters.GetParameterName(id.Get(), &name);
+        if (const TunerParameterDescription::Parameter* description = DescriptionNamed(name.Get()))
+            published.push_back({id.Get(), name.Get(), description});
     }
+}
+
+bool AaxParameterList::FindSetting(const std::string& name, const std::string& valueText, AaxParameterSetting& setting,
+                                   std::string& error) const
+{
+    std::vector<std::string> names;
+    for (const Published& parameter : published)
+        names.push_back(parameter.name);
     const int found = FindIgnoringCase(names, name);
     if (found < 0)
     {
         error = "--param: the plug-in has no parameter \"" + name + "\" (allowed: " + JoinChoices(names) + ")";
         return false;
     }
-    const std::vector<std::string> labels = LabelsOf(ids[static_cast<size_t>(found)]);
-    const int label = FindIgnoringCase(labels, valueText);
-    if (label < 0)
+    const Published& parameter = published[static_cast<size_t>(found)];
+    const std::vector<std::string> words = WordsOf(*parameter.description);
+    const int word = FindIgnoringCase(words, valueText);
+    if (word < 0)
     {
-        error = "--param: \"" + valueText + "\" is no value of \"" + names[static_cast<size_t>(found)] +
-                "\" (allowed: " + JoinChoices(labels) + ")";
+        error = "--param: \"" + valueText + "\" is no value of \"" + parameter.name +
+                "\" (allowed: " + JoinChoices(words) + ")";
         return false;
     }
-    setting = {ids[static_cast<size_t>(found)],
-               labels.size() > 1 ? static_cast<double>(label) / static_cast<double>(labels.size() - 1) : 0.0};
+    setting = {parameter.id,
+               words.size() > 1 ? static_cast<double>(word) / static_cast<double>(words.size() - 1) : 0.0};
     return true;
 }
 
-int AaxParameterListIndex(SimInstance& instance, int offset)
+const AaxParameterList::Published* AaxParameterList::AtOffset(int offset) const
 {
-    const std::string id = IdOf(offset);
-    const std::vector<std::string> labels = LabelsOf(id);
-    if (labels.empty())
-        return -1;
-    return LabelIndex(instance.Value(id.c_str()), labels.size());
+    for (const Published& parameter : published)
+        if (parameter.description->offset == offset)
+            return &parameter;
+    return nullptr;
 }
 
-std::string AaxParameterValueText(SimInstance& instance, int offset)
+int AaxParameterList::ListIndex(int offset) const
 {
-    const std::vector<std::string> labels = LabelsOf(IdOf(offset));
-    const int index = AaxParameterListIndex(instance, offset);
-    return index >= 0 ? labels[static_cast<size_t>(index)] : std::string();
+    const Published* parameter = AtOffset(offset);
+    if (!parameter)
+        return -1;
+    double value = 0.0;
+    if (parameters.GetParameterNormalizedValue(parameter->id.c_str(), &value) != 0)
+        value = std::numeric_limits<double>::quiet_NaN();
+    return WordIndex(value, static_cast<size_t>(parameter->description->count));
+}
+
+std::string AaxParameterList::ValueText(int offset) const
+{
+    const int index = ListIndex(offset);
+    return index >= 0 ? WordsOf(*AtOffset(offset)->description)[static_cast<size_t>(index)] : std::string();
 }
