@@ -5,6 +5,7 @@
 #include "tuner/gui/CAboutView.h"
 #include "tuner/gui/CKROVirenoGUIContainer.h"
 #include "EditorPreview.h"
+#include "tuner/plugin/VirenoVersion.h"
 #include "tuner/resources/VirenoBitmapNumbers.h"
 #include "WholeEditorPreview.h"
 #include "toolkit/vstgui.h"
@@ -27,7 +28,7 @@ bool writeAboutView(const CKROVirenoGUIContainer& bitmaps, double zoom, const st
     bool written = false;
     if (frame->open(nullptr, PlatformType::kOffscreen))
     {
-        frame->beginModalViewSession(new CAboutView(size, nullptr, page, "Version 1.1.0"));
+        frame->beginModalViewSession(new CAboutView(size, nullptr, page, VirenoVersion::kAboutText));
         written = frame->writePNG(path);
     }
     frame->close();

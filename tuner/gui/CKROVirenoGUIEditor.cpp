@@ -6,6 +6,7 @@
 #include "kro-core/plugin/IKROSDKController.h"
 #include "tuner/plugin/KROVirenoParamInfo.h"
 #include "tuner/plugin/TunerParameterIndex.h"
+#include "tuner/plugin/VirenoVersion.h"
 #include "kro-core/plugin/KroEditorMessages.h"
 #include "kro-core/plugin/KroPresetList.h"
 #include "toolkit/vstgui.h"
@@ -289,7 +290,7 @@ void CKROVirenoGUIEditor::ShowAboutBox()
     if (!frame || aboutView)
         return;
     const CRect area = frame->getViewSize();
-    auto* view = new CAboutView(area, this, sharedContainer->GetBitmap(kAboutBitmap), kVersionText);
+    auto* view = new CAboutView(area, this, sharedContainer->GetBitmap(kAboutBitmap), VirenoVersion::kAboutText);
     if (aboutBox)
         aboutBox->forget();
     // The splash screen reports the about view's click to the editor as its tag with value 0.

@@ -30,7 +30,6 @@ public:
     static constexpr int32_t kTimerIntervalMs = 20;
     static constexpr int32_t kPresetMenuTag = 11;
     static constexpr int32_t kAboutBoxTag = 42;
-    static constexpr char kVersionText[] = "Version 1.1.0";
 
     CKROVirenoGUIEditor(void* effect, int32_t firstParameterIndex);
     ~CKROVirenoGUIEditor() override;

@@ -26,6 +26,7 @@ constexpr char kFileName[] = "Default.xml";
 
 constexpr char kPresetType[] = "Vireno Default Preset";
 constexpr char kPlugName[] = "Vireno";
+// The plug-in version Default.xml carries, fixed with the file: not the product's version.
 constexpr int kPlugVersion = 110;
 constexpr char kPresetName[] = "Default";
 

@@ -5,6 +5,7 @@
 #include "PluginFactory.h"
 #include "VirenoVST3Ids.h"
 #include "VirenoVST3Version.h"
+#include "tuner/plugin/VirenoVersion.h"
 
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
@@ -12,10 +13,10 @@
 BEGIN_FACTORY_DEF(Vireno::kVendor, Vireno::kVendorUrl, Vireno::kVendorEmail)
 
 DEF_CLASS2(VIRENO_PROCESSOR_UID, PClassInfo::kManyInstances, kVstAudioEffectClass, Vireno::kProcessorName,
-           Vst::kDistributable, Vireno::kSubCategories, Vireno::kVersion, Vireno::kSdkVersion,
+           Vst::kDistributable, Vireno::kSubCategories, VirenoVersion::kFull, Vireno::kSdkVersion,
            Vst::CKROVirenoVST3::createInstance)
 
 DEF_CLASS2(VIRENO_CONTROLLER_UID, PClassInfo::kManyInstances, kVstComponentControllerClass, Vireno::kControllerName, 0,
-           "", Vireno::kVersion, Vireno::kSdkVersion, Vst::CKROVirenoEditController::createInstance)
+           "", VirenoVersion::kFull, Vireno::kSdkVersion, Vst::CKROVirenoEditController::createInstance)
 
 END_FACTORY

@@ -1,6 +1,7 @@
 #pragma once
 
-// What Vireno.vst3's factory tells a host about the maker and the version.
+// What Vireno.vst3's factory tells a host about the maker and the SDK; the product's own version is
+// VirenoVersion::kFull.
 
 namespace Vireno {
 
@@ -12,7 +13,6 @@ constexpr const char* kProcessorName = "Vireno";
 constexpr const char* kControllerName = "VirenoController";
 constexpr const char* kSubCategories = "Fx|Analyzer";
 
-constexpr const char* kVersion = "1.1.0.6";
 // The SDK version the plug-in was made for, as hosts are told it.
 constexpr const char* kSdkVersion = "VST 3.7.0";
 

@@ -29,6 +29,7 @@ constexpr AAX_CTypeID FourCC(const char (&code)[5])
 constexpr const char* kEffectName = "Vireno";
 constexpr const char* kManufacturerName = "Halvard Sonics";
 constexpr const char* kPackageName = "Vireno";
+// The package's own number, fixed with the package: not the product's version.
 constexpr uint32_t kPackageVersion = 6;
 constexpr uint32_t kCategory = 0;
 constexpr AAX_CTypeID kManufacturerID = FourCC("Mvrk");
