@@ -6,14 +6,8 @@
 
 #include "kro-core/plugin/IKROParameterOwner.h"
 #include "kro-core/plugin/KROAudioPreset.h"
+#include "kro-core/plugin/KROFourCharCode.h"
 #include "kro-core/plugin/KROParameter.h"
-
-// Four-character codes as the framework stores them.
-constexpr uint32_t KROFourCharCode(const char (&code)[5])
-{
-    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16) | (uint32_t(uint8_t(code[2])) << 8) |
-           uint32_t(uint8_t(code[3]));
-}
 
 // Base of one DSP algorithm of an effect: its parameter and preset records, sample rate, block
 // size, bypass, tempo, channel counts and block processing. The effect drives it through the

@@ -9,6 +9,7 @@
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_Registration.h"
 #include "KROVirenoPlugInAAX.h"
 #include "KROVirenoEditorAAX.h"
+#include "kro-core/plugin/KROFourCharCode.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 #include "aaxsdk/AAX_IACFDescription.h"
 
@@ -18,22 +19,14 @@ namespace {
 
 constexpr const char* kSourceName = "AAXVireno_Describe";
 
-constexpr AAX_CTypeID FourCC(const char (&code)[5])
-{
-    return (static_cast<AAX_CTypeID>(static_cast<unsigned char>(code[0])) << 24) |
-           (static_cast<AAX_CTypeID>(static_cast<unsigned char>(code[1])) << 16) |
-           (static_cast<AAX_CTypeID>(static_cast<unsigned char>(code[2])) << 8) |
-           static_cast<AAX_CTypeID>(static_cast<unsigned char>(code[3]));
-}
-
 constexpr const char* kEffectName = "Vireno";
 constexpr const char* kManufacturerName = "Halvard Sonics";
 constexpr const char* kPackageName = "Vireno";
 // The package's own number, fixed with the package: not the product's version.
 constexpr uint32_t kPackageVersion = 6;
 constexpr uint32_t kCategory = 0;
-constexpr AAX_CTypeID kManufacturerID = FourCC("Mvrk");
-constexpr AAX_CTypeID kProductID = FourCC("HSVR");
+constexpr AAX_CTypeID kManufacturerID = KROFourCharCode("Mvrk");
+constexpr AAX_CTypeID kProductID = KROFourCharCode("HSVR");
 constexpr uint32_t kEffectPropertyNumber = 304;
 // Data-in ports: the bypass word and the effect's address.
 constexpr uint32_t kBypassPacketSize = 4;
@@ -48,13 +41,15 @@ struct Meter
 };
 
 constexpr Meter kMeters[] = {
-    {FourCC("Min "), "Input", 0},  {FourCC("MinL"), "Left Input", 0},  {FourCC("MinR"), "Right Input", 0},
-    {FourCC("Mo  "), "Output", 1}, {FourCC("MoL "), "Left Output", 1}, {FourCC("MoR "), "Right Output", 1},
+    {KROFourCharCode("Min "), "Input", 0},       {KROFourCharCode("MinL"), "Left Input", 0},
+    {KROFourCharCode("MinR"), "Right Input", 0}, {KROFourCharCode("Mo  "), "Output", 1},
+    {KROFourCharCode("MoL "), "Left Output", 1}, {KROFourCharCode("MoR "), "Right Output", 1},
 };
 
 // Each component's meters in registration order: inputs, then outputs.
-constexpr AAX_CTypeID kMonoMeters[] = {FourCC("Min "), FourCC("Mo  ")};
-constexpr AAX_CTypeID kStereoMeters[] = {FourCC("MinL"), FourCC("MinR"), FourCC("MoL "), FourCC("MoR ")};
+constexpr AAX_CTypeID kMonoMeters[] = {KROFourCharCode("Min "), KROFourCharCode("Mo  ")};
+constexpr AAX_CTypeID kStereoMeters[] = {KROFourCharCode("MinL"), KROFourCharCode("MinR"), KROFourCharCode("MoL "),
+                                         KROFourCharCode("MoR ")};
 
 struct Stem
 {
@@ -67,8 +62,9 @@ struct Stem
 };
 
 constexpr Stem kStems[] = {
-    {AAX_eStemFormat_Mono, FourCC("NAMO"), FourCC("ASMO"), kMonoMeters, 2, &ProcessAlgorithmMono},
-    {AAX_eStemFormat_Stereo, FourCC("NAST"), FourCC("ASST"), kStereoMeters, 4, &ProcessAlgorithmStereo},
+    {AAX_eStemFormat_Mono, KROFourCharCode("NAMO"), KROFourCharCode("ASMO"), kMonoMeters, 2, &ProcessAlgorithmMono},
+    {AAX_eStemFormat_Stereo, KROFourCharCode("NAST"), KROFourCharCode("ASST"), kStereoMeters, 4,
+     &ProcessAlgorithmStereo},
 };
 
 void Assert(int32_t line, const char* note)

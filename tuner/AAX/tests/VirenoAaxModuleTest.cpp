@@ -6,6 +6,7 @@
 #include "testhosts/bundles/BundleFiles.h"
 #include "tuner/engine/testing/DemoSignal.h"
 #include "VirenoAaxTestHost.h"
+#include "kro-core/plugin/KROFourCharCode.h"
 #include "aaxsdk/AAX_EntryPoints.h"
 #include "aaxsdk/AAX_Results.h"
 
@@ -17,12 +18,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-AAX_CTypeID FourCC(const char* code)
-{
-    return (AAX_CTypeID(uint8_t(code[0])) << 24) | (AAX_CTypeID(uint8_t(code[1])) << 16) |
-           (AAX_CTypeID(uint8_t(code[2])) << 8) | AAX_CTypeID(uint8_t(code[3]));
-}
 
 // A test signal: a sine of the frequency, the same on every channel but scaled per channel.
 std::vector<std::vector<float>> Tone(size_t channels, size_t frames, double frequency = 110.0)
@@ -73,8 +68,14 @@ TEST_F(VirenoAaxTest, DescribesOneEffectWithAMonoAndAStereoComponent)
         AAX_CTypeID native, audioSuite;
     };
     const ComponentCase components[] = {
-        {0x00000001, {FourCC("Min "), FourCC("Mo  ")}, FourCC("NAMO"), FourCC("ASMO")},
-        {0x00010002, {FourCC("MinL"), FourCC("MinR"), FourCC("MoL "), FourCC("MoR ")}, FourCC("NAST"), FourCC("ASST")},
+        {0x00000001,
+         {KROFourCharCode("Min "), KROFourCharCode("Mo  ")},
+         KROFourCharCode("NAMO"),
+         KROFourCharCode("ASMO")},
+        {0x00010002,
+         {KROFourCharCode("MinL"), KROFourCharCode("MinR"), KROFourCharCode("MoL "), KROFourCharCode("MoR ")},
+         KROFourCharCode("NAST"),
+         KROFourCharCode("ASST")},
     };
     ASSERT_EQ(effect.components.size(), 2u);
     for (size_t i = 0; i < 2; ++i)
@@ -86,8 +87,8 @@ TEST_F(VirenoAaxTest, DescribesOneEffectWithAMonoAndAStereoComponent)
                                              "DataInPort 0 4 1", "DataInPort 1 8 1"}));
         EXPECT_EQ(component.meters, components[i].meters);
         EXPECT_NE(component.process, nullptr);
-        EXPECT_EQ(component.processProperties, (SimProperties{{11, int32_t(FourCC("Mvrk"))},
-                                                              {12, int32_t(FourCC("HSVR"))},
+        EXPECT_EQ(component.processProperties, (SimProperties{{11, int32_t(KROFourCharCode("Mvrk"))},
+                                                              {12, int32_t(KROFourCharCode("HSVR"))},
                                                               {60, 1},
                                                               {51, components[i].stem},
                                                               {52, components[i].stem},
@@ -104,7 +105,7 @@ TEST_F(VirenoAaxTest, DescribesOneEffectWithAMonoAndAStereoComponent)
     {
         char id[5] = {};
         std::memcpy(id, meters[i].first, 4);
-        EXPECT_EQ(effect.meters[i].id, FourCC(id)) << i;
+        EXPECT_EQ(effect.meters[i].id, KROFourCharCode(id)) << i;
         EXPECT_EQ(effect.meters[i].name, meters[i].second);
         EXPECT_EQ(effect.meters[i].properties, (SimProperties{{200, i < 3 ? 0 : 1}, {201, 0}}));
     }
@@ -358,7 +359,7 @@ TEST_F(VirenoAaxTest, BadStateChunksChangeNothing)
     const BadChunk cases[] = {
         {"truncated", SimInstance::MakeChunk(kStateChunk, "KRO State Chunk", text.substr(0, text.size() / 2)),
          kStateChunk, AAX_ERROR_MALFORMED_CHUNK, false},
-        {"wrong id", SimInstance::MakeChunk(FourCC("abcd"), "KRO State Chunk", text), FourCC("abcd"),
+        {"wrong id", SimInstance::MakeChunk(KROFourCharCode("abcd"), "KRO State Chunk", text), KROFourCharCode("abcd"),
          AAX_ERROR_INVALID_CHUNK_ID, false},
         {"negative size", negative, kStateChunk, AAX_ERROR_INCORRECT_CHUNK_SIZE, false},
         {"absurd size", absurd, kStateChunk, AAX_ERROR_INCORRECT_CHUNK_SIZE, false},
