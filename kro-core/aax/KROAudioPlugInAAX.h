@@ -2,6 +2,7 @@
 
 #include "kro-core/AAX_SDK_2p4p0/Libs/AAXLibrary/source/AAX_CEffectParameters.h"
 #include "KROAAXParamsIDsConverter.h"
+#include "KROAAXStateChunk.h"
 #include "aaxsdk/IKROAAXDisplayData.h"
 
 #include <boost/property_tree/ptree_fwd.hpp>
@@ -31,13 +32,10 @@ struct KROCheckedStateTree;
 class CKROAudioPlugInAAX : public AAX_CEffectParameters, public IKROAAXDisplayData
 {
 public:
-    // The state chunk: the effect's PluginState tree as XML, three blanks after it.
-    static constexpr AAX_CTypeID kStateChunkID = 0x73746368; // 'stch'
-    static constexpr const char* kStateChunkName = "KRO State Chunk";
     // The effect's own binary chunk, accepted on load.
-    static constexpr AAX_CTypeID kBinaryChunkID = 0x6B726463; // 'krdc'
+    static constexpr AAX_CTypeID kBinaryChunkID = KROFourCharCode("krdc");
     // The host's notification that the track's name changed; its data is an AAX string.
-    static constexpr AAX_CTypeID kTrackNameNotification = 0x4158746E; // 'AXtn'
+    static constexpr AAX_CTypeID kTrackNameNotification = KROFourCharCode("AXtn");
     static constexpr const char* kMasterBypassID = "MasterBypassID";
     static constexpr const char* kMasterBypassName = "Master Bypass";
     // Identifiers are made for indices 1 ... this.

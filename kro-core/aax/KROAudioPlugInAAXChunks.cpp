@@ -44,7 +44,7 @@ AAX_Result CKROAudioPlugInAAX::GetChunkIDFromIndex(int32_t, AAX_CTypeID* chunkId
 {
     if (!chunkId)
         return AAX_ERROR_NULL_ARGUMENT;
-    *chunkId = kStateChunkID;
+    *chunkId = KROAAXStateChunk::kID;
     return AAX_SUCCESS;
 }
 
@@ -78,7 +78,7 @@ AAX_Result CKROAudioPlugInAAX::GetChunkSize(AAX_CTypeID, uint32_t* size)
 
 AAX_Result CKROAudioPlugInAAX::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk* chunk)
 {
-    if (chunkId != kStateChunkID)
+    if (chunkId != KROAAXStateChunk::kID)
         return AAX_ERROR_INVALID_CHUNK_ID;
     if (!effect)
         return AAX_ERROR_NOT_INITIALIZED;
@@ -97,7 +97,7 @@ AAX_Result CKROAudioPlugInAAX::GetChunk(AAX_CTypeID chunkId, AAX_SPlugInChunk* c
             return AAX_ERROR_INCORRECT_CHUNK_SIZE;
         chunk->size = static_cast<int32_t>(text.size());
         std::memset(chunk->name, 0, sizeof(chunk->name));
-        std::strncpy(reinterpret_cast<char*>(chunk->name), kStateChunkName, sizeof(chunk->name) - 1);
+        std::strncpy(reinterpret_cast<char*>(chunk->name), KROAAXStateChunk::kName, sizeof(chunk->name) - 1);
         std::memcpy(chunk->data, text.data(), text.size());
         return AAX_SUCCESS;
     });
@@ -142,7 +142,7 @@ AAX_Result CKROAudioPlugInAAX::SetChunk(AAX_CTypeID chunkId, const AAX_SPlugInCh
     // The host asked for the size of the state before this load; whatever it asks for next is
     // taken anew.
     chunkSnapshot.reset();
-    if (chunkId != kStateChunkID && chunkId != kBinaryChunkID)
+    if (chunkId != KROAAXStateChunk::kID && chunkId != kBinaryChunkID)
         return AAX_CEffectParameters::SetChunk(chunkId, chunk);
     if (!chunk)
         return AAX_ERROR_NULL_ARGUMENT;

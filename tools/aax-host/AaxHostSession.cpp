@@ -6,15 +6,13 @@
 #include <vector>
 
 #include "AaxParameters.h"
+#include "kro-core/aax/KROAAXStateChunk.h"
 #include "kro-core/plugin/KROStateTreeXml.h"
 #include "testhosts/aax/SimEditor.h"
 #include "testhosts/aax/SimPlugIn.h"
 #include "aaxsdk/AAX_PlugInChunk.h"
 
 namespace {
-
-constexpr AAX_CTypeID kStateChunkID = 0x73746368; // 'stch'
-constexpr const char* kStateChunkName = "KRO State Chunk";
 
 // The component whose input has that many channels; -1 when the effect has none.
 int ComponentFor(const SimEffectRecord& effect, int channels)
@@ -53,7 +51,8 @@ public:
     {
         const std::string text(state.begin(), state.end());
         return IsStateText(text) &&
-               instance->LoadChunk(kStateChunkID, SimInstance::MakeChunk(kStateChunkID, kStateChunkName, text)) == 0;
+               instance->LoadChunk(KROAAXStateChunk::kID,
+                                   SimInstance::MakeChunk(KROAAXStateChunk::kID, KROAAXStateChunk::kName, text)) == 0;
     }
 
     bool SetParameter(const std::string& name, const std::string& valueText, std::string& error) override
@@ -132,7 +131,7 @@ public:
     bool SaveState(std::vector<char>& state) override
     {
         AAX_Result result = 0;
-        const std::vector<uint8_t> chunk = instance->SaveChunk(kStateChunkID, result);
+        const std::vector<uint8_t> chunk = instance->SaveChunk(KROAAXStateChunk::kID, result);
         if (chunk.size() < kAAXChunkHeaderSize)
             return false;
         state.assign(chunk.begin() + static_cast<std::ptrdiff_t>(kAAXChunkHeaderSize), chunk.end());
