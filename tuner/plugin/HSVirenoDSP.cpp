@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "KROVirenoParamTable.h"
+#include "kro-core/dsp/KROPeak.h"
 #include "tuner/engine/TunerKernel.h"
 #include "TunerNormalizedIndex.h"
 #include "TunerParameterDescription.h"
@@ -26,32 +27,10 @@ constexpr TunerParameterIndex::Offset kSettingOffsets[] = {
     TunerParameterIndex::kReferenceFrequency,
 };
 
-// The largest magnitude; a NaN sample is passed over. Eight running maxima that the compiler keeps
-// in one vector register: the largest of a set does not depend on the order it is taken in.
+// The block's largest magnitude; a NaN sample is passed over.
 float PeakOf(const float* samples, int32_t frames)
 {
-    constexpr int kLanes = 8;
-    float lanes[kLanes] = {};
-    int32_t i = 0;
-    for (; i + kLanes <= frames; i += kLanes)
-    {
-        for (int j = 0; j < kLanes; ++j)
-        {
-            const float magnitude = std::fabs(samples[i + j]);
-            lanes[j] = magnitude > lanes[j] ? magnitude : lanes[j];
-        }
-    }
-    float peak = 0.0f;
-    for (; i < frames; ++i)
-    {
-        const float magnitude = std::fabs(samples[i]);
-        if (magnitude > peak)
-            peak = magnitude;
-    }
-    for (float lane : lanes)
-        if (lane > peak)
-            peak = lane;
-    return peak;
+    return KRORaisePeak(0.0f, samples, frames);
 }
 
 bool Overlap(const float* a, const float* b, int32_t frames)

@@ -1,24 +1,17 @@
 #include "AAXVireno_Process.h"
 
 #include "kro-core/aax/KROAudioPlugInAAX.h"
+#include "kro-core/dsp/KROPeak.h"
 #include "aaxsdk/AAX_AlgorithmContext.h"
 
-#include <cmath>
 #include <cstdint>
 
 namespace {
 
-// tap := max(tap, |sample|) over the block, sample by sample (a NaN sample raises nothing).
+// tap := max(tap, |sample|) over the block (a NaN sample raises nothing).
 void RaisePeak(float& tap, const float* samples, int32_t frames)
 {
-    float peak = tap;
-    for (int32_t i = 0; i < frames; ++i)
-    {
-        const float magnitude = std::fabs(samples[i]);
-        if (magnitude > peak)
-            peak = magnitude;
-    }
-    tap = peak;
+    tap = KRORaisePeak(tap, samples, frames);
 }
 
 // The component's channels: their buffers and their input and output taps. The host keeps one
