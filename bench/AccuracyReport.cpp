@@ -72,7 +72,7 @@ Row Measure(Kind kind, const Tone& tone, double cents, double rate)
         const TunerResultBlock r = runner.FeedFrame(signal.data() + start);
         if (f < onsetFrame)
             continue;
-        const double reading = TunerKernel().single.rawDeviation * 50.0;
+        const double reading = TunerDeviationCents(TunerKernel().single.rawDeviation);
         const bool noteOn = TunerKernel().single.noteState == kTunerNoteOn;
         const bool rightNote = noteOn && r.note == expectedNote;
         if (row.framesToRight < 0 && rightNote && std::fabs(reading - cents) <= 5.0)
@@ -141,7 +141,7 @@ void MeasureStrum(const StrumCase& c)
         if (f < onsetFrame + kStringsSteadyFrom || f >= onsetFrame + kSteadyTo)
             continue;
         for (int s = 0; s < 6; ++s)
-            error[s] += TunerKernel().sixString.strings[s].s2 * 50.0 - cents[s];
+            error[s] += TunerDeviationCents(TunerKernel().sixString.strings[s].s2) - cents[s];
         ++counted;
     }
     std::printf("%-10s %7d ", c.name, framesToPolyphonic);

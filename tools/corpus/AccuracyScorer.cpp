@@ -87,7 +87,7 @@ void MeasureNote(const Case& c, int k, int shown, Outcome& o)
         ++o.harmonicFrames;
     if (k < kSteadyFrom || k >= kSteadyTo || shown != c.note || s.noteState != kTunerNoteOn)
         return;
-    const double reading = (s.noteNumber - c.note) * 100.0 + s.rawDeviation * 50.0; // cents off the note
+    const double reading = (s.noteNumber - c.note) * 100.0 + TunerDeviationCents(s.rawDeviation); // cents off the note
     o.errors.push_back(reading - c.cents);
     double nearest = reading - c.cents - c.partialCents[0];
     for (double p : c.partialCents)
@@ -182,7 +182,7 @@ Outcome Measure(const Case& c, const std::vector<float>& signal, const TablePatc
         for (int s = 0; s < 6; ++s)
         {
             const TunerStringState& string = TunerKernel().sixString.strings[s];
-            sums[s] += string.s2 * 50.0;
+            sums[s] += TunerDeviationCents(string.s2);
             if (string.state != 0)
                 ++readFrames[s];
         }

@@ -27,14 +27,14 @@ void PrintRawReading(double seconds, const TunerResultBlock& r, float rawDeviati
 {
     const int note = r.note >= 0 && r.note < 12 ? r.note : 0;
     std::printf("%7.3f s  %-2s %+7.2f cents  needle %+6.3f  strobe %+6.3f  presence %5.3f  in-tune %5.3f  poly %.0f",
-                seconds, SharpNoteName(note), rawDeviation * 50.0, r.needleDeviation, r.strobeSpeed, r.notePresentArc,
-                r.inTune, r.polyphonicFlag);
+                seconds, SharpNoteName(note), TunerDeviationCents(rawDeviation), r.needleDeviation, r.strobeSpeed,
+                r.notePresentArc, r.inTune, r.polyphonicFlag);
     // The six strings, each as its shown deviation in cents and its presence.
     if (r.polyphonicFlag >= 0.5f)
     {
         std::printf("  strings");
         for (int s = 0; s < 6; ++s)
-            std::printf(" %+5.1f/%.2f", r.stringDeviation[s] * 50.0, r.stringPresence[s]);
+            std::printf(" %+5.1f/%.2f", TunerDeviationCents(r.stringDeviation[s]), r.stringPresence[s]);
     }
     std::printf("\n");
 }

@@ -9,11 +9,6 @@
 
 namespace {
 
-// The kernel's shapings: the needle and strobe tanh(5 |d|) d, the strings tanh(60 s^2) s.
-constexpr double kNeedleGain = 5.0;
-constexpr double kStringGain = 60.0;
-constexpr double kCentsPerUnit = 50.0;
-
 // An envelope at half its height or more counts as present, as it is half lit on the display.
 constexpr float kPresent = 0.5f;
 // Within this many cents of the target a note reads "in tune".
@@ -23,7 +18,7 @@ const char* const kAbsent = "\u2014"; // an em dash
 
 double StringCents(const TunerResultBlock& reading, int string)
 {
-    return UnshapeDeviation(reading.stringDeviation[string], kStringGain, 2) * kCentsPerUnit;
+    return TunerStringCents(reading.stringDeviation[string]);
 }
 
 // Cents as shown: to a tenth.
@@ -65,25 +60,9 @@ std::string Padded(std::string text, size_t width, bool alignRight = false)
 
 } // namespace
 
-double UnshapeDeviation(double shown, double gain, int power)
-{
-    // The shaping is odd and rises monotonically: bisect on |d| in 0..1.
-    const double target = std::fabs(shown);
-    double low = 0.0, high = 1.0;
-    for (int step = 0; step < 40; ++step)
-    {
-        const double middle = (low + high) / 2.0;
-        if (std::tanh(gain * std::pow(middle, power)) * middle < target)
-            low = middle;
-        else
-            high = middle;
-    }
-    return std::copysign((low + high) / 2.0, shown);
-}
-
 double NoteCents(const TunerResultBlock& reading, bool stream)
 {
-    return UnshapeDeviation(stream ? reading.strobeSpeed : reading.needleDeviation, kNeedleGain, 1) * kCentsPerUnit;
+    return TunerNeedleCents(stream ? reading.strobeSpeed : reading.needleDeviation);
 }
 
 TunerResultBlock ResultBlockFromValues(const float* values)

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "tuner/engine/TunerDisplayScale.h"
 #include "tuner/engine/TunerResultBlock.h"
 #include "tuner/engine/TunerTables.h"
 
@@ -46,6 +47,3 @@ TunerResultBlock ResultBlockFromValues(const float* values);
 
 // The single note's deviation in cents, recovered from the shaped needle (or strobe) value.
 double NoteCents(const TunerResultBlock& reading, bool stream);
-
-// The deviation d (+-1 is +-50 cents) whose shaping tanh(gain * |d|^power) * d gives shown.
-double UnshapeDeviation(double shown, double gain, int power);

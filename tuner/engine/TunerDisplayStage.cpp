@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "TunerDisplayScale.h"
 #include "TunerKernel.h"
 #include "TunerMath.h"
 
@@ -10,7 +11,6 @@ namespace {
 // Where an idle needle rests: -44.4 cents, the last column of the arc.
 constexpr float kIdleDeviation = -0.8888889f;
 constexpr float kInTuneDeviation = 0.2f; // +-10 cents
-constexpr float kShaping = 5.0f;
 // The needle smoother speeds up with the distance between the reading and the needle.
 constexpr float kNeedleNear = 0.1f;
 constexpr float kNeedleFar = 0.5f;
@@ -69,7 +69,7 @@ void UpdateNeedle(TunerKernelState& k)
     const float coefficient = (distance - kNeedleNear) * c.needleSlope + c.needleSlow;
     s.needleS1 = (1.0f - coefficient) * s.needleS1 + coefficient * d;
     s.needleS2 = (1.0f - coefficient) * s.needleS2 + coefficient * s.needleS1;
-    s.needleDeviation = tuner::Clamp(std::tanh(kShaping * std::fabs(s.needleS2)) * s.needleS2, -1.0f, 1.0f);
+    s.needleDeviation = tuner::Clamp(std::tanh(kTunerNeedleShaping * std::fabs(s.needleS2)) * s.needleS2, -1.0f, 1.0f);
 
     const float inTuneTarget = std::fabs(d) <= kInTuneDeviation ? 1.0f : 0.0f;
     s.inTune += (inTuneTarget - s.inTune) * c.envelope;
@@ -95,7 +95,7 @@ void TunerDisplaySingleNote()
     if (k.settings.mode & kTunerModeStream)
     {
         const float d = s.rawDeviation;
-        s.strobeSpeed = std::tanh(kShaping * std::fabs(d)) * d;
+        s.strobeSpeed = std::tanh(kTunerNeedleShaping * std::fabs(d)) * d;
     }
     else
     {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "TunerDisplayScale.h" // what its deviations mean in cents
+
 // The reading of one analysed frame: 19 four-byte values, the note an integer, the rest floats.
 struct TunerResultBlock
 {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "TunerDisplayScale.h"
 #include "TunerKernel.h"
 #include "TunerMath.h"
 #include "TunerVectorLoops.h"
@@ -33,7 +34,6 @@ constexpr float kPitchLimit = 1000.0f;
 
 // Presence: the string's own band must carry a share of the single-note frame power.
 constexpr float kMinimumFramePower = 1e-8f;
-constexpr float kDeviationShaping = 60.0f; // tanh(60 s^2) s: flat near 0, linear beyond 25 cents
 
 // All 36 taps; tap j weighs the sample 35 - j places before the newest of an output's window,
 // which the symmetry makes the same as weighing the sample j places before it.
@@ -217,7 +217,7 @@ void UpdateDeviation(const TunerKernelState& k, TunerStringState& string, float 
         return;
     string.s1 = tuner::Clamp(string.s1 + (u - string.s1) * o, -1.0f, 1.0f);
     string.s2 = tuner::Clamp(string.s2 + (string.s1 - string.s2) * o, -1.0f, 1.0f);
-    string.deviation = std::tanh(kDeviationShaping * string.s2 * string.s2) * string.s2;
+    string.deviation = std::tanh(kTunerStringShaping * string.s2 * string.s2) * string.s2;
 }
 
 } // namespace

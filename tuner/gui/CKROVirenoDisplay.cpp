@@ -2,6 +2,7 @@
 
 #include "toolkit/CBitmap.h"
 #include "LedCurve.h"
+#include "tuner/engine/TunerDisplayScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,6 @@ constexpr int kCentreRow = 3;
 constexpr int kCentreColumn = 9;
 
 // The needle moves one column per 5.5555553 cents (the arc's 17 columns span +-44.4 cents).
-constexpr float kCentsPerUnit = 50.f;
 constexpr float kCentsPerColumn = 5.5555553f;
 
 // The in-tune marks: the left five columns while the needle is at or just flat of the centre,
@@ -157,7 +157,7 @@ void CKROVirenoDisplay::drawLed(CDrawContext* context, CBitmap* bitmap, const CR
 
 void CKROVirenoDisplay::drawNeedleLed(CDrawContext* context, const CRect& rect, int row, int column) const
 {
-    float cents = reading.needleDeviation * kCentsPerUnit + (column - kCentreColumn) * kCentsPerColumn;
+    float cents = reading.needleDeviation * kTunerCentsPerUnit + (column - kCentreColumn) * kCentsPerColumn;
     float alpha = reading.notePresentArc * LedCurve(cents / kCentsPerColumn);
     bool centre = column == kCentreColumn || row == kCentreRow;
     drawLed(context, centre ? centreLed : outerLed, rect, alpha);
@@ -180,7 +180,7 @@ void CKROVirenoDisplay::drawStringLed(CDrawContext* context, const CRect& rect, 
     if (column % kColumnsPerString == 0)
         return;
     int string = column / kColumnsPerString;
-    float cents = reading.stringDeviation[string] * kCentsPerUnit;
+    float cents = reading.stringDeviation[string] * kTunerCentsPerUnit;
     // std::clamp passes a NaN level through, and drawLed then leaves the LED dark.
     float level = std::clamp(reading.stringPresence[string], 0.f, 1.f);
     float alpha = level * LedCurve((cents + (row - kCentreRow) * kCentsPerRow) / kCentsPerRow);
