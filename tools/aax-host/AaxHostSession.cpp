@@ -1,13 +1,10 @@
 #include "AaxHostSession.h"
 
-#include <boost/property_tree/ptree.hpp>
-
 #include <cstddef>
 #include <vector>
 
 #include "AaxParameters.h"
 #include "kro-core/aax/KROAAXStateChunk.h"
-#include "kro-core/plugin/KROStateTreeXml.h"
 #include "testhosts/aax/SimEditor.h"
 #include "testhosts/aax/SimPlugIn.h"
 #include "aaxsdk/AAX_PlugInChunk.h"
@@ -21,13 +18,6 @@ int ComponentFor(const SimEffectRecord& effect, int channels)
         if ((effect.components[i].Property(AAX_eProperty_InputStemFormat, 0) & 0xFFFF) == channels)
             return static_cast<int>(i);
     return -1;
-}
-
-// A state written by --state: the XML of a PluginState tree.
-bool IsStateText(const std::string& text)
-{
-    boost::property_tree::ptree tree;
-    return ReadStateTreeXml(text, tree) && tree.get_child_optional("PluginState");
 }
 
 class AaxHostSession : public HostSession
@@ -49,9 +39,9 @@ public:
 
     bool LoadState(const std::vector<char>& state) override
     {
+        // As a host does: the file's bytes as the chunk, and the plug-in's verdict on them.
         const std::string text(state.begin(), state.end());
-        return IsStateText(text) &&
-               instance->LoadChunk(KROAAXStateChunk::kID,
+        return instance->LoadChunk(KROAAXStateChunk::kID,
                                    SimInstance::MakeChunk(KROAAXStateChunk::kID, KROAAXStateChunk::kName, text)) == 0;
     }
 
